@@ -11,7 +11,8 @@
 namespace velmora {
 
 // The 27 hide flags of section Preferences, in the order they are read and filtered.
-enum class HideFlag {
+enum class HideFlag
+{
     Arcadia,
     BabyPhoenix,
     Cassette,
@@ -47,7 +48,8 @@ inline constexpr int kHideFlagCount = static_cast<int>(HideFlag::Count);
 QString hideFlagKey(HideFlag flag);
 
 // The 16 data folders of section Directories, in their key order.
-enum class DataFolder {
+enum class DataFolder
+{
     MAME,
     ROMs,
     AdditionalROMs,
@@ -141,13 +143,13 @@ bool readPreferences(const QString& optionsIni, Preferences* prefs, QString* err
 
 // The writers, one per owner.
 void writeStartupMiscellaneous(const QString& optionsIni, const Preferences& prefs); // every start
-void writeMameSize(const QString& optionsIni, qint32 mameSize);                        // Refresh
-void writeNews(const QString& optionsIni, const QString& news);                        // news check
-void writeAutoRun(const QString& optionsIni, bool autoRun);                            // Auto Run box
-void writeOptionsPreferences(const QString& optionsIni, const Preferences& prefs);     // Options OK
-void writeDirectories(const QString& optionsIni, const Preferences& prefs);            // Options OK
-void writeGradientColor(const QString& optionsIni, qint32 color);                      // gradient window
-void writeFavorites(const QString& optionsIni, bool favorites);                        // favourites check
-void writeView(const QString& optionsIni, const Preferences& prefs);                   // exit, in key order
+void writeMameSize(const QString& optionsIni, qint32 mameSize);                      // Refresh
+void writeNews(const QString& optionsIni, const QString& news);                      // news check
+void writeAutoRun(const QString& optionsIni, bool autoRun);                          // Auto Run box
+void writeOptionsPreferences(const QString& optionsIni, const Preferences& prefs);   // Options OK
+void writeDirectories(const QString& optionsIni, const Preferences& prefs);          // Options OK
+void writeGradientColor(const QString& optionsIni, qint32 color);    // gradient window
+void writeFavorites(const QString& optionsIni, bool favorites);      // favourites check
+void writeView(const QString& optionsIni, const Preferences& prefs); // exit, in key order
 
 } // namespace velmora

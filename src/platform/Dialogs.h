@@ -11,7 +11,8 @@ class FolderBrowser
 public:
     virtual ~FolderBrowser() = default;
     // The chosen folder without a trailing separator, or nothing when the user cancels.
-    virtual std::optional<QString> browseForFolder(const QString& title, const QString& startFolder) = 0;
+    virtual std::optional<QString> browseForFolder(const QString& title,
+                                                   const QString& startFolder) = 0;
 };
 
 class ColorDialog

@@ -5,11 +5,32 @@
 
 namespace velmora::platform {
 
-enum class MessageIcon { None, Information, Exclamation, Critical, Question };
+enum class MessageIcon
+{
+    None,
+    Information,
+    Exclamation,
+    Critical,
+    Question
+};
 
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
+enum class MessageButtons
+{
+    Ok,
+    OkCancel,
+    YesNo,
+    YesNoCancel,
+    RetryCancel
+};
 
-enum class MessageAnswer { Ok, Cancel, Yes, No, Retry };
+enum class MessageAnswer
+{
+    Ok,
+    Cancel,
+    Yes,
+    No,
+    Retry
+};
 
 struct MessageRequest
 {

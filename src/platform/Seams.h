@@ -20,8 +20,9 @@ struct Seams
     Printer* printer = nullptr;
     Clock* clock = nullptr;
     Audio* audio = nullptr;
-    // Ends the program in an orderly way after a fatal error (timers stopped, main window released).
-    // Routines that must end the program call endProgram(); a test may record the call instead.
+    // Ends the program in an orderly way after a fatal error (timers stopped, main window
+    // released). Routines that must end the program call endProgram(); a test may record the call
+    // instead.
     std::function<void()> endProgram;
 };
 

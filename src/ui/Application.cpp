@@ -1,17 +1,100 @@
 #include "ui/Application.h"
 
+#include "app/AppState.h"
+#include "platform/Seams.h"
+#include "platform/SingleInstance.h"
+#include "platform/qt/QtSeams.h"
+#include "ui/FirstRunDialog.h"
+#include "ui/MainWindow.h"
+#include "ui/StartUp.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QSessionManager>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace velmora {
+namespace {
+
+int g_signalPipe[2] = {-1, -1};
+
+void onTerminationSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] auto written = ::write(g_signalPipe[1], &byte, 1);
+}
+
+// SIGTERM and SIGINT reach the event loop through a socket pair and take the orderly-end path,
+// so the view state survives a logout or a kill.
+void routeTerminationSignals(StartUp& startUp)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, &startUp);
+    QObject::connect(notifier, &QSocketNotifier::activated, &startUp, [&startUp] {
+        char byte;
+        [[maybe_unused]] auto n = ::read(g_signalPipe[0], &byte, 1);
+        startUp.saveViewAndEnd();
+    });
+    struct sigaction action = {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGTERM, &action, nullptr);
+    ::sigaction(SIGINT, &action, nullptr);
+}
+
+void fillHooks(StartUp& startUp, AppState& state, MainWindow& window)
+{
+    StartUp::Hooks& hooks = startUp.hooks();
+    hooks.firstRunDialog = [&state, &window](Preferences& prefs) {
+        FirstRunDialog dialog(prefs, state.paths.optionsIni(), &window);
+        return dialog.exec() == QDialog::Accepted;
+    };
+}
+
+} // namespace
 
 int runApplication(int argc, char* argv[])
 {
+    const double startTime = platform::clock().secondsSinceMidnight();
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setObjectName(QStringLiteral("frmMain"));
-    window.setWindowTitle(QStringLiteral("Velmora"));
+    QApplication::setApplicationName(QStringLiteral("Velmora"));
+    QApplication::setApplicationVersion(programVersion());
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    platform::SingleInstance instance;
+    if (instance.forwardToRunningInstance())
+        return 0;
+    instance.listen();
+    platform::installQtSeams();
+
+    AppState state;
+    state.startTime = startTime;
+    state.paths = ProgramPaths::ofRunningProgram();
+    MainWindow window(state);
+    StartUp startUp(state, window);
+    fillHooks(startUp, state, window);
+    platform::seams().endProgram = [&startUp] { startUp.endWithoutSaving(); };
+    routeTerminationSignals(startUp);
+    QObject::connect(&instance, &platform::SingleInstance::activationRequested, &window, [&window] {
+        window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+        window.show();
+        window.raise();
+        window.activateWindow();
+    });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &startUp,
+                     [&startUp](QSessionManager&) { startUp.saveViewAndEnd(); });
+
+    if (!startUp.runLoadSequence())
+        return 0;
     window.show();
+    startUp.afterShown();
+    if (startUp.ending())
+        return 0;
     return app.exec();
 }
 

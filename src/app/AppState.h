@@ -1,0 +1,34 @@
+#pragma once
+// The program-wide state of one run: where the program lives, the preferences read at start, and
+// the flags the windows share (start-up in progress, start aborted, panel busy, cancel requested).
+#include "app/Preferences.h"
+#include "app/ProgramPaths.h"
+
+namespace velmora {
+
+struct AppState
+{
+    ProgramPaths paths;
+    Preferences prefs;
+
+    bool startupInProgress = false;
+    // Set when the first-run Options dialog is cancelled or the folder step of the load fails:
+    // the program then ends without writing its view state.
+    bool startAborted = false;
+    // 1 while a panel other than the game list is in front or a long job runs.
+    int panelBusy = 0;
+    bool cancelRequested = false;
+
+    // Whether catver.ini and nplayers.ini exist in the program folder (checked once at start).
+    bool categoriesPresent = true;
+    bool playersPresent = true;
+
+    // The size of mame in the MAME folder, read at start and by Refresh.
+    qint32 currentMameSize = 0;
+
+    // Seconds since midnight at process start and once the main window was shown.
+    double startTime = 0;
+    double endTime = 0;
+};
+
+} // namespace velmora

@@ -1,0 +1,249 @@
+#include "ui/StartUp.h"
+
+#include "app/IniFile.h"
+#include "platform/Seams.h"
+#include "ui/MainWindow.h"
+#include "ui/SplashWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QScreen>
+
+namespace velmora {
+namespace {
+
+using platform::MessageIcon;
+
+const char* const kDerivedFiles[] = {"listxml.txt", "gameinfo.txt", "crcinfo.txt", "resource.txt"};
+
+// Sort keys 17 and 18 are the category and player columns.
+constexpr int kCategorySortKey = 17;
+constexpr int kPlayersSortKey = 18;
+constexpr int kClientHeight = 426;
+
+const QString kRecreateMessage =
+    QStringLiteral("The options.ini file must be recreated with this version of Velmora.");
+const QString kProblemMessage =
+    QStringLiteral("Problem in options.ini file.  Velmora will now create a new one.");
+
+} // namespace
+
+StartUp::StartUp(AppState& state, MainWindow& window, QObject* parent)
+    : QObject(parent), m_state(state), m_window(window)
+{
+    connect(&m_window, &MainWindow::closing, this, &StartUp::onWindowClosing);
+}
+
+StartUp::~StartUp() = default;
+
+bool StartUp::runLoadSequence()
+{
+    m_state.startupInProgress = true;
+    m_window.resize(m_window.width(), kClientHeight);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        m_window.move(screen->availableGeometry().center() - m_window.rect().center());
+    m_window.prepareReportPanel();
+
+    const QString& program = m_state.paths.programFolder;
+    m_state.categoriesPresent = QFile::exists(program + QStringLiteral("/catver.ini"));
+    m_state.playersPresent = QFile::exists(program + QStringLiteral("/nplayers.ini"));
+    m_window.setOptionalColumnsPresent(m_state.categoriesPresent, m_state.playersPresent);
+
+    makeProgramFolders();
+
+    SplashWindow splash(m_state.paths.file(QStringLiteral("splash.jpg")));
+    for (;;) {
+        const PrefsOutcome outcome = readOptionsFile(splash);
+        if (outcome == PrefsOutcome::Problem) {
+            handlePreferencesProblem(splash);
+            continue;
+        }
+        if (outcome == PrefsOutcome::FirstRun && !runFirstRun())
+            return false;
+        break;
+    }
+    if (m_ending)
+        return false;
+
+    const QString optionsIni = m_state.paths.optionsIni();
+    writeStartupMiscellaneous(optionsIni, m_state.prefs);
+    FlushIni(optionsIni);
+
+    splash.show();
+    splash.repaint();
+    if (derivedFilesMissing() && m_hooks.firstBuild)
+        m_hooks.firstBuild(splash);
+    if (m_ending)
+        return false;
+
+    if (!m_window.loadLists(splash) || m_ending)
+        return false;
+    if (m_hooks.defineCombos)
+        m_hooks.defineCombos();
+    m_window.showListPanel();
+
+    const QString iniFolder = m_state.prefs.folder(DataFolder::Ini);
+    if (!QFile::exists(iniFolder + QStringLiteral("/mame.ini")) && m_hooks.createMameIni)
+        m_hooks.createMameIni();
+
+    m_window.applyListAppearance(m_state.prefs);
+    m_window.showView(listKindFromCaption(m_state.prefs.gameView));
+    m_window.updateFiltersLabel();
+    m_window.setBannerRunning(m_state.prefs.scroll);
+
+    splash.close();
+    m_state.startupInProgress = false;
+    return !m_ending;
+}
+
+void StartUp::makeProgramFolders()
+{
+    // A settings or reports path that exists as a file is an access error the program lives with:
+    // it keeps loading, and writes to it simply fail.
+    QDir().mkpath(m_state.paths.settingsFolder());
+    QDir().mkpath(m_state.paths.reportsFolder());
+}
+
+StartUp::PrefsOutcome StartUp::readOptionsFile(SplashWindow& splash)
+{
+    const QString optionsIni = m_state.paths.optionsIni();
+    if (!QFileInfo(optionsIni).isFile())
+        return PrefsOutcome::FirstRun;
+
+    const std::optional<int> version = readVersionNumber(optionsIni);
+    if (!version)
+        return PrefsOutcome::Problem;
+    if (*version < kOldestAcceptedVersion) {
+        platform::showMessage(kRecreateMessage, QStringLiteral("Velmora"),
+                              MessageIcon::Information);
+        QFile::remove(optionsIni);
+        return PrefsOutcome::FirstRun;
+    }
+
+    Preferences prefs;
+    QString error;
+    if (!readPreferences(optionsIni, &prefs, &error))
+        return PrefsOutcome::Problem;
+    m_state.prefs = prefs;
+    validateSortKeys();
+    m_window.applyWindowStateValue(m_state.prefs.windowState);
+
+    m_state.currentMameSize = currentMameSize();
+    const qint32 stored = m_state.prefs.mameSize;
+    if (stored != 0 && stored != m_state.currentMameSize) {
+        splash.show();
+        splash.setMessage(QStringLiteral("New version of M.A.M.E. detected!"));
+        splash.repaint();
+        if (m_hooks.rebuildAfterChange)
+            m_hooks.rebuildAfterChange(splash);
+        m_state.prefs.mameSize = m_state.currentMameSize;
+    }
+    m_window.setScreenShotsChecked(m_state.prefs.screenShots);
+    m_window.setFavoritesChecked(m_state.prefs.favorites);
+    return PrefsOutcome::Loaded;
+}
+
+bool StartUp::runFirstRun()
+{
+    m_state.prefs = firstRunPreferences();
+    const bool accepted = m_hooks.firstRunDialog && m_hooks.firstRunDialog(m_state.prefs);
+    // Without a machine list the next steps build the database from scratch.
+    QFile::remove(m_state.paths.report(QStringLiteral("listxml.txt")));
+    if (!accepted) {
+        m_state.startAborted = true;
+        m_state.startupInProgress = false;
+        return false;
+    }
+    m_state.currentMameSize = currentMameSize();
+    m_state.prefs.mameSize = m_state.currentMameSize;
+    return true;
+}
+
+void StartUp::handlePreferencesProblem(SplashWindow& splash)
+{
+    QFile::remove(m_state.paths.optionsIni());
+    platform::showMessage(kProblemMessage, QStringLiteral("Velmora"), MessageIcon::None);
+    m_window.clearLists();
+    splash.setCount(QString());
+    m_state.prefs.folders = {};
+}
+
+void StartUp::validateSortKeys()
+{
+    for (ListViewState* list :
+         {&m_state.prefs.all, &m_state.prefs.installed, &m_state.prefs.uninstalled}) {
+        if ((list->sortKey == kCategorySortKey && !m_state.categoriesPresent) ||
+            (list->sortKey == kPlayersSortKey && !m_state.playersPresent)) {
+            list->sortKey = 0;
+            list->sortOrder = 0;
+        }
+    }
+}
+
+bool StartUp::derivedFilesMissing() const
+{
+    for (const char* name : kDerivedFiles)
+        if (!QFile::exists(m_state.paths.report(QLatin1String(name))))
+            return true;
+    return false;
+}
+
+qint32 StartUp::currentMameSize() const
+{
+    const QString mameFolder = m_state.prefs.folder(DataFolder::MAME);
+    if (m_hooks.mameSize)
+        return m_hooks.mameSize(mameFolder);
+    // QFileInfo follows a link to the installed MAME, whose size identifies its version.
+    return qint32(QFileInfo(mameFolder + QStringLiteral("/mame")).size());
+}
+
+void StartUp::afterShown()
+{
+    if (m_state.prefs.autoRun) {
+        m_window.setAutoRunChecked(true);
+        m_window.playSelectedGame();
+    }
+    m_state.endTime = platform::clock().secondsSinceMidnight();
+    if (m_hooks.checkNews)
+        m_hooks.checkNews();
+}
+
+void StartUp::saveViewAndEnd()
+{
+    if (m_ending)
+        return;
+    m_ending = true;
+    const QString optionsIni = m_state.paths.optionsIni();
+    Preferences& prefs = m_state.prefs;
+    prefs.gameView = m_window.listCaption();
+    prefs.screenShots = m_window.screenShotsChecked();
+    prefs.favorites = m_window.favoritesChecked();
+    prefs.windowState = m_window.windowStateValue();
+    prefs.all = m_window.listState(ListKind::All);
+    prefs.installed = m_window.listState(ListKind::Installed);
+    prefs.uninstalled = m_window.listState(ListKind::Uninstalled);
+    writeView(optionsIni, prefs);
+    FlushIni(optionsIni);
+    m_window.stopTimers();
+    QCoreApplication::exit(0);
+}
+
+void StartUp::onWindowClosing()
+{
+    if (m_state.startAborted) {
+        endWithoutSaving();
+        return;
+    }
+    saveViewAndEnd();
+}
+
+void StartUp::endWithoutSaving()
+{
+    m_ending = true;
+    m_window.stopTimers();
+    QCoreApplication::exit(0);
+}
+
+} // namespace velmora

@@ -1,0 +1,82 @@
+#pragma once
+// The main window's load sequence and the orderly end of the program.
+//
+// The load sequence derives the program folders, reads options.ini (or runs the first-run Options
+// dialog), makes sure the game database matches the installed MAME, loads the lists, restores the
+// last view and only then lets the window be shown. The subsystems it calls are reached through
+// the hooks below, which the application fills in.
+#include "app/AppState.h"
+
+#include <QObject>
+#include <functional>
+
+namespace velmora {
+
+class MainWindow;
+class ProgressSink;
+class SplashWindow;
+
+class StartUp : public QObject
+{
+    Q_OBJECT
+public:
+    StartUp(AppState& state, MainWindow& window, QObject* parent = nullptr);
+    ~StartUp() override;
+
+    struct Hooks
+    {
+        // The first-run Options dialog: fills prefs and writes them to options.ini; false when
+        // the user cancelled.
+        std::function<bool(Preferences& prefs)> firstRunDialog;
+        // Size in bytes of mame in the MAME folder (0 when there is none).
+        std::function<qint32(const QString& mameFolder)> mameSize;
+        // Keeps the old lists, asks MAME for new ones, rebuilds the database, checks the
+        // favourites and deletes the stale change reports.
+        std::function<void(ProgressSink& progress)> rebuildAfterChange;
+        // Asks MAME for its lists and builds the database when a derived file is missing.
+        std::function<void(ProgressSink& progress)> firstBuild;
+        // Fills the emulator-settings choice lists.
+        std::function<void()> defineCombos;
+        // Writes mame.ini's path layer when the file does not exist.
+        std::function<void()> createMameIni;
+        // The start-up news check, after the window is shown.
+        std::function<void()> checkNews;
+    };
+    Hooks& hooks() { return m_hooks; }
+
+    // Runs the load sequence. False when the program must end instead of showing its window
+    // (first run cancelled, a fatal error).
+    bool runLoadSequence();
+    // After the window is shown: Auto Run, the second timestamp, the news check.
+    void afterShown();
+
+    // Writes the View section, flushes, stops the timers and ends the program.
+    void saveViewAndEnd();
+    // The path of a closing window: without saving when the start was aborted.
+    void onWindowClosing();
+    // A fatal error elsewhere asked the program to end (no view state is written).
+    void endWithoutSaving();
+    bool ending() const { return m_ending; }
+
+private:
+    enum class PrefsOutcome
+    {
+        Loaded,
+        FirstRun,
+        Problem
+    };
+    void makeProgramFolders();
+    PrefsOutcome readOptionsFile(SplashWindow& splash);
+    bool runFirstRun();
+    void handlePreferencesProblem(SplashWindow& splash);
+    void validateSortKeys();
+    bool derivedFilesMissing() const;
+    qint32 currentMameSize() const;
+
+    AppState& m_state;
+    MainWindow& m_window;
+    Hooks m_hooks;
+    bool m_ending = false;
+};
+
+} // namespace velmora
