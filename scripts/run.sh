@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Velmora, prepares a ready MAME folder for a new user and starts
+# the program. The program folder is build/: settings/ and reports/ are made there.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+scripts/build.sh build
+if [ -x scripts/prepare-mame-folder.sh ]; then
+  scripts/prepare-mame-folder.sh
+fi
+exec build/velmora

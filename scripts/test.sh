@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Velmora and its tests, and runs every test (the real-MAME ones
+# included). Tests run headless.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+scripts/build.sh build-tests
+cd build-tests
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 --timeout 600

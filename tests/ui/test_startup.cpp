@@ -1,0 +1,273 @@
+// The load sequence and the orderly end: first run, the version and preferences-problem paths,
+// the stored view state, and the new-MAME detection, against throw-away program folders.
+#include "app/IniFile.h"
+#include "support/ScriptedMessageBox.h"
+#include "ui/MainWindow.h"
+#include "ui/StartUp.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "platform/SingleInstance.h"
+
+using namespace velmora;
+using velmora::testing::ScriptedMessageBox;
+
+namespace {
+
+const QString kProblem = QStringLiteral("Problem in options.ini file.  Velmora will now create a new one.");
+const QString kRecreate =
+    QStringLiteral("The options.ini file must be recreated with this version of Velmora.");
+
+void writeFile(const QString& path, const QByteArray& content)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(content);
+}
+
+// A program folder with a MAME folder holding an executable `mame` of the given size.
+struct Folders
+{
+    QTemporaryDir dir;
+    QString program() const { return dir.path() + QStringLiteral("/Velmora program"); }
+    QString mame() const { return dir.path() + QStringLiteral("/mame folder"); }
+    QString optionsIni() const { return program() + QStringLiteral("/settings/options.ini"); }
+
+    explicit Folders(int mameSize = 100)
+    {
+        QDir().mkpath(program());
+        writeFile(mame() + QStringLiteral("/mame"), QByteArray(mameSize, '#'));
+        QFile(mame() + QStringLiteral("/mame")).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    }
+
+    void writeOptions(const QString& version, const QByteArray& extra = {}) const
+    {
+        QByteArray text = "[Miscellaneous]\r\nVelmoraVersion=" + version.toUtf8() +
+                          "\r\nMAMESize=100\r\n[Directories]\r\nMAME=" + mame().toUtf8() +
+                          "\r\nIni=" + mame().toUtf8() + "\r\n" + extra;
+        writeFile(optionsIni(), text);
+    }
+
+    void writeDatabase() const
+    {
+        for (const char* name : {"listxml.txt", "gameinfo.txt", "crcinfo.txt", "resource.txt"})
+            writeFile(program() + QStringLiteral("/reports/") + QLatin1String(name), "x\r\n");
+    }
+};
+
+struct Run
+{
+    AppState state;
+    MainWindow window{state};
+    StartUp startUp{state, window};
+    int firstRuns = 0;
+    int rebuilds = 0;
+    int firstBuilds = 0;
+    bool acceptFirstRun = false;
+
+    explicit Run(const Folders& folders)
+    {
+        state.paths.programFolder = folders.program();
+        StartUp::Hooks& hooks = startUp.hooks();
+        hooks.firstRunDialog = [this, &folders](Preferences& prefs) {
+            ++firstRuns;
+            if (!acceptFirstRun)
+                return false;
+            prefs.setFolder(DataFolder::MAME, folders.mame());
+            writeDirectories(folders.optionsIni(), prefs);
+            return true;
+        };
+        hooks.rebuildAfterChange = [this](ProgressSink&) { ++rebuilds; };
+        hooks.firstBuild = [this](ProgressSink&) { ++firstBuilds; };
+    }
+};
+
+QString read(const QString& file, const char* section, const char* key)
+{
+    return ReadIniValue(file, QLatin1String(section), QLatin1String(key), QStringLiteral("<none>"));
+}
+
+} // namespace
+
+class TestStartUp : public QObject
+{
+    Q_OBJECT
+private slots:
+    void firstRunCancelledEndsWithoutViewState()
+    {
+        Folders folders;
+        ScriptedMessageBox boxes;
+        Run run(folders);
+        QVERIFY(!run.startUp.runLoadSequence());
+        QCOMPARE(run.firstRuns, 1);
+        QVERIFY(run.state.startAborted);
+        run.window.close();
+        QCOMPARE(read(folders.optionsIni(), "View", "GameView"), QStringLiteral("<none>"));
+        QCOMPARE(run.firstBuilds, 0);
+    }
+
+    void firstRunAcceptedBuildsDatabaseAndWritesVersion()
+    {
+        Folders folders;
+        ScriptedMessageBox boxes;
+        Run run(folders);
+        run.acceptFirstRun = true;
+        QVERIFY(run.startUp.runLoadSequence());
+        QCOMPARE(run.firstBuilds, 1);
+        QCOMPARE(read(folders.optionsIni(), "Miscellaneous", "VelmoraVersion"), QStringLiteral("4.0.0"));
+        QCOMPARE(read(folders.optionsIni(), "Miscellaneous", "MAMESize"), QStringLiteral("100"));
+        QVERIFY(QFileInfo(folders.program() + QStringLiteral("/reports")).isDir());
+    }
+
+    void versionCheck_data()
+    {
+        QTest::addColumn<QString>("version");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("3.4.0 rejected") << "3.4.0" << kRecreate << false;
+        QTest::newRow("missing counts as 0") << "" << kRecreate << false;
+        QTest::newRow("3.4.1 accepted") << "3.4.1" << QString() << true;
+        QTest::newRow("4.0.0 accepted") << "4.0.0" << QString() << true;
+        QTest::newRow("non-numeric") << "4.x" << kProblem << false;
+        QTest::newRow("beyond 16 bits") << "40000" << kProblem << false;
+    }
+
+    void versionCheck()
+    {
+        QFETCH(QString, version);
+        QFETCH(QString, message);
+        QFETCH(bool, accepted);
+        Folders folders;
+        folders.writeDatabase();
+        folders.writeOptions(version);
+        ScriptedMessageBox boxes;
+        if (!message.isEmpty())
+            boxes.expect(message);
+        Run run(folders);
+        QCOMPARE(run.startUp.runLoadSequence(), accepted);
+        QVERIFY(boxes.allExpectedShown());
+        QCOMPARE(run.firstRuns, accepted ? 0 : 1);
+        if (!accepted)
+            QVERIFY(!QFile::exists(folders.optionsIni()));
+    }
+
+    void unreadableValueRecreatesTheFile()
+    {
+        Folders folders;
+        folders.writeDatabase();
+        folders.writeOptions(QStringLiteral("4.0.0"), "[View]\r\nAllIndex=abc\r\n");
+        ScriptedMessageBox boxes;
+        boxes.expect(kProblem);
+        Run run(folders);
+        run.acceptFirstRun = true;
+        QVERIFY(run.startUp.runLoadSequence());
+        QCOMPARE(run.firstRuns, 1);
+        QVERIFY(boxes.allExpectedShown());
+        QCOMPARE(read(folders.optionsIni(), "View", "AllIndex"), QStringLiteral("<none>"));
+    }
+
+    void viewStateIsSavedInOrderAtClose()
+    {
+        Folders folders;
+        folders.writeDatabase();
+        // No catver.ini: a stored category sort falls back to the first column.
+        folders.writeOptions(QStringLiteral("4.0.0"),
+                             "[View]\r\nGameView=Installed Games\r\nAllSortKey=17\r\n"
+                             "AllSortOrder=1\r\nScreenShots=True\r\n");
+        ScriptedMessageBox boxes;
+        Run run(folders);
+        QVERIFY(run.startUp.runLoadSequence());
+        QCOMPARE(run.firstBuilds, 0);
+        QCOMPARE(run.state.prefs.all.sortKey, 0);
+        QCOMPARE(run.state.prefs.all.sortOrder, 0);
+        QVERIFY(run.window.screenShotsChecked());
+        run.window.show();
+        run.window.close();
+
+        QFile f(folders.optionsIni());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(f.readAll());
+        const QStringList keys = {"GameView=Installed Games", "ScreenShots=True", "Favorites=False",
+                                  "WindowState=", "AllIndex=1", "AllSortKey=0", "AllSortOrder=0",
+                                  "InstalledIndex=", "InstalledSortKey=", "InstalledSortOrder=",
+                                  "UninstalledIndex=", "UninstalledSortKey=", "UninstalledSortOrder="};
+        qsizetype at = text.indexOf(QLatin1String("[View]"));
+        QVERIFY(at >= 0);
+        for (const QString& key : keys) {
+            const qsizetype next = text.indexOf(key, at);
+            QVERIFY2(next > at, qPrintable(key));
+            at = next;
+        }
+    }
+
+    void newMameIsDetectedOnlyWithAStoredSize()
+    {
+        Folders changed(250);
+        changed.writeDatabase();
+        changed.writeOptions(QStringLiteral("4.0.0"));
+        ScriptedMessageBox boxes;
+        {
+            Run run(changed);
+            QVERIFY(run.startUp.runLoadSequence());
+            QCOMPARE(run.rebuilds, 1);
+            QCOMPARE(read(changed.optionsIni(), "Miscellaneous", "MAMESize"), QStringLiteral("250"));
+        }
+        Folders unknown(250);
+        unknown.writeDatabase();
+        unknown.writeOptions(QStringLiteral("4.0.0"));
+        WriteIniValue(unknown.optionsIni(), QStringLiteral("Miscellaneous"), QStringLiteral("MAMESize"), 0);
+        Run run(unknown);
+        QVERIFY(run.startUp.runLoadSequence());
+        QCOMPARE(run.rebuilds, 0);
+    }
+
+    void secondInstanceRaisesTheFirst()
+    {
+        const QString name = QStringLiteral("velmora-test-%1").arg(QCoreApplication::applicationPid());
+        platform::SingleInstance first(name);
+        QVERIFY(!first.forwardToRunningInstance());
+        QVERIFY(first.listen());
+        QSignalSpy raised(&first, &platform::SingleInstance::activationRequested);
+        platform::SingleInstance second(name);
+        QVERIFY(second.forwardToRunningInstance());
+        QVERIFY(raised.wait(2000));
+    }
+
+    // The real program, copied into a program folder of its own: SIGTERM takes the orderly end.
+    void terminationSignalSavesTheView()
+    {
+        Folders folders;
+        folders.writeDatabase();
+        folders.writeOptions(QStringLiteral("4.0.0"), "[View]\r\nGameView=Uninstalled Games\r\n");
+        const QString binary = folders.program() + QStringLiteral("/velmora");
+        QVERIFY(QFile::copy(QStringLiteral(VELMORA_BINARY), binary));
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("HOME"), folders.dir.path());
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), folders.dir.path());
+        // The single-instance socket lives in the temporary folder: a running Velmora is not asked.
+        env.insert(QStringLiteral("TMPDIR"), folders.dir.path());
+        program.setProcessEnvironment(env);
+        program.start(binary, {});
+        QVERIFY(program.waitForStarted());
+        // The window is up once the start-up has rewritten the version.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            read(folders.optionsIni(), "Miscellaneous", "AutoRun") != QLatin1String("<none>"), 10000);
+        QTest::qWait(500);
+        program.terminate();
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(read(folders.optionsIni(), "View", "GameView"), QStringLiteral("Uninstalled Games"));
+        QCOMPARE(read(folders.optionsIni(), "View", "UninstalledSortOrder"), QStringLiteral("0"));
+    }
+};
+
+QTEST_MAIN(TestStartUp)
+#include "test_startup.moc"
