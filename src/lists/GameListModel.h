@@ -1,0 +1,89 @@
+#pragma once
+// One game list (All, Installed or Uninstalled) as a table model: the 19 columns of the list
+// views over positions into the shared game table. Sorting reorders the positions only; it is by
+// the text of the key column, letters compared without regard to case, games of equal text kept
+// in database order.
+#include "lists/GameTable.h"
+
+#include <QAbstractTableModel>
+#include <memory>
+#include <vector>
+
+namespace velmora {
+
+class GameListModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    // The columns in list order; column n of the system's 1-based numbering is Column(n - 1).
+    enum Column
+    {
+        Game,
+        Year,
+        Status,
+        Color,
+        Sound,
+        Graphic,
+        Palette,
+        Manufacturer,
+        Type,
+        Display,
+        Orientation,
+        Frequency,
+        Origin,
+        Rom,
+        Source,
+        RomOf,
+        Chd,
+        Category,
+        Players,
+        ColumnCount
+    };
+
+    explicit GameListModel(QObject* parent = nullptr);
+
+    static QString header(int column);
+    // The designed width of a column in hundredths of a millimetre.
+    static int designWidth(int column);
+    // Source, ROM Of and CHD carry data for the commands but are never shown.
+    static bool isNeverShown(int column) { return column >= Source && column <= Chd; }
+
+    // Replaces the rows (positions into `table`, in database order); the list is unsorted after.
+    void setGames(std::shared_ptr<const GameTable> table, std::vector<int> rows);
+    void clear();
+
+    int count() const { return int(m_rows.size()); }
+    const ListedGame& gameAt(int row) const;
+    int gameIndexAt(int row) const { return m_rows[size_t(row)]; }
+    // The row showing the game at `gameIndex` of the table, or -1.
+    int rowOfGame(int gameIndex) const;
+    QString text(int row, int column) const;
+    const std::shared_ptr<const GameTable>& table() const { return m_table; }
+
+    // Adds a game of the shared table at the end, or removes one row (a game audited in the
+    // Uninstalled list that turned out to be installed moves to the Installed list).
+    void appendGame(int gameIndex);
+    void removeGameAt(int row);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
+    // The key and order of the last sort; -1 while the rows are in database order.
+    int sortColumn() const { return m_sortColumn; }
+    Qt::SortOrder sortOrder() const { return m_sortOrder; }
+
+private:
+    void reorder(int column, Qt::SortOrder order);
+    void movePersistentIndexes(const std::vector<int>& oldRows);
+
+    std::shared_ptr<const GameTable> m_table;
+    std::vector<int> m_rows;
+    int m_sortColumn = -1;
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
+};
+
+} // namespace velmora

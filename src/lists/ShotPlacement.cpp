@@ -1,0 +1,50 @@
+#include "lists/ShotPlacement.h"
+
+#include "app/IniFile.h"
+
+#include <QFileInfo>
+
+namespace velmora {
+namespace {
+
+// The stretched square: its side is the list's height less 25, its top 270 below the frame's
+// top, its right edge 180 inside the frame's right edge.
+constexpr int kSquareShrink = 25;
+constexpr int kSquareTop = 270;
+constexpr int kSquareRightGap = 180;
+constexpr int kGapBesideShot = 480;
+constexpr int kGapWithoutShot = 330;
+
+int twipsValue(const QString& ini, const char* section, const char* key)
+{
+    // A value that is missing or not a number places the picture at 0, as the value 0 would.
+    return ReadIniValue(ini, QLatin1String(section), QLatin1String(key), QStringLiteral("0"))
+        .toInt();
+}
+
+} // namespace
+
+ShotPlacement placeShot(const QString& nostretchIni, bool maximised, int listHeight, int frameWidth)
+{
+    if (!maximised && QFileInfo(nostretchIni).isFile()) {
+        const QRect rect(twipsValue(nostretchIni, "Position", "Left"),
+                         twipsValue(nostretchIni, "Position", "Top"),
+                         twipsValue(nostretchIni, "Size", "Width"),
+                         twipsValue(nostretchIni, "Size", "Height"));
+        return {rect, false};
+    }
+    const int side = std::max(0, listHeight - kSquareShrink);
+    return {QRect(frameWidth - kSquareRightGap - side, kSquareTop, side, side), true};
+}
+
+int listWidthBesideShot(int frameWidth, int shotWidth)
+{
+    return std::max(0, frameWidth - shotWidth - kGapBesideShot);
+}
+
+int listWidthWithoutShot(int frameWidth)
+{
+    return std::max(0, frameWidth - kGapWithoutShot);
+}
+
+} // namespace velmora

@@ -1,0 +1,50 @@
+#pragma once
+// Small game databases for the list tests: records with readable defaults and a writer of
+// gameinfo.txt lines (17 quoted fields, CR LF).
+#include "gamedb/GameRecord.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QList>
+#include <initializer_list>
+#include <utility>
+
+namespace velmora::testing {
+
+inline GameRecord game(const char* rom, const char* description,
+                       std::initializer_list<std::pair<GameRecord::Field, const char*>> fields = {})
+{
+    GameRecord r;
+    r.resetToDefaults();
+    r[GameRecord::Rom] = rom;
+    r[GameRecord::Game] = description;
+    r[GameRecord::Year] = "1981";
+    r[GameRecord::Status] = "Good";
+    r[GameRecord::Manufacturer] = "Namco";
+    r[GameRecord::Orientation] = "Vertical";
+    r[GameRecord::Source] = "namco/galaxian.cpp";
+    for (const auto& [field, value] : fields)
+        r[field] = value;
+    return r;
+}
+
+inline QByteArray database(const QList<GameRecord>& games)
+{
+    QByteArray out;
+    for (const GameRecord& g : games)
+        g.appendLine(out);
+    return out;
+}
+
+inline bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    return f.write(bytes) == bytes.size();
+}
+
+} // namespace velmora::testing

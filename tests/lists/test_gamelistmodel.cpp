@@ -1,0 +1,140 @@
+// The list model: the 19 columns, sorting by the text of the key column in both orders, and the
+// selection staying on its game while the rows move.
+#include "lists/GameListModel.h"
+#include "lists/ListFixtures.h"
+
+#include <QItemSelectionModel>
+#include <QTest>
+
+using namespace velmora;
+using namespace velmora::testing;
+
+namespace {
+
+struct Fixture
+{
+    std::shared_ptr<GameTable> table = std::make_shared<GameTable>();
+    GameListModel model;
+
+    void add(const GameRecord& record, const char* category = "")
+    {
+        table->add(ListedGame{record, QString::fromUtf8(category), QString()});
+    }
+    void load()
+    {
+        std::vector<int> rows;
+        for (int i = 0; i < table->size(); ++i)
+            rows.push_back(i);
+        model.setGames(table, rows);
+    }
+    QStringList column(int c) const
+    {
+        QStringList out;
+        for (int r = 0; r < model.count(); ++r)
+            out << model.text(r, c);
+        return out;
+    }
+};
+
+} // namespace
+
+class TestGameListModel : public QObject
+{
+    Q_OBJECT
+private slots:
+    void columnsAndHeaders()
+    {
+        Fixture f;
+        f.add(game("pacman", "Pac-Man", {{GameRecord::Chd, "No"}}), "Maze");
+        f.load();
+        QCOMPARE(f.model.columnCount(), 19);
+        const QStringList headers = {
+            "Game",         "Year",   "Status",  "Color",       "Sound",     "Graphic", "Palette",
+            "Manufacturer", "Type",   "Display", "Orientation", "Frequency", "Origin",  "ROM",
+            "Source",       "ROM Of", "CHD",     "Category",    "Players"};
+        for (int c = 0; c < headers.size(); ++c)
+            QCOMPARE(f.model.headerData(c, Qt::Horizontal).toString(), headers[c]);
+        QCOMPARE(f.model.data(f.model.index(0, GameListModel::Rom)).toString(), QString("pacman"));
+        QCOMPARE(f.model.data(f.model.index(0, GameListModel::Category)).toString(),
+                 QString("Maze"));
+        QCOMPARE(f.model.data(f.model.index(0, GameListModel::Chd)).toString(), QString("No"));
+        QVERIFY(GameListModel::isNeverShown(GameListModel::Source));
+        QVERIFY(GameListModel::isNeverShown(GameListModel::Chd));
+        QVERIFY(!GameListModel::isNeverShown(GameListModel::Category));
+        QCOMPARE(GameListModel::designWidth(GameListModel::Game), 10037);
+    }
+
+    void sortsByTheTextOfTheKeyColumn()
+    {
+        Fixture f;
+        f.add(game("b", "galaga", {{GameRecord::Year, "1981"}, {GameRecord::Palette, " 4096"}}));
+        f.add(game("a", "Asteroids", {{GameRecord::Year, "19??"}, {GameRecord::Palette, "   32"}}));
+        f.add(game("c", "Galaxian", {{GameRecord::Year, "1979"}, {GameRecord::Palette, "  256"}}));
+        f.add(game("d", "asteroids", {{GameRecord::Year, "198?"}, {GameRecord::Palette, "65536"}}));
+        f.load();
+        QCOMPARE(f.model.sortColumn(), -1);
+
+        f.model.sort(GameListModel::Game, Qt::AscendingOrder);
+        // Letter case does not count; equal texts keep database order.
+        QCOMPARE(f.column(GameListModel::Rom), QStringList({"a", "d", "b", "c"}));
+        f.model.sort(GameListModel::Game, Qt::DescendingOrder);
+        QCOMPARE(f.column(GameListModel::Rom), QStringList({"c", "b", "a", "d"}));
+
+        f.model.sort(GameListModel::Year, Qt::AscendingOrder);
+        QCOMPARE(f.column(GameListModel::Year), QStringList({"1979", "1981", "198?", "19??"}));
+        // Right-aligned numbers sort in numeric order as text.
+        f.model.sort(GameListModel::Palette, Qt::AscendingOrder);
+        QCOMPARE(f.column(GameListModel::Rom), QStringList({"a", "c", "b", "d"}));
+        QCOMPARE(f.model.sortColumn(), int(GameListModel::Palette));
+        QCOMPARE(f.model.sortOrder(), Qt::AscendingOrder);
+    }
+
+    void categoryColumnSortsToo()
+    {
+        Fixture f;
+        f.add(game("a", "A"), "Sports");
+        f.add(game("b", "B"), "maze");
+        f.add(game("c", "C"), "Not Found");
+        f.load();
+        f.model.sort(GameListModel::Category, Qt::AscendingOrder);
+        QCOMPARE(f.column(GameListModel::Rom), QStringList({"b", "c", "a"}));
+    }
+
+    void selectionFollowsItsGameThroughASort()
+    {
+        Fixture f;
+        for (const char* rom : {"e", "d", "c", "b", "a"})
+            f.add(game(rom, rom));
+        f.load();
+        QItemSelectionModel selection(&f.model);
+        selection.setCurrentIndex(f.model.index(1, 0),
+                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        f.model.sort(GameListModel::Rom, Qt::AscendingOrder);
+        QCOMPARE(selection.currentIndex().row(), 3);
+        QCOMPARE(f.model.text(selection.currentIndex().row(), GameListModel::Rom), QString("d"));
+        QCOMPARE(selection.selectedRows().size(), 1);
+        QCOMPARE(selection.selectedRows().first().row(), 3);
+    }
+
+    void gamesMoveBetweenListsAndResetsClearTheSort()
+    {
+        Fixture f;
+        f.add(game("x", "X"));
+        f.add(game("y", "Y"));
+        f.load();
+        f.model.sort(GameListModel::Game, Qt::DescendingOrder);
+        QCOMPARE(f.model.rowOfGame(0), 1);
+        f.model.removeGameAt(0);
+        QCOMPARE(f.column(GameListModel::Rom), QStringList({"x"}));
+        f.model.appendGame(1);
+        QCOMPARE(f.column(GameListModel::Rom), QStringList({"x", "y"}));
+        f.load();
+        QCOMPARE(f.model.sortColumn(), -1);
+        f.model.clear();
+        QCOMPARE(f.model.rowCount(), 0);
+        f.model.sort(GameListModel::Game); // nothing to sort: no table at all
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGameListModel)
+#include "test_gamelistmodel.moc"

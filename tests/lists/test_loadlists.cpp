@@ -1,0 +1,317 @@
+// LoadLists: the hide filters with their exact comparisons, the installed test in both ROM
+// folders, the category and player columns, the favourites source and the load errors.
+#include "app/Progress.h"
+#include "lists/GameFieldReader.h"
+#include "lists/ListFixtures.h"
+#include "lists/LoadLists.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace velmora;
+using namespace velmora::testing;
+
+namespace {
+
+class CountingProgress : public ProgressSink
+{
+public:
+    void setMessage(const QString&) override {}
+    void setCount(const QString& count) override
+    {
+        last = count;
+        ++updates;
+    }
+    QString last;
+    int updates = 0;
+};
+
+struct Folder
+{
+    QTemporaryDir dir;
+    QString path(const QString& name) const { return dir.path() + u'/' + name; }
+};
+
+// Loads `games` with the given hide flags; returns the ROMs of the All list.
+QStringList listedRoms(const QList<GameRecord>& games, const HideRules& rules)
+{
+    Folder folder;
+    writeFile(folder.path("gameinfo.txt"), database(games));
+    ListLoadRequest request;
+    request.sourceFile = folder.path("gameinfo.txt");
+    request.rules = rules;
+    NullProgress progress;
+    LoadedLists lists;
+    const LoadListsResult result = LoadLists(request, progress, &lists);
+    if (!result.ok)
+        return {QStringLiteral("<error>")};
+    QStringList roms;
+    for (int index : lists.all)
+        roms << QString::fromUtf8(lists.table->at(index).record[GameRecord::Rom]);
+    return roms;
+}
+
+HideRules rulesWith(std::initializer_list<HideFlag> flags, const char* year = "")
+{
+    HideRules rules;
+    for (HideFlag f : flags)
+        rules.hide[static_cast<int>(f)] = true;
+    rules.year = year;
+    return rules;
+}
+
+} // namespace
+
+class TestLoadLists : public QObject
+{
+    Q_OBJECT
+private slots:
+    void withoutFiltersEveryGameIsInAllAndInExactlyOneOtherList()
+    {
+        Folder folder;
+        writeFile(folder.path("reports/gameinfo.txt"),
+                  database({game("pacman", "Pac-Man"), game("galaga", "Galaga"),
+                            game("dkong", "Donkey Kong"), game("mspacman", "Ms. Pac-Man")}));
+        writeFile(folder.path("roms/pacman.zip"), "PK");
+        writeFile(folder.path("extra/dkong.zip"), "PK");
+        writeFile(folder.path("roms/galaga/readme.txt"), "a folder of loose files");
+        QDir().mkpath(folder.path("roms/mspacman.zip")); // a folder, not an archive
+
+        Preferences prefs;
+        prefs.setFolder(DataFolder::ROMs, folder.path("roms"));
+        prefs.setFolder(DataFolder::AdditionalROMs, folder.path("extra"));
+        const ListLoadRequest request = ListLoadRequest::forProgram(ProgramPaths{folder.dir.path()},
+                                                                    prefs, false, false, false);
+        CountingProgress progress;
+        LoadedLists lists;
+        QVERIFY(LoadLists(request, progress, &lists).ok);
+
+        QCOMPARE(lists.all.size(), size_t(4));
+        QCOMPARE(lists.installed.size() + lists.uninstalled.size(), lists.all.size());
+        QStringList installed;
+        for (int i : lists.installed)
+            installed << QString::fromUtf8(lists.table->at(i).record[GameRecord::Rom]);
+        QCOMPARE(installed, QStringList({"pacman", "dkong"}));
+        QCOMPARE(progress.last, QStringLiteral("4"));
+        QCOMPARE(progress.updates, 4);
+        // Without the two files the extra columns stay empty.
+        QCOMPARE(lists.table->at(0).category, QString());
+        QCOMPARE(lists.table->at(0).players, QString());
+    }
+
+    void driverFileHidesCompareTheFileExactly_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<bool>("hidden");
+        QTest::newRow("old name") << "neogeo.c" << true;
+        QTest::newRow("old name, other case") << "NeoGeo.c" << false;
+        QTest::newRow("today's name") << "neogeo/neogeo.cpp" << true;
+        QTest::newRow("today's name, other case") << "neogeo/NeoGeo.cpp" << false;
+        QTest::newRow("bare .cpp") << "neogeo.cpp" << true;
+        QTest::newRow("longer name") << "neogeo2.c" << false;
+        QTest::newRow("no extension, old form") << "neogeo" << false;
+        QTest::newRow("other driver") << "snk/neoprint.cpp" << false;
+    }
+
+    void driverFileHidesCompareTheFileExactly()
+    {
+        QFETCH(QString, source);
+        QFETCH(bool, hidden);
+        const QByteArray src = source.toUtf8();
+        const QList<GameRecord> games = {
+            game("mslug", "Metal Slug", {{GameRecord::Source, src.constData()}})};
+        QCOMPARE(listedRoms(games, rulesWith({HideFlag::NeoGeo})).isEmpty(), hidden);
+        QCOMPARE(listedRoms(games, rulesWith({})).size(), 1);
+    }
+
+    void everyDriverFlagHidesItsOwnFileOnly()
+    {
+        for (const DriverFileRule& rule : kDriverFileRules) {
+            QByteArray today = "folder/" + QByteArray(rule.file);
+            today.chop(2);
+            today += ".cpp";
+            const QList<GameRecord> games = {
+                game("one", "One", {{GameRecord::Source, rule.file}}),
+                game("two", "Two", {{GameRecord::Source, today.constData()}}),
+                game("std", "Standard")};
+            QCOMPARE(listedRoms(games, rulesWith({rule.flag})), QStringList({"std"}));
+        }
+        QCOMPARE(listedRoms({game("zn", "ZN", {{GameRecord::Source, "sony/zn.cpp"}})},
+                            rulesWith({HideFlag::ZN})),
+                 QStringList());
+    }
+
+    void hideStandardKeepsOnlyTheListedDriverFiles()
+    {
+        const QList<GameRecord> games = {
+            game("pacman", "Pac-Man"),
+            game("stv1", "ST-V game", {{GameRecord::Source, "sega/stv.cpp"}}),
+            game("pgm1", "PGM game", {{GameRecord::Source, "pgm.c"}}),
+            game("pgmx", "Not PGM", {{GameRecord::Source, "PGM.c"}}),
+            game("unk", "Unknown source", {{GameRecord::Source, "?"}})};
+        QCOMPARE(listedRoms(games, rulesWith({HideFlag::Standard})), QStringList({"stv1", "pgm1"}));
+    }
+
+    void recordFiltersCompareExactly()
+    {
+        const QList<GameRecord> games = {
+            game("clone1", "Clone", {{GameRecord::Origin, "Clone of pacman"}}),
+            game("clone2", "Lower case", {{GameRecord::Origin, "clone of pacman"}}),
+            game("orig", "Original")};
+        QCOMPARE(listedRoms(games, rulesWith({HideFlag::Clones})), QStringList({"clone2", "orig"}));
+
+        const QList<GameRecord> status = {game("pre", "Pre", {{GameRecord::Status, "Preliminary"}}),
+                                          game("imp", "Imp", {{GameRecord::Status, "Imperfect"}}),
+                                          game("good", "Good")};
+        QCOMPARE(listedRoms(status, rulesWith({HideFlag::Preliminary})),
+                 QStringList({"imp", "good"}));
+        QCOMPARE(listedRoms(status, rulesWith({HideFlag::Imperfect})),
+                 QStringList({"pre", "good"}));
+
+        const QList<GameRecord> vs = {game("a", "VS. Tennis"), game("b", "Vs. Castlevania"),
+                                      game("c", "vs Something"), game("d", "Versus"),
+                                      game("e", "Galaxian vs")};
+        QCOMPARE(listedRoms(vs, rulesWith({HideFlag::Vs})), QStringList({"d", "e"}));
+
+        const QList<GameRecord> makers = {
+            game("boot", "Boot", {{GameRecord::Manufacturer, "bootleg"}}),
+            game("boot2", "Boot2", {{GameRecord::Manufacturer, "Bootleg"}}),
+            game("boot3", "Boot3", {{GameRecord::Manufacturer, "bootleg (Sega)"}})};
+        QCOMPARE(listedRoms(makers, rulesWith({HideFlag::Bootleg})),
+                 QStringList({"boot2", "boot3"}));
+
+        const QList<GameRecord> tests = {game("sentetst", "Test"), game("ctsttape", "Tape"),
+                                         game("Sentetst", "Other case")};
+        QCOMPARE(listedRoms(tests, rulesWith({HideFlag::Test})), QStringList({"Sentetst"}));
+
+        const QList<GameRecord> disks = {game("disk", "Disk", {{GameRecord::Chd, "Yes"}}),
+                                         game("nodisk", "No disk")};
+        QCOMPARE(listedRoms(disks, rulesWith({HideFlag::CHD})), QStringList({"nodisk"}));
+    }
+
+    void yearIsComparedAsText()
+    {
+        const QList<GameRecord> games = {game("y84", "84", {{GameRecord::Year, "1984"}}),
+                                         game("y85", "85", {{GameRecord::Year, "1985"}}),
+                                         game("y86", "86", {{GameRecord::Year, "1986"}}),
+                                         game("y8q", "8?", {{GameRecord::Year, "198?"}}),
+                                         game("yqq", "??", {{GameRecord::Year, "19??"}}),
+                                         game("y2k", "2000", {{GameRecord::Year, "2000"}})};
+        QCOMPARE(listedRoms(games, rulesWith({HideFlag::Year}, "1985")),
+                 QStringList({"y84", "y85", "yqq"}));
+        QCOMPARE(listedRoms(games, rulesWith({HideFlag::Year}, "")), QStringList({"yqq"}));
+        QCOMPARE(listedRoms(games, rulesWith({}, "1985")).size(), games.size());
+    }
+
+    void theFirstApplyingFilterIsReported()
+    {
+        const GameRecord g = game("vsboot", "Vs. Bootleg",
+                                  {{GameRecord::Origin, "Clone of vs"},
+                                   {GameRecord::Manufacturer, "bootleg"},
+                                   {GameRecord::Source, "neogeo.c"}});
+        QCOMPARE(hidingFilter(g, rulesWith({HideFlag::Bootleg, HideFlag::Vs, HideFlag::Clones})),
+                 std::optional<HideFlag>(HideFlag::Clones));
+        QCOMPARE(hidingFilter(g, rulesWith({HideFlag::Bootleg, HideFlag::NeoGeo})),
+                 std::optional<HideFlag>(HideFlag::NeoGeo));
+        QVERIFY(!hidingFilter(g, rulesWith({HideFlag::Standard})));
+
+        Preferences prefs;
+        QVERIFY(!anyFilterApplied(prefs));
+        prefs.setHidden(HideFlag::Imperfect, true);
+        QVERIFY(anyFilterApplied(prefs));
+    }
+
+    void categoriesAndPlayersComeFromTheTwoFiles()
+    {
+        Folder folder;
+        writeFile(folder.path("reports/gameinfo.txt"),
+                  database({game("pacman", "Pac-Man"), game("galaga", "Galaga"),
+                            game("unlisted", "Unlisted")}));
+        writeFile(folder.path("catver.ini"),
+                  ";; catver.ini\r\n[Category]\r\nPACMAN = Maze / Collect\r\ngalaga=Shooter\r\n"
+                  "galaga=Second entry\r\n;unlisted=commented out\r\n\r\n[VerAdded]\r\n"
+                  "unlisted=.37b\r\n[Category]\r\nunlisted=In a second section\r\n");
+        writeFile(folder.path("nplayers.ini"), "[NPlayers]\npacman=2P alt\ngalaga=2P alt\n");
+        Preferences prefs;
+        const ListLoadRequest request =
+            ListLoadRequest::forProgram(ProgramPaths{folder.dir.path()}, prefs, false, true, true);
+        NullProgress progress;
+        LoadedLists lists;
+        QVERIFY(LoadLists(request, progress, &lists).ok);
+        QCOMPARE(lists.table->at(0).category, QStringLiteral("Maze / Collect"));
+        QCOMPARE(lists.table->at(1).category, QStringLiteral("Shooter"));
+        QCOMPARE(lists.table->at(2).category, QStringLiteral("Not Found"));
+        QCOMPARE(lists.table->at(0).players, QStringLiteral("2P alt"));
+        QCOMPARE(lists.table->at(2).players, QStringLiteral("Not Found"));
+
+        // A file recorded as present but gone by the time of the load lists nothing.
+        QFile::remove(folder.path("nplayers.ini"));
+        QVERIFY(LoadLists(request, progress, &lists).ok);
+        QCOMPARE(lists.table->at(0).players, QStringLiteral("Not Found"));
+    }
+
+    void favouritesViewReadsTheFavouritesFile()
+    {
+        Folder folder;
+        writeFile(folder.path("reports/gameinfo.txt"), database({game("a", "A"), game("b", "B")}));
+        writeFile(folder.path("reports/favorite.txt"), database({game("b", "B")}));
+        Preferences prefs;
+        NullProgress progress;
+        LoadedLists lists;
+        const ProgramPaths paths{folder.dir.path()};
+        QVERIFY(LoadLists(ListLoadRequest::forProgram(paths, prefs, true, false, false), progress,
+                          &lists)
+                    .ok);
+        QCOMPARE(lists.all.size(), size_t(1));
+        QFile::remove(folder.path("reports/favorite.txt"));
+        const LoadListsResult missing = LoadLists(
+            ListLoadRequest::forProgram(paths, prefs, true, false, false), progress, &lists);
+        QVERIFY(!missing.ok);
+        QCOMPARE(missing.message(),
+                 QStringLiteral("Error In LoadLists: File not found\rROM: \r\rThis might mean you "
+                                "are not using the correct version of M.A.M.E.."));
+    }
+
+    void aRecordCutShortByTheEndOfTheFileFails()
+    {
+        Folder folder;
+        QByteArray text = database({game("pacman", "Pac-Man")});
+        text += "\"Galaga\",\"1981\",\"Good\"\r\n";
+        writeFile(folder.path("gameinfo.txt"), text);
+        ListLoadRequest request;
+        request.sourceFile = folder.path("gameinfo.txt");
+        NullProgress progress;
+        LoadedLists lists;
+        const LoadListsResult result = LoadLists(request, progress, &lists);
+        QVERIFY(!result.ok);
+        // The ROM field was not reached: it still holds the previous game's.
+        QCOMPARE(result.message(),
+                 QStringLiteral("Error In LoadLists: Input past end of file\rROM: pacman\r\rThis "
+                                "might mean you are not using the correct version of M.A.M.E.."));
+    }
+
+    void fieldsAreReadOneAfterAnother()
+    {
+        // The first record is split over two lines (the line end separates the fields); blank
+        // lines and unquoted fields are read as the lists always read them.
+        GameRecord first = game("pacman", "Pac-Man, Midway");
+        QByteArray line = first.toLine();
+        const qsizetype cut = line.indexOf("\"Namco\"");
+        QByteArray text = line.left(cut - 1) + "\r\n" + line.mid(cut) + "\r\n\r\n";
+        text += "  plain , \"1982\",\"Good\",,\"\",\"\",\"   8\",\"Atari\",\"Raster\",\"256x224\","
+                "\"Horizontal\",\"60\",\"Original\",\"plain\",\"atari.cpp\",\"N/A\",\"No\"\n";
+        GameFieldReader reader(text);
+        GameRecord record;
+        QCOMPARE(reader.readRecord(&record), GameFieldReader::Outcome::Record);
+        QCOMPARE(record.toLine(), first.toLine());
+        QCOMPARE(reader.readRecord(&record), GameFieldReader::Outcome::Record);
+        QCOMPARE(record[GameRecord::Game], QByteArray("plain"));
+        QCOMPARE(record[GameRecord::Color], QByteArray());
+        QCOMPARE(record[GameRecord::Palette], QByteArray("   8"));
+        QCOMPARE(record[GameRecord::Chd], QByteArray("No"));
+        QCOMPARE(reader.readRecord(&record), GameFieldReader::Outcome::End);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLoadLists)
+#include "test_loadlists.moc"
