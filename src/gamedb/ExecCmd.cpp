@@ -34,6 +34,7 @@ QProcessEnvironment environmentFor(const QString& mameFolder)
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     const QString path = env.value(QStringLiteral("PATH"));
     env.insert(QStringLiteral("PATH"), path.isEmpty() ? mameFolder : mameFolder + u':' + path);
+    env.insert(QStringLiteral("PWD"), mameFolder);
     return env;
 }
 

@@ -105,7 +105,7 @@ private slots:
         QCOMPARE(ReadIniValue(ini, "Preferences", "; a comment inside", "none"), QString("none"));
     }
 
-    void unwritablePlacesFailWithoutDamage()
+    void settingsPathThatIsAFileFailsWithoutDamage()
     {
         // "settings" is a file, so nothing can be created under it.
         const QString blocker = path("settings");
@@ -115,7 +115,10 @@ private slots:
         QCOMPARE(ReadIniValue(ini, "View", "Scroll", false), QString("False"));
         QCOMPARE(readBytes(blocker), QByteArray("not a folder"));
         QVERIFY(!WriteIniValue(path("no-such-folder/options.ini"), "View", "Scroll", true));
+    }
 
+    void readOnlyFolderKeepsTheOldFile()
+    {
         // A file that cannot be replaced keeps its old text and leaves no temporary file behind.
         QTemporaryDir locked;
         const QString kept = locked.filePath("options.ini");
