@@ -50,7 +50,7 @@ bool GameFieldReader::nextField(QByteArray* field)
         qsizetype close = m_pos + 1;
         while (close < size && data[close] != '"' && !isLineEnd(data[close]))
             ++close;
-        *field = m_text.sliced(m_pos + 1, close - m_pos - 1);
+        *field = QByteArray::fromRawData(data + m_pos + 1, close - m_pos - 1);
         end = close;
         while (end < size && data[end] != ',' && !isLineEnd(data[end]))
             ++end;

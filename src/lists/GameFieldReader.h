@@ -3,6 +3,9 @@
 // read: a field is the text between double quotes, or an unquoted text trimmed of blanks; fields
 // are separated by commas or line ends. Records are taken 17 fields at a time, so a line with
 // fewer fields takes the rest from the next line. Empty lines hold no field.
+//
+// Quoted fields point into the text (QByteArray::fromRawData): they are valid while the text the
+// reader was given lives and is not changed.
 #include "gamedb/GameRecord.h"
 
 #include <QByteArray>
@@ -12,7 +15,7 @@ namespace velmora {
 class GameFieldReader
 {
 public:
-    explicit GameFieldReader(QByteArray text) : m_text(std::move(text)) {}
+    explicit GameFieldReader(const QByteArray& text) : m_text(text) {}
 
     enum class Outcome
     {
@@ -30,7 +33,7 @@ private:
     bool nextField(QByteArray* field);
     void skipLineEnds();
 
-    QByteArray m_text;
+    const QByteArray& m_text;
     qsizetype m_pos = 0;
     bool m_afterComma = false;
 };

@@ -19,29 +19,56 @@ char lowerAscii(char c)
     return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
 }
 
-// Byte text compared with ASCII letters folded; other bytes by their code.
-int compareText(const QByteArray& a, const QByteArray& b)
+// Texts compare byte by byte with ASCII letters folded, other bytes by their code; a text that is
+// the start of another sorts first.
+constexpr int kPrefixBytes = 8;
+
+// One row's text of the key column, with its first 8 folded bytes packed into a number so that
+// most comparisons need neither the text nor a loop.
+struct SortKey
 {
-    const qsizetype n = std::min(a.size(), b.size());
-    const char* pa = a.constData();
-    const char* pb = b.constData();
-    for (qsizetype i = 0; i < n; ++i) {
-        const uchar ca = uchar(lowerAscii(pa[i]));
-        const uchar cb = uchar(lowerAscii(pb[i]));
+    quint64 prefix;
+    const char* data;
+    qsizetype size;
+    int game;
+};
+
+const QByteArray& columnBytes(const ListedGame& game, int column)
+{
+    if (column == GameListModel::Category)
+        return game.category;
+    if (column == GameListModel::Players)
+        return game.players;
+    return game.record[GameRecord::Field(column)];
+}
+
+SortKey sortKeyOf(const QByteArray& text, int game)
+{
+    quint64 prefix = 0;
+    for (int i = 0; i < kPrefixBytes; ++i)
+        prefix = (prefix << 8) | (i < text.size() ? uchar(lowerAscii(text[i])) : 0u);
+    return {prefix, text.constData(), text.size(), game};
+}
+
+// Past equal prefixes: the rest of the texts, or their lengths when one ends within the prefix.
+// Fields hold no NUL bytes, so equal prefixes of a short text mean equal lengths.
+int compareRest(const SortKey& a, const SortKey& b)
+{
+    const qsizetype n = std::min(a.size, b.size);
+    for (qsizetype i = kPrefixBytes; i < n; ++i) {
+        const uchar ca = uchar(lowerAscii(a.data[i]));
+        const uchar cb = uchar(lowerAscii(b.data[i]));
         if (ca != cb)
             return ca < cb ? -1 : 1;
     }
-    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+    return a.size == b.size ? 0 : (a.size < b.size ? -1 : 1);
 }
 
-int compareColumn(const ListedGame& a, const ListedGame& b, int column)
+int compareKeys(const SortKey& a, const SortKey& b)
 {
-    if (column == GameListModel::Category)
-        return a.category.compare(b.category, Qt::CaseInsensitive);
-    if (column == GameListModel::Players)
-        return a.players.compare(b.players, Qt::CaseInsensitive);
-    const auto field = GameRecord::Field(column);
-    return compareText(a.record[field], b.record[field]);
+    if (a.prefix != b.prefix)
+        return a.prefix < b.prefix ? -1 : 1;
+    return compareRest(a, b);
 }
 
 } // namespace
@@ -75,9 +102,14 @@ void GameListModel::clear()
     setGames(nullptr, {});
 }
 
-const ListedGame& GameListModel::gameAt(int row) const
+const ListedGame& GameListModel::gameRef(int row) const
 {
     return m_table->at(m_rows[size_t(row)]);
+}
+
+ListedGame GameListModel::gameAt(int row) const
+{
+    return m_table->detached(m_rows[size_t(row)]);
 }
 
 int GameListModel::rowOfGame(int gameIndex) const
@@ -88,11 +120,9 @@ int GameListModel::rowOfGame(int gameIndex) const
 
 QString GameListModel::text(int row, int column) const
 {
-    const ListedGame& game = gameAt(row);
-    if (column == Category)
-        return game.category;
-    if (column == Players)
-        return game.players;
+    const ListedGame& game = gameRef(row);
+    if (column == Category || column == Players)
+        return GameTable::columnText(columnBytes(game, column));
     return m_table->text(game.record[GameRecord::Field(column)]);
 }
 
@@ -150,14 +180,19 @@ void GameListModel::sort(int column, Qt::SortOrder order)
 
 void GameListModel::reorder(int column, Qt::SortOrder order)
 {
-    const GameTable& table = *m_table;
+    std::vector<SortKey> keys;
+    keys.reserve(m_rows.size());
+    for (int game : m_rows)
+        keys.push_back(sortKeyOf(columnBytes(m_table->at(game), column), game));
     const bool descending = order == Qt::DescendingOrder;
-    std::sort(m_rows.begin(), m_rows.end(), [&](int a, int b) {
-        const int c = compareColumn(table.at(a), table.at(b), column);
+    std::sort(keys.begin(), keys.end(), [descending](const SortKey& a, const SortKey& b) {
+        const int c = compareKeys(a, b);
         if (c != 0)
             return descending ? c > 0 : c < 0;
-        return a < b;
+        return a.game < b.game; // equal texts keep database order either way
     });
+    for (size_t i = 0; i < keys.size(); ++i)
+        m_rows[i] = keys[i].game;
 }
 
 // Keeps the selection and the current row on their games: each persistent index moves to the

@@ -53,7 +53,10 @@ public:
     void clear();
 
     int count() const { return int(m_rows.size()); }
-    const ListedGame& gameAt(int row) const;
+    // The game of a row, as a copy that owns its bytes (safe to keep after a reload).
+    ListedGame gameAt(int row) const;
+    // The game of a row in the shared table, valid while the table lives.
+    const ListedGame& gameRef(int row) const;
     int gameIndexAt(int row) const { return m_rows[size_t(row)]; }
     // The row showing the game at `gameIndex` of the table, or -1.
     int rowOfGame(int gameIndex) const;

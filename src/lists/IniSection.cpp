@@ -51,6 +51,15 @@ template <typename Visit> void forEachLine(const QString& text, Visit visit)
     }
 }
 
+// ROM names are lower-case ASCII already: those keys are looked up as they are.
+bool needsFolding(const QString& key)
+{
+    for (QChar c : key)
+        if (c.unicode() >= 0x80 || (c >= u'A' && c <= u'Z'))
+            return true;
+    return false;
+}
+
 } // namespace
 
 IniSection IniSection::load(const QString& file, const QString& section)
@@ -96,7 +105,7 @@ IniSection IniSection::fromBytes(const QByteArray& bytes, const QString& section
 
 QString IniSection::value(const QString& key, const QString& defaultValue) const
 {
-    const auto it = m_values.constFind(key.toCaseFolded());
+    const auto it = m_values.constFind(needsFolding(key) ? key.toCaseFolded() : key);
     return it == m_values.constEnd() ? defaultValue.left(kIniValueLimit) : *it;
 }
 

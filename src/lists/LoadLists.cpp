@@ -6,6 +6,7 @@
 #include "lists/RomArchives.h"
 
 #include <QFile>
+#include <QHash>
 
 namespace velmora {
 namespace {
@@ -33,13 +34,30 @@ ColumnSources readColumnSources(const ListLoadRequest& request)
     return sources;
 }
 
-ListedGame listedGame(const GameRecord& record, const QString& rom, const ColumnSources& sources)
+// The values of catver.ini and nplayers.ini as UTF-8, one copy of each distinct value.
+class ColumnValues
 {
-    ListedGame game{record, QString(), QString()};
+public:
+    const QByteArray& operator()(const QString& value)
+    {
+        auto it = m_values.find(value);
+        if (it == m_values.end())
+            it = m_values.insert(value, value.toUtf8());
+        return *it;
+    }
+
+private:
+    QHash<QString, QByteArray> m_values;
+};
+
+ListedGame listedGame(const GameRecord& record, const QString& rom, const ColumnSources& sources,
+                      ColumnValues& values)
+{
+    ListedGame game{record, QByteArray(), QByteArray()};
     if (sources.categories)
-        game.category = sources.catver.value(rom, kNotFound);
+        game.category = values(sources.catver.value(rom, kNotFound));
     if (sources.players)
-        game.players = sources.nplayers.value(rom, kNotFound);
+        game.players = values(sources.nplayers.value(rom, kNotFound));
     return game;
 }
 
@@ -79,24 +97,27 @@ LoadListsResult LoadLists(const ListLoadRequest& request, ProgressSink& progress
     file.close();
 
     const bool utf8 = QByteArrayView(text).isValidUtf8();
-    auto table = std::make_shared<GameTable>(utf8);
+    auto table = std::make_shared<GameTable>(text, utf8);
     table->reserve(kExpectedGames);
     const ColumnSources columns = readColumnSources(request);
+    ColumnValues values;
     const RomArchiveIndex archives(request.romsFolder, request.additionalRomsFolder);
     LoadedLists loaded;
 
-    GameFieldReader reader(text);
+    // The records borrow their fields from the table's copy of the text.
+    GameFieldReader reader(table->source());
     GameRecord record;
     for (;;) {
         const GameFieldReader::Outcome outcome = reader.readRecord(&record);
         if (outcome == GameFieldReader::Outcome::End)
             break;
         if (outcome == GameFieldReader::Outcome::PastEnd)
-            return {false, QStringLiteral("Input past end of file"), record[GameRecord::Rom]};
+            return {false, QStringLiteral("Input past end of file"),
+                    ownedBytes(record[GameRecord::Rom])};
         if (isHidden(record, request.rules))
             continue;
         const QString rom = table->text(record[GameRecord::Rom]);
-        const int index = table->add(listedGame(record, rom, columns));
+        const int index = table->add(listedGame(record, rom, columns, values));
         loaded.all.push_back(index);
         progress.setCount(QString::number(loaded.all.size()));
         (archives.isInstalled(rom) ? loaded.installed : loaded.uninstalled).push_back(index);

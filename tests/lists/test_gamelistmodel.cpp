@@ -1,5 +1,6 @@
 // The list model: the 19 columns, sorting by the text of the key column in both orders, and the
 // selection staying on its game while the rows move.
+#include "lists/GameFieldReader.h"
 #include "lists/GameListModel.h"
 #include "lists/ListFixtures.h"
 
@@ -18,7 +19,7 @@ struct Fixture
 
     void add(const GameRecord& record, const char* category = "")
     {
-        table->add(ListedGame{record, QString::fromUtf8(category), QString()});
+        table->add(ListedGame{record, QByteArray(category), QByteArray()});
     }
     void load()
     {
@@ -87,6 +88,43 @@ private slots:
         QCOMPARE(f.column(GameListModel::Rom), QStringList({"a", "c", "b", "d"}));
         QCOMPARE(f.model.sortColumn(), int(GameListModel::Palette));
         QCOMPARE(f.model.sortOrder(), Qt::AscendingOrder);
+    }
+
+    void longTextsSortPastTheirFirstLetters()
+    {
+        Fixture f;
+        for (const char* title : {"Street Fighter II", "street fighter", "Street Fighter Alpha",
+                                  "Street Fighter II", "Street", "Street Fighter IIb", "Streeq"})
+            f.add(game(title, title));
+        f.load();
+        f.model.sort(GameListModel::Game, Qt::AscendingOrder);
+        QCOMPARE(f.column(GameListModel::Game),
+                 QStringList({"Streeq", "Street", "street fighter", "Street Fighter Alpha",
+                              "Street Fighter II", "Street Fighter II", "Street Fighter IIb"}));
+        f.model.sort(GameListModel::Game, Qt::DescendingOrder);
+        QCOMPARE(f.column(GameListModel::Game).first(), QString("Street Fighter IIb"));
+        // Equal texts stay in database order in both directions.
+        QCOMPARE(f.model.gameIndexAt(1), 0);
+        QCOMPARE(f.model.gameIndexAt(2), 3);
+    }
+
+    void aGameTakenFromTheListOutlivesTheLoad()
+    {
+        ListedGame kept;
+        {
+            QByteArray text = database({game("pacman", "Pac-Man")});
+            auto table = std::make_shared<GameTable>(text);
+            GameFieldReader reader(table->source());
+            GameRecord record;
+            QCOMPARE(reader.readRecord(&record), GameFieldReader::Outcome::Record);
+            table->add(ListedGame{record, QByteArray("Maze"), QByteArray()});
+            GameListModel model;
+            model.setGames(table, {0});
+            kept = model.gameAt(0);
+            text.fill('x');
+        }
+        QCOMPARE(kept.record[GameRecord::Game], QByteArray("Pac-Man"));
+        QCOMPARE(kept.category, QByteArray("Maze"));
     }
 
     void categoryColumnSortsToo()

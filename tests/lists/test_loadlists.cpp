@@ -95,8 +95,8 @@ private slots:
         QCOMPARE(progress.last, QStringLiteral("4"));
         QCOMPARE(progress.updates, 4);
         // Without the two files the extra columns stay empty.
-        QCOMPARE(lists.table->at(0).category, QString());
-        QCOMPARE(lists.table->at(0).players, QString());
+        QCOMPARE(lists.table->at(0).category, QByteArray());
+        QCOMPARE(lists.table->at(0).players, QByteArray());
     }
 
     void driverFileHidesCompareTheFileExactly_data()
@@ -238,16 +238,16 @@ private slots:
         NullProgress progress;
         LoadedLists lists;
         QVERIFY(LoadLists(request, progress, &lists).ok);
-        QCOMPARE(lists.table->at(0).category, QStringLiteral("Maze / Collect"));
-        QCOMPARE(lists.table->at(1).category, QStringLiteral("Shooter"));
-        QCOMPARE(lists.table->at(2).category, QStringLiteral("Not Found"));
-        QCOMPARE(lists.table->at(0).players, QStringLiteral("2P alt"));
-        QCOMPARE(lists.table->at(2).players, QStringLiteral("Not Found"));
+        QCOMPARE(lists.table->at(0).category, QByteArray("Maze / Collect"));
+        QCOMPARE(lists.table->at(1).category, QByteArray("Shooter"));
+        QCOMPARE(lists.table->at(2).category, QByteArray("Not Found"));
+        QCOMPARE(lists.table->at(0).players, QByteArray("2P alt"));
+        QCOMPARE(lists.table->at(2).players, QByteArray("Not Found"));
 
         // A file recorded as present but gone by the time of the load lists nothing.
         QFile::remove(folder.path("nplayers.ini"));
         QVERIFY(LoadLists(request, progress, &lists).ok);
-        QCOMPARE(lists.table->at(0).players, QStringLiteral("Not Found"));
+        QCOMPARE(lists.table->at(0).players, QByteArray("Not Found"));
     }
 
     void favouritesViewReadsTheFavouritesFile()
