@@ -54,10 +54,20 @@ struct Folders
         writeFile(optionsIni(), text);
     }
 
+    // The game database holds one game, so the lists load.
     void writeDatabase() const
     {
-        for (const char* name : {"listxml.txt", "gameinfo.txt", "crcinfo.txt", "resource.txt"})
+        for (const char* name : {"listxml.txt", "crcinfo.txt", "resource.txt"})
             writeFile(program() + QStringLiteral("/reports/") + QLatin1String(name), "x\r\n");
+        writeGameInfo();
+    }
+
+    void writeGameInfo() const
+    {
+        writeFile(program() + QStringLiteral("/reports/gameinfo.txt"),
+                  "\"Pong (Rev E)\",\"1972\",\"Good\",\"Good\",\"Good\",\"Good\",\"\",\"Atari\","
+                  "\"Raster\",\"Multiple\",\"Horizontal\",\"60\",\"Original\",\"pong\","
+                  "\"atari/pong.cpp\",\"N/A\",\"No\"\r\n");
     }
 };
 
@@ -84,7 +94,10 @@ struct Run
             return true;
         };
         hooks.rebuildAfterChange = [this](ProgressSink&) { ++rebuilds; };
-        hooks.firstBuild = [this](ProgressSink&) { ++firstBuilds; };
+        hooks.firstBuild = [this, &folders](ProgressSink&) {
+            ++firstBuilds;
+            folders.writeGameInfo();
+        };
     }
 };
 

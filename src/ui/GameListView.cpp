@@ -1,0 +1,218 @@
+#include "ui/GameListView.h"
+
+#include "ui/ListStarField.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace velmora {
+namespace {
+
+constexpr int kHundredthsMmPerInch = 2540;
+
+const char* objectNameOf(ListKind kind)
+{
+    switch (kind) {
+    case ListKind::Installed:
+        return "lvInstalled";
+    case ListKind::Uninstalled:
+        return "lvUninstalled";
+    case ListKind::All:
+        break;
+    }
+    return "lvAll";
+}
+
+Qt::SortOrder toQt(int sortOrder)
+{
+    return sortOrder == 1 ? Qt::DescendingOrder : Qt::AscendingOrder;
+}
+
+} // namespace
+
+void SetSortArrow(QTreeView* list, int column, int image, bool show)
+{
+    QHeaderView* header = list->header();
+    if (show) {
+        header->setSortIndicator(column, image == 1 ? Qt::DescendingOrder : Qt::AscendingOrder);
+        header->setSortIndicatorShown(true);
+    } else if (header->sortIndicatorSection() == column) {
+        header->setSortIndicatorShown(false);
+    }
+}
+
+GameListView::GameListView(ListKind kind, ListViewState* state, QWidget* parent)
+    : QTreeView(parent), m_kind(kind), m_state(state), m_model(new GameListModel(this))
+{
+    setObjectName(QLatin1String(objectNameOf(kind)));
+    setModel(m_model);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTextElideMode(Qt::ElideRight);
+    setSortingEnabled(false);
+    header()->setSectionsClickable(true);
+    header()->setSectionsMovable(false);
+    header()->setStretchLastSection(false);
+    header()->setSortIndicatorShown(false);
+    connect(header(), &QHeaderView::sectionClicked, this, &GameListView::sortByColumnClick);
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { onCurrentRowChanged(current); });
+    setOptionalColumns(true, true);
+}
+
+void GameListView::setOptionalColumns(bool categories, bool players)
+{
+    const int dpi = logicalDpiX() > 0 ? logicalDpiX() : 96;
+    for (int c = 0; c < GameListModel::ColumnCount; ++c)
+        setColumnWidth(c, GameListModel::designWidth(c) * dpi / kHundredthsMmPerInch);
+    for (int c = 0; c < GameListModel::ColumnCount; ++c)
+        setColumnHidden(c, GameListModel::isNeverShown(c));
+    setColumnHidden(GameListModel::Category, !categories);
+    setColumnHidden(GameListModel::Players, !players);
+}
+
+void GameListView::showSortArrow()
+{
+    for (int c = 0; c < GameListModel::ColumnCount; ++c)
+        if (c != m_state->sortKey)
+            SetSortArrow(this, c, 0, false);
+    SetSortArrow(this, m_state->sortKey, m_state->sortOrder, true);
+}
+
+void GameListView::applyStoredSort()
+{
+    if (m_state->sortKey < 0 || m_state->sortKey >= GameListModel::ColumnCount) {
+        m_state->sortKey = 0;
+        m_state->sortOrder = 0;
+    }
+    const Qt::SortOrder order = toQt(m_state->sortOrder);
+    if (m_model->sortColumn() != m_state->sortKey || m_model->sortOrder() != order)
+        m_model->sort(m_state->sortKey, order);
+    showSortArrow();
+}
+
+void GameListView::sortByColumnClick(int column)
+{
+    if (count() <= 1)
+        return;
+    if (column == m_state->sortKey)
+        m_state->sortOrder = m_state->sortOrder == 0 ? 1 : 0;
+    else
+        m_state->sortOrder = 0;
+    m_state->sortKey = column;
+    m_model->sort(column, toQt(m_state->sortOrder));
+    showSortArrow();
+    const int row = selectedRow();
+    if (row >= 0) {
+        scrollTo(m_model->index(row, 0), QAbstractItemView::EnsureVisible);
+        m_state->index = row + 1;
+    }
+    viewport()->update();
+}
+
+void GameListView::selectRowQuietly(int row)
+{
+    if (row < 0 || row >= count())
+        return;
+    const QModelIndex index = m_model->index(row, 0);
+    m_quiet = true;
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                 QItemSelectionModel::Rows);
+    m_quiet = false;
+    scrollTo(index, QAbstractItemView::EnsureVisible);
+}
+
+int GameListView::selectedRow() const
+{
+    const QModelIndex current = selectionModel()->currentIndex();
+    return current.isValid() && selectionModel()->isRowSelected(current.row(), {}) ? current.row()
+                                                                                   : -1;
+}
+
+void GameListView::onCurrentRowChanged(const QModelIndex& current)
+{
+    if (m_quiet || !current.isValid())
+        return;
+    m_state->index = current.row() + 1;
+    emit rowSelected(current.row());
+}
+
+void GameListView::mouseReleaseEvent(QMouseEvent* event)
+{
+    QTreeView::mouseReleaseEvent(event);
+    if (event->button() != Qt::RightButton)
+        return;
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (!index.isValid())
+        return;
+    if (index.row() != selectedRow())
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                     QItemSelectionModel::Rows);
+    emit rowContextRequested(index.row(), event->globalPosition().toPoint());
+}
+
+void GameListView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QTreeView::mouseDoubleClickEvent(event);
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && index.isValid())
+        emit rowDoubleClicked(index.row());
+}
+
+void GameListView::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && selectedRow() >= 0) {
+        emit enterPressed();
+        return;
+    }
+    QTreeView::keyPressEvent(event);
+}
+
+void GameListView::setAppearance(bool starField, const QColor& background, const QColor& text,
+                                 int pointSize)
+{
+    m_starField = starField;
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, background);
+    pal.setColor(QPalette::Text, text);
+    setPalette(pal);
+    QFont f = font();
+    if (pointSize > 0)
+        f.setPointSize(pointSize);
+    setFont(f);
+    updateStarField();
+}
+
+void GameListView::updateStarField()
+{
+    QPalette pal = viewport()->palette();
+    if (m_starField)
+        pal.setBrush(QPalette::Base, QBrush(listStarField(viewport()->size())));
+    else
+        pal.setBrush(QPalette::Base, palette().brush(QPalette::Base));
+    viewport()->setPalette(pal);
+}
+
+void GameListView::resizeEvent(QResizeEvent* event)
+{
+    QTreeView::resizeEvent(event);
+    if (m_starField)
+        updateStarField();
+}
+
+// The star field stays put behind the rows: a scroll repaints the whole list instead of moving
+// the pixels already drawn.
+void GameListView::scrollContentsBy(int dx, int dy)
+{
+    QTreeView::scrollContentsBy(dx, dy);
+    if (m_starField)
+        viewport()->update();
+}
+
+} // namespace velmora

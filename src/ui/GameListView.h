@@ -1,0 +1,76 @@
+#pragma once
+// One of the three game list views (lvAll, lvInstalled, lvUninstalled): a report view over its
+// GameListModel with the 19 columns, the sort arrow in the header, and its view state (selected
+// index, sort key and sort order) kept where the preferences keep it, so the orderly end writes
+// what the user left.
+#include "app/Preferences.h"
+#include "lists/GameListModel.h"
+#include "lists/ListKind.h"
+
+#include <QTreeView>
+
+namespace velmora {
+
+// Puts the sort arrow for `image` (0 ascending, 1 descending) into the header of `column`, or
+// removes the arrow from that column.
+void SetSortArrow(QTreeView* list, int column, int image, bool show);
+
+class GameListView : public QTreeView
+{
+    Q_OBJECT
+public:
+    // `state` is the list's view state in the preferences; it must outlive the view.
+    GameListView(ListKind kind, ListViewState* state, QWidget* parent = nullptr);
+
+    ListKind kind() const { return m_kind; }
+    GameListModel* gameModel() const { return m_model; }
+    int count() const { return m_model->count(); }
+    ListViewState& viewState() { return *m_state; }
+    const ListViewState& viewState() const { return *m_state; }
+
+    // Column widths from the design, the never-shown columns hidden, the optional ones by
+    // whether their file exists.
+    void setOptionalColumns(bool categories, bool players);
+    // Sorts by the stored key and order (when not already so) and shows the arrow.
+    void applyStoredSort();
+    // The header click: flips the order on the same column, sorts another ascending; nothing
+    // with fewer than two games. Stores the new key, order and the selected row's new index.
+    void sortByColumnClick(int column);
+
+    // Selects a row (0-based) without telling anybody, and scrolls it into view.
+    void selectRowQuietly(int row);
+    // The selected row, or -1.
+    int selectedRow() const;
+
+    // The list's background: the star field, or a plain colour; text colour and font size.
+    void setAppearance(bool starField, const QColor& background, const QColor& text, int pointSize);
+
+signals:
+    // The user selected a row (click or keyboard).
+    void rowSelected(int row);
+    void rowDoubleClicked(int row);
+    // Right button released over a row (already selected).
+    void rowContextRequested(int row, const QPoint& globalPos);
+    // Enter pressed in the list: the window's default button acts.
+    void enterPressed();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    void onCurrentRowChanged(const QModelIndex& current);
+    void showSortArrow();
+    void updateStarField();
+
+    ListKind m_kind;
+    ListViewState* m_state;
+    GameListModel* m_model;
+    bool m_quiet = false;
+    bool m_starField = false;
+};
+
+} // namespace velmora

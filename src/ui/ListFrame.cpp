@@ -1,0 +1,158 @@
+#include "ui/ListFrame.h"
+
+#include "ui/GameListView.h"
+
+#include <QLabel>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
+
+namespace velmora {
+namespace {
+
+constexpr int kLeftMargin = 8;
+constexpr int kBottomMargin = 8;
+constexpr int kCaptionGap = 10;
+
+int toTwips(int pixels)
+{
+    return pixels * kTwipsPerPixel;
+}
+
+int toPixels(int twips)
+{
+    return twips / kTwipsPerPixel;
+}
+
+QRect toPixels(const QRect& twips)
+{
+    return QRect(toPixels(twips.x()), toPixels(twips.y()), toPixels(twips.width()),
+                 toPixels(twips.height()));
+}
+
+} // namespace
+
+ListFrame::ListFrame(QWidget* parent) : QGroupBox(QStringLiteral("All Games"), parent)
+{
+    setObjectName(QStringLiteral("fraList"));
+    m_listStack = new QStackedWidget(this);
+    m_listStack->setObjectName(QStringLiteral("listStack"));
+
+    m_imgShots = new QLabel(this);
+    m_imgShots->setObjectName(QStringLiteral("imgShots"));
+    m_imgShots->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_imgShots->hide();
+
+    m_lblShots = new QLabel(QStringLiteral("THERE IS NO SCREEN SHOT FOR THIS GAME"), this);
+    m_lblShots->setObjectName(QStringLiteral("lblShots"));
+    m_lblShots->setAlignment(Qt::AlignCenter);
+    m_lblShots->setWordWrap(true);
+    m_lblShots->setFrameShape(QFrame::StyledPanel);
+    QFont bold = m_lblShots->font();
+    bold.setBold(true);
+    m_lblShots->setFont(bold);
+    m_lblShots->hide();
+
+    m_lblFiltersApp = new QLabel(QStringLiteral("Filters Applied"), this);
+    m_lblFiltersApp->setObjectName(QStringLiteral("lblFiltersApp"));
+    m_lblFiltersApp->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
+    m_lblFiltersApp->hide();
+}
+
+void ListFrame::addList(GameListView* view)
+{
+    m_listStack->addWidget(view);
+}
+
+void ListFrame::setShotsShown(bool shown)
+{
+    m_shotsShown = shown;
+    if (!shown) {
+        m_imgShots->hide();
+        m_lblShots->hide();
+    }
+    relayout();
+}
+
+void ListFrame::showShot(const QPixmap& picture)
+{
+    m_picture = picture;
+    m_hasPicture = !picture.isNull();
+    m_imgShots->setVisible(m_shotsShown && m_hasPicture);
+    m_lblShots->setVisible(m_shotsShown && !m_hasPicture);
+    relayout();
+}
+
+void ListFrame::clearShot()
+{
+    m_picture = QPixmap();
+    m_hasPicture = false;
+    m_imgShots->clear();
+    m_imgShots->hide();
+    m_lblShots->hide();
+}
+
+void ListFrame::setCaption(const QString& caption, int filtersLeftTwips)
+{
+    setTitle(caption);
+    m_filtersLeft = toPixels(filtersLeftTwips);
+    placeFiltersLabel();
+}
+
+// Beside the caption: at the designed left edge, or further right when the caption's font needs
+// more room.
+void ListFrame::placeFiltersLabel()
+{
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    const QRect caption =
+        style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
+    m_lblFiltersApp->adjustSize();
+    const int left = std::max(m_filtersLeft, caption.right() + kCaptionGap);
+    m_lblFiltersApp->move(left, caption.center().y() - m_lblFiltersApp->height() / 2);
+}
+
+QRect ListFrame::listRect() const
+{
+    const QRect inside = contentsRect();
+    const int top = inside.top();
+    return QRect(kLeftMargin, top, width() - kLeftMargin, height() - top - kBottomMargin);
+}
+
+void ListFrame::relayout()
+{
+    QRect lists = listRect();
+    if (m_shotsShown && m_placement) {
+        m_shot = m_placement(toTwips(lists.height()), toTwips(width()));
+        lists.setWidth(toPixels(listWidthBesideShot(toTwips(width()), m_shot.rect.width())));
+        placeShot(lists);
+    } else {
+        lists.setWidth(toPixels(listWidthWithoutShot(toTwips(width()))));
+    }
+    m_listStack->setGeometry(lists);
+    placeFiltersLabel();
+}
+
+void ListFrame::placeShot(const QRect& listArea)
+{
+    QRect area = toPixels(m_shot.rect);
+    if (m_shot.stretched) {
+        // The square lines up with the top of the lists.
+        area.moveTop(listArea.top());
+        m_imgShots->setScaledContents(true);
+        m_imgShots->setPixmap(m_picture);
+    } else {
+        m_imgShots->setScaledContents(false);
+        m_imgShots->setPixmap(m_picture);
+    }
+    m_imgShots->setGeometry(area);
+    m_lblShots->setGeometry(area);
+}
+
+void ListFrame::resizeEvent(QResizeEvent* event)
+{
+    QGroupBox::resizeEvent(event);
+    relayout();
+}
+
+} // namespace velmora
