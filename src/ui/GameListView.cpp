@@ -99,8 +99,14 @@ void GameListView::applyStoredSort()
 
 void GameListView::sortByColumnClick(int column)
 {
-    if (count() <= 1)
+    if (count() <= 1) {
+        // The header moved its arrow on the click; a list of one game keeps its sort.
+        if (count() == 1)
+            showSortArrow();
+        else
+            header()->setSortIndicatorShown(false);
         return;
+    }
     if (column == m_state->sortKey)
         m_state->sortOrder = m_state->sortOrder == 0 ? 1 : 0;
     else
@@ -128,11 +134,12 @@ void GameListView::selectRowQuietly(int row)
     scrollTo(index, QAbstractItemView::EnsureVisible);
 }
 
+// In a list of single selection the current row is the selected one (a click makes a row current
+// before it marks it selected).
 int GameListView::selectedRow() const
 {
     const QModelIndex current = selectionModel()->currentIndex();
-    return current.isValid() && selectionModel()->isRowSelected(current.row(), {}) ? current.row()
-                                                                                   : -1;
+    return current.isValid() ? current.row() : -1;
 }
 
 void GameListView::onCurrentRowChanged(const QModelIndex& current)

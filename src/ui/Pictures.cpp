@@ -115,18 +115,31 @@ QPixmap cabinetPicture(int height)
     return pixmap;
 }
 
+// A small painter's palette whose wells show the two colours of the gradient and a blend.
 QPixmap gradientSwatch(int side, const QColor& top, const QColor& bottom)
 {
     QPixmap pixmap(side, side);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient fill(0, 0, 0, side);
-    fill.setColorAt(0, top);
-    fill.setColorAt(1, bottom);
-    p.setPen(QPen(QColor(60, 60, 60), 1));
-    p.setBrush(fill);
-    p.drawRoundedRect(QRectF(0.5, 0.5, side - 1, side - 1), 3, 3);
+    const qreal s = side;
+    QPainterPath board;
+    board.addEllipse(QRectF(0.5, 1.5, s - 1, s - 3));
+    QPainterPath thumb;
+    thumb.addEllipse(QRectF(s * 0.52, s * 0.52, s * 0.26, s * 0.22));
+    p.setPen(QPen(QColor(90, 60, 30), 1));
+    p.setBrush(QColor(222, 184, 135));
+    p.drawPath(board.subtracted(thumb));
+    p.setPen(Qt::NoPen);
+    const QColor blend((top.red() + bottom.red()) / 2, (top.green() + bottom.green()) / 2,
+                       (top.blue() + bottom.blue()) / 2);
+    const qreal r = s * 0.13;
+    p.setBrush(top);
+    p.drawEllipse(QPointF(s * 0.30, s * 0.33), r, r);
+    p.setBrush(blend);
+    p.drawEllipse(QPointF(s * 0.58, s * 0.27), r, r);
+    p.setBrush(bottom);
+    p.drawEllipse(QPointF(s * 0.28, s * 0.66), r, r);
     return pixmap;
 }
 

@@ -1,0 +1,153 @@
+// The whole window started as the program starts it (load sequence and all) against a fake MAME
+// folder with a prepared options.ini and database: the three views clicked through, and the view
+// state of each list surviving a restart.
+#include "app/IniFile.h"
+#include "lists/ListFixtures.h"
+#include "support/FakeMame.h"
+#include "support/ScriptedMessageBox.h"
+#include "support/TempProgram.h"
+#include "ui/GameListView.h"
+#include "ui/ListWindowFixture.h"
+#include "ui/MainWindow.h"
+#include "ui/StartUp.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+using namespace velmora;
+using namespace velmora::testing;
+
+namespace {
+
+struct Started
+{
+    AppState state;
+    MainWindow window{state};
+    StartUp startUp{state, window};
+
+    explicit Started(const TempProgram& program)
+    {
+        state.paths = program.paths();
+        startUp.hooks().firstBuild = [](ProgressSink&) { QFAIL("the database is complete"); };
+    }
+    GameListView* view(ListKind kind) const { return window.listView(kind); }
+    QString rom(ListKind kind, int row) const
+    {
+        return window.listModel(kind)->text(row, GameListModel::Rom);
+    }
+    void click(ListKind kind, int row)
+    {
+        GameListView* v = view(kind);
+        QTest::mouseClick(v->viewport(), Qt::LeftButton, {},
+                          v->visualRect(v->gameModel()->index(row, 0)).center());
+    }
+    void clickHeader(ListKind kind, int column)
+    {
+        QHeaderView* h = view(kind)->header();
+        QTest::mouseClick(h->viewport(), Qt::LeftButton, {},
+                          QPoint(h->sectionViewportPosition(column) + h->sectionSize(column) / 2,
+                                 h->height() / 2));
+    }
+    QAction* action(const char* name) const { return window.findChild<QAction*>(name); }
+};
+
+void prepare(const TempProgram& program)
+{
+    Preferences prefs = program.standardPreferences();
+    prefs.gameView = QStringLiteral("Installed Games");
+    prefs.scroll = false;
+    program.writeOptionsIni(prefs);
+    const ProgramPaths paths = program.paths();
+    TempProgram::writeFile(paths.report("gameinfo.txt"), database(sixGames()));
+    for (const char* name : {"listxml.txt", "crcinfo.txt", "resource.txt"})
+        TempProgram::writeFile(paths.report(QLatin1String(name)), "x\r\n");
+    TempProgram::writeFile(paths.file("catver.ini"), "[Category]\r\npacman=Maze\r\n");
+    for (const char* rom : {"pacman", "asteroid", "mspacman"})
+        TempProgram::writeFile(prefs.folder(DataFolder::ROMs) + '/' + rom + ".zip", "PK");
+    TempProgram::writeFile(prefs.folder(DataFolder::Ini) + "/mame.ini", "");
+}
+
+} // namespace
+
+class TestListWindowStartUp : public QObject
+{
+    Q_OBJECT
+private slots:
+    void startsClicksThroughTheViewsAndRemembersThem()
+    {
+        TempProgram program;
+        FakeMame mame(program.mameFolder());
+        prepare(program);
+        ScriptedMessageBox boxes;
+        {
+            Started run(program);
+            QVERIFY(run.startUp.runLoadSequence());
+            run.window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&run.window));
+            run.startUp.afterShown();
+
+            // The stored view comes back, with the category column and not the player column.
+            QCOMPARE(run.window.listCaption(), QString("Installed Games"));
+            QCOMPARE(run.window.statusPanel(1), QString("Total Games: 3"));
+            QVERIFY(!run.view(ListKind::All)->isColumnHidden(GameListModel::Category));
+            QVERIFY(run.view(ListKind::All)->isColumnHidden(GameListModel::Players));
+            QVERIFY(run.view(ListKind::All)->isColumnHidden(GameListModel::Source));
+            QVERIFY(run.view(ListKind::Installed)->hasFocus() ||
+                    QApplication::focusWidget() == nullptr);
+
+            run.action("mnuViewAll")->trigger();
+            QCOMPARE(run.window.statusPanel(1), QString("Total Games: 6"));
+            run.clickHeader(ListKind::All, GameListModel::Manufacturer);
+            run.clickHeader(ListKind::All, GameListModel::Manufacturer);
+            run.click(ListKind::All, 2);
+            const QString allChoice = run.rom(ListKind::All, 2);
+            QCOMPARE(run.window.statusPanel(3), allChoice);
+
+            run.action("mnuViewUninstalled")->trigger();
+            QCOMPARE(run.window.statusPanel(1), QString("Total Games: 3"));
+            run.click(ListKind::Uninstalled, 1);
+            QCOMPARE(run.window.statusPanel(6), QString("Not Installed"));
+            boxes.expect("This game is not installed.", platform::MessageAnswer::Ok, "Play Game");
+            QTest::mouseDClick(
+                run.view(ListKind::Uninstalled)->viewport(), Qt::LeftButton, {},
+                run.view(ListKind::Uninstalled)
+                    ->visualRect(run.window.listModel(ListKind::Uninstalled)->index(1, 0))
+                    .center());
+            QVERIFY(boxes.allExpectedShown());
+
+            run.action("mnuViewInstalled")->trigger();
+            run.clickHeader(ListKind::Installed, GameListModel::Year);
+            run.click(ListKind::Installed, 2);
+            QCOMPARE(run.window.statusPanel(3), run.rom(ListKind::Installed, 2));
+            run.window.close();
+        }
+        QCOMPARE(mame.callCount(), 0);
+        const QString ini = program.optionsIni();
+        QCOMPARE(ReadIniValue(ini, "View", "GameView", ""), QString("Installed Games"));
+        QCOMPARE(ReadIniValue(ini, "View", "AllSortKey", ""), QString("7"));
+        QCOMPARE(ReadIniValue(ini, "View", "AllSortOrder", ""), QString("1"));
+        QCOMPARE(ReadIniValue(ini, "View", "AllIndex", ""), QString("3"));
+        QCOMPARE(ReadIniValue(ini, "View", "UninstalledIndex", ""), QString("2"));
+        QCOMPARE(ReadIniValue(ini, "View", "InstalledSortKey", ""), QString("1"));
+
+        // A second start shows each list as it was left.
+        Started again(program);
+        QVERIFY(again.startUp.runLoadSequence());
+        QCOMPARE(again.window.listCaption(), QString("Installed Games"));
+        QCOMPARE(again.view(ListKind::Installed)->selectedRow(), 2);
+        QCOMPARE(again.view(ListKind::Installed)->header()->sortIndicatorSection(), 1);
+        again.window.showView(ListKind::All);
+        QCOMPARE(again.view(ListKind::All)->selectedRow(), 2);
+        QCOMPARE(again.window.statusPanel(3), [&] { return again.rom(ListKind::All, 2); }());
+        QCOMPARE(again.view(ListKind::All)->header()->sortIndicatorOrder(), Qt::DescendingOrder);
+        QCOMPARE(again.view(ListKind::All)->header()->sortIndicatorSection(),
+                 int(GameListModel::Manufacturer));
+        again.window.stopTimers();
+    }
+};
+
+QTEST_MAIN(TestListWindowStartUp)
+#include "test_listwindow_startup.moc"
