@@ -274,6 +274,9 @@ QWidget* MainWindow::buildRightColumn()
     m_cmdExit = makeButton("cmdExit", "E&xit", "Closes Velmora");
     layout->addWidget(m_cmdExit);
 
+    connect(m_chkAutoRun, &QCheckBox::clicked, this, &MainWindow::onAutoRunClicked);
+    connect(m_chkRecord, &QCheckBox::clicked, this, &MainWindow::onRecordClicked);
+    connect(m_chkPlayback, &QCheckBox::clicked, this, &MainWindow::onPlaybackClicked);
     connect(m_cmdRaster, &QPushButton::clicked, this, &MainWindow::onRaster);
     connect(m_cmdVector, &QPushButton::clicked, this, &MainWindow::onVector);
     connect(m_cmdFind, &QPushButton::clicked, this, &MainWindow::onFind);

@@ -158,6 +158,9 @@ public:
     void resumeTimers();
     void SetGradient();
     void RefreshScroll();
+    // The selected game's icon, artwork mark and banner go away (a report takes the window's
+    // attention, as the start-up news does); the next selection brings them back.
+    void hideGameArt();
     // An update or news request is running: News and Check For Updates stay disabled.
     void setNetworkRequestRunning(bool running);
     // The folders as the Options dialog found them when it last opened (Path Information).
@@ -188,6 +191,9 @@ public slots:
     void onPathInformation();
     void onStartUpTime();
     void onBannerClicked();
+    void onAutoRunClicked(bool checked);
+    void onRecordClicked(bool checked);
+    void onPlaybackClicked(bool checked);
 
 signals:
     // The window is closing (the user closed it, Exit, or the session ends).

@@ -223,12 +223,17 @@ void MainWindow::showEmptyState()
                        static_cast<QWidget*>(m_cmdInfo), static_cast<QWidget*>(m_chkAutoRun),
                        static_cast<QWidget*>(m_chkRecord), static_cast<QWidget*>(m_chkPlayback)})
         w->setEnabled(false);
+    hideGameArt();
+    LoadShot();
+}
+
+void MainWindow::hideGameArt()
+{
     m_tmr[1]->stop();
     m_iconScreen->clear();
     m_iconScreen->hide();
     m_lblArtwork->hide();
     setBannerText(QString());
-    LoadShot();
 }
 
 void MainWindow::showSelection(ListKind kind, int row)

@@ -124,6 +124,28 @@ void MainWindow::onFind()
         run(m_commands.mameIni, QStringLiteral("Mame.Ini"));
 }
 
+// The three boxes belong to the launch; the list gets its selection and focus back after each.
+void MainWindow::onAutoRunClicked(bool checked)
+{
+    if (m_commands.autoRunChanged)
+        m_commands.autoRunChanged(checked);
+    GetSelectedIndex();
+}
+
+void MainWindow::onRecordClicked(bool checked)
+{
+    if (m_commands.recordChanged)
+        m_commands.recordChanged(checked);
+    GetSelectedIndex();
+}
+
+void MainWindow::onPlaybackClicked(bool checked)
+{
+    if (m_commands.playbackChanged)
+        m_commands.playbackChanged(checked);
+    GetSelectedIndex();
+}
+
 void MainWindow::onGradient()
 {
     if (m_state.panelBusy != 0)

@@ -69,6 +69,14 @@ private slots:
         QVERIFY(box(w, "chkRecord")->isEnabled());
         auto* stack = w.child<QStackedWidget>("listStack");
         QCOMPARE(stack->currentWidget(), w.view(ListKind::Installed));
+
+        // The launch boxes hand their state on; the list keeps its stored selection.
+        QList<bool> recorded;
+        w.window.commands().recordChanged = [&recorded](bool on) { recorded << on; };
+        w.state.prefs.installed.index = 2;
+        QTest::mouseClick(box(w, "chkRecord"), Qt::LeftButton);
+        QCOMPARE(recorded, QList<bool>({true}));
+        QCOMPARE(w.view(ListKind::Installed)->selectedRow(), 1);
     }
 
     void statusPanelsFollowTheSelection()
