@@ -72,6 +72,7 @@ struct Run
     int firstRuns = 0;
     int rebuilds = 0;
     int firstBuilds = 0;
+    int ends = 0;
     bool acceptFirstRun = false;
 
     explicit Run(const Folders& folders)
@@ -88,6 +89,7 @@ struct Run
         };
         hooks.rebuildAfterChange = [this](ProgressSink&) { ++rebuilds; };
         hooks.firstBuild = [this](ProgressSink&) { ++firstBuilds; };
+        hooks.endProcess = [this] { ++ends; };
     }
 };
 
@@ -117,6 +119,7 @@ private slots:
         QCOMPARE(run.firstRuns, 1);
         QVERIFY(run.state.startAborted);
         run.window.close();
+        QCOMPARE(run.ends, 1);
         QCOMPARE(read(folders.optionsIni(), "View", "GameView"), QStringLiteral("<none>"));
         QCOMPARE(run.firstBuilds, 0);
     }
