@@ -79,15 +79,6 @@ private slots:
         // A value shared with an earlier entry selects the earlier one.
         QCOMPARE(indexOfColorValue(full, 0), kDefaultBackColorIndex);
     }
-
-    void colorValuesKeepRedInTheLowestByte()
-    {
-        QCOMPARE(rgbColorValue(0x12, 0x34, 0x56), 0x563412);
-        QVERIFY(isSystemColorValue(kSystemWindowBackground));
-        QCOMPARE(systemColorNumber(kSystemButtonShadow), 16);
-        QCOMPARE(systemColorValue(5), kSystemWindowBackground);
-        QVERIFY(!isSystemColorValue(0xFFFFFF));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestPreferenceChoices)
