@@ -46,6 +46,8 @@ bool SettingsModel::assign(Option option, const QString& text)
     if (*accepted == value(option))
         return true;
     store(option, *accepted);
+    if (option == Option::Resolution)
+        applyResolutionRule();
     if (runsSetFrames(option))
         runSetFrames();
     return true;
@@ -86,11 +88,15 @@ void SettingsModel::setEnabling(const EnableStates& states)
     emit enablingChanged();
 }
 
-void SettingsModel::runSetFrames()
+void SettingsModel::applyResolutionRule()
 {
     if (resolutionNeedsSwitchRes(value(Option::Resolution)) &&
         value(Option::SwitchRes) != QLatin1String("1"))
         store(Option::SwitchRes, QStringLiteral("1"));
+}
+
+void SettingsModel::runSetFrames()
+{
     setEnabling(SetFrames([this](Option o) { return value(o); }, m_enabling));
 }
 

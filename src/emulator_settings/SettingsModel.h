@@ -4,7 +4,9 @@
 // check states 0, 1 and 2 (2 is a greyed box); otherwise the assignment fails and the value stays
 // as it was, which is how the loaders find an invalid stored value. A change of a control that
 // has an enabling rule runs SetFrames, as its click handler did, so the rules hold after every
-// change, whether the user made it or a file was loaded.
+// change, whether the user made it or a file was loaded. Choosing a fixed resolution turns Switch
+// Resolution on; since only a change of the resolution does that, a file that keeps Switch
+// Resolution off beside a fixed resolution loads as it was saved.
 #include "emulator_settings/OptionLists.h"
 #include "emulator_settings/SetFrames.h"
 
@@ -38,7 +40,7 @@ public:
 
     const EnableStates& enabling() const { return m_enabling; }
     void setEnabling(const EnableStates& states);
-    // SetFrames with the resolution rule.
+    // SetFrames over the current values.
     void runSetFrames();
 
 signals:
@@ -48,6 +50,7 @@ signals:
 private:
     std::optional<QString> acceptable(Option option, const QString& text) const;
     void store(Option option, const QString& text);
+    void applyResolutionRule();
 
     OptionLists m_lists;
     std::array<QString, kOptionCount> m_values;
