@@ -68,19 +68,22 @@ void SettingsEditor::openCustom(const SelectedGame& game)
     m_mode = EditorMode::Custom;
     m_game = game;
     const bool vector = isVectorDisplay(game.displayType);
-    const bool raster = isRasterDisplay(game.displayType);
-    if (m_folder.hasCustomFile(game.rom) && (raster || vector)) {
-        m_type = vector ? SettingsType::Vector : SettingsType::Raster;
-        m_restoreCaption = !m_folder.hasGlobalFile(m_type) ? kRestoreDefaultsCaption
-                           : vector                        ? kRestoreVectorCaption
-                                                           : kRestoreRasterCaption;
-        load(m_folder.customFile(game.rom));
-        // The vector branch leaves the BIOS list as the last opening left it.
-        applyTypeRule(m_type, raster);
-    } else if (!m_folder.hasCustomFile(game.rom) && (raster || vector)) {
-        openGlobal(vector ? SettingsType::Vector : SettingsType::Raster);
+    if (!vector && !isRasterDisplay(game.displayType))
+        return; // another display type: the controls keep what they held
+    const SettingsType type = vector ? SettingsType::Vector : SettingsType::Raster;
+    if (!m_folder.hasCustomFile(game.rom)) {
+        // Start from the global settings (or the MAME defaults) of the game's type.
+        openGlobal(type);
+        m_mode = EditorMode::Custom;
+        return;
     }
-    m_mode = EditorMode::Custom;
+    m_type = type;
+    m_restoreCaption = !m_folder.hasGlobalFile(type) ? kRestoreDefaultsCaption
+                       : vector                      ? kRestoreVectorCaption
+                                                     : kRestoreRasterCaption;
+    load(m_folder.customFile(game.rom));
+    // The vector branch leaves the BIOS list as the last opening left it.
+    applyTypeRule(type, !vector);
 }
 
 void SettingsEditor::restore()
