@@ -16,8 +16,7 @@ using platform::MessageIcon;
 
 const QString kPlayGame = QStringLiteral("Play Game");
 
-template <typename... Args, typename F>
-void call(const F& hook, Args... args)
+template <typename... Args, typename F> void call(const F& hook, Args... args)
 {
     if (hook)
         hook(args...);
@@ -104,8 +103,7 @@ void runMame(LaunchResult& result, Preferences& prefs, const LaunchServices& ser
     if (prefs.disableHotKeys)
         call(hooks.blockHotKeys, true);
 
-    const WindowStyle style =
-        result.boxes.playback ? WindowStyle::Normal : WindowStyle::Minimised;
+    const WindowStyle style = result.boxes.playback ? WindowStyle::Normal : WindowStyle::Minimised;
     if (services.exec)
         services.exec(result.command, style);
 

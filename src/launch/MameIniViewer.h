@@ -25,8 +25,9 @@ inline constexpr int kCompleteMameIniLines = 50;
 // ends); it is called before the two information messages, which the user reads over the panel.
 // The prepare-only launch when mame.ini was shown; nothing when it was not (no installed game
 // selected, no mame.ini, the game not installed).
-std::optional<LaunchResult> viewMameIni(const SelectedGame& game, RecordPlayback boxes, const StatusPanels& status,
-                 Preferences& prefs, const LaunchServices& services, const LaunchHooks& hooks,
-                 const std::function<void(const QString& text)>& showText);
+std::optional<LaunchResult> viewMameIni(const SelectedGame& game, RecordPlayback boxes,
+                                        const StatusPanels& status, Preferences& prefs,
+                                        const LaunchServices& services, const LaunchHooks& hooks,
+                                        const std::function<void(const QString& text)>& showText);
 
 } // namespace velmora

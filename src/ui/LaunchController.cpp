@@ -27,8 +27,7 @@ public:
     WaitPointer& operator=(const WaitPointer&) = delete;
 };
 
-template <typename T>
-T* child(QWidget& window, const char* name)
+template <typename T> T* child(QWidget& window, const char* name)
 {
     return window.findChild<T*>(QLatin1String(name));
 }
@@ -48,8 +47,7 @@ void setChecked(QWidget& window, const char* name, bool checked)
     }
 }
 
-template <typename F, typename... Args>
-void call(const F& hook, Args&&... args)
+template <typename F, typename... Args> void call(const F& hook, Args&&... args)
 {
     if (hook)
         hook(std::forward<Args>(args)...);
@@ -107,9 +105,8 @@ void LaunchController::cmdPlay_Click()
 {
     const SelectedGame game = m_hooks.selectedGame ? m_hooks.selectedGame() : SelectedGame{};
     m_commandString.clear();
-    const LaunchResult result =
-        launchGame(LaunchRequest{game, boxes(), LaunchMode::Play}, m_state.prefs, m_services,
-                   launchHooks());
+    const LaunchResult result = launchGame(LaunchRequest{game, boxes(), LaunchMode::Play},
+                                           m_state.prefs, m_services, launchHooks());
     noteSettingsType(result.settingsType);
     m_commandString = result.otherCommands;
 }

@@ -36,8 +36,7 @@ QString forTextBox(const QString& text)
     return out;
 }
 
-template <typename T>
-T* child(QWidget* window, const char* name)
+template <typename T> T* child(QWidget* window, const char* name)
 {
     return window ? window->findChild<T*>(QLatin1String(name)) : nullptr;
 }
