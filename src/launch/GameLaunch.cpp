@@ -30,10 +30,13 @@ void resetMameIni(const LaunchServices& services)
                               QStringLiteral("Velmora"), MessageIcon::Critical);
 }
 
+// The settings type a game's display type names, in its proper case; empty for LCD, SVG and the
+// like, which leave the current type as it was.
 QString settingsTypeOf(const QString& displayType)
 {
-    if (displayType == QLatin1String("Raster") || displayType == QLatin1String("Vector"))
-        return displayType;
+    for (const QLatin1String type : {QLatin1String("Raster"), QLatin1String("Vector")})
+        if (displayType.compare(type, Qt::CaseInsensitive) == 0)
+            return type;
     return QString();
 }
 

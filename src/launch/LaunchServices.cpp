@@ -1,13 +1,16 @@
 #include "launch/LaunchServices.h"
 
 #include "emulator_settings/MameIni.h"
+#include "emulator_settings/SettingsFiles.h"
 
 namespace velmora {
 
 LaunchServices launchServicesFor(const Preferences& prefs, const QString& settingsFolder)
 {
-    Q_UNUSED(settingsFolder);
     LaunchServices services;
+    services.settingsFileFor = [settingsFolder](const QString& rom, const QString& displayType) {
+        return SettingsFolder(settingsFolder).applicableFile(rom, displayType);
+    };
     services.createMameIni = [&prefs](QString* error) { return CreateMAMEIni(prefs, error); };
     services.exec = [&prefs](const QString& command, WindowStyle style) {
         return ExecCmd(command, style, prefs.folder(DataFolder::MAME));
