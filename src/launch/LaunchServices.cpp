@@ -1,5 +1,6 @@
 #include "launch/LaunchServices.h"
 
+#include "emulator_settings/BuildIni.h"
 #include "emulator_settings/MameIni.h"
 #include "emulator_settings/SettingsFiles.h"
 
@@ -10,6 +11,14 @@ LaunchServices launchServicesFor(const Preferences& prefs, const QString& settin
     LaunchServices services;
     services.settingsFileFor = [settingsFolder](const QString& rom, const QString& displayType) {
         return SettingsFolder(settingsFolder).applicableFile(rom, displayType);
+    };
+    services.buildIni = [&prefs](const QString& settingsFile, const QString& rom,
+                                 RecordPlayback boxes) -> std::optional<QString> {
+        const BuildIniResult result =
+            BuildIni(BuildIniRequest{settingsFile, rom, boxes.playback, boxes.record}, prefs);
+        if (!result.ok)
+            return std::nullopt;
+        return result.commandString;
     };
     services.createMameIni = [&prefs](QString* error) { return CreateMAMEIni(prefs, error); };
     services.exec = [&prefs](const QString& command, WindowStyle style) {

@@ -12,7 +12,7 @@ using platform::MessageIcon;
 
 const QString kTitle = QStringLiteral("Mame.Ini");
 
-bool installedGameSelected(const StatusPanels& status)
+bool installedGameSelected(const MameIniStatus& status)
 {
     return status.totalGames != QLatin1String("Total Games: 0") &&
            status.settings != QLatin1String("Not Installed");
@@ -41,7 +41,7 @@ void tellAboutContents(const QString& text, const QString& otherCommands)
 } // namespace
 
 std::optional<LaunchResult> viewMameIni(const SelectedGame& game, RecordPlayback boxes,
-                                        const StatusPanels& status, Preferences& prefs,
+                                        const MameIniStatus& status, Preferences& prefs,
                                         const LaunchServices& services, const LaunchHooks& hooks,
                                         const std::function<void(const QString& text)>& showText)
 {

@@ -12,7 +12,7 @@
 namespace velmora {
 
 // The main status bar's texts that tell whether an installed game is selected.
-struct StatusPanels
+struct MameIniStatus
 {
     QString totalGames; // panel 1: "Total Games: <count>"
     QString settings;   // panel 6: "Not Installed", "Custom Settings", ...
@@ -26,7 +26,7 @@ inline constexpr int kCompleteMameIniLines = 50;
 // The prepare-only launch when mame.ini was shown; nothing when it was not (no installed game
 // selected, no mame.ini, the game not installed).
 std::optional<LaunchResult> viewMameIni(const SelectedGame& game, RecordPlayback boxes,
-                                        const StatusPanels& status, Preferences& prefs,
+                                        const MameIniStatus& status, Preferences& prefs,
                                         const LaunchServices& services, const LaunchHooks& hooks,
                                         const std::function<void(const QString& text)>& showText);
 

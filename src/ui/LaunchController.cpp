@@ -170,7 +170,7 @@ void LaunchController::showMameIni()
         m_panel->setText(text);
     };
     const std::optional<LaunchResult> prepared =
-        viewMameIni(game, boxes(), StatusPanels{status(1), status(6)}, m_state.prefs, m_services,
+        viewMameIni(game, boxes(), MameIniStatus{status(1), status(6)}, m_state.prefs, m_services,
                     launchHooks(), showText);
     if (prepared) {
         noteSettingsType(prepared->settingsType);
@@ -214,11 +214,11 @@ void LaunchController::takeNewRom(const SelectedGame& game)
     if (game.list != ListKind::Uninstalled || !romArchiveExists(m_state.prefs, game.rom) ||
         !m_hooks.takeSelectedUninstalledRow)
         return;
-    const auto taken = m_hooks.takeSelectedUninstalledRow();
-    if (!taken)
+    const std::optional<int> left = m_hooks.takeSelectedUninstalledRow();
+    if (!left)
         return;
-    m_newRom = taken->first;
-    call(m_hooks.setStatusText, 1, QStringLiteral("Total Games: %1").arg(taken->second));
+    m_newRomFound = true;
+    call(m_hooks.setStatusText, 1, QStringLiteral("Total Games: %1").arg(*left));
     call(m_hooks.setStatusText, 6, QStringLiteral("New ROM Found"));
 }
 
@@ -312,9 +312,9 @@ void LaunchController::showLastReport(SetKind kind)
 
 void LaunchController::returnToGameList()
 {
-    if (m_newRom) {
-        call(m_hooks.addInstalledRow, *m_newRom);
-        m_newRom.reset();
+    if (m_newRomFound) {
+        call(m_hooks.addNewRomToInstalled);
+        m_newRomFound = false;
     }
     m_panel->setFindRole(FindRole::MameIni);
     m_panel->setFindEnabled(true);

@@ -11,7 +11,6 @@
 // timers Tmr[0] and Tmr[1]); what only the window knows (its lists and status bar) comes in as
 // hooks.
 #include "app/AppState.h"
-#include "gamedb/GameRecord.h"
 #include "launch/GameLaunch.h"
 #include "launch/SetAudit.h"
 
@@ -38,11 +37,13 @@ struct LaunchWindowHooks
     std::function<void(int panel, const QString& text)> setStatusText;
     // Shows the report status bar in place of the main one (the all-sets reports).
     std::function<void(bool shown)> showReportStatusBar;
-    // New ROM Found: removes the selected row from the Uninstalled list (its count goes down by
-    // one) and returns it with the count left; nothing when there is no such row.
-    std::function<std::optional<std::pair<GameRecord, int>>()> takeSelectedUninstalledRow;
-    // Adds a game to the Installed list when the user returns to the lists.
-    std::function<void(const GameRecord& game)> addInstalledRow;
+    // New ROM Found: the window keeps every column of the selected row as its current row,
+    // removes the row from the Uninstalled list (its count goes down by one) and returns the
+    // count left; nothing when there is no selected row.
+    std::function<std::optional<int>()> takeSelectedUninstalledRow;
+    // On the return to the lists: the row kept by takeSelectedUninstalledRow joins the Installed
+    // list.
+    std::function<void()> addNewRomToInstalled;
     // The system hot keys off while a game runs (nothing to do on Linux).
     std::function<void(bool blocked)> blockHotKeys;
     // The current settings type ("Raster" or "Vector") that the settings editor shares.
@@ -87,7 +88,7 @@ public:
 
     // The Other Commands of the last launch or viewer run ("the command string").
     const QString& commandString() const { return m_commandString; }
-    bool newRomFound() const { return m_newRom.has_value(); }
+    bool newRomFound() const { return m_newRomFound; }
 
 private:
     RecordPlayback boxes() const;
@@ -108,7 +109,7 @@ private:
     LaunchServices m_services;
     std::unique_ptr<ReportPanel> m_panel;
     QString m_commandString;
-    std::optional<GameRecord> m_newRom;
+    bool m_newRomFound = false;
 };
 
 } // namespace velmora

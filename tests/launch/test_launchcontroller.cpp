@@ -85,14 +85,6 @@ public:
     QTimer* tmr[2];
 };
 
-GameRecord record(const char* rom)
-{
-    GameRecord r;
-    r.resetToDefaults();
-    r[GameRecord::Rom] = rom;
-    return r;
-}
-
 // A controller over the fake window, with the real command runner and a fake mame.
 struct ControllerRig
 {
@@ -105,7 +97,7 @@ struct ControllerRig
     QMap<int, QString> status{{1, QStringLiteral("Total Games: 3")},
                               {6, QStringLiteral("Default Settings")}};
     QString settingsType;
-    QList<GameRecord> installedRows;
+    QStringList installedRows;
     QString otherCommands;
     bool visibleWhileMameRan = true;
     std::unique_ptr<LaunchController> controller;
@@ -132,10 +124,11 @@ struct ControllerRig
         h.disableFormButtons = [this] { calls << QStringLiteral("disableFormButtons"); };
         h.statusText = [this](int panel) { return status.value(panel); };
         h.setStatusText = [this](int panel, const QString& text) { status[panel] = text; };
-        h.takeSelectedUninstalledRow = [] {
-            return std::optional<std::pair<GameRecord, int>>({record("pacman"), 41});
+        h.takeSelectedUninstalledRow = [this] {
+            installedRows << QStringLiteral("kept ") + selected.rom;
+            return std::optional<int>(41);
         };
-        h.addInstalledRow = [this](const GameRecord& r) { installedRows << r; };
+        h.addNewRomToInstalled = [this] { installedRows << QStringLiteral("added"); };
         h.setSettingsType = [this](const QString& type) { settingsType = type; };
         return h;
     }
@@ -283,9 +276,10 @@ private slots:
         QVERIFY(rig.controller->newRomFound());
 
         rig.controller->returnToGameList();
-        QCOMPARE(rig.installedRows.size(), 1);
-        QCOMPARE(rig.installedRows.first()[GameRecord::Rom], QByteArray("pacman"));
+        QCOMPARE(rig.installedRows, QStringList({"kept pacman", "added"}));
         QVERIFY(!rig.controller->newRomFound());
+        rig.controller->returnToGameList();
+        QCOMPARE(rig.installedRows.size(), 2);
     }
 
     void verifyAllRomsListsBadSetsAndPrints()
@@ -344,6 +338,29 @@ private slots:
                    QStringLiteral("Game Audit"));
         rig.controller->cmdVerify_Click();
         QVERIFY(box.allExpectedShown());
+    }
+
+    void aMameThatFailsLeavesTheWindowAndMameIniAsTheyWere()
+    {
+        ScriptedMessageBox box;
+        ControllerRig rig;
+        rig.mame.setSilentExit(139);
+        rig.controller->cmdPlay_Click();
+        QCOMPARE(rig.mame.callCount(), 1);
+        QVERIFY(rig.window.isVisible());
+        QCOMPARE(TempProgram::readFile(mameIniPath(rig.state.prefs)),
+                 mameIniPathLayer(rig.state.prefs));
+
+        // An audit with no output: the headings alone, and no summary to move up.
+        rig.controller->cmdVerify_Click();
+        QCOMPARE(rig.text(), QStringLiteral("ROMs\n\n\n\nSamples\n\n"));
+        box.expect(QStringLiteral("This could take a long time.  Do you want to continue?"),
+                   MessageAnswer::Yes);
+        rig.controller->mnuReportsVerifySamples_Click();
+        QCOMPARE(rig.window.fraVerify->title(), QStringLiteral("Verify All Samples"));
+        QCOMPARE(rig.text(), QStringLiteral("No sets were found."));
+        QVERIFY(!rig.window.cmdFind->isEnabled());
+        QVERIFY(rig.window.cmdGameList->isEnabled());
     }
 
     void printingGoesPageByPageWithinTheMargins()

@@ -16,7 +16,8 @@ namespace {
 
 const QString kIncomplete = QStringLiteral("The mame.ini is incomplete because you have not made "
                                            "any option changes.  M.A.M.E. defaults will be used.");
-const StatusPanels kInstalled{QStringLiteral("Total Games: 3"), QStringLiteral("Default Settings")};
+const MameIniStatus kInstalled{QStringLiteral("Total Games: 3"),
+                               QStringLiteral("Default Settings")};
 
 // The real path layer; a settings layer of `settingsLines` lines stands in for BuildIni.
 struct ViewerRig
@@ -57,7 +58,7 @@ struct ViewerRig
         return s;
     }
 
-    std::optional<LaunchResult> view(const StatusPanels& status = kInstalled,
+    std::optional<LaunchResult> view(const MameIniStatus& status = kInstalled,
                                      const QString& type = QStringLiteral("Raster"))
     {
         return viewMameIni(SelectedGame{QStringLiteral("pong"), type, ListKind::All}, {}, status,
