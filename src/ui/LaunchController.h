@@ -9,7 +9,16 @@
 // Controls are found by their object names under the window (chkRecord, chkPlayback, chkAutoRun,
 // cmdFind, cmdGameList, cmdExit, fraList, fraVerify, txtVerify, IconScreen, lblArtwork and the
 // timers Tmr[0] and Tmr[1]); what only the window knows (its lists and status bar) comes in as
-// hooks.
+// hooks. The window connects its controls to the commands below:
+//
+//     cmdPlay, mnuFilePlay, a double-click on any list   -> cmdPlay_Click()
+//     chkRecord::clicked, chkPlayback::clicked            -> chkRecord_Click(), chkPlayback_Click()
+//     chkAutoRun::toggled                                 -> chkAutoRun_Click()
+//     playSelectedGame() (Auto Run at start-up)           -> cmdPlay_Click()
+//     cmdFind, mnuReportsFind                             -> cmdFind_Click()
+//     cmdVerify, mnuFileVerify                            -> cmdVerify_Click()
+//     mnuReportsVerifyRoms / VerifySamples / LastRom / LastSample -> the slots of those names
+//     cmdGameList, before the lists come back            -> returnToGameList()
 #include "app/AppState.h"
 #include "launch/GameLaunch.h"
 #include "launch/SetAudit.h"
@@ -17,6 +26,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QMainWindow;
