@@ -6,6 +6,8 @@
 #include "emulator_settings/SettingsFiles.h"
 #include "emulator_settings/SettingsModel.h"
 
+#include "app/SelectedGame.h"
+
 #include <QString>
 #include <optional>
 
@@ -30,13 +32,6 @@ inline const QString kCustomSettingsStatus = QStringLiteral("Custom Settings");
 inline const QString kDefaultSettingsStatus = QStringLiteral("Default Settings");
 
 // The game that Custom Settings edits, as the visible list shows it.
-struct SelectedGame
-{
-    QString rom;
-    QString description;
-    QString displayType; // "Raster", "Vector" or another display type
-};
-
 struct OkResult
 {
     bool saved = true; // false when the settings file could not be written

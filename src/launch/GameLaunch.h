@@ -9,7 +9,9 @@
 // the banner timer, the screenshot, the selection) come in as hooks, so it runs the same under the
 // main window and under a test.
 #include "launch/LaunchServices.h"
-#include "ui/ListKind.h"
+#include "app/ListKind.h"
+
+#include "app/SelectedGame.h"
 
 #include <QString>
 #include <functional>
@@ -17,13 +19,6 @@
 namespace velmora {
 
 // The selected row of the active list.
-struct SelectedGame
-{
-    QString rom;
-    QString displayType; // the Type column: "Raster", "Vector", "LCD", "SVG", ...
-    ListKind list = ListKind::All;
-};
-
 enum class LaunchMode
 {
     Play,

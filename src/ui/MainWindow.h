@@ -3,7 +3,7 @@
 // area (game lists, settings, maintenance, reports), the always-visible buttons and status bars.
 // The load sequence and the orderly end drive it through the operations below.
 #include "app/AppState.h"
-#include "ui/ListKind.h"
+#include "app/ListKind.h"
 
 #include <QMainWindow>
 #include <array>

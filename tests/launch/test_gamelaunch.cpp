@@ -102,7 +102,7 @@ struct Rig
 SelectedGame game(const QString& rom, ListKind list = ListKind::All,
                   const QString& type = QStringLiteral("Raster"))
 {
-    return SelectedGame{rom, type, list};
+    return SelectedGame{rom, {}, type, list};
 }
 
 } // namespace

@@ -56,7 +56,7 @@ private:
 
     LaunchResult play(RecordPlayback boxes = {})
     {
-        const SelectedGame pong{QStringLiteral("pong"), QStringLiteral("Raster"), ListKind::All};
+        const SelectedGame pong{QStringLiteral("pong"), {}, QStringLiteral("Raster"), ListKind::All};
         return launchGame(LaunchRequest{pong, boxes, LaunchMode::Play}, m_prefs, services(), {});
     }
 

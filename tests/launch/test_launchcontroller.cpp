@@ -92,7 +92,7 @@ struct ControllerRig
     AppState state;
     FakeMainWindow window;
     FakeMame mame{tp.mameFolder()};
-    SelectedGame selected{QStringLiteral("pong"), QStringLiteral("Raster"), ListKind::All};
+    SelectedGame selected{QStringLiteral("pong"), {}, QStringLiteral("Raster"), ListKind::All};
     QStringList calls;
     QMap<int, QString> status{{1, QStringLiteral("Total Games: 3")},
                               {6, QStringLiteral("Default Settings")}};
@@ -256,7 +256,7 @@ private slots:
     void gameAuditBoldsItsHeadingsAndFindsANewRom()
     {
         ControllerRig rig;
-        rig.selected = {QStringLiteral("pacman"), QStringLiteral("Raster"), ListKind::Uninstalled};
+        rig.selected = {QStringLiteral("pacman"), {}, QStringLiteral("Raster"), ListKind::Uninstalled};
         TempProgram::writeFile(
             rig.state.prefs.folder(DataFolder::ROMs) + QStringLiteral("/pacman.zip"), "");
         rig.mame.answer(QStringLiteral("-verifyroms"), fixturePath("verifyroms-puckman.txt"));

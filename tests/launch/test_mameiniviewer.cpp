@@ -61,7 +61,7 @@ struct ViewerRig
     std::optional<LaunchResult> view(const MameIniStatus& status = kInstalled,
                                      const QString& type = QStringLiteral("Raster"))
     {
-        return viewMameIni(SelectedGame{QStringLiteral("pong"), type, ListKind::All}, {}, status,
+        return viewMameIni(SelectedGame{QStringLiteral("pong"), {}, type, ListKind::All}, {}, status,
                            prefs, services(), {}, [this](const QString& text) { shown = text; });
     }
 };
