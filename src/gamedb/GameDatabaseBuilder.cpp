@@ -35,7 +35,7 @@ GameInfoResult buildDatabase(const ProgramPaths& paths, ProgressSink& progress)
     QString error;
     if (!lines.open(listXml, &error))
         return failure(result, error, 0);
-    result.layout = detectListLayout(listXml);
+    result.layout = detectListLayout(lines);
 
     ReplacedFile gameInfo(paths.report(QStringLiteral("gameinfo.txt")));
     ReplacedFile resource(paths.report(QStringLiteral("resource.txt")));

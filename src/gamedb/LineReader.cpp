@@ -22,15 +22,31 @@ bool LineReader::open(const QString& path, QString* error)
     return true;
 }
 
-// Moves the unread rest to the front of the buffer (growing it when one line fills it) and reads
-// the next block behind it. False when nothing more could be read.
+void LineReader::startLookAhead()
+{
+    m_lookAheadBegin = m_begin;
+    m_lookAheadLine = m_lineNumber;
+    m_lookingAhead = true;
+}
+
+void LineReader::endLookAhead()
+{
+    m_begin = m_lookAheadBegin;
+    m_lineNumber = m_lookAheadLine;
+    m_lookingAhead = false;
+}
+
+// Moves the unread rest to the front of the buffer (unless looking ahead), grows the buffer when
+// it is full, and reads the next block behind what it holds. False when nothing more could be read.
 bool LineReader::fill()
 {
-    const qsizetype rest = m_end - m_begin;
-    if (rest > 0 && m_begin > 0)
-        std::memmove(m_buffer.data(), m_buffer.data() + m_begin, std::size_t(rest));
-    m_begin = 0;
-    m_end = rest;
+    if (!m_lookingAhead) {
+        const qsizetype rest = m_end - m_begin;
+        if (rest > 0 && m_begin > 0)
+            std::memmove(m_buffer.data(), m_buffer.data() + m_begin, std::size_t(rest));
+        m_begin = 0;
+        m_end = rest;
+    }
     if (m_end == qsizetype(m_buffer.size()))
         m_buffer.resize(m_buffer.size() * 2);
     const qint64 got = m_file.read(m_buffer.data() + m_end, qint64(m_buffer.size()) - m_end);

@@ -23,6 +23,13 @@ public:
     // the file or on a read error (see failed()).
     bool next(std::string_view* line);
 
+    // Looking ahead: lines read between these two calls are kept in memory and read again after
+    // endLookAhead(), so a reader can decide how to read a file (even a pipe) before reading it.
+    void startLookAhead();
+    void endLookAhead();
+    // Bytes held since startLookAhead().
+    qsizetype lookAheadBytes() const { return m_end - m_lookAheadBegin; }
+
     // 1-based number of the line last returned (0 before the first).
     qint64 lineNumber() const { return m_lineNumber; }
     bool failed() const { return m_failed; }
@@ -36,6 +43,9 @@ private:
     qsizetype m_begin = 0; // first unread byte
     qsizetype m_end = 0;   // one past the last byte read
     qint64 m_lineNumber = 0;
+    qsizetype m_lookAheadBegin = 0;
+    qint64 m_lookAheadLine = 0;
+    bool m_lookingAhead = false;
     bool m_atEnd = false;
     bool m_failed = false;
 };

@@ -1,6 +1,6 @@
 #pragma once
 // The two layouts of MAME's machine list that the database builder reads.
-#include <QString>
+#include "gamedb/LineReader.h"
 
 namespace velmora {
 
@@ -14,7 +14,7 @@ enum class ListLayout
 
 // Decides from the list itself: the first element line that is a <machine> or a <game> names the
 // layout. A list with neither (empty, or not a machine list) is read as the older layout, whose
-// reader then reports what is missing.
-ListLayout detectListLayout(const QString& listXml);
+// reader then reports what is missing. The lines looked at are read again afterwards.
+ListLayout detectListLayout(LineReader& lines);
 
 } // namespace velmora
