@@ -6,9 +6,14 @@
 
 namespace velmora {
 
-enum class WindowStyle { Normal = 1, Minimised = 2 };
+enum class WindowStyle
+{
+    Normal = 1,
+    Minimised = 2
+};
 
-enum class ExecOutcome {
+enum class ExecOutcome
+{
     Ran,               // the command started and ended (its own success is not checked)
     DeviceUnavailable, // the MAME folder's device failed; the message was shown
     Failed             // any other error; the message was shown and the program is ending

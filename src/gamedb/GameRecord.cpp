@@ -6,8 +6,8 @@ void GameRecord::resetToDefaults()
 {
     static const QByteArray kEmpty;
     fields[Year] = QByteArrayLiteral("19??");
-    for (Field f : {Status, Color, Sound, Graphic, Palette, Manufacturer, Type, Display, Orientation,
-                    Frequency})
+    for (Field f : {Status, Color, Sound, Graphic, Palette, Manufacturer, Type, Display,
+                    Orientation, Frequency})
         fields[f] = kEmpty;
     fields[Origin] = QByteArrayLiteral("Original");
     fields[Source] = QByteArrayLiteral("?");

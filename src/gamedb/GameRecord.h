@@ -13,7 +13,8 @@ namespace velmora {
 struct GameRecord
 {
     // The fields in file order; the list columns follow the same order.
-    enum Field {
+    enum Field
+    {
         Game,
         Year,
         Status,

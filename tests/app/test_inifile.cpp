@@ -1,0 +1,186 @@
+#include "app/IniFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace velmora;
+
+namespace {
+
+QByteArray readBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+} // namespace
+
+class TestIniFile : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+private slots:
+    void namesMatchWithoutRegardToCase()
+    {
+        const QString ini = path("case.ini");
+        writeBytes(ini, "[Directories]\r\nMAME=/games/mame\r\n");
+        QCOMPARE(ReadIniValue(ini, "directories", "mame", ""), QString("/games/mame"));
+        QVERIFY(WriteIniValue(ini, "DIRECTORIES", "Mame", "/opt/mame"));
+        QCOMPARE(readBytes(ini), QByteArray("[Directories]\r\nMame=/opt/mame\r\n"));
+    }
+
+    void missingFileSectionOrKeyReadsTheDefault()
+    {
+        const QString missing = path("nothing-here.ini");
+        QCOMPARE(ReadIniValue(missing, "View", "Scroll", true), QString("True"));
+        QCOMPARE(ReadIniValue(missing, "View", "AllIndex", 0), QString("0"));
+        QCOMPARE(ReadIniValue(missing, "View", "GameView", "All Games"), QString("All Games"));
+        QVERIFY(!QFile::exists(missing)); // reading never creates the file
+
+        const QString ini = path("partial.ini");
+        writeBytes(ini, "[View]\nScroll=False\n");
+        QCOMPARE(ReadIniValue(ini, "Preferences", "HideNeoGeo", false), QString("False"));
+        QCOMPARE(ReadIniValue(ini, "View", "Favorites", qint64(-7)), QString("-7"));
+        QCOMPARE(ReadIniValue(ini, "View", "Scroll", true), QString("False"));
+    }
+
+    void longValuesAreCutAndLineBreaksBecomeSpaces()
+    {
+        const QString ini = path("limits.ini");
+        const QString longPath = "/" + QString(299, 'x');
+        QVERIFY(WriteIniValue(ini, "Directories", "ROMs", longPath));
+        QVERIFY(readBytes(ini).contains(longPath.toLatin1())); // stored whole
+        QCOMPARE(ReadIniValue(ini, "Directories", "ROMs", ""), longPath.left(254));
+
+        QVERIFY(WriteIniValue(ini, "Miscellaneous", "News", "one\r\ntwo\nthree\rfour"));
+        QCOMPARE(ReadIniValue(ini, "Miscellaneous", "News", ""), QString("one  two three four"));
+        QVERIFY(readBytes(ini).endsWith("\r\n\r\n[Miscellaneous]\r\nNews=one  two three four\r\n"));
+    }
+
+    void writesKeepEveryOtherLine()
+    {
+        const QString ini = path("layout.ini");
+        writeBytes(ini, "; written by hand\n"
+                        "[Preferences]\n"
+                        "HideCVS = True\n"
+                        "; a comment inside\n"
+                        "Year=1985\n"
+                        "\n"
+                        "[View]\r\n"
+                        "Scroll=True\r\n"
+                        "junk line without equals\r\n"
+                        "AllIndex=3"); // no line end on the last line
+        QVERIFY(WriteIniValue(ini, "preferences", "Year", "1990"));
+        QVERIFY(WriteIniValue(ini, "Preferences", "FontSize", "10"));
+        QVERIFY(WriteIniValue(ini, "View", "AllSortKey", 2));
+        QVERIFY(WriteIniValue(ini, "Directories", "MAME", "/m"));
+        QCOMPARE(readBytes(ini), QByteArray("; written by hand\r\n"
+                                            "[Preferences]\r\n"
+                                            "HideCVS = True\r\n"
+                                            "; a comment inside\r\n"
+                                            "Year=1990\r\n"
+                                            "FontSize=10\r\n"
+                                            "\r\n"
+                                            "[View]\r\n"
+                                            "Scroll=True\r\n"
+                                            "junk line without equals\r\n"
+                                            "AllIndex=3\r\n"
+                                            "AllSortKey=2\r\n"
+                                            "\r\n"
+                                            "[Directories]\r\n"
+                                            "MAME=/m\r\n"));
+        QCOMPARE(ReadIniValue(ini, "Preferences", "HideCVS", false), QString("True"));
+        QCOMPARE(ReadIniValue(ini, "Preferences", "; a comment inside", "none"), QString("none"));
+    }
+
+    void settingsPathThatIsAFileFailsWithoutDamage()
+    {
+        // "settings" is a file, so nothing can be created under it.
+        const QString blocker = path("settings");
+        writeBytes(blocker, "not a folder");
+        const QString ini = blocker + "/options.ini";
+        QVERIFY(!WriteIniValue(ini, "View", "Scroll", true));
+        QCOMPARE(ReadIniValue(ini, "View", "Scroll", false), QString("False"));
+        QCOMPARE(readBytes(blocker), QByteArray("not a folder"));
+        QVERIFY(!WriteIniValue(path("no-such-folder/options.ini"), "View", "Scroll", true));
+    }
+
+    void readOnlyFolderKeepsTheOldFile()
+    {
+        // A file that cannot be replaced keeps its old text and leaves no temporary file behind.
+        QTemporaryDir locked;
+        const QString kept = locked.filePath("options.ini");
+        writeBytes(kept, "[View]\r\nScroll=True\r\n");
+        QFile::setPermissions(locked.path(), QFile::ReadOwner | QFile::ExeOwner);
+        if (QFile(locked.filePath("probe")).open(QIODevice::WriteOnly)) {
+            QFile::setPermissions(locked.path(),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QSKIP("running with permission to write into read-only folders");
+        }
+        QVERIFY(!WriteIniValue(kept, "View", "Scroll", false));
+        QFile::setPermissions(locked.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(readBytes(kept), QByteArray("[View]\r\nScroll=True\r\n"));
+        QCOMPARE(QDir(locked.path()).entryList(QDir::Files), QStringList{"options.ini"});
+    }
+
+    void latin1AndUtf8FilesRoundTrip()
+    {
+        const QString latin1 = path("latin1.ini");
+        writeBytes(latin1, "[Directories]\r\nROMs=/roms/caf\xE9\r\n");
+        QCOMPARE(ReadIniValue(latin1, "Directories", "ROMs", ""), QString("/roms/caf\u00E9"));
+        QVERIFY(WriteIniValue(latin1, "Directories", "Samples", "/samples/\u00FC"));
+        QCOMPARE(readBytes(latin1),
+                 QByteArray("[Directories]\r\nROMs=/roms/caf\xE9\r\nSamples=/samples/\xFC\r\n"));
+        // A value that Latin-1 cannot hold turns the file into UTF-8 without losing the rest.
+        QVERIFY(WriteIniValue(latin1, "Directories", "Artwork", "/art/\u65E5"));
+        QCOMPARE(ReadIniValue(latin1, "Directories", "ROMs", ""), QString("/roms/caf\u00E9"));
+        QCOMPARE(ReadIniValue(latin1, "Directories", "Artwork", ""), QString("/art/\u65E5"));
+
+        const QString utf8 = path("utf8.ini");
+        writeBytes(utf8, "\xEF\xBB\xBF[Directories]\nROMs=/roms/caf\xC3\xA9\n");
+        QCOMPARE(ReadIniValue(utf8, "Directories", "ROMs", ""), QString("/roms/caf\u00E9"));
+        QVERIFY(WriteIniValue(utf8, "Directories", "Ini", "/ini"));
+        QCOMPARE(readBytes(utf8),
+                 QByteArray("\xEF\xBB\xBF[Directories]\r\nROMs=/roms/caf\xC3\xA9\r\nIni=/ini\r\n"));
+    }
+
+    void valueEncodings()
+    {
+        QCOMPARE(iniText(true), QString("True"));
+        QCOMPARE(iniText(false), QString("False"));
+        for (const char* yes : {"True", "TRUE", "true", "1", "-1", "2.5", " True "})
+            QCOMPARE(iniToBool(yes), std::optional<bool>(true));
+        for (const char* no : {"False", "fAlSe", "0", "-0", "0.0"})
+            QCOMPARE(iniToBool(no), std::optional<bool>(false));
+        for (const char* bad : {"", "yes", "maybe", "nan", "inf", "1x"})
+            QVERIFY2(!iniToBool(bad), bad);
+
+        QCOMPARE(iniToInt32("-2147483643"), std::optional<qint32>(qint32(0x80000005u)));
+        QCOMPARE(iniToInt32("16777215"), std::optional<qint32>(0xFFFFFF));
+        QCOMPARE(iniToInt32("40000"), std::optional<qint32>(40000));
+        QVERIFY(!iniToInt32("2147483648"));
+        QVERIFY(!iniToInt32("12abc"));
+        QVERIFY(!iniToInt32(""));
+        QVERIFY(!iniToInt32("-"));
+        QCOMPARE(iniToInt16("32767"), std::optional<qint16>(32767));
+        QCOMPARE(iniToInt16("-32768"), std::optional<qint16>(-32768));
+        QVERIFY(!iniToInt16("32768"));
+        QVERIFY(!iniToInt16("99999"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestIniFile)
+#include "test_inifile.moc"

@@ -1,0 +1,162 @@
+#include "gamedb/ExecCmd.h"
+#include "gamedb/ExecCmdFailures.h"
+#include "platform/Seams.h"
+#include "support/FakeMame.h"
+#include "support/ScriptedMessageBox.h"
+#include "support/TempProgram.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+#include <QTimer>
+
+#include <cerrno>
+
+using namespace velmora;
+using namespace velmora::testing;
+
+namespace {
+
+const QString kDeviceMessage =
+    QStringLiteral("There is a problem communicating with the drive M.A.M.E. is on!  Try again.");
+
+// Counts platform::endProgram() calls for the lifetime of the object.
+struct EndProgramRecorder
+{
+    int calls = 0;
+    EndProgramRecorder()
+    {
+        platform::seams().endProgram = [this] { ++calls; };
+    }
+    ~EndProgramRecorder() { platform::seams().endProgram = nullptr; }
+};
+
+// Restores the test's own current folder and PATH whatever a test did to them.
+struct ProcessStateGuard
+{
+    QString folder = QDir::currentPath();
+    QByteArray path = qgetenv("PATH");
+    ~ProcessStateGuard()
+    {
+        QDir::setCurrent(folder);
+        qputenv("PATH", path);
+    }
+};
+
+} // namespace
+
+class TestExecCmd : public QObject
+{
+    Q_OBJECT
+private slots:
+    void runsTheMameOfTheMameFolderInsideIt()
+    {
+        ProcessStateGuard guard;
+        TempProgram tp;
+        QVERIFY(tp.isValid());
+        FakeMame mame(tp.mameFolder());
+        QVERIFY(mame.isInstalled());
+
+        // A decoy "mame" earlier on PATH and in the caller's current folder must not run.
+        const QString decoys = tp.makeFolder("decoys");
+        const QString decoyRan = tp.root() + "/decoy-ran";
+        QVERIFY(TempProgram::writeFile(decoys + "/mame",
+                                       "#!/bin/sh\ntouch '" + decoyRan.toUtf8() + "'\n"));
+        QFile::setPermissions(decoys + "/mame", QFile::ReadOwner | QFile::ExeOwner);
+        qputenv("PATH", decoys.toUtf8() + ':' + guard.path);
+        QVERIFY(QDir::setCurrent(decoys));
+
+        QCOMPARE(ExecCmd("mame puckman -skip_gameinfo", WindowStyle::Minimised, tp.mameFolder()),
+                 ExecOutcome::Ran);
+        QCOMPARE(mame.arguments(), QStringList({"puckman", "-skip_gameinfo"}));
+        QCOMPARE(mame.workingFolder(), QDir(tp.mameFolder()).canonicalPath());
+        QVERIFY(!QFile::exists(decoyRan));
+        QCOMPARE(QDir::currentPath(), QDir(decoys).canonicalPath());
+
+        // MAME's own exit status is not looked at.
+        mame.setSilentExit(3);
+        QCOMPARE(ExecCmd("mame -listxml", WindowStyle::Normal, tp.mameFolder()), ExecOutcome::Ran);
+        QCOMPARE(mame.callCount(), 2);
+    }
+
+    void windowsKeepRepaintingWhileTheCommandRuns()
+    {
+        TempProgram tp;
+        int ticks = 0;
+        QTimer timer;
+        QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+        timer.start(20);
+        QCOMPARE(ExecCmd("sleep 0.4", WindowStyle::Minimised, tp.mameFolder()), ExecOutcome::Ran);
+        QVERIFY2(ticks >= 5, qPrintable(QString::number(ticks)));
+    }
+
+    void missingMameFolderEndsTheProgram()
+    {
+        ProcessStateGuard guard;
+        TempProgram tp;
+        ScriptedMessageBox box;
+        EndProgramRecorder end;
+        const QString missing = tp.root() + "/no such folder";
+        box.expect("Error In ExecCmd: Cannot enter the M.A.M.E. folder \"" + missing +
+                       "\": No such file or directory.",
+                   platform::MessageAnswer::Ok, "Velmora");
+        QCOMPARE(ExecCmd("mame -help", WindowStyle::Minimised, missing), ExecOutcome::Failed);
+        QVERIFY(box.allExpectedShown());
+        QCOMPARE(box.shown().last().icon, platform::MessageIcon::Critical);
+        QCOMPARE(end.calls, 1);
+        QCOMPARE(QDir::currentPath(), guard.folder);
+
+        // A file where the folder should be, and no folder at all, fail the same way.
+        const QString file = tp.root() + "/plain-file";
+        QVERIFY(TempProgram::writeFile(file, "x"));
+        box.allowAny(true);
+        QCOMPARE(ExecCmd("mame", WindowStyle::Minimised, file), ExecOutcome::Failed);
+        QVERIFY(box.lastText().startsWith("Error In ExecCmd: "));
+        QCOMPARE(ExecCmd("mame", WindowStyle::Minimised, QString()), ExecOutcome::Failed);
+        QCOMPARE(box.lastText(), QString("Error In ExecCmd: No M.A.M.E. folder is set."));
+        QCOMPARE(end.calls, 3);
+    }
+
+    void deviceFailuresAskToTryAgain()
+    {
+        for (int e : {EIO, ENODEV, ENXIO, ESTALE, EHOSTDOWN})
+            QVERIFY(isDeviceFailure(e));
+        for (int e : {0, ENOENT, ENOTDIR, EACCES, ELOOP, ENAMETOOLONG})
+            QVERIFY(!isDeviceFailure(e));
+
+        ScriptedMessageBox box;
+        EndProgramRecorder end;
+        box.expect(kDeviceMessage, platform::MessageAnswer::Ok, "Velmora");
+        QCOMPARE(reportFolderFailure(ESTALE, "/mnt/share/mame"), ExecOutcome::DeviceUnavailable);
+        QCOMPARE(box.shown().last().icon, platform::MessageIcon::Critical);
+        QCOMPARE(end.calls, 0);
+
+        box.expect("Error In ExecCmd: Cannot enter the M.A.M.E. folder \"/m\": Permission denied.");
+        QCOMPARE(reportFolderFailure(EACCES, "/m"), ExecOutcome::Failed);
+        QCOMPARE(end.calls, 1);
+    }
+
+    void quotingSurvivesTheShell()
+    {
+        TempProgram tp;
+        QCOMPARE(GetShortPath(tp.root() + "/not there"), QString());
+        QCOMPARE(GetShortPath(QString()), QString());
+        QCOMPARE(GetShortPath(tp.mameFolder()), "'" + tp.mameFolder() + "'");
+        QCOMPARE(shellQuote("it's"), QString("'it'\\''s'"));
+
+        for (const QString text : {QString("plain"), QString("two  spaces"), QString("it's"),
+                                   QString("\"double\""), QString("$(touch pwned); `id` $HOME"),
+                                   QString("caf\u00E9 \u65E5\u672C"), QString("*"), QString()}) {
+            QProcess sh;
+            sh.setWorkingDirectory(tp.root());
+            sh.start("/bin/sh", {"-c", "printf %s " + shellQuote(text)});
+            QVERIFY(sh.waitForFinished(5000));
+            QCOMPARE(QString::fromUtf8(sh.readAllStandardOutput()), text);
+        }
+        QVERIFY(!QFile::exists(tp.root() + "/pwned"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestExecCmd)
+#include "test_execcmd.moc"
