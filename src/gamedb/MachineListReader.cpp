@@ -108,6 +108,9 @@ void MachineListReader::readElement(std::string_view element, std::string_view l
     if (tag == Tag::MachineEnd)
         return endMachine(out);
     if (tag == Tag::ListEnd) {
+        // resource.txt has been written along the way; it is finished with the list.
+        out.progress.setMessage(QStringLiteral("Creating resource.txt..."));
+        out.progress.repaint();
         m_listClosed = true;
         return;
     }
