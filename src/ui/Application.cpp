@@ -4,7 +4,8 @@
 #include "platform/Seams.h"
 #include "platform/SingleInstance.h"
 #include "platform/qt/QtSeams.h"
-#include "ui/FirstRunDialog.h"
+#include "emulator_settings/MameIni.h"
+#include "ui/OptionsDialog.h"
 #include "ui/MainWindow.h"
 #include "ui/StartUp.h"
 
@@ -51,9 +52,13 @@ void fillHooks(StartUp& startUp, AppState& state, MainWindow& window)
 {
     StartUp::Hooks& hooks = startUp.hooks();
     hooks.firstRunDialog = [&state, &window](Preferences& prefs) {
-        FirstRunDialog dialog(prefs, state.paths.optionsIni(), &window);
-        return dialog.exec() == QDialog::Accepted;
+        const auto chosen = OptionsDialog::ask(prefs, state.paths.optionsIni(),
+                                               OptionsDialog::Occasion::FirstRun, &window);
+        if (chosen)
+            prefs = *chosen;
+        return chosen.has_value();
     };
+    hooks.createMameIni = [&state] { CreateMAMEIni(state.prefs); };
 }
 
 } // namespace

@@ -227,7 +227,8 @@ void StartUp::saveViewAndEnd()
     writeView(optionsIni, prefs);
     FlushIni(optionsIni);
     m_window.stopTimers();
-    QCoreApplication::exit(0);
+    if (m_hooks.endProcess)
+        m_hooks.endProcess();
 }
 
 void StartUp::onWindowClosing()
@@ -243,7 +244,8 @@ void StartUp::endWithoutSaving()
 {
     m_ending = true;
     m_window.stopTimers();
-    QCoreApplication::exit(0);
+    if (m_hooks.endProcess)
+        m_hooks.endProcess();
 }
 
 } // namespace velmora

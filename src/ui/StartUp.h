@@ -7,6 +7,7 @@
 // the hooks below, which the application fills in.
 #include "app/AppState.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <functional>
 
@@ -41,6 +42,8 @@ public:
         std::function<void()> createMameIni;
         // The start-up news check, after the window is shown.
         std::function<void()> checkNews;
+        // Ends the process's event loop (a test records the call instead).
+        std::function<void()> endProcess = [] { QCoreApplication::exit(0); };
     };
     Hooks& hooks() { return m_hooks; }
 
