@@ -52,6 +52,14 @@ public:
         return m_text.find(what) != std::string_view::npos;
     }
 
+    // Where the value of attribute `name` (given with its "=") starts when the attribute is
+    // searched from `from`: just after its opening quote. An attribute that is not there gives the
+    // same sum with a position of 0, so the value is then cut from near the line's start.
+    qsizetype valueOf(std::string_view name, qsizetype from) const
+    {
+        return find(name, from) + qsizetype(name.size()) + 1;
+    }
+
     // The text from `from` up to, not including, the next `stop` at or after `from`; that stop's
     // position goes to *stopAt. False when there is no such stop.
     bool cut(qsizetype from, char stop, std::string_view* text, qsizetype* stopAt) const
@@ -176,19 +184,19 @@ bool GameListReader::readDisplay(std::string_view line)
     if (!text.cut(kDisplayTypeAt, '"', &type, &q))
         return false;
     m_record[GameRecord::Type] = properCase(type);
-    if (!text.cut(text.find("rotate=", q) + 8, '"', &rotate, &q))
+    if (!text.cut(text.valueOf("rotate=", q), '"', &rotate, &q))
         return false;
     const bool vertical = rotate == "270" || rotate == "90";
     m_record[GameRecord::Orientation] = vertical ? "Vertical" : "Horizontal";
     if (m_record[GameRecord::Type] == "Raster") {
-        if (!text.cut(text.find("width=", q) + 7, '"', &width, &q) ||
-            !text.cut(text.find("height=", q) + 8, '"', &height, &q))
+        if (!text.cut(text.valueOf("width=", q), '"', &width, &q) ||
+            !text.cut(text.valueOf("height=", q), '"', &height, &q))
             return false;
         m_record[GameRecord::Display] = rightAligned(bytes(width) + 'x' + bytes(height), 8);
     } else if (m_record[GameRecord::Type] == "Vector") {
         m_record[GameRecord::Display] = QByteArrayLiteral("N/A");
     }
-    return text.cut(text.find("refresh=", q) + 9, '"', &m_record[GameRecord::Frequency], &q);
+    return text.cut(text.valueOf("refresh=", q), '"', &m_record[GameRecord::Frequency], &q);
 }
 
 // The driver line is the last line of a game: it completes the record, which is written and set
@@ -198,12 +206,11 @@ bool GameListReader::readDriver(std::string_view line, DatabaseOutput& out)
     struct Attribute
     {
         std::string_view name;
-        qsizetype valueOffset;
         GameRecord::Field field;
     };
-    static constexpr Attribute kQualities[] = {{"color=", 7, GameRecord::Color},
-                                               {"sound=", 7, GameRecord::Sound},
-                                               {"graphic=", 9, GameRecord::Graphic}};
+    static constexpr Attribute kQualities[] = {{"color=", GameRecord::Color},
+                                               {"sound=", GameRecord::Sound},
+                                               {"graphic=", GameRecord::Graphic}};
     const PositionalLine text(line);
     qsizetype q = 0;
     std::string_view value;
@@ -211,11 +218,11 @@ bool GameListReader::readDriver(std::string_view line, DatabaseOutput& out)
         return false;
     m_record[GameRecord::Status] = properCase(value);
     for (const Attribute& a : kQualities) {
-        if (!text.cut(text.find(a.name, q) + a.valueOffset, '"', &value, &q))
+        if (!text.cut(text.valueOf(a.name, q), '"', &value, &q))
             return false;
         m_record[a.field] = properCase(value);
     }
-    if (!text.cut(text.find("palettesize=", q) + 13, '"', &value, &q))
+    if (!text.cut(text.valueOf("palettesize=", q), '"', &value, &q))
         return false;
     m_record[GameRecord::Palette] = rightAligned(bytes(value), 6);
 
