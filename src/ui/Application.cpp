@@ -1,12 +1,13 @@
 #include "ui/Application.h"
 
 #include "app/AppState.h"
+#include "emulator_settings/MameIni.h"
+#include "gamedb/DatabaseUpdate.h"
 #include "platform/Seams.h"
 #include "platform/SingleInstance.h"
 #include "platform/qt/QtSeams.h"
-#include "emulator_settings/MameIni.h"
-#include "ui/OptionsDialog.h"
 #include "ui/MainWindow.h"
+#include "ui/OptionsDialog.h"
 #include "ui/StartUp.h"
 
 #include <QApplication>
@@ -59,6 +60,14 @@ void fillHooks(StartUp& startUp, AppState& state, MainWindow& window)
         return chosen.has_value();
     };
     hooks.createMameIni = [&state] { CreateMAMEIni(state.prefs); };
+    auto setup = [&state] {
+        return DatabaseSetup{state.paths, state.prefs.folder(DataFolder::MAME), {}};
+    };
+    hooks.mameSize = currentMameSize;
+    hooks.rebuildAfterChange = [setup](ProgressSink& progress) {
+        return rebuildAfterChange(setup(), progress).commandsRan;
+    };
+    hooks.firstBuild = [setup](ProgressSink& progress) { firstBuild(setup(), progress); };
 }
 
 } // namespace

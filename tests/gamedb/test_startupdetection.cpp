@@ -62,7 +62,9 @@ struct Program
         };
         StartUp::Hooks& hooks = startUp.hooks();
         hooks.mameSize = currentMameSize;
-        hooks.rebuildAfterChange = [setup](ProgressSink& p) { rebuildAfterChange(setup(), p); };
+        hooks.rebuildAfterChange = [setup](ProgressSink& p) {
+            return rebuildAfterChange(setup(), p).commandsRan;
+        };
         hooks.firstBuild = [setup](ProgressSink& p) { firstBuild(setup(), p); };
         return startUp.runLoadSequence();
     }

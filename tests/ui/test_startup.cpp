@@ -87,7 +87,10 @@ struct Run
             writeDirectories(folders.optionsIni(), prefs);
             return true;
         };
-        hooks.rebuildAfterChange = [this](ProgressSink&) { ++rebuilds; };
+        hooks.rebuildAfterChange = [this](ProgressSink&) {
+            ++rebuilds;
+            return true;
+        };
         hooks.firstBuild = [this](ProgressSink&) { ++firstBuilds; };
         hooks.endProcess = [this] { ++ends; };
     }
