@@ -1,7 +1,7 @@
 #include "lists/SelectionStatus.h"
 
-#include "lists/GameFiles.h"
 #include "lists/RomArchives.h"
+#include "lists/SelectionFiles.h"
 
 namespace velmora {
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 // What the window shows for the selected game of a list: the status bar panels 2 to 6 and
 // whether the game can be started from the row (Play, Auto Run, Record and Playback).
+#include "app/ListKind.h"
 #include "lists/GameTable.h"
-#include "lists/ListKind.h"
 
 #include <QString>
 

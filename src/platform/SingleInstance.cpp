@@ -46,13 +46,11 @@ bool SingleInstance::listen()
         if (!m_server->listen(m_name))
             return false;
     }
+    // Any connection is a later start asking for the window: the message itself is not needed.
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                if (socket->readAll().contains("raise"))
-                    emit activationRequested();
-            });
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            emit activationRequested();
         }
     });
     return true;

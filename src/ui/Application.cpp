@@ -1,11 +1,13 @@
 #include "ui/Application.h"
 
 #include "app/AppState.h"
+#include "emulator_settings/MameIni.h"
+#include "gamedb/DatabaseUpdate.h"
 #include "platform/Seams.h"
 #include "platform/SingleInstance.h"
 #include "platform/qt/QtSeams.h"
-#include "ui/FirstRunDialog.h"
 #include "ui/MainWindow.h"
+#include "ui/OptionsDialog.h"
 #include "ui/StartUp.h"
 
 #include <QApplication>
@@ -51,9 +53,21 @@ void fillHooks(StartUp& startUp, AppState& state, MainWindow& window)
 {
     StartUp::Hooks& hooks = startUp.hooks();
     hooks.firstRunDialog = [&state, &window](Preferences& prefs) {
-        FirstRunDialog dialog(prefs, state.paths.optionsIni(), &window);
-        return dialog.exec() == QDialog::Accepted;
+        const auto chosen = OptionsDialog::ask(prefs, state.paths.optionsIni(),
+                                               OptionsDialog::Occasion::FirstRun, &window);
+        if (chosen)
+            prefs = *chosen;
+        return chosen.has_value();
     };
+    hooks.createMameIni = [&state] { CreateMAMEIni(state.prefs); };
+    auto setup = [&state] {
+        return DatabaseSetup{state.paths, state.prefs.folder(DataFolder::MAME), {}};
+    };
+    hooks.mameSize = currentMameSize;
+    hooks.rebuildAfterChange = [setup](ProgressSink& progress) {
+        return rebuildAfterChange(setup(), progress).commandsRan;
+    };
+    hooks.firstBuild = [setup](ProgressSink& progress) { firstBuild(setup(), progress); };
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "ui/GameListView.h"
 
-#include "ui/ListStarField.h"
+#include "ui/StarField.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -200,7 +200,7 @@ void GameListView::updateStarField()
 {
     QPalette pal = viewport()->palette();
     if (m_starField)
-        pal.setBrush(QPalette::Base, QBrush(listStarField(viewport()->size())));
+        pal.setBrush(QPalette::Base, QBrush(starFieldPixmap(viewport()->size())));
     else
         pal.setBrush(QPalette::Base, palette().brush(QPalette::Base));
     viewport()->setPalette(pal);

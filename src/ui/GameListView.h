@@ -3,9 +3,9 @@
 // GameListModel with the 19 columns, the sort arrow in the header, and its view state (selected
 // index, sort key and sort order) kept where the preferences keep it, so the orderly end writes
 // what the user left.
+#include "app/ListKind.h"
 #include "app/Preferences.h"
 #include "lists/GameListModel.h"
-#include "lists/ListKind.h"
 
 #include <QTreeView>
 

@@ -5,8 +5,8 @@
 // the icon of the selected game. The load sequence and the orderly end drive it through the
 // operations below; the commands of other subsystems are connected through commands().
 #include "app/AppState.h"
+#include "app/ListKind.h"
 #include "lists/LoadLists.h"
-#include "ui/ListKind.h"
 
 #include <QMainWindow>
 #include <array>

@@ -3,15 +3,15 @@
 #include "ui/MainWindow.h"
 
 #include "app/Progress.h"
-#include "lists/GameFiles.h"
 #include "lists/HideFilters.h"
+#include "lists/SelectionFiles.h"
 #include "lists/SelectionStatus.h"
 #include "platform/Seams.h"
 #include "ui/BannerFrame.h"
+#include "ui/ColorValue.h"
 #include "ui/GameListView.h"
 #include "ui/ListFrame.h"
 #include "ui/StatusPanels.h"
-#include "ui/SystemColors.h"
 #include "ui/WaitWindow.h"
 
 #include <QAction>
@@ -161,9 +161,8 @@ bool MainWindow::loadListsOrEnd(ProgressSink& progress)
 
 void MainWindow::applyListAppearance(const Preferences& prefs)
 {
-    const QPalette pal = palette();
-    const QColor background = colorFromValue(prefs.backColor, pal);
-    const QColor text = colorFromValue(prefs.fontColor, pal);
+    const QColor background = colorFromValue(prefs.backColor);
+    const QColor text = colorFromValue(prefs.fontColor);
     const int pointSize = prefs.fontSize.toInt();
     for (GameListView* view : m_lists)
         view->setAppearance(prefs.useStarfield, background, text, pointSize);
@@ -481,10 +480,7 @@ void MainWindow::refreshLists()
         s->index = 1;
 
     WaitWindow wait(this);
-    wait.adjustSize();
-    wait.move(geometry().center() - wait.rect().center());
-    wait.show();
-    wait.repaint();
+    wait.showAndPaint();
     m_statusBars[0]->clearFrom(1);
     if (m_commands.refreshDatabase)
         m_commands.refreshDatabase(wait);
@@ -493,7 +489,7 @@ void MainWindow::refreshLists()
         return;
     // The view named by the caption comes back with its commands set for its selected game.
     showView(currentList());
-    wait.close();
+    wait.finish();
     m_cmdExit->setEnabled(true);
 }
 

@@ -7,12 +7,12 @@
 #include "platform/Seams.h"
 #include "ui/BannerFrame.h"
 #include "ui/ClickableLabel.h"
+#include "ui/ColorValue.h"
 #include "ui/GameListView.h"
 #include "ui/GradientBackground.h"
 #include "ui/ListFrame.h"
 #include "ui/Pictures.h"
 #include "ui/StatusPanels.h"
-#include "ui/SystemColors.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -34,6 +34,8 @@ const QString kFindTip =
     QStringLiteral("The Mame.Ini File That Will Be Used For The Selected Game");
 const QString kCancelCaption = QStringLiteral("&Cancel");
 constexpr int kSwatchSide = 16;
+// The system colour number of the button face, the gradient's top colour.
+constexpr int kSystemButtonFace = 15;
 constexpr double kSecondsPerDay = 24 * 60 * 60;
 
 QString pathLine(const char* label, const QString& value)
@@ -293,9 +295,8 @@ void MainWindow::setStatusPanel(int panel, const QString& text)
 
 void MainWindow::SetGradient()
 {
-    const QPalette pal = QApplication::palette();
-    const QColor top = systemColor(kSystemColorButtonFace, pal);
-    const QColor bottom = colorFromValue(m_state.prefs.gradientColor, pal);
+    const QColor top = systemColor(kSystemButtonFace);
+    const QColor bottom = colorFromValue(m_state.prefs.gradientColor);
     m_background->setColors(top, bottom);
     m_lblGradient->setPixmap(gradientSwatch(kSwatchSide, top, bottom));
 }

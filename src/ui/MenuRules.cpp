@@ -1,6 +1,6 @@
 #include "ui/MenuRules.h"
 
-#include "lists/ListKind.h"
+#include "app/ListKind.h"
 #include "lists/SelectionStatus.h"
 
 namespace velmora {

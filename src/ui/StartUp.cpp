@@ -130,15 +130,19 @@ StartUp::PrefsOutcome StartUp::readOptionsFile(SplashWindow& splash)
     validateSortKeys();
     m_window.applyWindowStateValue(m_state.prefs.windowState);
 
+    // Without mame in the MAME folder its size cannot be read: the preferences are not usable
+    // and the first-run dialog asks for the folder again.
+    if (!QFileInfo::exists(m_state.prefs.folder(DataFolder::MAME) + QStringLiteral("/mame")))
+        return PrefsOutcome::Problem;
     m_state.currentMameSize = currentMameSize();
     const qint32 stored = m_state.prefs.mameSize;
     if (stored != 0 && stored != m_state.currentMameSize) {
         splash.show();
         splash.setMessage(QStringLiteral("New version of M.A.M.E. detected!"));
         splash.repaint();
-        if (m_hooks.rebuildAfterChange)
-            m_hooks.rebuildAfterChange(splash);
-        m_state.prefs.mameSize = m_state.currentMameSize;
+        const bool rebuilt = !m_hooks.rebuildAfterChange || m_hooks.rebuildAfterChange(splash);
+        if (rebuilt)
+            m_state.prefs.mameSize = m_state.currentMameSize;
     }
     m_window.setScreenShotsChecked(m_state.prefs.screenShots);
     m_window.setFavoritesChecked(m_state.prefs.favorites);
@@ -227,7 +231,8 @@ void StartUp::saveViewAndEnd()
     writeView(optionsIni, prefs);
     FlushIni(optionsIni);
     m_window.stopTimers();
-    QCoreApplication::exit(0);
+    if (m_hooks.endProcess)
+        m_hooks.endProcess();
 }
 
 void StartUp::onWindowClosing()
@@ -243,7 +248,8 @@ void StartUp::endWithoutSaving()
 {
     m_ending = true;
     m_window.stopTimers();
-    QCoreApplication::exit(0);
+    if (m_hooks.endProcess)
+        m_hooks.endProcess();
 }
 
 } // namespace velmora

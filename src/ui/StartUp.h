@@ -7,6 +7,7 @@
 // the hooks below, which the application fills in.
 #include "app/AppState.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <functional>
 
@@ -31,8 +32,9 @@ public:
         // Size in bytes of mame in the MAME folder (0 when there is none).
         std::function<qint32(const QString& mameFolder)> mameSize;
         // Keeps the old lists, asks MAME for new ones, rebuilds the database, checks the
-        // favourites and deletes the stale change reports.
-        std::function<void(ProgressSink& progress)> rebuildAfterChange;
+        // favourites and deletes the stale change reports. False when MAME could not be run: the
+        // stored size stays, so the next start tries again.
+        std::function<bool(ProgressSink& progress)> rebuildAfterChange;
         // Asks MAME for its lists and builds the database when a derived file is missing.
         std::function<void(ProgressSink& progress)> firstBuild;
         // Fills the emulator-settings choice lists.
@@ -41,6 +43,8 @@ public:
         std::function<void()> createMameIni;
         // The start-up news check, after the window is shown.
         std::function<void()> checkNews;
+        // Ends the process's event loop (a test records the call instead).
+        std::function<void()> endProcess = [] { QCoreApplication::exit(0); };
     };
     Hooks& hooks() { return m_hooks; }
 

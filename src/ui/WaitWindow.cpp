@@ -1,23 +1,26 @@
 #include "ui/WaitWindow.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QScreen>
 #include <QVBoxLayout>
 
 namespace velmora {
 namespace {
-constexpr int kRepaintIntervalMs = 33; // about 30 repaints a second
+constexpr int kRepaintIntervalMs = 33; // about 30 paints a second
+const QSize kWaitSize(380, 130);
 } // namespace
 
 WaitWindow::WaitWindow(QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("frmWait"));
-    setWindowTitle(QStringLiteral("Please Wait"));
-    setWindowModality(Qt::ApplicationModal);
+    setWindowTitle(QStringLiteral("Velmora"));
+    setWindowModality(Qt::NonModal);
+    setFixedSize(kWaitSize);
+
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(24, 18, 24, 18);
     auto makeLabel = [this, layout](const char* name) {
         auto* label = new QLabel(this);
         label->setObjectName(QLatin1String(name));
@@ -27,55 +30,77 @@ WaitWindow::WaitWindow(QWidget* parent)
         return label;
     };
     m_lblMessage = makeLabel("lblMessage");
+    QFont bold = m_lblMessage->font();
+    bold.setBold(true);
+    m_lblMessage->setFont(bold);
     m_lblText = makeLabel("lblText");
     m_lblCount = makeLabel("lblCount");
-    QFont big = m_lblCount->font();
-    big.setBold(true);
-    big.setPointSizeF(big.pointSizeF() * 1.4);
-    m_lblCount->setFont(big);
-    setMinimumWidth(360);
-    m_sinceRepaint.start();
+    m_sincePaint.start();
+}
+
+void WaitWindow::showAndPaint()
+{
+    const QWidget* over = parentWidget();
+    const QRect area = over && over->isVisible() ? over->frameGeometry()
+                       : QGuiApplication::primaryScreen()
+                           ? QGuiApplication::primaryScreen()->availableGeometry()
+                           : QRect();
+    if (area.isValid())
+        move(area.center() - rect().center());
+    m_finished = false;
+    show();
+    raise();
+    paintNow();
+}
+
+void WaitWindow::finish()
+{
+    m_finished = true;
+    close();
 }
 
 void WaitWindow::setMessage(const QString& message)
 {
     m_lblMessage->setText(message);
-    repaint();
+    m_changed = true;
 }
 
 void WaitWindow::setText(const QString& text)
 {
     m_lblText->setText(text);
-    repaint();
+    m_changed = true;
 }
 
 void WaitWindow::setCount(const QString& count)
 {
     m_lblCount->setText(count);
-    if (m_sinceRepaint.elapsed() >= kRepaintIntervalMs || count.isEmpty())
-        repaint();
+    if (count.isEmpty())
+        m_changed = true;
+    repaint();
 }
 
 void WaitWindow::repaint()
 {
-    m_sinceRepaint.restart();
+    if (m_changed || m_sincePaint.elapsed() >= kRepaintIntervalMs)
+        paintNow();
+}
+
+void WaitWindow::paintNow()
+{
+    m_changed = false;
+    m_sincePaint.restart();
+    if (!isVisible())
+        return;
     QWidget::repaint();
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-QString WaitWindow::message() const
+void WaitWindow::closeEvent(QCloseEvent* event)
 {
-    return m_lblMessage->text();
-}
-
-QString WaitWindow::text() const
-{
-    return m_lblText->text();
-}
-
-QString WaitWindow::count() const
-{
-    return m_lblCount->text();
+    if (m_finished)
+        QWidget::closeEvent(event);
+    else
+        event->ignore();
 }
 
 } // namespace velmora

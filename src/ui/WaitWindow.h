@@ -1,7 +1,9 @@
 #pragma once
-// frmWait: the small window that tells the user to wait while a long job runs after start-up
-// (Refresh, rebuilding the database): lblMessage for the step, lblText for the explanation,
-// lblCount for the running count of games.
+// frmWait: the small window that tells what a long job is doing once the program is up (Refresh,
+// a rebuild of the game database, loading the lists). lblMessage names the current step, lblText
+// explains, lblCount counts the games loaded. The job runs on the window's own thread, so the
+// window paints only when asked: at once when a step or explanation changes, otherwise at most
+// about 30 times a second.
 #include "app/Progress.h"
 
 #include <QElapsedTimer>
@@ -17,20 +19,29 @@ class WaitWindow : public QWidget, public ProgressSink
 public:
     explicit WaitWindow(QWidget* parent = nullptr);
 
+    // Shows the window in front of its parent and paints it before returning.
+    void showAndPaint();
+    // Closes the window once its job is done; until then a close request is refused.
+    void finish();
+
     void setMessage(const QString& message) override;
     void setText(const QString& text) override;
     void setCount(const QString& count) override;
     void repaint() override;
 
-    QString message() const;
-    QString text() const;
-    QString count() const;
+protected:
+    // The window goes away when its job is done (finish()), not when the user closes it.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void paintNow();
+
     QLabel* m_lblMessage = nullptr;
     QLabel* m_lblText = nullptr;
     QLabel* m_lblCount = nullptr;
-    QElapsedTimer m_sinceRepaint;
+    QElapsedTimer m_sincePaint;
+    bool m_changed = false; // a step or explanation not painted yet
+    bool m_finished = false;
 };
 
 } // namespace velmora

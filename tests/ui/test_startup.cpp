@@ -19,7 +19,8 @@ using velmora::testing::ScriptedMessageBox;
 
 namespace {
 
-const QString kProblem = QStringLiteral("Problem in options.ini file.  Velmora will now create a new one.");
+const QString kProblem =
+    QStringLiteral("Problem in options.ini file.  Velmora will now create a new one.");
 const QString kRecreate =
     QStringLiteral("The options.ini file must be recreated with this version of Velmora.");
 
@@ -48,8 +49,10 @@ struct Folders
 
     void writeOptions(const QString& version, const QByteArray& extra = {}) const
     {
-        QByteArray text = "[Miscellaneous]\r\nVelmoraVersion=" + version.toUtf8() +
-                          "\r\nMAMESize=100\r\n[Directories]\r\nMAME=" + mame().toUtf8() +
+        const QByteArray versionLine =
+            version.isNull() ? QByteArray() : "VelmoraVersion=" + version.toUtf8() + "\r\n";
+        QByteArray text = "[Miscellaneous]\r\n" + versionLine +
+                          "MAMESize=100\r\n[Directories]\r\nMAME=" + mame().toUtf8() +
                           "\r\nIni=" + mame().toUtf8() + "\r\n" + extra;
         writeFile(optionsIni(), text);
     }
@@ -79,6 +82,7 @@ struct Run
     int firstRuns = 0;
     int rebuilds = 0;
     int firstBuilds = 0;
+    int ends = 0;
     bool acceptFirstRun = false;
 
     explicit Run(const Folders& folders)
@@ -93,11 +97,15 @@ struct Run
             writeDirectories(folders.optionsIni(), prefs);
             return true;
         };
-        hooks.rebuildAfterChange = [this](ProgressSink&) { ++rebuilds; };
+        hooks.rebuildAfterChange = [this](ProgressSink&) {
+            ++rebuilds;
+            return true;
+        };
         hooks.firstBuild = [this, &folders](ProgressSink&) {
             ++firstBuilds;
             folders.writeGameInfo();
         };
+        hooks.endProcess = [this] { ++ends; };
     }
 };
 
@@ -112,6 +120,12 @@ class TestStartUp : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase()
+    {
+        // As in the program: closing the window takes the orderly-end path, not Qt's own quit.
+        QGuiApplication::setQuitOnLastWindowClosed(false);
+    }
+
     void firstRunCancelledEndsWithoutViewState()
     {
         Folders folders;
@@ -121,6 +135,7 @@ private slots:
         QCOMPARE(run.firstRuns, 1);
         QVERIFY(run.state.startAborted);
         run.window.close();
+        QCOMPARE(run.ends, 1);
         QCOMPARE(read(folders.optionsIni(), "View", "GameView"), QStringLiteral("<none>"));
         QCOMPARE(run.firstBuilds, 0);
     }
@@ -133,9 +148,30 @@ private slots:
         run.acceptFirstRun = true;
         QVERIFY(run.startUp.runLoadSequence());
         QCOMPARE(run.firstBuilds, 1);
-        QCOMPARE(read(folders.optionsIni(), "Miscellaneous", "VelmoraVersion"), QStringLiteral("4.0.0"));
+        QCOMPARE(read(folders.optionsIni(), "Miscellaneous", "VelmoraVersion"),
+                 QStringLiteral("4.0.0"));
         QCOMPARE(read(folders.optionsIni(), "Miscellaneous", "MAMESize"), QStringLiteral("100"));
         QVERIFY(QFileInfo(folders.program() + QStringLiteral("/reports")).isDir());
+
+        // A fresh View section is written in its key order at the end.
+        run.window.show();
+        run.window.close();
+        QFile f(folders.optionsIni());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(f.readAll());
+        const QStringList keys = {
+            "GameView=All Games",    "ScreenShots=False",  "Favorites=False",
+            "WindowState=0",         "AllIndex=1",         "AllSortKey=0",
+            "AllSortOrder=0",        "InstalledIndex=1",   "InstalledSortKey=0",
+            "InstalledSortOrder=0",  "UninstalledIndex=1", "UninstalledSortKey=0",
+            "UninstalledSortOrder=0"};
+        qsizetype at = text.indexOf(QLatin1String("[View]"));
+        QVERIFY(at >= 0);
+        for (const QString& key : keys) {
+            const qsizetype next = text.indexOf(key, at);
+            QVERIFY2(next > at, qPrintable(key));
+            at = next;
+        }
     }
 
     void versionCheck_data()
@@ -144,7 +180,8 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("accepted");
         QTest::newRow("3.4.0 rejected") << "3.4.0" << kRecreate << false;
-        QTest::newRow("missing counts as 0") << "" << kRecreate << false;
+        QTest::newRow("missing counts as 0") << QString() << kRecreate << false;
+        QTest::newRow("empty value") << "" << kProblem << false;
         QTest::newRow("3.4.1 accepted") << "3.4.1" << QString() << true;
         QTest::newRow("4.0.0 accepted") << "4.0.0" << QString() << true;
         QTest::newRow("non-numeric") << "4.x" << kProblem << false;
@@ -203,20 +240,9 @@ private slots:
         run.window.show();
         run.window.close();
 
-        QFile f(folders.optionsIni());
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QString text = QString::fromUtf8(f.readAll());
-        const QStringList keys = {"GameView=Installed Games", "ScreenShots=True", "Favorites=False",
-                                  "WindowState=", "AllIndex=1", "AllSortKey=0", "AllSortOrder=0",
-                                  "InstalledIndex=", "InstalledSortKey=", "InstalledSortOrder=",
-                                  "UninstalledIndex=", "UninstalledSortKey=", "UninstalledSortOrder="};
-        qsizetype at = text.indexOf(QLatin1String("[View]"));
-        QVERIFY(at >= 0);
-        for (const QString& key : keys) {
-            const qsizetype next = text.indexOf(key, at);
-            QVERIFY2(next > at, qPrintable(key));
-            at = next;
-        }
+        QCOMPARE(read(folders.optionsIni(), "View", "GameView"), QStringLiteral("Installed Games"));
+        QCOMPARE(read(folders.optionsIni(), "View", "AllSortKey"), QStringLiteral("0"));
+        QCOMPARE(read(folders.optionsIni(), "View", "ScreenShots"), QStringLiteral("True"));
     }
 
     void newMameIsDetectedOnlyWithAStoredSize()
@@ -229,12 +255,14 @@ private slots:
             Run run(changed);
             QVERIFY(run.startUp.runLoadSequence());
             QCOMPARE(run.rebuilds, 1);
-            QCOMPARE(read(changed.optionsIni(), "Miscellaneous", "MAMESize"), QStringLiteral("250"));
+            QCOMPARE(read(changed.optionsIni(), "Miscellaneous", "MAMESize"),
+                     QStringLiteral("250"));
         }
         Folders unknown(250);
         unknown.writeDatabase();
         unknown.writeOptions(QStringLiteral("4.0.0"));
-        WriteIniValue(unknown.optionsIni(), QStringLiteral("Miscellaneous"), QStringLiteral("MAMESize"), 0);
+        WriteIniValue(unknown.optionsIni(), QStringLiteral("Miscellaneous"),
+                      QStringLiteral("MAMESize"), 0);
         Run run(unknown);
         QVERIFY(run.startUp.runLoadSequence());
         QCOMPARE(run.rebuilds, 0);
@@ -242,7 +270,8 @@ private slots:
 
     void secondInstanceRaisesTheFirst()
     {
-        const QString name = QStringLiteral("velmora-test-%1").arg(QCoreApplication::applicationPid());
+        const QString name =
+            QStringLiteral("velmora-test-%1").arg(QCoreApplication::applicationPid());
         platform::SingleInstance first(name);
         QVERIFY(!first.forwardToRunningInstance());
         QVERIFY(first.listen());
@@ -271,13 +300,15 @@ private slots:
         program.start(binary, {});
         QVERIFY(program.waitForStarted());
         // The window is up once the start-up has rewritten the version.
-        QTRY_VERIFY_WITH_TIMEOUT(
-            read(folders.optionsIni(), "Miscellaneous", "AutoRun") != QLatin1String("<none>"), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(read(folders.optionsIni(), "Miscellaneous", "AutoRun") !=
+                                     QLatin1String("<none>"),
+                                 10000);
         QTest::qWait(500);
         program.terminate();
         QVERIFY(program.waitForFinished(10000));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(read(folders.optionsIni(), "View", "GameView"), QStringLiteral("Uninstalled Games"));
+        QCOMPARE(read(folders.optionsIni(), "View", "GameView"),
+                 QStringLiteral("Uninstalled Games"));
         QCOMPARE(read(folders.optionsIni(), "View", "UninstalledSortOrder"), QStringLiteral("0"));
     }
 };

@@ -1,6 +1,7 @@
 #include "platform/qt/QtSeams.h"
 
 #include "platform/Seams.h"
+#include "platform/qt/DocumentPrinter.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -155,11 +156,8 @@ public:
                 *error = QStringLiteral("No printer is installed.");
             return false;
         }
-        QPrinter printer(QPrinterInfo::defaultPrinter());
-        const double inches = marginTwips / 1440.0;
-        printer.setPageMargins(QMarginsF(inches, inches, inches, inches), QPageLayout::Inch);
-        document.print(&printer);
-        return true;
+        QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+        return printDocument(document, printer, marginTwips, error);
     }
 };
 

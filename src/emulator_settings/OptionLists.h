@@ -1,0 +1,34 @@
+#pragma once
+// The entries of the 29 drop-down lists of the settings panel, as DefineCombos fills them at
+// start-up: the fixed and generated entries of the catalogue plus the BIOS sets of the game
+// database and the effect images of the Artwork folder. A value belongs to a list when it matches
+// one of its entries without regard to letter case, as the panel's lists have always matched.
+#include "emulator_settings/OptionCatalogue.h"
+
+#include <QStringList>
+#include <array>
+#include <optional>
+
+namespace velmora {
+
+class OptionLists
+{
+public:
+    // The catalogue's entries, with "Default" as the only BIOS and "None" as the only effect.
+    OptionLists();
+
+    const QStringList& entries(Option option) const { return m_entries[optionIndex(option)]; }
+    void setEntries(Option option, const QStringList& entries);
+
+    // The entry as the list spells it, or nothing when the list has no such entry.
+    std::optional<QString> match(Option option, const QString& text) const;
+    bool contains(Option option, const QString& text) const
+    {
+        return match(option, text).has_value();
+    }
+
+private:
+    std::array<QStringList, kOptionCount> m_entries;
+};
+
+} // namespace velmora

@@ -1,0 +1,47 @@
+#pragma once
+// Where a machine-list reader puts the game database: game records into gameinfo.txt, resource
+// lines into resource.txt, and now and then a chance for the progress window to repaint.
+#include "app/Progress.h"
+#include "gamedb/GameRecord.h"
+#include "gamedb/ReplacedFile.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace velmora {
+
+struct DatabaseOutput
+{
+    ReplacedFile& gameInfo;
+    ReplacedFile& resource;
+    ProgressSink& progress;
+    int games = 0;
+
+    void writeGame(const GameRecord& record)
+    {
+        record.appendLine(gameInfo.buffer());
+        gameInfo.written();
+        ++games;
+    }
+
+    // Called for every line read; repaints the progress window every 65,536 lines.
+    void lineRead(qint64 lineNumber)
+    {
+        if ((lineNumber & 0xFFFF) == 0)
+            progress.repaint();
+    }
+};
+
+// Why a reader stopped before the end of the list: the error's description and the number of the
+// listxml.txt line where it happened.
+struct ListReadError
+{
+    QString description;
+    qint64 lineNumber = 0;
+};
+
+// Nothing when the whole list was read.
+using ListReadResult = std::optional<ListReadError>;
+
+} // namespace velmora

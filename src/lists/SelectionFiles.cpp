@@ -1,0 +1,57 @@
+#include "lists/SelectionFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace velmora {
+namespace {
+
+const QString kCloneOf = QStringLiteral("Clone of ");
+
+bool isFileIn(const QString& folder, const QString& name)
+{
+    return !folder.isEmpty() && QFileInfo(folder + u'/' + name).isFile();
+}
+
+} // namespace
+
+QString screenshotFile(const QString& rom, const QString& origin, bool cloneShots,
+                       const QString& snapshotsFolder)
+{
+    const bool parentShot = cloneShots && origin.startsWith(kCloneOf);
+    const QString name = parentShot ? origin.mid(kCloneOf.size()) : rom;
+    return snapshotsFolder + u'/' + name + QStringLiteral(".png");
+}
+
+QString findFolderEntry(const QString& folder, const QString& name)
+{
+    if (folder.isEmpty() || name.isEmpty())
+        return {};
+    const QString exact = folder + u'/' + name;
+    if (QFileInfo::exists(exact))
+        return exact;
+    const QStringList matches =
+        QDir(folder).entryList({name}, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    return matches.isEmpty() ? QString() : folder + u'/' + matches.first();
+}
+
+QString iconFile(const QString& mameFolder, const QString& rom)
+{
+    const QString icons = findFolderEntry(mameFolder, QStringLiteral("icons"));
+    if (icons.isEmpty())
+        return {};
+    const QString icon = findFolderEntry(icons, rom + QStringLiteral(".ico"));
+    return QFileInfo(icon).isFile() ? icon : QString();
+}
+
+bool artworkExists(const QString& artworkFolder, const QString& rom)
+{
+    return isFileIn(artworkFolder, rom + QStringLiteral(".zip"));
+}
+
+bool customSettingsExist(const QString& settingsFolder, const QString& rom)
+{
+    return isFileIn(settingsFolder, rom + QStringLiteral(".cfg"));
+}
+
+} // namespace velmora

@@ -1,0 +1,50 @@
+#pragma once
+// Shared pieces of the settings tests: lists as DefineCombos would fill them from a small game
+// database and Artwork folder, and a value other than the MAME default for every control.
+#include "emulator_settings/OptionLists.h"
+
+#include <QFile>
+#include <QString>
+
+namespace velmora::testing {
+
+inline OptionLists richLists()
+{
+    OptionLists lists;
+    lists.setEntries(Option::Bios,
+                     {QStringLiteral("Default"), QStringLiteral("Neo-Geo: Euro"),
+                      QStringLiteral("Neo-Geo: Asia"), QStringLiteral("PGM System: V2")});
+    lists.setEntries(Option::Effect,
+                     {QStringLiteral("None"), QStringLiteral("Scanlines"), QStringLiteral("Crt")});
+    return lists;
+}
+
+// A value other than the MAME default that the control can hold (the last entry of a list).
+inline QString otherValue(Option option, const OptionLists& lists = richLists())
+{
+    switch (kindOf(option)) {
+    case ControlKind::Check:
+        return mameDefaultOf(option) == QLatin1String("1") ? QStringLiteral("0")
+                                                           : QStringLiteral("1");
+    case ControlKind::Text:
+        return QStringLiteral("-numscreens 2 -rompath '/My Roms'");
+    case ControlKind::List:
+        break;
+    }
+    const QStringList& entries = lists.entries(option);
+    return entries.last() != mameDefaultOf(option) ? entries.last() : entries.first();
+}
+
+inline QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline bool writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+} // namespace velmora::testing

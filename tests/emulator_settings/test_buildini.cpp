@@ -1,0 +1,364 @@
+// BuildIni: the settings layer of mame.ini, compared line by line with a hand-written file, every
+// translation, the command string and the double layer of a second call.
+#include "SettingsFixtures.h"
+#include "emulator_settings/BuildIni.h"
+#include "emulator_settings/MameIni.h"
+#include "platform/Seams.h"
+#include "support/ScriptedMessageBox.h"
+#include "support/TempProgram.h"
+
+#include <QtTest>
+
+using namespace velmora;
+using namespace velmora::testing;
+
+namespace {
+
+// A settings file as a user might have edited it: every translation is touched, some keys are
+// missing (their MAME defaults apply), a box is greyed and the letter case of one section differs.
+const QByteArray kSettingsFile =
+    "[Configuration Options]\r\nSkip Gameinfo=1\r\n"
+    "[Miscellaneous Options]\r\nBios=Abc: Xyz: Q\r\nCheat=1\r\n"
+    "[State/Playback Options]\r\nAutosave=1\r\n"
+    "[Performance Options]\r\nFrameSkip=Auto\r\nThrottle=0\r\nRDTSC=1\r\nPriority=-3\r\n"
+    "[video options]\r\nVideo=DDraw\r\nWindow=1\r\nMaximize=0\r\nKeep Aspect=2\r\n"
+    "Prescale=3\r\nEffect=Scan.Png\r\nWait VSync=1\r\nSync Refresh=1\r\n"
+    "[Video Rotation Options]\r\nRotate=0\r\nRoll=AutoLeft\r\nFlip=Horizontally\r\n"
+    "[DirectDraw-Specific Options]\r\nHardware Stretch=0\r\n"
+    "[Direct3D-Specific Options]\r\nFilter=0\r\n"
+    "[Per-Window Video Options]\r\nResolution 0=800x600@60\r\n"
+    "[Full Screen Options]\r\nTriple Buffer=1\r\nSwitch Resolution=1\r\n"
+    "Full Screen Brightness=0.50\r\nFull Screen Contrast=1.50\r\nFull Screen Gamma=2.50\r\n"
+    "[Game Screen Options]\r\nBrightness=0.95\r\nContrast=1.05\r\nGamma=1.10\r\n"
+    "[Vector Rendering Options]\r\nAntialias=0\r\nBeam=2.50\r\nFlicker=15.00\r\n"
+    "[Artwork Options]\r\nArtwork=0\r\nCrop=1\r\nBackdrops=0\r\nOverlays=0\r\nBezels=0\r\n"
+    "[Sound Options]\r\nSound=0\r\nSample Rate=22050\r\nSamples=0\r\nVolume=-12\r\n"
+    "Audio Latency=3/5 To 4/5\r\n"
+    "[Input Device Options]\r\nController=HotRod SE\r\nMouse=1\r\nJoystick=1\r\nLightgun=1\r\n"
+    "Dual Lightgun=1\r\nOffscreen Reload=1\r\nSteady Key=1\r\nA2d Deadzone=0.45\r\n"
+    "[Automatic Device Selection Options]\r\nPaddle Device=Mouse\r\nAdstick Device=Joystick\r\n"
+    "Pedal Device=Lightgun\r\nDial Device=Mouse\r\nTrackball Device=Mouse\r\n"
+    "Lightgun Device=Lightgun\r\n"
+    "[Output Device Options]\r\nKeyboard LEDs=0\r\nLED Mode=USB\r\n"
+    "[Miscellaneous]\r\nOther Commands=-numscreens 2 -ROMPATH '/My ROMs'\r\n";
+
+const char* const kExpectedLayer[] = {"#",
+                                      "# CONFIGURATION OPTIONS",
+                                      "#",
+                                      "readconfig\t1",
+                                      "skip_gameinfo\t1",
+                                      "",
+                                      "#",
+                                      "# MISCELLANEOUS OPTIONS",
+                                      "#",
+                                      "bios\txyz: q",
+                                      "cheat\t1",
+                                      "",
+                                      "#",
+                                      "# STATE/PLAYBACK OPTIONS",
+                                      "#",
+                                      "# state\t<NULL> (not set)",
+                                      "autosave\t1",
+                                      "# playback\t<NULL> (not set)",
+                                      "record\tgalaga.inp",
+                                      "# mngwrite\t<NULL> (not set)",
+                                      "# wavwrite\t<NULL> (not set)",
+                                      "",
+                                      "#",
+                                      "# DEBUGGING OPTIONS",
+                                      "#",
+                                      "log\t0",
+                                      "oslog\t0",
+                                      "verbose\t0",
+                                      "",
+                                      "#",
+                                      "# PERFORMANCE OPTIONS",
+                                      "#",
+                                      "autoframeskip\t1",
+                                      "frameskip\t0",
+                                      "frames_to_run\t0",
+                                      "throttle\t0",
+                                      "sleep\t1",
+                                      "rdtsc\t1",
+                                      "priority\t-3",
+                                      "",
+                                      "#",
+                                      "# VIDEO OPTIONS",
+                                      "#",
+                                      "video\tddraw",
+                                      "numscreens\t1",
+                                      "window\t1",
+                                      "maximize\t0",
+                                      "keepaspect\t2",
+                                      "prescale\t3",
+                                      "effect\tscan.png",
+                                      "pause_brightness\t0.65",
+                                      "waitvsync\t1",
+                                      "syncrefresh\t1",
+                                      "",
+                                      "#",
+                                      "# VIDEO ROTATION OPTIONS",
+                                      "#",
+                                      "rotate\t0",
+                                      "ror\t0",
+                                      "rol\t0",
+                                      "autoror\t0",
+                                      "autorol\t1",
+                                      "flipx\t0",
+                                      "flipy\t1",
+                                      "",
+                                      "#",
+                                      "# DIRECTDRAW-SPECIFIC OPTIONS",
+                                      "#",
+                                      "hwstretch\t0",
+                                      "",
+                                      "#",
+                                      "# DIRECT3D-SPECIFIC OPTIONS",
+                                      "#",
+                                      "# d3dversion\t<NULL> (not set)",
+                                      "filter\t0",
+                                      "",
+                                      "#",
+                                      "# PER-WINDOW VIDEO OPTIONS",
+                                      "#",
+                                      "screen0\tauto",
+                                      "aspect0\tauto",
+                                      "resolution0\t800x600@60",
+                                      "view0\tauto",
+                                      "screen1\tauto",
+                                      "aspect1\tauto",
+                                      "resolution1\tauto",
+                                      "view1\tauto",
+                                      "screen2\tauto",
+                                      "aspect2\tauto",
+                                      "resolution2\tauto",
+                                      "view2\tauto",
+                                      "screen3\tauto",
+                                      "aspect3\tauto",
+                                      "resolution3\tauto",
+                                      "view3\tauto",
+                                      "",
+                                      "#",
+                                      "# FULL SCREEN OPTIONS",
+                                      "#",
+                                      "triplebuffer\t1",
+                                      "switchres\t1",
+                                      "full_screen_brightness\t0.50",
+                                      "full_screen_contrast\t1.50",
+                                      "full_screen_gamma\t2.50",
+                                      "",
+                                      "#",
+                                      "# GAME SCREEN OPTIONS",
+                                      "#",
+                                      "brightness\t0.95",
+                                      "contrast\t1.05",
+                                      "gamma\t1.10",
+                                      "",
+                                      "#",
+                                      "# VECTOR RENDERING OPTIONS",
+                                      "#",
+                                      "antialias\t0",
+                                      "beam\t2.50",
+                                      "flicker\t15.00",
+                                      "",
+                                      "#",
+                                      "# ARTWORK OPTIONS",
+                                      "#",
+                                      "artwork\t0",
+                                      "artwork_crop\t1",
+                                      "use_backdrops\t0",
+                                      "use_overlays\t0",
+                                      "use_bezels\t0",
+                                      "",
+                                      "#",
+                                      "# SOUND OPTIONS",
+                                      "#",
+                                      "sound\t0",
+                                      "samplerate\t22050",
+                                      "samples\t0",
+                                      "volume\t-12",
+                                      "audio_latency\t3",
+                                      "",
+                                      "#",
+                                      "# INPUT DEVICE OPTIONS",
+                                      "#",
+                                      "ctrlr\thotrodse",
+                                      "mouse\t1",
+                                      "joystick\t1",
+                                      "lightgun\t1",
+                                      "dual_lightgun\t1",
+                                      "offscreen_reload\t1",
+                                      "steadykey\t1",
+                                      "a2d_deadzone\t0.45",
+                                      "digital\tnone",
+                                      "",
+                                      "#",
+                                      "# AUTOMATIC DEVICE SELECTION OPTIONS",
+                                      "#",
+                                      "paddle_device\tmouse",
+                                      "adstick_device\tjoystick",
+                                      "pedal_device\tlightgun",
+                                      "dial_device\tmouse",
+                                      "trackball_device\tmouse",
+                                      "lightgun_device\tlightgun",
+                                      "",
+                                      "#",
+                                      "# OUTPUT DEVICE OPTIONS",
+                                      "#",
+                                      "keyboard_leds\t0",
+                                      "led_mode\tusb"};
+
+QByteArray expectedLayer()
+{
+    QByteArray out;
+    for (const char* line : kExpectedLayer)
+        out += QByteArray(line) + "\r\n";
+    return out;
+}
+
+// The lines of the layer for a file holding one key.
+QStringList layerWith(const char* section, const char* key, const char* value)
+{
+    TempProgram tp;
+    const QString file = tp.root() + QStringLiteral("/one.cfg");
+    TempProgram::writeFile(file, QByteArray("[") + section + "]\r\n" + key + "=" + value + "\r\n");
+    BuildIniRequest request;
+    request.settingsFile = file;
+    request.rom = QStringLiteral("galaga");
+    return settingsLayer(request).split(QStringLiteral("\r\n"));
+}
+
+} // namespace
+
+class TestBuildIni : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void writesEveryBlockLineByLine()
+    {
+        TempProgram tp;
+        const Preferences prefs = tp.standardPreferences();
+        const QString settings = tp.paths().setting(QStringLiteral("galaga.cfg"));
+        QVERIFY(TempProgram::writeFile(settings, kSettingsFile));
+        BuildIniRequest request{settings, QStringLiteral("galaga"), false, true};
+
+        QVERIFY(!QFile::exists(mameIniPath(prefs)));
+        const BuildIniResult result = BuildIni(request, prefs);
+        QVERIFY(result.ok);
+        QCOMPARE(result.commandString, QStringLiteral("-numscreens 2 -ROMPATH '/My ROMs'"));
+
+        const QByteArray written = TempProgram::readFile(mameIniPath(prefs));
+        const QByteArray pathLayer = mameIniPathLayer(prefs);
+        QVERIFY(written.startsWith(pathLayer));
+        const QList<QByteArray> actual = written.mid(pathLayer.size()).split('\n');
+        const QList<QByteArray> expected = expectedLayer().split('\n');
+        QCOMPARE(actual.size(), expected.size());
+        for (int i = 0; i < expected.size(); ++i)
+            QCOMPARE(actual[i], expected[i]);
+
+        // Called twice without CreateMAMEIni in between: two settings layers.
+        QVERIFY(BuildIni(request, prefs).ok);
+        QCOMPARE(TempProgram::readFile(mameIniPath(prefs)),
+                 pathLayer + expectedLayer() + expectedLayer());
+    }
+
+    void missingKeysGiveTheMameDefaults()
+    {
+        TempProgram tp;
+        BuildIniRequest request;
+        request.settingsFile = tp.root() + QStringLiteral("/missing.cfg");
+        request.rom = QStringLiteral("pacman");
+        request.playback = true;
+        const QStringList lines = settingsLayer(request).split(QStringLiteral("\r\n"));
+        for (const char* line :
+             {"bios\tdefault", "playback\tpacman.inp", "# record\t<NULL> (not set)",
+              "autoframeskip\t0", "frameskip\t0", "throttle\t1", "video\td3d", "effect\tnone",
+              "ror\t0", "autorol\t0", "flipx\t0", "flipy\t0", "resolution0\tauto",
+              "samplerate\t48000", "audio_latency\t1", "# ctrlr\t<NULL> (not set)",
+              "a2d_deadzone\t0.30", "paddle_device\tkeyboard", "led_mode\tps/2"})
+            QVERIFY2(lines.contains(QLatin1String(line)), line);
+        QCOMPARE(lines.last(), QStringLiteral("led_mode\tps/2"));
+    }
+
+    void translations_data()
+    {
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QStringList>("present");
+        QTest::addColumn<QStringList>("absent");
+        auto row = [](const char* name, const char* section, const char* key, const char* value,
+                      QStringList present, QStringList absent = {}) {
+            QTest::newRow(name) << QString::fromLatin1(section) << QString::fromLatin1(key)
+                                << QString::fromUtf8(value) << present << absent;
+        };
+        row("bios entry", "Miscellaneous Options", "Bios", "Neo-Geo MV-6F: Euro", {"bios\teuro"});
+        row("bios default", "Miscellaneous Options", "Bios", "Default", {"bios\tdefault"});
+        row("frame skip", "Performance Options", "FrameSkip", "7",
+            {"autoframeskip\t0", "frameskip\t7"});
+        row("roll right", "Video Rotation Options", "Roll", "Right",
+            {"ror\t1", "rol\t0", "autoror\t0", "autorol\t0"});
+        row("roll left", "Video Rotation Options", "Roll", "Left", {"ror\t0", "rol\t1"});
+        row("roll auto right", "Video Rotation Options", "Roll", "AutoRight", {"autoror\t1"});
+        row("roll unknown", "Video Rotation Options", "Roll", "Sideways", {},
+            {"ror\t0", "ror\t1", "autorol\t0"});
+        row("flip vertically", "Video Rotation Options", "Flip", "Vertically",
+            {"flipx\t1", "flipy\t0"});
+        row("flip both", "Video Rotation Options", "Flip", "Both", {"flipx\t1", "flipy\t1"});
+        row("flip unknown", "Video Rotation Options", "Flip", "Mirror", {},
+            {"flipx\t0", "flipy\t0"});
+        row("latency 1", "Sound Options", "Audio Latency", "1/5 To 2/5", {"audio_latency\t1"});
+        row("latency 2", "Sound Options", "Audio Latency", "2/5 To 3/5", {"audio_latency\t2"});
+        row("latency 4", "Sound Options", "Audio Latency", "4/5 To 5/5", {"audio_latency\t4"});
+        row("latency unknown", "Sound Options", "Audio Latency", "5/5 To 6/5", {},
+            {"audio_latency\t1", "audio_latency\t5"});
+        row("hotrod", "Input Device Options", "Controller", "HotRod", {"ctrlr\thotrod"});
+        row("slikstik", "Input Device Options", "Controller", "SlikStik", {"ctrlr\tslikstik"});
+        row("x-arcade", "Input Device Options", "Controller", "X-Arcade", {"ctrlr\txarcade"});
+        row("controller unknown", "Input Device Options", "Controller", "Gamepad", {},
+            {"# ctrlr\t<NULL> (not set)", "ctrlr\tgamepad"});
+        row("unchecked values pass", "Video Options", "Prescale", "HQ", {"prescale\thq"});
+        row("resolution lower-cased", "Per-Window Video Options", "Resolution 0", "Auto",
+            {"resolution0\tauto"});
+        row("greyed box", "Performance Options", "Throttle", "2", {"throttle\t2"});
+    }
+
+    void translations()
+    {
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        QFETCH(QStringList, present);
+        QFETCH(QStringList, absent);
+        const QStringList lines =
+            layerWith(qPrintable(section), qPrintable(key), qPrintable(value));
+        for (const QString& line : present)
+            QVERIFY2(lines.contains(line), qPrintable(line));
+        for (const QString& line : absent)
+            QVERIFY2(!lines.contains(line), qPrintable(line));
+    }
+
+    void missingIniFolderEndsTheProgram()
+    {
+        TempProgram tp;
+        Preferences prefs = tp.standardPreferences();
+        prefs.setFolder(DataFolder::Ini, tp.root() + QStringLiteral("/no such folder"));
+        ScriptedMessageBox box;
+        box.allowAny(true);
+        int ended = 0;
+        platform::seams().endProgram = [&] { ++ended; };
+        BuildIniRequest request;
+        request.settingsFile = tp.root() + QStringLiteral("/missing.cfg");
+        const BuildIniResult result = BuildIni(request, prefs);
+        platform::seams().endProgram = nullptr;
+        QVERIFY(!result.ok);
+        QCOMPARE(ended, 1);
+        QCOMPARE(box.shown().size(), 1);
+        QVERIFY(box.lastText().startsWith(QStringLiteral("Error In BuildIni: ")));
+        QCOMPARE(box.shown().first().icon, platform::MessageIcon::Critical);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBuildIni)
+#include "test_buildini.moc"

@@ -1,0 +1,133 @@
+// Rebuild Settings: the files it checks (and the long names it cannot find), what it resets and
+// reports, the report file's layout and the path that finds nothing wrong.
+#include "SettingsFixtures.h"
+#include "app/IniFile.h"
+#include "emulator_settings/RebuildSettings.h"
+#include "support/ScriptedMessageBox.h"
+#include "support/TempProgram.h"
+
+#include <QtTest>
+
+using namespace velmora;
+using namespace velmora::testing;
+
+namespace {
+
+class RecordedProgress : public RebuildProgress
+{
+public:
+    void start(int total) override { calls << QStringLiteral("start %1").arg(total); }
+    void advance(int done, int total, const QString& text) override
+    {
+        calls << QStringLiteral("%1/%2 %3").arg(done).arg(total).arg(text);
+    }
+    void finish() override { calls << QStringLiteral("finish"); }
+    QStringList calls;
+};
+
+const QString kConfirm = QStringLiteral(
+    "This will check the values in all your setting files to see if they are compatible with "
+    "this version of Velmora.  If any incompatible values are found, they will be set to "
+    "M.A.M.E. defaults.  This will not check the value names so you will have to open Raster "
+    "Settings, Vector Settings, and each Custom Settings and re-save them to correct name "
+    "changes.  Do you want to continue?");
+
+} // namespace
+
+class TestRebuildSettings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void labelsAndProgressText()
+    {
+        QCOMPARE(rebuildLabel(QStringLiteral("raster.cfg")), QStringLiteral("raster.cfg     "));
+        QCOMPARE(rebuildLabel(QStringLiteral("averyverylongname.cfg")),
+                 QStringLiteral("averyverylongna"));
+        QCOMPARE(rebuildProgressText(1, 3), QStringLiteral("Progress: 33%"));
+        QCOMPARE(rebuildProgressText(2, 3), QStringLiteral("Progress: 67%"));
+        QCOMPARE(rebuildProgressText(3, 3), QStringLiteral("Progress: 100%"));
+    }
+
+    void confirmation()
+    {
+        TempProgram tp;
+        TempProgram::writeFile(tp.paths().optionsIni(), "[View]\r\n");
+        TempProgram::writeFile(tp.paths().setting(QStringLiteral("nostretch.ini")), "");
+        ScriptedMessageBox box;
+        box.expect(QStringLiteral("There are no setting files."), platform::MessageAnswer::Ok,
+                   QStringLiteral("Rebuild Settings"));
+        QCOMPARE(confirmRebuildSettings(tp.paths()), RebuildStart::NoFiles);
+
+        TempProgram::writeFile(tp.paths().setting(QStringLiteral("raster.cfg")), "");
+        box.expect(kConfirm, platform::MessageAnswer::No, QStringLiteral("Confirm Continue"));
+        QCOMPARE(confirmRebuildSettings(tp.paths()), RebuildStart::Declined);
+        box.expect(kConfirm, platform::MessageAnswer::Yes);
+        QCOMPARE(confirmRebuildSettings(tp.paths()), RebuildStart::Confirmed);
+        QCOMPARE(box.shown().last().icon, platform::MessageIcon::Question);
+        QCOMPARE(box.shown().last().buttons, platform::MessageButtons::YesNo);
+    }
+
+    void repairsAndReports()
+    {
+        TempProgram tp;
+        const ProgramPaths paths = tp.paths();
+        // A bad BIOS and a removed effect; an unknown video mode and resolution; a missing key
+        // only; a long name whose bad value cannot be reached.
+        TempProgram::writeFile(paths.setting(QStringLiteral("mslug.cfg")),
+                               "[Miscellaneous Options]\r\nBios=Neo-Geo: Japan\r\n"
+                               "[Video Options]\r\nEffect=Gone\r\n");
+        TempProgram::writeFile(paths.setting(QStringLiteral("raster.cfg")),
+                               "[Video Options]\r\nVideo=OpenGL\r\n"
+                               "[Per-Window Video Options]\r\nResolution 0=9999x1@60\r\n");
+        TempProgram::writeFile(paths.setting(QStringLiteral("vector.cfg")),
+                               "[Vector Rendering Options]\r\nBeam=2.00\r\n");
+        const QByteArray longFile = "[Video Options]\r\nVideo=Bad\r\n";
+        TempProgram::writeFile(paths.setting(QStringLiteral("averyverylongname.cfg")), longFile);
+
+        ScriptedMessageBox box;
+        RecordedProgress progress;
+        const RebuildReport report = RebuildSettings(paths, richLists(), progress);
+        QVERIFY(report.anyReset);
+        const QString expected = QStringLiteral("Filename\tSetting\r\n\r\n\r\n"
+                                                "mslug.cfg      \tBios\r\n"
+                                                "mslug.cfg      \tEffect\r\n\r\n"
+                                                "raster.cfg     \tVideo\r\n"
+                                                "raster.cfg     \tResolution\r\n\r\n");
+        QCOMPARE(report.text, expected);
+        QCOMPARE(TempProgram::readFile(rebuildReportFile(paths)), expected.toUtf8());
+        QCOMPARE(progress.calls,
+                 (QStringList{"start 4", "1/4 Progress: 25%", "2/4 Progress: 50%",
+                              "3/4 Progress: 75%", "4/4 Progress: 100%", "finish"}));
+
+        const QString mslug = paths.setting(QStringLiteral("mslug.cfg"));
+        QCOMPARE(ReadIniValue(mslug, QStringLiteral("Miscellaneous Options"),
+                              QStringLiteral("Bios"), ""),
+                 QStringLiteral("Default"));
+        QCOMPARE(ReadIniValue(mslug, QStringLiteral("Video Options"), QStringLiteral("Effect"), ""),
+                 QStringLiteral("None"));
+        QVERIFY(!TempProgram::readFile(mslug).contains("Throttle"));
+        QVERIFY(
+            !TempProgram::readFile(paths.setting(QStringLiteral("vector.cfg"))).contains("Video"));
+        QCOMPARE(TempProgram::readFile(paths.setting(QStringLiteral("averyverylongname.cfg"))),
+                 longFile);
+
+        // The viewer shows the saved report.
+        QCOMPARE(*loadRebuildSettingsReport(paths), expected);
+
+        // Everything is valid now: no report is left behind.
+        const RebuildReport clean = RebuildSettings(paths, richLists(), progress);
+        QVERIFY(!clean.anyReset);
+        QCOMPARE(clean.text, kNoInvalidValues);
+        QVERIFY(!QFile::exists(rebuildReportFile(paths)));
+        box.expect(QStringLiteral("Cannot find Rebuild Settings report.  You can run Rebuild "
+                                  "Settings from the Tools pull-down menu above and if errors are "
+                                  "found it will create one for you."),
+                   platform::MessageAnswer::Ok, QStringLiteral("Rebuild Settings Report"));
+        QVERIFY(!loadRebuildSettingsReport(paths));
+        QVERIFY(box.allExpectedShown());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRebuildSettings)
+#include "test_rebuildsettings.moc"

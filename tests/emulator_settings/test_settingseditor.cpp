@@ -1,0 +1,210 @@
+// The settings editor without widgets: which file each mode opens, Restore's baselines and Saving
+// on OK, which keeps a file only while it differs from what would apply without it.
+#include "SettingsFixtures.h"
+#include "app/IniFile.h"
+#include "emulator_settings/SettingsEditor.h"
+#include "emulator_settings/SettingsLoader.h"
+#include "support/ScriptedMessageBox.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace velmora;
+using namespace velmora::testing;
+using O = Option;
+
+namespace {
+
+const SelectedGame kPacman{QStringLiteral("pacman"), QStringLiteral("Pac-Man (Midway)"),
+                           QStringLiteral("Raster")};
+const SelectedGame kAsteroid{QStringLiteral("asteroid"), QStringLiteral("Asteroids"),
+                             QStringLiteral("Vector")};
+
+} // namespace
+
+class TestSettingsEditor : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<SettingsModel> m_model;
+    std::unique_ptr<SettingsEditor> m_editor;
+
+    QString path(const char* name) const { return m_dir->filePath(QLatin1String(name)); }
+    bool exists(const char* name) const { return QFile::exists(path(name)); }
+
+    void writeSettings(const char* name, std::initializer_list<std::pair<Option, QString>> values)
+    {
+        SettingsModel model;
+        model.setLists(richLists());
+        for (const auto& [option, value] : values)
+            QVERIFY(model.assign(option, value));
+        QVERIFY(SaveSettings(model, path(name)));
+    }
+
+    QString stored(const char* name, Option option) const
+    {
+        return ReadIniValue(path(name), sectionOf(option), keyOf(option), "<missing>");
+    }
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_model = std::make_unique<SettingsModel>();
+        m_model->setLists(richLists());
+        m_editor = std::make_unique<SettingsEditor>(SettingsFolder(m_dir->path()), m_model.get());
+    }
+
+    void rasterWithoutFileShowsDefaultsAndOkLeavesNoFile()
+    {
+        QVERIFY(m_model->assign(O::Window, QStringLiteral("1")));
+        m_editor->openRaster();
+        QVERIFY(m_model->checkDefaults());
+        QCOMPARE(m_editor->caption(), QStringLiteral("Raster Settings"));
+        QCOMPARE(m_editor->restoreCaption(), QStringLiteral("R&estore M.A.M.E. Defaults"));
+        QVERIFY(!m_model->enabling().enabled(Frame::VectorRendering));
+        QVERIFY(!m_model->enabling().enabled(O::Beam));
+        QVERIFY(m_model->enabling().enabled(O::Bios));
+        const OkResult ok = m_editor->ok();
+        QVERIFY(ok.saved);
+        QVERIFY(!ok.settingsStatus);
+        QVERIFY(!exists("raster.cfg"));
+    }
+
+    void globalOkSavesOrDeletes()
+    {
+        m_editor->openVector();
+        QVERIFY(m_model->enabling().enabled(O::Flicker));
+        QVERIFY(!m_model->enabling().enabled(O::Bios));
+        QVERIFY(m_model->assign(O::Beam, QStringLiteral("2.50")));
+        QVERIFY(m_editor->ok().saved);
+        QCOMPARE(stored("vector.cfg", O::Beam), QStringLiteral("2.50"));
+
+        m_editor->openVector();
+        QCOMPARE(m_model->value(O::Beam), QStringLiteral("2.50"));
+        m_editor->restore();
+        QVERIFY(m_model->checkDefaults());
+        QVERIFY(m_editor->ok().saved);
+        QVERIFY(!exists("vector.cfg"));
+    }
+
+    void handMadeFileNameIsUpdatedInPlace()
+    {
+        writeSettings("Raster.cfg", {{O::Video, QStringLiteral("GDI")}});
+        m_editor->openRaster();
+        QCOMPARE(m_model->value(O::Video), QStringLiteral("GDI"));
+        QVERIFY(m_model->assign(O::Video, QStringLiteral("DDraw")));
+        QVERIFY(m_editor->ok().saved);
+        QCOMPARE(stored("Raster.cfg", O::Video), QStringLiteral("DDraw"));
+        QVERIFY(!exists("raster.cfg"));
+    }
+
+    void loadMessagesAreTitledWithTheMode()
+    {
+        QVERIFY(writeAll(path("raster.cfg"), "[Video Options]\r\nVideo=Glide\r\n"));
+        ScriptedMessageBox box;
+        box.expect(loadErrorMessage(O::Video), platform::MessageAnswer::Ok,
+                   QStringLiteral("Raster Settings"));
+        m_editor->openRaster();
+        QVERIFY(box.allExpectedShown());
+        QCOMPARE(stored("raster.cfg", O::Video), QStringLiteral("Glide"));
+
+        // Custom Settings without a custom file loads raster.cfg under the Raster caption.
+        box.expect(loadErrorMessage(O::Video), platform::MessageAnswer::Ok,
+                   QStringLiteral("Raster Settings"));
+        m_editor->openCustom(kPacman);
+        QVERIFY(box.allExpectedShown());
+        QCOMPARE(m_editor->caption(), QStringLiteral("Custom Settings"));
+
+        QVERIFY(writeAll(path("pacman.cfg"), "[Video Options]\r\nVideo=Glide\r\n"));
+        box.expect(loadErrorMessage(O::Video), platform::MessageAnswer::Ok,
+                   QStringLiteral("Custom Settings"));
+        m_editor->openCustom(kPacman);
+        QVERIFY(box.allExpectedShown());
+    }
+
+    void customOpensFromGlobalOrOwnFile()
+    {
+        writeSettings("raster.cfg", {{O::Window, QStringLiteral("1")}});
+        m_editor->openCustom(kPacman);
+        QCOMPARE(m_model->value(O::Window), QStringLiteral("1"));
+        QCOMPARE(m_editor->restoreCaption(), QStringLiteral("R&estore M.A.M.E. Defaults"));
+
+        writeSettings("pacman.cfg", {{O::Window, QStringLiteral("1")}, {O::Cheat, "1"}});
+        m_editor->openCustom(kPacman);
+        QCOMPARE(m_model->value(O::Cheat), QStringLiteral("1"));
+        QCOMPARE(m_editor->restoreCaption(), QStringLiteral("R&estore Raster Settings"));
+        QCOMPARE(m_editor->settingsType(), SettingsType::Raster);
+        m_editor->restore();
+        QCOMPARE(m_model->value(O::Cheat), QStringLiteral("0"));
+        QCOMPARE(m_model->value(O::Window), QStringLiteral("1"));
+        // OK after restoring to the global settings: the custom file equals raster.cfg and goes.
+        const OkResult ok = m_editor->ok();
+        QCOMPARE(*ok.settingsStatus, QStringLiteral("Default Settings"));
+        QVERIFY(!exists("pacman.cfg"));
+        QVERIFY(exists("raster.cfg"));
+    }
+
+    void vectorCustomLeavesTheBiosListAlone()
+    {
+        m_editor->openRaster();
+        QVERIFY(m_model->enabling().enabled(O::Bios));
+        writeSettings("asteroid.cfg", {{O::Flicker, QStringLiteral("10.00")}});
+        m_editor->openCustom(kAsteroid);
+        QVERIFY(m_model->enabling().enabled(O::Bios));
+        QVERIFY(m_model->enabling().enabled(O::Flicker));
+        QCOMPARE(m_editor->restoreCaption(), QStringLiteral("R&estore M.A.M.E. Defaults"));
+        // No vector.cfg: Restore gives the MAME defaults.
+        m_editor->restore();
+        QVERIFY(m_model->checkDefaults());
+    }
+
+    void customOkKeepsOnlyDifferences()
+    {
+        // No global file: equal to the MAME defaults means no custom file.
+        m_editor->openCustom(kPacman);
+        QCOMPARE(*m_editor->ok().settingsStatus, QStringLiteral("Default Settings"));
+        QVERIFY(!exists("pacman.cfg"));
+
+        m_editor->openCustom(kPacman);
+        QVERIFY(m_model->assign(O::Cheat, QStringLiteral("1")));
+        QCOMPARE(*m_editor->ok().settingsStatus, QStringLiteral("Custom Settings"));
+        QCOMPARE(stored("pacman.cfg", O::Cheat), QStringLiteral("1"));
+
+        // With a global file: only Other Commands differ, so the custom file stays.
+        writeSettings("raster.cfg", {{O::Cheat, QStringLiteral("1")}});
+        m_editor->openCustom(kPacman);
+        QVERIFY(m_model->assign(O::OtherCommands, QStringLiteral("-nosound")));
+        QCOMPARE(*m_editor->ok().settingsStatus, QStringLiteral("Custom Settings"));
+        QVERIFY(exists("pacman.cfg"));
+
+        // Equal to raster.cfg: deleted, even though not at the MAME defaults.
+        m_editor->openCustom(kPacman);
+        QVERIFY(m_model->assign(O::OtherCommands, QString()));
+        QCOMPARE(*m_editor->ok().settingsStatus, QStringLiteral("Default Settings"));
+        QVERIFY(!exists("pacman.cfg"));
+
+        // A game of another display type is saved against vector.cfg.
+        const SelectedGame lcd{QStringLiteral("gnw"), QString(), QStringLiteral("Lcd")};
+        m_editor->openCustom(lcd); // nothing is loaded: the controls keep what they held
+        QCOMPARE(m_model->value(O::Cheat), QStringLiteral("1"));
+        QCOMPARE(*m_editor->ok().settingsStatus, QStringLiteral("Custom Settings"));
+        QCOMPARE(m_editor->settingsType(), SettingsType::Vector);
+    }
+
+    void unwritableFolderIsReported()
+    {
+        QVERIFY(writeAll(path("blocker"), ""));
+        SettingsEditor editor(SettingsFolder(path("blocker")), m_model.get());
+        editor.openRaster();
+        QVERIFY(m_model->assign(O::Cheat, QStringLiteral("1")));
+        const OkResult ok = editor.ok();
+        QVERIFY(!ok.saved);
+        QVERIFY(!ok.error.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettingsEditor)
+#include "test_settingseditor.moc"

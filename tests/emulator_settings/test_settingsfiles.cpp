@@ -1,0 +1,217 @@
+// Settings files: saving and loading every control, the loaders' two modes on hand-edited files,
+// CompareSettings, and finding files whatever their letter case.
+#include "SettingsFixtures.h"
+#include "app/IniFile.h"
+#include "emulator_settings/SettingsFiles.h"
+#include "emulator_settings/SettingsLoader.h"
+#include "support/ScriptedMessageBox.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace velmora;
+using namespace velmora::testing;
+using O = Option;
+
+class TestSettingsFiles : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+    QString file(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
+
+    static SettingsModel* newModel()
+    {
+        auto* model = new SettingsModel;
+        model->setLists(richLists());
+        return model;
+    }
+
+    static LoadContext editor()
+    {
+        LoadContext c;
+        c.mode = LoaderMode::Editor;
+        c.editorCaption = QStringLiteral("Raster Settings");
+        return c;
+    }
+
+private slots:
+    void saveAndLoadEveryControl()
+    {
+        std::unique_ptr<SettingsModel> saved(newModel());
+        for (const OptionSpec& spec : optionCatalogue())
+            QVERIFY2(saved->assign(spec.option, otherValue(spec.option)), spec.control);
+        // A window run with a fixed resolution had turned Switch Resolution on; keep it off.
+        QVERIFY(saved->assign(O::SwitchRes, QStringLiteral("0")));
+        QVERIFY(saved->assign(O::OtherCommands, QStringLiteral("-a\r\n-b\nc")));
+        const QString path = file("roundtrip.cfg");
+        QVERIFY(SaveSettings(*saved, path));
+
+        const QString text = QString::fromUtf8(readAll(path));
+        QCOMPARE(text.count(u'['), 18);
+        QCOMPARE(text.count(u'='), 61);
+        QVERIFY(text.indexOf(QLatin1String("[Configuration Options]")) <
+                text.indexOf(QLatin1String("[Miscellaneous]")));
+        QVERIFY(text.contains(QLatin1String("Resolution 0=1600x1200@75")));
+        QVERIFY(text.contains(QLatin1String("Other Commands=-a  -b c")));
+
+        ScriptedMessageBox box; // no message may appear
+        std::unique_ptr<SettingsModel> loaded(newModel());
+        LoadContext context = editor();
+        LoadControls(*loaded, path, context);
+        for (const OptionSpec& spec : optionCatalogue()) {
+            if (spec.option != O::OtherCommands)
+                QCOMPARE(loaded->value(spec.option), saved->value(spec.option));
+        }
+        QCOMPARE(loaded->value(O::OtherCommands), QStringLiteral("-a  -b c"));
+        QCOMPARE(loaded->value(O::SwitchRes), QStringLiteral("0"));
+    }
+
+    void savingKeepsWhatElseTheFileHolds()
+    {
+        const QString path = file("kept.cfg");
+        QVERIFY(writeAll(path, "; my notes\r\n[Video Options]\r\nVideo=GDI\r\nMyKey=1\r\n"));
+        SettingsModel model;
+        QVERIFY(SaveSettings(model, path));
+        const QByteArray text = readAll(path);
+        QVERIFY(text.startsWith("; my notes\r\n[Video Options]\r\nVideo=D3D\r\n"));
+        QVERIFY(text.contains("MyKey=1"));
+        QCOMPARE(text.count("Video="), 1);
+    }
+
+    void editorModeTellsAndLeavesTheFile()
+    {
+        const QString path = file("bad-editor.cfg");
+        const QByteArray original = "[Video Options]\r\nVideo=OpenGL\r\nWindow=2\r\n"
+                                    "[Per-Window Video Options]\r\nResolution 0=799x599\r\n";
+        QVERIFY(writeAll(path, original));
+        ScriptedMessageBox box;
+        box.expect(QStringLiteral("Error loading Video.  The M.A.M.E. default value 'D3D' will "
+                                  "be used.\r\nYou should run Rebuild Settings from the Tools "
+                                  "pull-down menu above to correct this problem."),
+                   platform::MessageAnswer::Ok, QStringLiteral("Raster Settings"));
+        box.expect(loadErrorMessage(O::Resolution));
+        SettingsModel model;
+        QVERIFY(model.assign(O::Video, QStringLiteral("GDI")));
+        LoadContext context = editor();
+        LoadControls(model, path, context);
+        QVERIFY(box.allExpectedShown());
+        QCOMPARE(box.shown().first().icon, platform::MessageIcon::Exclamation);
+        QVERIFY(loadErrorMessage(O::Resolution)
+                    .startsWith(QStringLiteral(
+                        "Error loading Resolution.  The M.A.M.E. default value 'Auto'")));
+        QCOMPARE(model.value(O::Video), QStringLiteral("D3D"));
+        QCOMPARE(model.value(O::Window), QStringLiteral("2"));   // a greyed box is valid
+        QCOMPARE(model.value(O::Throttle), QStringLiteral("1")); // missing key: no message
+        QVERIFY(!context.invalidValueFound);
+        QCOMPARE(readAll(path), original);
+    }
+
+    void rebuildModeReportsAndRepairs()
+    {
+        const QString path = file("bad-rebuild.cfg");
+        QVERIFY(writeAll(path, "[Miscellaneous Options]\r\nBios=Neo-Geo: Japan\r\nCheat=x\r\n"
+                               "[Video Options]\r\nEffect=Removed\r\n"
+                               "[Game Screen Options]\r\nBrightness=" +
+                                   QByteArray(300, '1') + "\r\n"));
+        ScriptedMessageBox box; // no message in rebuild mode
+        QString report;
+        LoadContext context;
+        context.mode = LoaderMode::Rebuild;
+        context.label = QStringLiteral("bad-rebuild.cfg");
+        context.report = &report;
+        std::unique_ptr<SettingsModel> model(newModel());
+        LoadControls(*model, path, context);
+        QVERIFY(context.invalidValueFound);
+        QCOMPARE(report, QStringLiteral("bad-rebuild.cfg\tBios\r\nbad-rebuild.cfg\tCheat\r\n"
+                                        "bad-rebuild.cfg\tEffect\r\n"
+                                        "bad-rebuild.cfg\tBrightness\r\n"));
+        const QString bios =
+            ReadIniValue(path, QStringLiteral("Miscellaneous Options"), QStringLiteral("Bios"), "");
+        QCOMPARE(bios, QStringLiteral("Default"));
+        QCOMPARE(ReadIniValue(path, QStringLiteral("Miscellaneous Options"),
+                              QStringLiteral("Cheat"), ""),
+                 QStringLiteral("0"));
+        QCOMPARE(ReadIniValue(path, QStringLiteral("Game Screen Options"),
+                              QStringLiteral("Brightness"), ""),
+                 QStringLiteral("1.00"));
+        // Missing keys are neither reported nor added.
+        QVERIFY(!readAll(path).contains("Throttle"));
+    }
+
+    void overLongOtherCommandsAreCut()
+    {
+        const QString path = file("long.cfg");
+        QVERIFY(
+            writeAll(path, "[Miscellaneous]\r\nOther Commands=" + QByteArray(300, 'x') + "\r\n"));
+        SettingsModel model;
+        LoadContext context = editor();
+        LoadControls(model, path, context);
+        QCOMPARE(model.value(O::OtherCommands).size(), kIniValueLimit);
+    }
+
+    void compareSettingsDeletesOnlyEqualFiles()
+    {
+        const QString global = file("raster.cfg");
+        const QString custom = file("pacman.cfg");
+        SettingsModel model;
+        QVERIFY(model.assign(O::Window, QStringLiteral("1")));
+        QVERIFY(SaveSettings(model, global));
+        // Hand-made: the same values with missing keys read as defaults, check box as " 1".
+        QVERIFY(writeAll(custom, "[Video Options]\r\nWindow= 1\r\n"));
+        QCOMPARE(CompareSettings(custom, global), CompareOutcome::Deleted);
+        QVERIFY(!QFile::exists(custom));
+
+        QVERIFY(SaveSettings(model, custom));
+        QVERIFY(WriteIniValue(custom, QStringLiteral("Miscellaneous"),
+                              QStringLiteral("Other Commands"), QStringLiteral("-nvram")));
+        QCOMPARE(CompareSettings(custom, global), CompareOutcome::Kept);
+        QVERIFY(QFile::exists(custom));
+
+        QVERIFY(writeAll(custom, "[Video Options]\r\nWindow=yes\r\n"));
+        ScriptedMessageBox box;
+        box.allowAny(true);
+        QCOMPARE(CompareSettings(custom, global), CompareOutcome::Failed);
+        QVERIFY(QFile::exists(custom));
+        QVERIFY(box.lastText().startsWith(QStringLiteral("Error In CompareSettings: ")));
+        QVERIFY(box.lastText().endsWith(QStringLiteral(
+            "\rYou should run Rebuild Settings from the Tools pull-down menu above to correct "
+            "this problem.")));
+        QCOMPARE(box.shown().first().icon, platform::MessageIcon::Exclamation);
+    }
+
+    void filesAreFoundWhateverTheirCase()
+    {
+        QTemporaryDir dir;
+        SettingsFolder folder(dir.path());
+        QCOMPARE(folder.globalFile(SettingsType::Raster),
+                 dir.filePath(QStringLiteral("raster.cfg")));
+        QVERIFY(!folder.hasGlobalFile(SettingsType::Raster));
+        QVERIFY(writeAll(dir.filePath(QStringLiteral("Raster.cfg")), "[Video Options]\r\n"));
+        QVERIFY(folder.hasGlobalFile(SettingsType::Raster));
+        QCOMPARE(folder.globalFile(SettingsType::Raster),
+                 dir.filePath(QStringLiteral("Raster.cfg")));
+        QVERIFY(writeAll(dir.filePath(QStringLiteral("PACMAN.CFG")), ""));
+        QCOMPARE(folder.customFile(QStringLiteral("pacman")),
+                 dir.filePath(QStringLiteral("PACMAN.CFG")));
+        QCOMPARE(customSettingsFileName(QStringLiteral("Galaga")), QStringLiteral("galaga.cfg"));
+
+        // Which file applies: custom first, then the global file of the display type.
+        QCOMPARE(folder.applicableFile(QStringLiteral("pacman"), QStringLiteral("Raster")),
+                 dir.filePath(QStringLiteral("PACMAN.CFG")));
+        QCOMPARE(folder.applicableFile(QStringLiteral("galaga"), QStringLiteral("Raster")),
+                 dir.filePath(QStringLiteral("Raster.cfg")));
+        QCOMPARE(folder.applicableFile(QStringLiteral("asteroid"), QStringLiteral("Vector")),
+                 QString());
+        QCOMPARE(folder.applicableFile(QStringLiteral("galaga"), QStringLiteral("Lcd")), QString());
+
+        QVERIFY(writeAll(dir.filePath(QStringLiteral("options.ini")), ""));
+        QVERIFY(writeAll(dir.filePath(QStringLiteral("nostretch.ini")), ""));
+        QCOMPARE(folder.settingsFileNames(), (QStringList{"PACMAN.CFG", "Raster.cfg"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettingsFiles)
+#include "test_settingsfiles.moc"

@@ -1,0 +1,235 @@
+// The first build, the rebuild after a new MAME and the database steps of Refresh, with a fake
+// mame whose size changes.
+#include "app/IniFile.h"
+#include "gamedb/DatabaseUpdate.h"
+#include "platform/Seams.h"
+#include "support/FakeMame.h"
+#include "support/ScriptedMessageBox.h"
+#include "support/TempProgram.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+using namespace velmora;
+using namespace velmora::testing;
+
+namespace {
+
+class RecordingProgress : public ProgressSink
+{
+public:
+    void setMessage(const QString& message) override { messages << message; }
+    void setText(const QString& text) override { texts << text; }
+    void setCount(const QString&) override {}
+    QStringList messages;
+    QStringList texts;
+};
+
+// A program whose database was built from an earlier MAME, with reports of the last change.
+struct BuiltProgram
+{
+    TempProgram tp;
+    FakeMame mame{tp.mameFolder()};
+    ProgramPaths paths = tp.paths();
+    QStringList favoritesChecks; // gameinfo.txt's line count at each favourites check
+    DatabaseSetup setup;
+
+    BuiltProgram()
+    {
+        tp.writeOptionsIni();
+        for (const char* name : {"listxml.txt", "crcinfo.txt", "gameinfo.txt", "resource.txt",
+                                 "newroms.txt", "whatsnew.txt"})
+            TempProgram::writeFile(paths.report(name), QByteArray("previous ") + name);
+        mame.answer("-listxml", fixturePath("gamedb/machines-0251.xml"));
+        mame.answer("-listcrc", fixturePath("listcrc.txt"));
+        setup = DatabaseSetup{paths, tp.mameFolder(), [this] {
+                                  favoritesChecks
+                                      << QString::number(read("gameinfo.txt").count("\r\n"));
+                              }};
+    }
+
+    QByteArray read(const char* name) const { return TempProgram::readFile(paths.report(name)); }
+    bool exists(const char* name) const { return QFile::exists(paths.report(name)); }
+    qint32 mameSize() const { return currentMameSize(tp.mameFolder()); }
+    // A new MAME: the same script, some bytes longer.
+    void growMame() const
+    {
+        QFile script(mame.scriptPath());
+        script.open(QIODevice::Append);
+        script.write("# a newer build\n");
+    }
+    QString storedSize() const
+    {
+        return ReadIniValue(tp.optionsIni(), "Miscellaneous", "MAMESize", "");
+    }
+};
+
+} // namespace
+
+class TestDatabaseUpdate : public QObject
+{
+    Q_OBJECT
+private slots:
+    void rebuildAfterChangeKeepsOldListsAndDeletesStaleReports()
+    {
+        BuiltProgram p;
+        RecordingProgress progress;
+        const RebuildResult result = rebuildAfterChange(p.setup, progress);
+        QVERIFY(result.commandsRan);
+        QVERIFY(result.database.ok);
+        QCOMPARE(p.mame.calls(), QStringList({"-listxml", "-listcrc"}));
+        QCOMPARE(p.read("oldlistxml.txt"), QByteArray("previous listxml.txt"));
+        QCOMPARE(p.read("oldcrcinfo.txt"), QByteArray("previous crcinfo.txt"));
+        QCOMPARE(p.read("oldresource.txt"), QByteArray("previous resource.txt"));
+        QCOMPARE(p.read("listxml.txt"),
+                 TempProgram::readFile(fixturePath("gamedb/machines-0251.xml")));
+        QCOMPARE(p.read("gameinfo.txt").count("\r\n"), 11);
+        QVERIFY(!p.exists("newroms.txt"));
+        QVERIFY(!p.exists("whatsnew.txt"));
+        // The favourites were checked once, against the new database.
+        QCOMPARE(p.favoritesChecks, QStringList({"11"}));
+        QCOMPARE(progress.messages,
+                 QStringList({"Creating listxml.txt...", "Creating crcinfo.txt...",
+                              "Creating gameinfo.txt...", "Creating resource.txt...", ""}));
+    }
+
+    void firstBuildMakesNoOldCopiesAndKeepsReports()
+    {
+        BuiltProgram p;
+        NullProgress progress;
+        QVERIFY(firstBuild(p.setup, progress).database.ok);
+        QVERIFY(!p.exists("oldlistxml.txt"));
+        QVERIFY(!p.exists("oldcrcinfo.txt"));
+        QVERIFY(p.exists("newroms.txt"));
+        QVERIFY(p.exists("whatsnew.txt"));
+        QCOMPARE(p.favoritesChecks, QStringList({"11"}));
+    }
+
+    // MAME dies half-way through its machine list: the list is not taken, the builder reports the
+    // missing list and the previous database stays in place.
+    void mameDyingHalfWayKeepsThePreviousDatabase()
+    {
+        BuiltProgram p;
+        const QByteArray full = TempProgram::readFile(fixturePath("gamedb/machines-0251.xml"));
+        const QString half = p.tp.root() + "/half.xml";
+        QVERIFY(TempProgram::writeFile(half, full.left(full.size() / 2)));
+        p.mame.answer("-listxml", half);
+        ScriptedMessageBox box;
+        box.expect("Error In CreateGameInfo: File not found\rLine Number: 0");
+        NullProgress progress;
+        const RebuildResult result = rebuildAfterChange(p.setup, progress);
+        QVERIFY(box.allExpectedShown());
+        QCOMPARE(result.listXml, ListOutcome::Incomplete);
+        QVERIFY(!result.database.ok);
+        QVERIFY(!p.exists("listxml.txt"));
+        QCOMPARE(p.read("oldlistxml.txt"), QByteArray("previous listxml.txt"));
+        QCOMPARE(p.read("gameinfo.txt"), QByteArray("previous gameinfo.txt"));
+        QCOMPARE(p.read("resource.txt"), QByteArray("previous resource.txt"));
+        QVERIFY(derivedFilesMissing(p.paths)); // so the next start builds again
+    }
+
+    void refreshWithoutChangeRunsNoMameCommand()
+    {
+        BuiltProgram p;
+        qint32 stored = p.mameSize();
+        RecordingProgress wait;
+        QCOMPARE(refreshDatabase(p.setup, &stored, wait), RefreshOutcome::Unchanged);
+        QCOMPARE(p.mame.callCount(), 0);
+        QCOMPARE(wait.texts, QStringList({"Please wait while Velmora refreshes the game list."}));
+        QCOMPARE(p.read("gameinfo.txt"), QByteArray("previous gameinfo.txt"));
+        QVERIFY(p.favoritesChecks.isEmpty());
+    }
+
+    void refreshAfterANewMameRebuildsAndStoresItsSize()
+    {
+        BuiltProgram p;
+        const qint32 oldSize = p.mameSize();
+        qint32 stored = oldSize;
+        p.growMame();
+        QVERIFY(p.mameSize() != oldSize);
+        RecordingProgress wait;
+        QCOMPARE(refreshDatabase(p.setup, &stored, wait), RefreshOutcome::Rebuilt);
+        QCOMPARE(stored, p.mameSize());
+        QCOMPARE(p.storedSize(), QString::number(p.mameSize()));
+        QCOMPARE(wait.texts, QStringList({"A new version of M.A.M.E. was detected.",
+                                          "Please wait while Velmora refreshes the game list."}));
+        QCOMPARE(p.read("oldlistxml.txt"), QByteArray("previous listxml.txt"));
+        QVERIFY(!p.exists("whatsnew.txt"));
+
+        // The next Refresh finds nothing new.
+        QCOMPARE(refreshDatabase(p.setup, &stored, wait), RefreshOutcome::Unchanged);
+        QCOMPARE(p.mame.callCount(), 2);
+    }
+
+    void storedSizeZeroNeverCountsAsAChange()
+    {
+        BuiltProgram p;
+        const QString before = p.storedSize();
+        qint32 stored = 0;
+        p.growMame();
+        NullProgress wait;
+        QCOMPARE(refreshDatabase(p.setup, &stored, wait), RefreshOutcome::Unchanged);
+        QCOMPARE(stored, 0);
+        QCOMPARE(p.mame.callCount(), 0);
+        QCOMPARE(p.storedSize(), before);
+    }
+
+    // Without mame Refresh says so and still reloads the lists from the database it has.
+    void refreshWithoutMameReportsItAndGoesOn()
+    {
+        BuiltProgram p;
+        qint32 stored = 1234;
+        QFile::remove(p.mame.scriptPath());
+        ScriptedMessageBox box;
+        box.expect("Cannot find mame!", platform::MessageAnswer::Ok, "Refresh");
+        QStringList steps;
+        auto step = [&steps](const char* name) { return [&steps, name] { steps << name; }; };
+        const RefreshWindowSteps window{step("prepare"),
+                                        step("showWait"),
+                                        step("clearStatusBar"),
+                                        [&steps] {
+                                            steps << "loadLists";
+                                            return true;
+                                        },
+                                        step("showView"),
+                                        step("closeWait"),
+                                        step("enableCommands")};
+        NullProgress wait;
+        QCOMPARE(runRefresh(p.setup, &stored, wait, window), RefreshOutcome::MameMissing);
+        QVERIFY(box.allExpectedShown());
+        QCOMPARE(box.shown().first().icon, platform::MessageIcon::Exclamation);
+        QCOMPARE(steps, QStringList({"prepare", "showWait", "clearStatusBar", "loadLists",
+                                     "showView", "closeWait", "enableCommands"}));
+        QCOMPARE(stored, 1234);
+        QCOMPARE(p.read("gameinfo.txt"), QByteArray("previous gameinfo.txt"));
+    }
+
+    // A MAME folder that cannot be entered: ExecCmd reports it and the program ends; the rebuild
+    // stops at once, before the database and the favourites.
+    void rebuildStopsWhenMameCannotRun()
+    {
+        BuiltProgram p;
+        int endRequests = 0;
+        platform::seams().endProgram = [&endRequests] { ++endRequests; };
+        ScriptedMessageBox box;
+        box.allowAny(true);
+        DatabaseSetup setup = p.setup;
+        setup.mameFolder = p.tp.root() + "/no such folder";
+        NullProgress progress;
+        const RebuildResult result = rebuildAfterChange(setup, progress);
+        platform::seams().endProgram = nullptr;
+        QVERIFY(!result.commandsRan);
+        QCOMPARE(result.listXml, ListOutcome::NotRun);
+        QCOMPARE(endRequests, 1);
+        QCOMPARE(box.shown().size(), 1);
+        QVERIFY(box.lastText().startsWith("Error In ExecCmd: "));
+        QCOMPARE(p.read("listxml.txt"), QByteArray("previous listxml.txt"));
+        QCOMPARE(p.read("gameinfo.txt"), QByteArray("previous gameinfo.txt"));
+        QVERIFY(p.exists("whatsnew.txt"));
+        QVERIFY(p.favoritesChecks.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDatabaseUpdate)
+#include "test_databaseupdate.moc"

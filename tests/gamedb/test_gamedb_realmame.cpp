@@ -1,0 +1,117 @@
+// The game database built from the full machine list of Debian's MAME, asked for through the
+// program's own command line: one record per game, every record of 17 quoted fields, and the
+// records of a few well-known games.
+#include "gamedb/GameDatabaseBuilder.h"
+#include "gamedb/GameRecord.h"
+#include "gamedb/ListFiles.h"
+#include "support/TempProgram.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace velmora;
+using namespace velmora::testing;
+
+namespace {
+
+const QString kRealMame = QStringLiteral("/usr/games/mame");
+
+// Counts the machines that are games on their own: runnable, not a BIOS, not a device. Counted
+// straight from the list's <machine lines, apart from the builder.
+int countGames(const QString& listXml)
+{
+    QFile list(listXml);
+    if (!list.open(QIODevice::ReadOnly))
+        return -1;
+    int games = 0;
+    while (!list.atEnd()) {
+        const QByteArray line = list.readLine();
+        if (line.startsWith("\t<machine ") && !line.contains(" runnable=\"no\"") &&
+            !line.contains(" isbios=\"yes\"") && !line.contains(" isdevice=\"yes\""))
+            ++games;
+    }
+    return games;
+}
+
+QByteArray recordOf(const QByteArray& gameInfo, const QByteArray& rom)
+{
+    for (const QByteArray& line : gameInfo.split('\n'))
+        if (line.contains(rom) && GameRecord::fromLine(line)[GameRecord::Rom] == rom)
+            return line.trimmed();
+    return QByteArray();
+}
+
+} // namespace
+
+class TestGameDbRealMame : public QObject
+{
+    Q_OBJECT
+private:
+    TempProgram m_tp{"velmora real", "program folder", "mame folder"};
+    QByteArray m_gameInfo;
+    GameInfoResult m_result;
+
+private slots:
+    void initTestCase()
+    {
+        if (!QFile::exists(kRealMame))
+            QSKIP("Debian's mame is not installed");
+        QVERIFY(m_tp.isValid());
+        m_tp.setTemporaryHome();
+        QVERIFY(m_tp.linkMame(kRealMame));
+        NullProgress progress;
+        QCOMPARE(CreateListXml(m_tp.paths(), m_tp.mameFolder(), progress), ListOutcome::Taken);
+        m_result = CreateGameInfo(m_tp.paths(), progress);
+        QVERIFY2(m_result.ok, qPrintable(m_result.error));
+        m_gameInfo = TempProgram::readFile(m_tp.paths().report("gameinfo.txt"));
+    }
+
+    void everyGameIsOneRecordOf17Fields()
+    {
+        QCOMPARE(m_result.layout, ListLayout::MachineElements);
+        const int games = countGames(m_tp.paths().report("listxml.txt"));
+        QVERIFY(games > 30000);
+        QCOMPARE(m_result.games, games);
+        QCOMPARE(int(m_gameInfo.count("\r\n")), games);
+        const QRegularExpression record(QStringLiteral("^(\"[^\"]*\",){16}\"[^\"]*\"$"));
+        for (const QByteArray& line : m_gameInfo.split('\n')) {
+            if (line.isEmpty())
+                continue;
+            QVERIFY2(line.endsWith('\r'), line.constData());
+            QVERIFY2(record.match(QString::fromUtf8(line.chopped(1))).hasMatch(), line.constData());
+        }
+    }
+
+    void knownGames()
+    {
+        QCOMPARE(recordOf(m_gameInfo, "puckman"),
+                 QByteArray("\"Puck Man (Japan set 1)\",\"1980\",\"Good\",\"Good\",\"Good\","
+                            "\"Good\",\"\",\"Namco\",\"Raster\",\" 288x224\",\"Vertical\","
+                            "\"60.606061\",\"Original\",\"puckman\",\"pacman/pacman.cpp\","
+                            "\"N/A\",\"No\""));
+        QCOMPARE(recordOf(m_gameInfo, "pacman"),
+                 QByteArray("\"Pac-Man (Midway)\",\"1980\",\"Good\",\"Good\",\"Good\",\"Good\","
+                            "\"\",\"Namco (Midway license)\",\"Raster\",\" 288x224\",\"Vertical\","
+                            "\"60.606061\",\"Clone of puckman\",\"pacman\",\"pacman/pacman.cpp\","
+                            "\"puckman\",\"No\""));
+        QCOMPARE(recordOf(m_gameInfo, "asteroid"),
+                 QByteArray("\"Asteroids (rev 4)\",\"1979\",\"Good\",\"Good\",\"Good\",\"Good\","
+                            "\"\",\"Atari\",\"Vector\",\"N/A\",\"Horizontal\",\"61.523438\","
+                            "\"Original\",\"asteroid\",\"atari/asteroid.cpp\",\"N/A\",\"No\""));
+        QCOMPARE(recordOf(m_gameInfo, "pong"),
+                 QByteArray("\"Pong (Rev E) [TTL]\",\"1972\",\"Good\",\"Good\",\"Good\",\"Good\","
+                            "\"\",\"Atari\",\"Raster\",\" 454x262\",\"Horizontal\",\"60.179204\","
+                            "\"Original\",\"pong\",\"atari/pong.cpp\",\"N/A\",\"No\""));
+        // BIOS sets and devices are resources, not games.
+        QVERIFY(recordOf(m_gameInfo, "neogeo").isEmpty());
+        QVERIFY(recordOf(m_gameInfo, "z80").isEmpty());
+        const QByteArray resource = TempProgram::readFile(m_tp.paths().report("resource.txt"));
+        QVERIFY(resource.contains("\t<machine name=\"neogeo\" sourcefile=\"neogeo/neogeo.cpp\" "
+                                  "isbios=\"yes\">\r\n"));
+        QVERIFY(resource.contains("\t\t<biosset name=\"euro\""));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGameDbRealMame)
+#include "test_gamedb_realmame.moc"

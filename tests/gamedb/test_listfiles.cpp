@@ -1,0 +1,144 @@
+// MAME's lists under reports/: taken only when complete, old copies, the size of mame.
+#include "app/Progress.h"
+#include "gamedb/ListFiles.h"
+#include "support/FakeMame.h"
+#include "support/TempProgram.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+using namespace velmora;
+using namespace velmora::testing;
+
+namespace {
+
+class RecordingProgress : public ProgressSink
+{
+public:
+    void setMessage(const QString& message) override { messages << message; }
+    void setCount(const QString&) override {}
+    QStringList messages;
+};
+
+} // namespace
+
+class TestListFiles : public QObject
+{
+    Q_OBJECT
+private slots:
+    void completeOutputsAreTaken()
+    {
+        TempProgram tp("velmora lists", "prog 'one'", "mame $(x)");
+        FakeMame mame(tp.mameFolder());
+        mame.answer("-listxml", fixturePath("listxml-machine.xml"));
+        mame.answer("-listcrc", fixturePath("listcrc.txt"));
+        RecordingProgress progress;
+        const ProgramPaths paths = tp.paths();
+
+        QCOMPARE(CreateListXml(paths, tp.mameFolder(), progress), ListOutcome::Taken);
+        QCOMPARE(mame.arguments(), QStringList({"-listxml"}));
+        QCOMPARE(CreateCrcInfo(paths, tp.mameFolder(), progress), ListOutcome::Taken);
+        QCOMPARE(mame.arguments(), QStringList({"-listcrc"}));
+        QCOMPARE(progress.messages,
+                 QStringList({"Creating listxml.txt...", "Creating crcinfo.txt..."}));
+        QCOMPARE(TempProgram::readFile(paths.report("listxml.txt")),
+                 TempProgram::readFile(fixturePath("listxml-machine.xml")));
+        QCOMPARE(TempProgram::readFile(paths.report("crcinfo.txt")),
+                 TempProgram::readFile(fixturePath("listcrc.txt")));
+        QCOMPARE(QDir(paths.reportsFolder()).entryList(QDir::Files),
+                 QStringList({"crcinfo.txt", "listxml.txt"}));
+    }
+
+    // A MAME that dies half-way (a list without its closing element) or prints nothing: the
+    // output is not taken and the list is missing afterwards, so the next start asks again.
+    void incompleteOutputsAreNotTaken()
+    {
+        TempProgram tp;
+        const ProgramPaths paths = tp.paths();
+        QVERIFY(TempProgram::writeFile(paths.report("listxml.txt"), "previous list</mame>\n"));
+        QVERIFY(TempProgram::writeFile(paths.report("crcinfo.txt"), "previous checksums\n"));
+        const QByteArray full = TempProgram::readFile(fixturePath("listxml-machine.xml"));
+        const QString half = tp.root() + "/half.xml";
+        QVERIFY(TempProgram::writeFile(half, full.left(full.size() / 2)));
+        FakeMame mame(tp.mameFolder());
+        mame.answer("-listxml", half);
+        NullProgress progress;
+
+        QCOMPARE(CreateListXml(paths, tp.mameFolder(), progress), ListOutcome::Incomplete);
+        mame.setSilentExit(1);
+        QCOMPARE(CreateCrcInfo(paths, tp.mameFolder(), progress), ListOutcome::Incomplete);
+        QCOMPARE(mame.callCount(), 2);
+        QCOMPARE(QDir(paths.reportsFolder()).entryList(QDir::Files), QStringList());
+    }
+
+    void completenessOfEachList()
+    {
+        TempProgram tp;
+        const QString file = tp.root() + "/list.txt";
+        const struct
+        {
+            QByteArray text;
+            bool machineList;
+        } cases[] = {{"<mame>\n</mame>\n", true}, {"<mame>\r\n</mame>\r\n\r\n", true},
+                     {"<mame>\n</mame>", true},   {"<mame>\n\t</machine>\n", false},
+                     {"<mame>\n</ma", false},     {"", false}};
+        for (const auto& c : cases) {
+            QVERIFY(TempProgram::writeFile(file, c.text));
+            QVERIFY2(isCompleteMachineList(file) == c.machineList, c.text.constData());
+            QCOMPARE(isCompleteChecksumList(file), !c.text.isEmpty());
+        }
+        QVERIFY(!isCompleteMachineList(tp.root() + "/none.txt"));
+        QVERIFY(!isCompleteChecksumList(tp.root() + "/none.txt"));
+    }
+
+    void oldCopiesReplaceThePreviousOnes()
+    {
+        TempProgram tp;
+        const ProgramPaths paths = tp.paths();
+        QVERIFY(KeepOldListXml(paths)); // nothing to keep yet
+        QVERIFY(!QFile::exists(paths.report("oldlistxml.txt")));
+        QVERIFY(TempProgram::writeFile(paths.report("listxml.txt"), "new list"));
+        QVERIFY(TempProgram::writeFile(paths.report("oldlistxml.txt"), "much older list"));
+        QVERIFY(TempProgram::writeFile(paths.report("crcinfo.txt"), "new crc"));
+        QVERIFY(KeepOldListXml(paths));
+        QVERIFY(KeepOldCrcInfo(paths));
+        QCOMPARE(TempProgram::readFile(paths.report("oldlistxml.txt")), QByteArray("new list"));
+        QCOMPARE(TempProgram::readFile(paths.report("oldcrcinfo.txt")), QByteArray("new crc"));
+        QCOMPARE(TempProgram::readFile(paths.report("listxml.txt")), QByteArray("new list"));
+    }
+
+    void sizeOfMameFollowsTheLinkAndChangesNeedAStoredSize()
+    {
+        TempProgram tp;
+        QCOMPARE(currentMameSize(tp.mameFolder()), 0);
+        const QString target = tp.root() + "/real-mame";
+        QVERIFY(TempProgram::writeFile(target, QByteArray(12345, 'x')));
+        QVERIFY(tp.linkMame(target));
+        QCOMPARE(currentMameSize(tp.mameFolder()), 12345);
+        QFile::remove(target); // a link to nothing is no mame
+        QCOMPARE(currentMameSize(tp.mameFolder()), 0);
+
+        QVERIFY(isMameChanged(12345, 12346));
+        QVERIFY(!isMameChanged(12345, 12345));
+        QVERIFY(!isMameChanged(0, 12346)); // unknown stored size
+    }
+
+    void derivedFilesAreAllFour()
+    {
+        TempProgram tp;
+        const ProgramPaths paths = tp.paths();
+        const QStringList names = {"listxml.txt", "gameinfo.txt", "crcinfo.txt", "resource.txt"};
+        for (const QString& name : names)
+            QVERIFY(TempProgram::writeFile(paths.report(name), "x"));
+        QVERIFY(!derivedFilesMissing(paths));
+        for (const QString& name : names) {
+            QFile::rename(paths.report(name), paths.report(name + ".away"));
+            QVERIFY2(derivedFilesMissing(paths), qPrintable(name));
+            QFile::rename(paths.report(name + ".away"), paths.report(name));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestListFiles)
+#include "test_listfiles.moc"

@@ -1,0 +1,174 @@
+// The database builder on today's <machine> layout, read from a real excerpt of MAME 0.251's list:
+// resource machines go to resource.txt, quality columns come from features (overall first),
+// several screens, LCD and SVG screens, a machine without a screen, a list cut short.
+#include "gamedb/GameDatabaseBuilder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace velmora;
+
+namespace {
+
+const QString kExcerpt = QStringLiteral(VELMORA_FIXTURES "/gamedb/machines-0251.xml");
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QByteArray line(std::initializer_list<const char*> fields)
+{
+    QByteArray out;
+    for (const char* f : fields)
+        out += (out.isEmpty() ? "\"" : ",\"") + QByteArray(f) + '"';
+    return out + "\r\n";
+}
+
+// The lines of one machine of the excerpt, from its start tag to its end tag, with CR LF ends.
+QByteArray machineLines(const QByteArray& list, const QByteArray& name)
+{
+    const qsizetype start = list.indexOf("\t<machine name=\"" + name + '"');
+    const qsizetype end =
+        list.indexOf("\t</machine>\n", start) + qsizetype(strlen("\t</machine>\n"));
+    return list.mid(start, end - start).replace("\n", "\r\n");
+}
+
+} // namespace
+
+class TestMachineListReader : public QObject
+{
+    Q_OBJECT
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    ProgramPaths m_paths;
+
+    QString report(const char* name) const { return m_paths.report(QLatin1String(name)); }
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_paths = ProgramPaths{m_dir->path()};
+        QVERIFY(QDir().mkpath(m_paths.reportsFolder()));
+    }
+
+    void realExcerptGivesTheRecordsOfTheOlderLayout()
+    {
+        QVERIFY(QFile::copy(kExcerpt, report("listxml.txt")));
+        NullProgress progress;
+        const GameInfoResult result = CreateGameInfo(m_paths, progress);
+        QVERIFY2(result.ok, qPrintable(result.error));
+        QCOMPARE(result.layout, ListLayout::MachineElements);
+
+        const QByteArray expected =
+            // A sound feature without an overall state: its status.
+            line({"Cow Tipping - Shake Cattle &amp; Roll (set 1)", "2004", "Preliminary", "Good",
+                  "Unemulated", "Good", "", "Game Refuge / Team Play", "Raster", "1024x256",
+                  "Vertical", "60.000000", "Original", "cowtipp", "misc/cowtipping.cpp", "N/A",
+                  "No"}) +
+            // overall (devices counted) wins over status; a disk; a clone.
+            line({"GameCristal (version 2.613)", "2002", "Preliminary", "Good", "Unemulated",
+                  "Imperfect", "", "Cristaltec", "Raster", " 640x480", "Horizontal", "53.178707",
+                  "Clone of gamecstl", "gamecst2", "pc/sis630.cpp", "gamecstl", "Yes"}) +
+            // Two SVG screens.
+            line({"Game &amp; Watch: Black Jack", "1985", "Good", "Good", "Good", "Good", "",
+                  "Nintendo", "Svg", "Multiple", "Horizontal", "60.000000", "Original", "gnw_bjack",
+                  "handheld/hh_sm510.cpp", "N/A", "No"}) +
+            // A palette feature feeds Color.
+            line({"Kuzmich-Egorych", "199?", "Imperfect", "Imperfect", "Good", "Good", "", "Nippel",
+                  "Raster", " 560x192", "Horizontal", "60.000000", "Original", "kuzmich",
+                  "apple/superga2.cpp", "N/A", "No"}) +
+            // One SVG screen shows its size.
+            line({"Super Mario Bros. 3 (Nelsonic)", "1990", "Preliminary", "Good", "Good", "Good",
+                  "", "Nelsonic (licensed from Nintendo)", "Svg", "1000x1000", "Horizontal",
+                  "60.000000", "Original", "nsmb3", "handheld/hh_sm510.cpp", "N/A", "No"}) +
+            line({"Pac-Man (Midway)", "1980", "Good", "Good", "Good", "Good", "",
+                  "Namco (Midway license)", "Raster", " 288x224", "Vertical", "60.606061",
+                  "Clone of puckman", "pacman", "pacman/pacman.cpp", "puckman", "No"}) +
+            // Three screens.
+            line({"Poka Poka Satan (Japan)", "1996", "Imperfect", "Good", "Good", "Imperfect", "",
+                  "Kato Seisakujo Co., Ltd.", "Raster", "Multiple", "Horizontal", "57.550645",
+                  "Original", "ppsatan", "misc/cave.cpp", "N/A", "No"}) +
+            line({"Puck Man (Japan set 1)", "1980", "Good", "Good", "Good", "Good", "", "Namco",
+                  "Raster", " 288x224", "Vertical", "60.606061", "Original", "puckman",
+                  "pacman/pacman.cpp", "N/A", "No"}) +
+            line({"Spectrum I+", "1984", "Preliminary", "Good", "Good", "Good", "",
+                  "Roy Abel &amp; Associates", "Vector", "N/A", "Vertical", "60.000000", "Original",
+                  "raaspec", "miltonbradley/vectrex.cpp", "N/A", "No"}) +
+            // No screen: the display columns keep their defaults.
+            line({"Snowball War - WakuWaku Yukigassen", "20??", "Preliminary", "Good", "Unemulated",
+                  "Good", "", "Sealy", "", "", "", "", "Original", "snowbwar", "misc/sealy_fr.cpp",
+                  "N/A", "Yes"}) +
+            // An LCD screen shows its size; overall without status.
+            line({"VL1", "1993", "Preliminary", "Good", "Unemulated", "Imperfect", "", "Yamaha",
+                  "Lcd", "  240x64", "Horizontal", "60.000000", "Original", "vl1",
+                  "yamaha/ymvl1.cpp", "N/A", "No"});
+        QCOMPARE(readFile(report("gameinfo.txt")), expected);
+        QCOMPARE(result.games, 11);
+
+        // The BIOS set and the device, verbatim and in list order.
+        const QByteArray list = readFile(kExcerpt);
+        QCOMPARE(readFile(report("resource.txt")),
+                 machineLines(list, "sys246") + machineLines(list, "z80"));
+    }
+
+    void attributesAreTakenByNameWhereverTheyStand()
+    {
+        QFile list(report("listxml.txt"));
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write("<mame build=\"x\">\n"
+                   "  <machine romof=\"base\" cloneof=\"base\" sourcefile=\"a/b.cpp\" name=\"g\">\n"
+                   "    <description>G</description>\n"
+                   "    <display refresh=\"50\" height=\"30\" width=\"40\" rotate=\"180\" "
+                   "type=\"raster\"/>\n"
+                   "    <driver palettesize=\"256\" sound=\"imperfect\" status=\"good\"/>\n"
+                   "    <feature type=\"sound\" status=\"unemulated\"/>\n"
+                   "  </machine>\n"
+                   "  <machine name=\"res\" runnable=\"no\"/>\n"
+                   "  <machine name=\"h\">\n"
+                   "    <description>H</description>\n"
+                   "  </machine>\n"
+                   "</mame>\n");
+        list.close();
+        NullProgress progress;
+        const GameInfoResult result = CreateGameInfo(m_paths, progress);
+        QVERIFY2(result.ok, qPrintable(result.error));
+        // The driver's own sound attribute wins over the feature.
+        QCOMPARE(
+            readFile(report("gameinfo.txt")),
+            line({"G", "19??", "Good", "Good", "Imperfect", "Good", "   256", "", "Raster",
+                  "   40x30", "Horizontal", "50", "Clone of base", "g", "a/b.cpp", "base", "No"}) +
+                line({"H", "19??", "", "Good", "Good", "Good", "", "", "", "", "", "", "Original",
+                      "h", "?", "N/A", "No"}));
+        QCOMPARE(readFile(report("resource.txt")),
+                 QByteArray("  <machine name=\"res\" runnable=\"no\"/>\r\n"));
+    }
+
+    void listCutShortFailsAfterTheCompleteMachines()
+    {
+        const QByteArray list = readFile(kExcerpt);
+        const qsizetype cut = list.indexOf("\t<machine name=\"kuzmich\"") + 40;
+        QFile file(report("listxml.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(list.left(cut));
+        file.close();
+        const int lines = list.left(cut).count('\n') + 1;
+
+        NullProgress progress;
+        const GameInfoResult result = CreateGameInfo(m_paths, progress);
+        QCOMPARE(result.error, QStringLiteral("Error In CreateGameInfo: Input past end of file"
+                                              "\rLine Number: %1")
+                                   .arg(lines + 1));
+        QCOMPARE(result.games, 3);
+        QCOMPARE(readFile(report("gameinfo.txt")).count("\r\n"), 3);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMachineListReader)
+#include "test_machinelistreader.moc"

@@ -1,0 +1,228 @@
+// Debian's real MAME 0.251, end to end: Play, Record and Playback of pong, a Game Audit and the
+// audit of every ROM set. HOME points at a temporary folder, so ~/.mame is never touched; the Ini
+// folder is $HOME/.mame, where Debian's MAME looks for mame.ini.
+#include "app/IniFile.h"
+#include "emulator_settings/MameIni.h"
+#include "launch/BadSets.h"
+#include "launch/GameAudit.h"
+#include "launch/GameLaunch.h"
+#include "launch/MoveSummary.h"
+#include "launch/SetAudit.h"
+#include "support/ScriptedMessageBox.h"
+#include "support/TempProgram.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QTest>
+
+using namespace velmora;
+using velmora::testing::ScriptedMessageBox;
+using velmora::testing::TempProgram;
+
+namespace {
+
+const QString kRealMame = QStringLiteral("/usr/games/mame");
+const QString kQuickRun = QStringLiteral("-video none -sound none -seconds_to_run 2");
+
+// An empty zip archive: pong needs no ROMs, so this alone makes it installed.
+const QByteArray kEmptyZip("PK\x05\x06" + QByteArray(18, '\0'));
+
+// A zip holding one stored file `name` with `content` (too short to be the real ROM).
+QByteArray zipWithOneFile(const QByteArray& name, const QByteArray& content);
+
+} // namespace
+
+class TestLaunchRealMame : public QObject
+{
+    Q_OBJECT
+private:
+    TempProgram m_tp{QStringLiteral("velmora realmame")};
+    Preferences m_prefs;
+    QString m_raster;
+    QByteArray m_iniWhileMameRan;
+
+    QString folder(const char* name) const { return m_tp.root() + u'/' + QLatin1String(name); }
+
+    LaunchServices services()
+    {
+        LaunchServices s = launchServicesFor(m_prefs, m_tp.paths().settingsFolder());
+        const auto exec = s.exec;
+        s.exec = [this, exec](const QString& command, WindowStyle style) {
+            m_iniWhileMameRan = TempProgram::readFile(mameIniPath(m_prefs));
+            return exec(command, style);
+        };
+        return s;
+    }
+
+    LaunchResult play(RecordPlayback boxes = {})
+    {
+        const SelectedGame pong{QStringLiteral("pong"), {}, QStringLiteral("Raster"), ListKind::All};
+        return launchGame(LaunchRequest{pong, boxes, LaunchMode::Play}, m_prefs, services(), {});
+    }
+
+    void writeRaster(const QString& otherCommands, bool autosave)
+    {
+        QVERIFY(WriteIniValue(m_raster, QStringLiteral("Miscellaneous"),
+                              QStringLiteral("Other Commands"), otherCommands));
+        QVERIFY(WriteIniValue(m_raster, QStringLiteral("State/Playback Options"),
+                              QStringLiteral("Autosave"), autosave ? "1" : "0"));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (!QFileInfo(kRealMame).isExecutable())
+            QSKIP("Debian's mame is not installed");
+        QVERIFY(m_tp.isValid());
+        const QString home = m_tp.setTemporaryHome();
+        QVERIFY(m_tp.linkMame(kRealMame));
+        m_prefs = m_tp.standardPreferences();
+        m_prefs.setFolder(DataFolder::Ini, home + QStringLiteral("/.mame"));
+        const char* names[] = {"inp", "sta", "snap", "cfg", "nvram"};
+        const DataFolder folders[] = {DataFolder::Input, DataFolder::State, DataFolder::Snapshots,
+                                      DataFolder::Cfg, DataFolder::Nvram};
+        for (int i = 0; i < 5; ++i)
+            m_prefs.setFolder(folders[i], m_tp.makeFolder(QLatin1String(names[i])));
+        m_tp.makeFolder(QStringLiteral("home/.mame"));
+        QVERIFY(TempProgram::writeFile(
+            m_prefs.folder(DataFolder::ROMs) + QStringLiteral("/pong.zip"), kEmptyZip));
+        QVERIFY(CreateMAMEIni(m_prefs));
+        m_raster = m_tp.paths().setting(QStringLiteral("raster.cfg"));
+    }
+
+    void playRunsMameWithTheGamesSettings()
+    {
+        writeRaster(kQuickRun, true);
+        const LaunchResult r = play();
+        QCOMPARE(r.outcome, LaunchOutcome::Played);
+        QCOMPARE(r.command, QStringLiteral("mame pong ") + kQuickRun);
+        // While MAME ran, mame.ini held the settings layer, and MAME acted on it: autosave wrote
+        // the game's state on exit.
+        QVERIFY(m_iniWhileMameRan.contains("\r\nautosave\t1\r\n"));
+        QVERIFY(m_iniWhileMameRan.size() > mameIniPathLayer(m_prefs).size());
+        QVERIFY(QFileInfo(folder("sta") + QStringLiteral("/pong/auto.sta")).size() > 0);
+        // Afterwards it is back to its path layer.
+        QCOMPARE(TempProgram::readFile(mameIniPath(m_prefs)), mameIniPathLayer(m_prefs));
+    }
+
+    void recordThenPlaybackUseTheInputFolder()
+    {
+        writeRaster(kQuickRun, false);
+        const QString inp = folder("inp") + QStringLiteral("/pong.inp");
+        const LaunchResult recorded = play({true, false});
+        QCOMPARE(recorded.outcome, LaunchOutcome::Played);
+        QVERIFY(m_iniWhileMameRan.contains("\r\nrecord\tpong.inp\r\n"));
+        const QByteArray recording = TempProgram::readFile(inp);
+        QVERIFY(recording.startsWith("MAMEINP"));
+
+        // MAME's account of the playback goes to a log through the shell; the quoted path keeps
+        // its capitals through the launch's lower-casing.
+        const QString log = folder("Playback Log.txt");
+        writeRaster(kQuickRun + QStringLiteral(" > '") + log + QStringLiteral("' 2>&1"), false);
+        const LaunchResult played = play({false, true});
+        QCOMPARE(played.outcome, LaunchOutcome::Played);
+        QVERIFY(m_iniWhileMameRan.contains("\r\nplayback\tpong.inp\r\n"));
+        const QByteArray account = TempProgram::readFile(log);
+        QVERIFY2(account.contains("Input file: pong.inp") &&
+                     account.contains("Total playback frames:"),
+                 account.constData());
+        QCOMPARE(TempProgram::readFile(inp), recording);
+        QCOMPARE(TempProgram::readFile(mameIniPath(m_prefs)), mameIniPathLayer(m_prefs));
+    }
+
+    void gameAuditOfPong()
+    {
+        const GameAuditReport r =
+            runGameAudit(QStringLiteral("pong"), m_tp.paths(), services().exec);
+        QVERIFY2(r.text.startsWith(QStringLiteral("ROMs\r\n\r\nromset pong is best available\r\n")),
+                 qPrintable(r.text));
+        QVERIFY(r.text.contains(QStringLiteral("No ROMs required for driver \"pong\".\r\n")));
+        QVERIFY(r.text.contains(QStringLiteral("Samples\r\n\r\nsampleset \"pong\" not required!")));
+    }
+
+    void verifyAllRomsFindsTheOneBadSet()
+    {
+        // A ROM folder of its own, holding pacman.zip with a junk pacman.6e.
+        m_prefs.setFolder(DataFolder::ROMs, m_tp.makeFolder(QStringLiteral("bad roms")));
+        QVERIFY(
+            TempProgram::writeFile(m_prefs.folder(DataFolder::ROMs) + QStringLiteral("/pacman.zip"),
+                                   zipWithOneFile("pacman.6e", "junk")));
+        QVERIFY(CreateMAMEIni(m_prefs));
+
+        const QString report = runSetAudit(SetKind::Roms, m_tp.paths(), services().exec);
+        QVERIFY(report.contains(QStringLiteral("\r\nromset pacman [puckman] is bad\r\n")));
+        QVERIFY(reportHasBadSet(report));
+        const QString moved = MoveSummary(report, SummaryMode::Roms);
+        QVERIFY2(moved.startsWith(QStringLiteral("198 romsets found, 197 were OK.\r\n\r\n")),
+                 qPrintable(moved.left(200)));
+        QVERIFY(moved.endsWith(QStringLiteral("\r\nEnd of report.\r\n")));
+
+        const BadSetList bad = ListBadSets(moved, m_tp.paths());
+        QCOMPARE(bad.count, 1);
+        QCOMPARE(bad.text, QStringLiteral("1 bad sets found.\r\rromset pacman [puckman] is bad\r\n"
+                                          "\rEnd of report.\r\r"));
+    }
+};
+
+namespace {
+
+// Appends `bytes` bytes of `value`, least significant first (zip fields are little-endian).
+void appendLe(QByteArray& out, quint64 value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i, value >>= 8)
+        out.append(char(value & 0xFF));
+}
+
+quint32 crc32(const QByteArray& data)
+{
+    quint32 crc = 0xFFFFFFFFu;
+    for (const char c : data) {
+        crc ^= quint8(c);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+QByteArray zipWithOneFile(const QByteArray& name, const QByteArray& content)
+{
+    const quint32 crc = crc32(content);
+    const auto sizes = [&](QByteArray& out) {
+        appendLe(out, crc, 4);
+        appendLe(out, quint32(content.size()), 4);
+        appendLe(out, quint32(content.size()), 4);
+        appendLe(out, quint32(name.size()), 2);
+        appendLe(out, 0, 2); // no extra field
+    };
+    QByteArray zip("PK\x03\x04");
+    appendLe(zip, 10, 2);   // version needed
+    appendLe(zip, 0, 6);    // flags, method stored, time
+    appendLe(zip, 0x21, 2); // date 1980-01-01
+    sizes(zip);
+    zip += name + content;
+
+    const quint32 central = quint32(zip.size());
+    zip += "PK\x01\x02";
+    appendLe(zip, 20, 2);
+    appendLe(zip, 10, 2);
+    appendLe(zip, 0, 6);
+    appendLe(zip, 0x21, 2);
+    sizes(zip);
+    appendLe(zip, 0, 10); // comment length, disk, internal and external attributes
+    appendLe(zip, 0, 4);  // local header offset
+    zip += name;
+    const quint32 centralSize = quint32(zip.size()) - central;
+    zip += "PK\x05\x06";
+    appendLe(zip, 0, 4);
+    appendLe(zip, 1, 2);
+    appendLe(zip, 1, 2);
+    appendLe(zip, centralSize, 4);
+    appendLe(zip, central, 4);
+    appendLe(zip, 0, 2);
+    return zip;
+}
+
+} // namespace
+
+QTEST_GUILESS_MAIN(TestLaunchRealMame)
+#include "test_launch_realmame.moc"

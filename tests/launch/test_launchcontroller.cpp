@@ -1,0 +1,399 @@
+#include "ui/LaunchController.h"
+
+#include "app/IniFile.h"
+#include "emulator_settings/MameIni.h"
+#include "launch/LaunchServices.h"
+#include "platform/Seams.h"
+#include "platform/qt/DocumentPrinter.h"
+#include "support/FakeMame.h"
+#include "support/PdfPrinter.h"
+#include "support/ScriptedMessageBox.h"
+#include "support/TempProgram.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTimer>
+#include <QVBoxLayout>
+
+using namespace velmora;
+using velmora::platform::MessageAnswer;
+using velmora::testing::FakeMame;
+using velmora::testing::fixturePath;
+using velmora::testing::PdfPrinter;
+using velmora::testing::ScriptedMessageBox;
+using velmora::testing::TempProgram;
+
+namespace {
+
+template <typename T> T* add(QWidget* parent, const char* name)
+{
+    auto* w = new T(parent);
+    w->setObjectName(QLatin1String(name));
+    if (parent->layout())
+        parent->layout()->addWidget(w);
+    return w;
+}
+
+// The controls of the main window that the launch and the reports use, by their names.
+class FakeMainWindow : public QMainWindow
+{
+public:
+    FakeMainWindow()
+    {
+        auto* central = new QWidget(this);
+        new QVBoxLayout(central);
+        auto* panels = add<QStackedWidget>(central, "panels");
+        fraList = add<QGroupBox>(panels, "fraList");
+        fraVerify = add<QGroupBox>(panels, "fraVerify");
+        panels->addWidget(fraList);
+        panels->addWidget(fraVerify);
+        new QVBoxLayout(fraVerify);
+        txtVerify = add<QTextEdit>(fraVerify, "txtVerify");
+        cmdGameList = add<QPushButton>(fraVerify, "cmdGameList");
+        cmdFind = add<QPushButton>(central, "cmdFind");
+        cmdFind->setText(QStringLiteral("&Mame.Ini"));
+        cmdExit = add<QPushButton>(central, "cmdExit");
+        chkRecord = add<QCheckBox>(central, "chkRecord");
+        chkPlayback = add<QCheckBox>(central, "chkPlayback");
+        chkAutoRun = add<QCheckBox>(central, "chkAutoRun");
+        iconScreen = add<QLabel>(central, "IconScreen");
+        for (int i = 0; i < 2; ++i) {
+            tmr[i] = new QTimer(this);
+            tmr[i]->setObjectName(QStringLiteral("Tmr[%1]").arg(i));
+        }
+        setCentralWidget(central);
+    }
+
+    QGroupBox* fraList;
+    QGroupBox* fraVerify;
+    QTextEdit* txtVerify;
+    QPushButton* cmdGameList;
+    QPushButton* cmdFind;
+    QPushButton* cmdExit;
+    QCheckBox* chkRecord;
+    QCheckBox* chkPlayback;
+    QCheckBox* chkAutoRun;
+    QLabel* iconScreen;
+    QTimer* tmr[2];
+};
+
+// A controller over the fake window, with the real command runner and a fake mame.
+struct ControllerRig
+{
+    TempProgram tp;
+    AppState state;
+    FakeMainWindow window;
+    FakeMame mame{tp.mameFolder()};
+    SelectedGame selected{QStringLiteral("pong"), {}, QStringLiteral("Raster"), ListKind::All};
+    QStringList calls;
+    QMap<int, QString> status{{1, QStringLiteral("Total Games: 3")},
+                              {6, QStringLiteral("Default Settings")}};
+    QString settingsType;
+    QStringList installedRows;
+    QString otherCommands;
+    bool visibleWhileMameRan = true;
+    std::unique_ptr<LaunchController> controller;
+
+    ControllerRig()
+    {
+        state.paths = tp.paths();
+        state.prefs = tp.standardPreferences();
+        state.prefs.setFolder(DataFolder::Input, tp.root() + QStringLiteral("/inp"));
+        tp.writeOptionsIni(state.prefs);
+        TempProgram::writeFile(state.prefs.folder(DataFolder::ROMs) + QStringLiteral("/pong.zip"),
+                               "");
+        CreateMAMEIni(state.prefs);
+        controller = std::make_unique<LaunchController>(window, state, hooks(), services());
+        window.show();
+    }
+
+    LaunchWindowHooks hooks()
+    {
+        LaunchWindowHooks h;
+        h.selectedGame = [this] { return selected; };
+        h.getSelectedIndex = [this] { calls << QStringLiteral("getSelectedIndex"); };
+        h.loadShot = [this] { calls << QStringLiteral("loadShot"); };
+        h.disableFormButtons = [this] { calls << QStringLiteral("disableFormButtons"); };
+        h.statusText = [this](int panel) { return status.value(panel); };
+        h.setStatusText = [this](int panel, const QString& text) { status[panel] = text; };
+        h.takeSelectedUninstalledRow = [this] {
+            installedRows << QStringLiteral("kept ") + selected.rom;
+            return std::optional<int>(41);
+        };
+        h.addNewRomToInstalled = [this] { installedRows << QStringLiteral("added"); };
+        h.setSettingsType = [this](const QString& type) { settingsType = type; };
+        return h;
+    }
+
+    LaunchServices services()
+    {
+        LaunchServices s = launchServicesFor(state.prefs, state.paths.settingsFolder());
+        s.settingsFileFor = [](const QString&, const QString&) {
+            return QStringLiteral("raster.cfg");
+        };
+        s.buildIni = [this](const QString&, const QString&, RecordPlayback) {
+            return std::optional<QString>(otherCommands);
+        };
+        const auto exec = s.exec;
+        s.exec = [this, exec](const QString& command, WindowStyle style) {
+            visibleWhileMameRan = window.isVisible();
+            return exec(command, style);
+        };
+        return s;
+    }
+
+    QString text() const { return window.txtVerify->toPlainText(); }
+};
+
+bool boldAt(QTextEdit* edit, int position)
+{
+    QTextCursor c(edit->document());
+    c.setPosition(position + 1);
+    return c.charFormat().fontWeight() == QFont::Bold;
+}
+
+} // namespace
+
+class TestLaunchController : public QObject
+{
+    Q_OBJECT
+private slots:
+    void playHidesTheWindowWhileMameRunsAndRestoresEverything()
+    {
+        ControllerRig rig;
+        rig.otherCommands = QStringLiteral("-Seconds_To_Run  2 -Cfg_Directory '/tmp/My Cfg'");
+        rig.window.tmr[0]->start(40);
+        rig.window.chkPlayback->setChecked(true);
+        QVERIFY(TempProgram::writeFile(rig.tp.root() + QStringLiteral("/inp/pong.inp"), "INP"));
+        rig.controller->cmdPlay_Click();
+
+        // Lower-cased outside the quotes, single-spaced, and the quoted path one word for mame.
+        QCOMPARE(rig.mame.arguments(),
+                 QStringList({"pong", "-seconds_to_run", "2", "-cfg_directory", "/tmp/My Cfg"}));
+        QVERIFY(!rig.visibleWhileMameRan);
+        QVERIFY(rig.window.isVisible());
+        QVERIFY(rig.window.tmr[0]->isActive());
+        QVERIFY(!rig.window.chkPlayback->isChecked());
+        QCOMPARE(rig.settingsType, QStringLiteral("Raster"));
+        QCOMPARE(rig.calls, QStringList({"getSelectedIndex", "loadShot"}));
+        QCOMPARE(rig.controller->commandString(), rig.otherCommands);
+        QCOMPARE(TempProgram::readFile(mameIniPath(rig.state.prefs)),
+                 mameIniPathLayer(rig.state.prefs));
+    }
+
+    void recordAndPlaybackExcludeEachOther()
+    {
+        ControllerRig rig;
+        rig.window.chkPlayback->setChecked(true);
+        rig.window.chkRecord->setChecked(true);
+        rig.controller->chkRecord_Click();
+        QVERIFY(!rig.window.chkPlayback->isChecked());
+        rig.window.chkPlayback->setChecked(true);
+        rig.controller->chkPlayback_Click();
+        QVERIFY(!rig.window.chkRecord->isChecked());
+        QVERIFY(rig.window.chkPlayback->isChecked());
+        // Unchecking leaves the other box alone.
+        rig.window.chkPlayback->setChecked(false);
+        rig.controller->chkPlayback_Click();
+        QVERIFY(!rig.window.chkRecord->isChecked());
+        QCOMPARE(rig.calls.count(QStringLiteral("getSelectedIndex")), 3);
+    }
+
+    void autoRunIsRememberedAndPlaysAtStartUp()
+    {
+        ControllerRig rig;
+        rig.window.chkAutoRun->setChecked(true);
+        rig.controller->chkAutoRun_Click();
+        const QString ini = rig.state.paths.optionsIni();
+        QCOMPARE(
+            ReadIniValue(ini, QStringLiteral("Miscellaneous"), QStringLiteral("AutoRun"), false),
+            QStringLiteral("True"));
+        QVERIFY(rig.state.prefs.autoRun);
+        rig.window.chkAutoRun->setChecked(false);
+        rig.controller->chkAutoRun_Click();
+        QCOMPARE(
+            ReadIniValue(ini, QStringLiteral("Miscellaneous"), QStringLiteral("AutoRun"), true),
+            QStringLiteral("False"));
+        QCOMPARE(rig.calls.count(QStringLiteral("getSelectedIndex")), 2);
+
+        // At start-up the box is checked again (no selection restore yet) and the game plays.
+        rig.calls.clear();
+        rig.state.startupInProgress = true;
+        rig.controller->autoRunAtStartUp();
+        QVERIFY(rig.window.chkAutoRun->isChecked());
+        QCOMPARE(
+            ReadIniValue(ini, QStringLiteral("Miscellaneous"), QStringLiteral("AutoRun"), false),
+            QStringLiteral("True"));
+        QCOMPARE(rig.mame.calls(), QStringList({"pong"}));
+        QCOMPARE(rig.calls, QStringList({"getSelectedIndex", "loadShot"}));
+    }
+
+    void mameIniViewerShowsThePanelAndReturnRestoresTheButton()
+    {
+        ScriptedMessageBox box;
+        box.allowAny(true);
+        ControllerRig rig;
+        rig.controller->cmdFind_Click();
+        QCOMPARE(rig.window.fraVerify->title(), QStringLiteral("Mame.Ini"));
+        QVERIFY(rig.text().startsWith(QStringLiteral("#\n# PATH AND DIRECTORY OPTIONS #\n#\n")));
+        QVERIFY(!rig.window.cmdFind->isEnabled());
+        QVERIFY(!rig.window.fraList->isEnabled());
+        QCOMPARE(rig.state.panelBusy, 1);
+        QCOMPARE(rig.mame.callCount(), 0);
+        rig.controller->returnToGameList();
+        QVERIFY(rig.window.cmdFind->isEnabled());
+        QCOMPARE(rig.window.cmdFind->text(), QStringLiteral("&Mame.Ini"));
+    }
+
+    void gameAuditBoldsItsHeadingsAndFindsANewRom()
+    {
+        ControllerRig rig;
+        rig.selected = {QStringLiteral("pacman"), {}, QStringLiteral("Raster"), ListKind::Uninstalled};
+        TempProgram::writeFile(
+            rig.state.prefs.folder(DataFolder::ROMs) + QStringLiteral("/pacman.zip"), "");
+        rig.mame.answer(QStringLiteral("-verifyroms"), fixturePath("verifyroms-puckman.txt"));
+        rig.controller->cmdVerify_Click();
+
+        QCOMPARE(rig.window.fraVerify->title(), QStringLiteral("Game Audit"));
+        const QString text = rig.text();
+        QVERIFY(text.startsWith(QStringLiteral("ROMs\n\nromset puckman is good\n")));
+        QVERIFY(boldAt(rig.window.txtVerify, 0));
+        QVERIFY(!boldAt(rig.window.txtVerify, 6));
+        QVERIFY(boldAt(rig.window.txtVerify, int(text.indexOf(QStringLiteral("Samples")))));
+        QVERIFY(rig.window.cmdGameList->isEnabled());
+        QVERIFY(rig.window.cmdExit->isEnabled());
+        QVERIFY(!rig.window.cmdFind->isEnabled());
+        QCOMPARE(rig.status.value(1), QStringLiteral("Total Games: 41"));
+        QCOMPARE(rig.status.value(6), QStringLiteral("New ROM Found"));
+        QVERIFY(rig.controller->newRomFound());
+
+        rig.controller->returnToGameList();
+        QCOMPARE(rig.installedRows, QStringList({"kept pacman", "added"}));
+        QVERIFY(!rig.controller->newRomFound());
+        rig.controller->returnToGameList();
+        QCOMPARE(rig.installedRows.size(), 2);
+    }
+
+    void verifyAllRomsListsBadSetsAndPrints()
+    {
+        ScriptedMessageBox box;
+        ControllerRig rig;
+        rig.mame.answer(QStringLiteral("-verifyroms"), fixturePath("verifyroms-all.txt"));
+        const QString ask =
+            QStringLiteral("This could take a long time.  Do you want to continue?");
+        box.expect(ask, MessageAnswer::No);
+        rig.controller->mnuReportsVerifyRoms_Click();
+        QCOMPARE(rig.mame.callCount(), 0);
+
+        box.expect(ask, MessageAnswer::Yes);
+        rig.controller->mnuReportsVerifyRoms_Click();
+        QCOMPARE(rig.window.fraVerify->title(), QStringLiteral("Verify All ROMs"));
+        QVERIFY(rig.text().startsWith(QStringLiteral("4 romsets found, 3 were OK.\n\n")));
+        QVERIFY(rig.text().endsWith(QStringLiteral("\n\nEnd of report.\n")));
+        QVERIFY(rig.window.isVisible() && !rig.window.isMinimized());
+        QVERIFY(rig.window.cmdFind->isEnabled());
+        QCOMPARE(rig.window.cmdFind->text(), QStringLiteral("&List Bad Sets"));
+
+        rig.controller->cmdFind_Click();
+        QCOMPARE(rig.window.fraVerify->title(), QStringLiteral("List Bad Sets"));
+        QCOMPARE(rig.text(), QStringLiteral("1 bad sets found.\n\nromset puckman is bad\n\n"
+                                            "End of report.\n\n"));
+        QCOMPARE(rig.window.cmdFind->text(), QStringLiteral("&Print"));
+        QCOMPARE(rig.window.cmdFind->toolTip(),
+                 QStringLiteral("Prints This List To Your Default Printer"));
+
+        PdfPrinter pdf(rig.tp.root() + QStringLiteral("/bad.pdf"));
+        rig.controller->cmdFind_Click();
+        QCOMPARE(pdf.printCount(), 1);
+        QCOMPARE(pdf.lastMarginTwips(), 1000);
+        QCOMPARE(pdf.pageCount(), 1);
+        QVERIFY(box.allExpectedShown());
+    }
+
+    void lastReportIsShownAsSavedAndAMissingMameIsTold()
+    {
+        ScriptedMessageBox box;
+        ControllerRig rig;
+        TempProgram::writeFile(rig.state.paths.report(QStringLiteral("roms.txt")),
+                               "romset a is bad\n2 romsets found, 1 were OK.\n");
+        rig.controller->mnuReportsLastRom_Click();
+        QCOMPARE(rig.window.fraVerify->title(), QStringLiteral("Last ROMs Report"));
+        QCOMPARE(rig.text(), QStringLiteral("romset a is bad\n2 romsets found, 1 were OK.\n"));
+        QCOMPARE(rig.window.cmdFind->text(), QStringLiteral("&List Bad Sets"));
+        QVERIFY(rig.window.iconScreen->isHidden());
+
+        QFile::remove(rig.tp.mameFolder() + QStringLiteral("/mame"));
+        box.expect(QStringLiteral("Cannot find mame!"), MessageAnswer::Ok,
+                   QStringLiteral("Verify All Samples"));
+        rig.controller->mnuReportsVerifySamples_Click();
+        box.expect(QStringLiteral("Cannot find mame!"), MessageAnswer::Ok,
+                   QStringLiteral("Game Audit"));
+        rig.controller->cmdVerify_Click();
+        QVERIFY(box.allExpectedShown());
+    }
+
+    void aMameThatFailsLeavesTheWindowAndMameIniAsTheyWere()
+    {
+        ScriptedMessageBox box;
+        ControllerRig rig;
+        rig.mame.setSilentExit(139);
+        rig.controller->cmdPlay_Click();
+        QCOMPARE(rig.mame.callCount(), 1);
+        QVERIFY(rig.window.isVisible());
+        QCOMPARE(TempProgram::readFile(mameIniPath(rig.state.prefs)),
+                 mameIniPathLayer(rig.state.prefs));
+
+        // An audit with no output: the headings alone, and no summary to move up.
+        rig.controller->cmdVerify_Click();
+        QCOMPARE(rig.text(), QStringLiteral("ROMs\n\n\n\nSamples\n\n"));
+        box.expect(QStringLiteral("This could take a long time.  Do you want to continue?"),
+                   MessageAnswer::Yes);
+        rig.controller->mnuReportsVerifySamples_Click();
+        QCOMPARE(rig.window.fraVerify->title(), QStringLiteral("Verify All Samples"));
+        QCOMPARE(rig.text(), QStringLiteral("No sets were found."));
+        QVERIFY(!rig.window.cmdFind->isEnabled());
+        QVERIFY(rig.window.cmdGameList->isEnabled());
+    }
+
+    void printingGoesPageByPageWithinTheMargins()
+    {
+        ScriptedMessageBox box;
+        ControllerRig rig;
+        QString longText;
+        for (int i = 0; i < 400; ++i)
+            longText += QStringLiteral("romset set%1 is bad\r\n").arg(i);
+        TempProgram::writeFile(rig.state.paths.report(QStringLiteral("roms.txt")),
+                               longText.toUtf8());
+        rig.controller->mnuReportsLastRom_Click();
+        PdfPrinter pdf(rig.tp.root() + QStringLiteral("/long.pdf"));
+        rig.controller->printReport();
+        const int pages = pdf.pageCount();
+        QVERIFY2(pages > 2, qPrintable(QString::number(pages)));
+        // Wider margins leave less room on each page.
+        QPrinter wide(QPrinter::HighResolution);
+        wide.setOutputFormat(QPrinter::PdfFormat);
+        wide.setOutputFileName(rig.tp.root() + QStringLiteral("/wide.pdf"));
+        QVERIFY(platform::printDocument(*rig.window.txtVerify->document(), wide, 4000, nullptr));
+        QVERIFY(PdfPrinter(wide.outputFileName()).pageCount() > pages);
+
+        // Without a printer the user is told, and nothing else happens.
+        box.expect(QStringLiteral("Unknown Printing Error."), MessageAnswer::Ok,
+                   QStringLiteral("Velmora"));
+        platform::Printer* pdfSeam = platform::seams().printer;
+        platform::seams().printer = nullptr;
+        rig.controller->printReport();
+        platform::seams().printer = pdfSeam;
+        QVERIFY(box.allExpectedShown());
+    }
+};
+
+QTEST_MAIN(TestLaunchController)
+#include "test_launchcontroller.moc"

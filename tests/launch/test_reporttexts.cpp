@@ -1,0 +1,126 @@
+#include "launch/BadSets.h"
+#include "launch/GameAudit.h"
+#include "launch/MoveSummary.h"
+#include "launch/ReportText.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace velmora;
+
+namespace {
+
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+class TestReportTexts : public QObject
+{
+    Q_OBJECT
+private slots:
+    void moveSummaryPutsTheSummaryLineFirst()
+    {
+        const QString report = QStringLiteral("romset a is good\r\nromset b [a] is bad\r\n"
+                                              "2 romsets found, 1 were OK.\r\n");
+        QCOMPARE(MoveSummary(report, SummaryMode::Roms),
+                 QStringLiteral("2 romsets found, 1 were OK.\r\n\r\n"
+                                "romset a is good\r\nromset b [a] is bad\r\n"
+                                "\r\nEnd of report.\r\n"));
+        // A summary as the first line, and one without a line end after it.
+        QCOMPARE(
+            MoveSummary(QStringLiteral("3 samplesets found, 3 were OK.\r\nx\r\n"),
+                        SummaryMode::Samples),
+            QStringLiteral("3 samplesets found, 3 were OK.\r\n\r\n\r\nEnd of report.\r\nx\r\n"));
+        QCOMPARE(MoveSummary(QStringLiteral("a\r\n1 romsets found, 1 were OK."), SummaryMode::Roms),
+                 QStringLiteral("1 romsets found, 1 were OK.\r\n\r\na\r\n\r\nEnd of report."));
+    }
+
+    void moveSummaryWithoutItsPhraseFindsNoSets()
+    {
+        const QString none = QStringLiteral("No sets were found.");
+        QCOMPARE(MoveSummary(QString(), SummaryMode::Roms), none);
+        QCOMPARE(
+            MoveSummary(QStringLiteral("sampleset \"*\" not found!\r\n"), SummaryMode::Samples),
+            none);
+        // Each mode looks for its own phrase only.
+        QCOMPARE(
+            MoveSummary(QStringLiteral("2 samplesets found, 2 were OK.\r\n"), SummaryMode::Roms),
+            none);
+    }
+
+    void listBadSetsCountsLinesEndingInIsBad()
+    {
+        QTemporaryDir dir;
+        const ProgramPaths paths{dir.path()};
+        const QString panel = QStringLiteral(
+            "198 romsets found, 197 were OK.\r\n\r\nromset pacman [puckman] is bad\r\n"
+            "romset this is bad news\r\nromset mslug is bad \r\nromset x is bad\r\n"
+            "\r\nEnd of report.\r\n");
+        const BadSetList list = ListBadSets(panel, paths);
+        QVERIFY(list.ok);
+        QCOMPARE(list.count, 2);
+        QCOMPARE(list.text, QStringLiteral("2 bad sets found.\r\r"
+                                           "romset pacman [puckman] is bad\r\nromset x is bad\r\n"
+                                           "\rEnd of report.\r\r"));
+        QVERIFY(!QFile::exists(paths.report(QStringLiteral("temp.txt"))));
+        QVERIFY(!QFile::exists(paths.report(QStringLiteral("bad.txt"))));
+
+        // " is bad" only in the middle of lines: a count of 0, the frame of the list still there.
+        const BadSetList none = ListBadSets(QStringLiteral("it is bad luck\nnothing\n"), paths);
+        QCOMPARE(none.text, QStringLiteral("0 bad sets found.\r\r\rEnd of report.\r\r"));
+        QVERIFY(reportHasBadSet(QStringLiteral("it is bad luck")));
+        QVERIFY(!reportHasBadSet(QStringLiteral("romset a is good")));
+    }
+
+    void listBadSetsReportsAnUnwritableReportsFolder()
+    {
+        QTemporaryDir dir;
+        // The reports "folder" is a file: neither working file can be written.
+        QVERIFY(writeBytes(dir.filePath(QStringLiteral("reports")), "x"));
+        const BadSetList list =
+            ListBadSets(QStringLiteral("romset a is bad\r\n"), ProgramPaths{dir.path()});
+        QVERIFY(!list.ok);
+        QVERIFY(!list.error.isEmpty());
+    }
+
+    void gameAuditReportHasBothHeadingsWhereItSays()
+    {
+        const GameAuditReport r = gameAuditReport(
+            {QStringLiteral("romset pong is best available"), QStringLiteral("1 romsets found")},
+            {QStringLiteral("No ROMs required for driver \"pong\".")},
+            {QStringLiteral("sampleset \"pong\" not required!")}, {});
+        QCOMPARE(r.text,
+                 QStringLiteral("ROMs\r\n\r\nromset pong is best available\r\n"
+                                "1 romsets found\r\nNo ROMs required for driver \"pong\".\r\n"
+                                "\r\n\r\nSamples\r\n\r\nsampleset \"pong\" not required!\r\n"));
+        QCOMPARE(r.text.mid(r.romsHeading, 4), QStringLiteral("ROMs"));
+        QCOMPARE(r.text.mid(r.samplesHeading, 7), QStringLiteral("Samples"));
+        // MAME said nothing at all: the two headings alone.
+        QCOMPARE(gameAuditReport({}, {}, {}, {}).text,
+                 QStringLiteral("ROMs\r\n\r\n\r\n\r\nSamples\r\n\r\n"));
+    }
+
+    void reportFilesAreReadWithCrLfInEitherEncoding()
+    {
+        QTemporaryDir dir;
+        const QString utf8 = dir.filePath(QStringLiteral("u.txt"));
+        const QString latin1 = dir.filePath(QStringLiteral("l.txt"));
+        QVERIFY(writeBytes(utf8, "Cr\xc3\xa8me\nb\r\nc"));
+        QVERIFY(writeBytes(latin1, "Cr\xe8me\n"));
+        QCOMPARE(readReportText(utf8), QStringLiteral("Crème\r\nb\r\nc"));
+        QCOMPARE(readReportText(latin1), QStringLiteral("Crème\r\n"));
+        QCOMPARE(readReportLines(utf8), QStringList({"Crème", "b", "c"}));
+        QCOMPARE(readReportLines(latin1), QStringList({"Crème"}));
+        QCOMPARE(readReportText(dir.filePath(QStringLiteral("missing.txt"))), QString());
+        QCOMPARE(withCrLf(QStringLiteral("a\rb\nc\r\n")), QStringLiteral("a\r\nb\r\nc\r\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestReportTexts)
+#include "test_reporttexts.moc"

@@ -1,0 +1,83 @@
+// frmWait: its labels, when it paints, and that the user cannot close it half-way.
+#include "ui/WaitWindow.h"
+
+#include <QLabel>
+#include <QTest>
+
+using velmora::WaitWindow;
+
+namespace {
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+} // namespace
+
+class TestWaitWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void labelsShowWhatTheJobReports()
+    {
+        WaitWindow wait;
+        QCOMPARE(wait.objectName(), QStringLiteral("frmWait"));
+        auto* message = wait.findChild<QLabel*>("lblMessage");
+        auto* text = wait.findChild<QLabel*>("lblText");
+        auto* count = wait.findChild<QLabel*>("lblCount");
+        QVERIFY(message && text && count);
+
+        velmora::ProgressSink& sink = wait;
+        sink.setMessage("Creating gameinfo.txt...");
+        sink.setText("A new version of M.A.M.E. was detected.");
+        sink.setCount("1234");
+        QCOMPARE(message->text(), QStringLiteral("Creating gameinfo.txt..."));
+        QCOMPARE(text->text(), QStringLiteral("A new version of M.A.M.E. was detected."));
+        QCOMPARE(count->text(), QStringLiteral("1234"));
+    }
+
+    void paintsAtOnceForANewStepButThrottlesTheCount()
+    {
+        WaitWindow wait;
+        wait.showAndPaint();
+        QVERIFY(QTest::qWaitForWindowExposed(&wait));
+        PaintCounter counter;
+        wait.installEventFilter(&counter);
+
+        wait.setMessage("Creating listxml.txt...");
+        wait.repaint();
+        QCOMPARE(counter.paints, 1);
+
+        // A burst of counts within a few milliseconds paints at most a couple of times.
+        for (int i = 0; i < 200; ++i)
+            wait.setCount(QString::number(i));
+        QVERIFY2(counter.paints <= 3, qPrintable(QString::number(counter.paints)));
+
+        QTest::qWait(40);
+        wait.setCount("201");
+        QCOMPARE(wait.findChild<QLabel*>("lblCount")->text(), QStringLiteral("201"));
+        QVERIFY(counter.paints >= 2);
+    }
+
+    void userCannotCloseItButTheJobCan()
+    {
+        WaitWindow wait;
+        wait.showAndPaint();
+        QVERIFY(!wait.close());
+        QVERIFY(wait.isVisible());
+        wait.finish();
+        QVERIFY(!wait.isVisible());
+    }
+};
+
+QTEST_MAIN(TestWaitWindow)
+#include "test_waitwindow.moc"
