@@ -6,6 +6,7 @@
 // operations below; the commands of other subsystems are connected through commands().
 #include "app/AppState.h"
 #include "app/ListKind.h"
+#include "app/SelectedGame.h"
 #include "lists/LoadLists.h"
 
 #include <QMainWindow>
@@ -115,6 +116,14 @@ public:
     int gameCount(ListKind kind) const;
     // The selected game of the list on show, or nothing.
     std::optional<ListedGame> selectedGame() const;
+    // The same as the launch and the settings editor read it; an empty rom when nothing is
+    // selected.
+    SelectedGame currentGame() const;
+    // New ROM Found by Game Audit in the Uninstalled list: the selected row is kept, leaves the
+    // Uninstalled list and joins the Installed list on the return to the lists. Gives the
+    // Uninstalled count left, or nothing without a selected row.
+    std::optional<int> takeSelectedUninstalledRow();
+    void addNewRomToInstalled();
     // GetSelectedIndex: selects the stored row of the list on show again and gives it the focus
     // (not during start-up, and only while the list frame is enabled).
     void GetSelectedIndex();
@@ -125,6 +134,7 @@ public:
     // reports. Panels are numbered 1 to 6.
     StatusPanels* statusBarElement(int element) const { return m_statusBars[size_t(element)]; }
     void showStatusBar(int element);
+    void showReportStatusBar(bool shown) { showStatusBar(shown ? 1 : 0); }
     QString statusPanel(int panel) const;
     void setStatusPanel(int panel, const QString& text);
 
@@ -255,6 +265,7 @@ private:
     AppState& m_state;
     Commands m_commands;
     LoadedLists m_loaded;
+    int m_newRomGame = -1; // the game taken from the Uninstalled list, by its table index
 
     GradientBackground* m_background = nullptr;
     QStackedWidget* m_panels = nullptr;

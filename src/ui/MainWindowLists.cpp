@@ -1,5 +1,5 @@
-// The game lists in the main window: loading them, showing a view, the selected game (status
-// panels, commands, screenshot, icon, banner), Refresh and the favourites view.
+// The game lists in the main window: loading them, showing a view, the selected game's status
+// panels and commands, double-click, GetSelectedIndex and the New ROM Found move.
 #include "ui/MainWindow.h"
 
 #include "app/Progress.h"
@@ -12,6 +12,7 @@
 #include "ui/GameListView.h"
 #include "ui/ListFrame.h"
 #include "ui/StatusPanels.h"
+#include "ui/WaitCursor.h"
 #include "ui/WaitWindow.h"
 
 #include <QAction>
@@ -29,8 +30,6 @@ namespace velmora {
 namespace {
 
 using platform::MessageIcon;
-
-constexpr int kIconSide = 32;
 
 // The left edge of "Filters Applied" beside each caption, in twips.
 int filtersLeft(ListKind kind)
@@ -63,14 +62,6 @@ QString totalGames(int count)
 {
     return QStringLiteral("Total Games: ") + QString::number(count);
 }
-
-// The hourglass while a long step runs.
-class WaitCursor
-{
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
 
 } // namespace
 
@@ -125,8 +116,42 @@ std::optional<ListedGame> MainWindow::selectedGame() const
     return view->gameModel()->gameAt(row);
 }
 
+SelectedGame MainWindow::currentGame() const
+{
+    SelectedGame game;
+    game.list = currentList();
+    const std::optional<ListedGame> selected = selectedGame();
+    if (!selected)
+        return game;
+    const GameTable& table = *visibleList()->gameModel()->table();
+    game.rom = table.text(selected->record[GameRecord::Rom]);
+    game.description = table.text(selected->record[GameRecord::Game]);
+    game.displayType = table.text(selected->record[GameRecord::Type]);
+    return game;
+}
+
+std::optional<int> MainWindow::takeSelectedUninstalledRow()
+{
+    GameListView* view = listView(ListKind::Uninstalled);
+    const int row = view->selectedRow();
+    if (row < 0)
+        return std::nullopt;
+    m_newRomGame = view->gameModel()->gameIndexAt(row);
+    view->gameModel()->removeGameAt(row);
+    return view->count();
+}
+
+void MainWindow::addNewRomToInstalled()
+{
+    if (m_newRomGame < 0)
+        return;
+    listModel(ListKind::Installed)->appendGame(m_newRomGame);
+    m_newRomGame = -1;
+}
+
 void MainWindow::clearLists()
 {
+    m_newRomGame = -1;
     for (GameListView* view : m_lists)
         view->gameModel()->clear();
     m_loaded = LoadedLists();
@@ -226,15 +251,6 @@ void MainWindow::showEmptyState()
     LoadShot();
 }
 
-void MainWindow::hideGameArt()
-{
-    m_tmr[1]->stop();
-    m_iconScreen->clear();
-    m_iconScreen->hide();
-    m_lblArtwork->hide();
-    setBannerText(QString());
-}
-
 void MainWindow::showSelection(ListKind kind, int row)
 {
     if (kind != currentList())
@@ -267,28 +283,6 @@ void MainWindow::applySelectionStatus(ListKind kind, int row)
         w->setEnabled(s.installed);
 }
 
-void MainWindow::LoadShot()
-{
-    if (!m_mnuViewShots->isChecked())
-        return;
-    const GameListView* view = visibleList();
-    if (view->count() == 0) {
-        m_fraList->clearShot();
-        return;
-    }
-    const std::optional<ListedGame> game = selectedGame();
-    QPixmap picture;
-    if (game) {
-        const GameTable& table = *view->gameModel()->table();
-        const QString file = screenshotFile(
-            table.text(game->record[GameRecord::Rom]), table.text(game->record[GameRecord::Origin]),
-            m_state.prefs.cloneShots, m_state.prefs.folder(DataFolder::Snapshots));
-        if (QFile::exists(file))
-            picture.load(file);
-    }
-    m_fraList->showShot(picture);
-}
-
 void MainWindow::GetSelectedIndex()
 {
     if (m_state.startupInProgress || !m_fraList->isEnabled())
@@ -299,86 +293,6 @@ void MainWindow::GetSelectedIndex()
         view->selectRowQuietly(index - 1);
     }
     view->setFocus();
-}
-
-void MainWindow::onIconTimer()
-{
-    const QString rom = statusPanel(3);
-    const QString icon = iconFile(m_state.prefs.folder(DataFolder::MAME), rom);
-    const QPixmap picture = icon.isEmpty() ? QPixmap() : QIcon(icon).pixmap(kIconSide, kIconSide);
-    if (!picture.isNull()) {
-        m_iconScreen->setPixmap(picture);
-        m_iconScreen->show();
-    } else {
-        m_iconScreen->clear();
-        m_iconScreen->hide();
-    }
-    m_lblArtwork->setVisible(artworkExists(m_state.prefs.folder(DataFolder::Artwork), rom));
-    m_tmr[1]->stop();
-    const std::optional<ListedGame> game = selectedGame();
-    const GameListView* view = visibleList();
-    setBannerText(
-        game && view->count() > 0
-            ? view->gameModel()->table()->text(game->record[GameRecord::Manufacturer]).toUpper()
-            : QString());
-}
-
-void MainWindow::setBannerText(const QString& text)
-{
-    m_fraScroll->setText(text);
-    if (m_tmr[0]->isActive())
-        m_fraScroll->startAtRightEdge();
-    else
-        m_fraScroll->centre();
-}
-
-void MainWindow::onBannerTimer()
-{
-    m_fraScroll->step();
-}
-
-void MainWindow::onBannerClicked()
-{
-    setBannerRunning(!m_tmr[0]->isActive());
-}
-
-void MainWindow::setBannerRunning(bool running)
-{
-    if (running) {
-        m_tmr[0]->start();
-    } else {
-        m_tmr[0]->stop();
-        RefreshScroll();
-    }
-}
-
-bool MainWindow::bannerRunning() const
-{
-    return m_tmr[0]->isActive();
-}
-
-void MainWindow::RefreshScroll()
-{
-    if (!m_tmr[0]->isActive())
-        m_fraScroll->centre();
-}
-
-void MainWindow::stopTimers()
-{
-    m_tmr[0]->stop();
-    m_tmr[1]->stop();
-}
-
-void MainWindow::pauseTimers()
-{
-    m_bannerWasRunning = m_tmr[0]->isActive();
-    stopTimers();
-}
-
-void MainWindow::resumeTimers()
-{
-    if (m_bannerWasRunning)
-        m_tmr[0]->start();
 }
 
 void MainWindow::updateFiltersLabel()
@@ -409,88 +323,6 @@ void MainWindow::onViewInstalled()
 void MainWindow::onViewUninstalled()
 {
     showView(ListKind::Uninstalled);
-}
-
-void MainWindow::onViewShots()
-{
-    m_fraList->setShotsShown(m_mnuViewShots->isChecked());
-    if (!m_mnuViewShots->isChecked())
-        return;
-    for (GameListView* view : m_lists) {
-        const int row = view->selectedRow();
-        if (view->count() > 0 && row >= 0)
-            view->scrollTo(view->gameModel()->index(row, 0));
-    }
-    LoadShot();
-}
-
-void MainWindow::setScreenShotsChecked(bool checked)
-{
-    m_mnuViewShots->setChecked(checked);
-    m_fraList->setShotsShown(checked);
-}
-
-bool MainWindow::screenShotsChecked() const
-{
-    return m_mnuViewShots->isChecked();
-}
-
-void MainWindow::setFavoritesChecked(bool checked)
-{
-    m_mnuViewFavorites->setChecked(checked);
-}
-
-bool MainWindow::favoritesChecked() const
-{
-    return m_mnuViewFavorites->isChecked();
-}
-
-// The favourites view switches only when there is a favourites list; then the lists reload.
-void MainWindow::onViewFavorites()
-{
-    m_state.prefs.favorites = m_mnuViewFavorites->isChecked();
-    if (!QFile::exists(m_state.paths.report(QStringLiteral("favorite.txt")))) {
-        platform::showMessage(QStringLiteral("You do not have a favorites list.  "),
-                              QStringLiteral("Favorite Games"), MessageIcon::Information);
-        m_mnuViewFavorites->setChecked(false);
-        m_state.prefs.favorites = false;
-        return;
-    }
-    refreshLists();
-}
-
-void MainWindow::onViewRefresh()
-{
-    refreshLists();
-}
-
-void MainWindow::refreshLists()
-{
-    m_fraScroll->setText(QString());
-    repaint();
-    WaitCursor hourglass;
-    m_iconScreen->clear();
-    for (QWidget* w : {m_cmdPlay, m_cmdVerify, m_cmdInfo, m_cmdExit})
-        w->setEnabled(false);
-    DisableFormButtons();
-
-    clearLists();
-    for (ListViewState* s :
-         {&m_state.prefs.all, &m_state.prefs.installed, &m_state.prefs.uninstalled})
-        s->index = 1;
-
-    WaitWindow wait(this);
-    wait.showAndPaint();
-    m_statusBars[0]->clearFrom(1);
-    if (m_commands.refreshDatabase)
-        m_commands.refreshDatabase(wait);
-    wait.setText(QStringLiteral("Please wait while Velmora refreshes the game list."));
-    if (!loadListsOrEnd(wait))
-        return;
-    // The view named by the caption comes back with its commands set for its selected game.
-    showView(currentList());
-    wait.finish();
-    m_cmdExit->setEnabled(true);
 }
 
 void MainWindow::setAutoRunChecked(bool checked)

@@ -329,6 +329,24 @@ private slots:
         QVERIFY(button(w, "cmdRaster")->isEnabled());
     }
 
+    void aNewRomMovesFromUninstalledToInstalled()
+    {
+        ListWindow w;
+        QVERIFY(w.load(ListKind::Uninstalled));
+        w.select(ListKind::Uninstalled, "galaga");
+        const SelectedGame game = w.window.currentGame();
+        QCOMPARE(game.rom, QString("galaga"));
+        QCOMPARE(game.description, QString("Galaga"));
+        QCOMPARE(game.list, ListKind::Uninstalled);
+        QCOMPARE(w.window.takeSelectedUninstalledRow(), std::optional<int>(2));
+        QVERIFY(!w.roms(ListKind::Uninstalled).contains("galaga"));
+        w.window.addNewRomToInstalled();
+        QVERIFY(w.roms(ListKind::Installed).contains("galaga"));
+        QCOMPARE(w.window.gameCount(ListKind::Installed), 4);
+        w.window.addNewRomToInstalled(); // only once
+        QCOMPARE(w.window.gameCount(ListKind::Installed), 4);
+    }
+
     void exitReadsCancelDuringALongJob()
     {
         ListWindow w;

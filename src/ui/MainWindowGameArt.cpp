@@ -1,0 +1,156 @@
+// What the window shows of the selected game beside the list: the screenshot (LoadShot), the icon
+// and artwork mark of the icon timer Tmr[1], and the manufacturer banner moved by Tmr[0].
+#include "ui/MainWindow.h"
+
+#include "lists/SelectionFiles.h"
+#include "ui/BannerFrame.h"
+#include "ui/GameListView.h"
+#include "ui/ListFrame.h"
+
+#include <QAction>
+#include <QFile>
+#include <QIcon>
+#include <QLabel>
+#include <QTimer>
+
+namespace velmora {
+namespace {
+constexpr int kIconSide = 32;
+} // namespace
+
+void MainWindow::hideGameArt()
+{
+    m_tmr[1]->stop();
+    m_iconScreen->clear();
+    m_iconScreen->hide();
+    m_lblArtwork->hide();
+    setBannerText(QString());
+}
+
+void MainWindow::LoadShot()
+{
+    if (!m_mnuViewShots->isChecked())
+        return;
+    const GameListView* view = visibleList();
+    if (view->count() == 0) {
+        m_fraList->clearShot();
+        return;
+    }
+    const std::optional<ListedGame> game = selectedGame();
+    QPixmap picture;
+    if (game) {
+        const GameTable& table = *view->gameModel()->table();
+        const QString file = screenshotFile(
+            table.text(game->record[GameRecord::Rom]), table.text(game->record[GameRecord::Origin]),
+            m_state.prefs.cloneShots, m_state.prefs.folder(DataFolder::Snapshots));
+        if (QFile::exists(file))
+            picture.load(file);
+    }
+    m_fraList->showShot(picture);
+}
+
+void MainWindow::onIconTimer()
+{
+    const QString rom = statusPanel(3);
+    const QString icon = iconFile(m_state.prefs.folder(DataFolder::MAME), rom);
+    const QPixmap picture = icon.isEmpty() ? QPixmap() : QIcon(icon).pixmap(kIconSide, kIconSide);
+    if (!picture.isNull()) {
+        m_iconScreen->setPixmap(picture);
+        m_iconScreen->show();
+    } else {
+        m_iconScreen->clear();
+        m_iconScreen->hide();
+    }
+    m_lblArtwork->setVisible(artworkExists(m_state.prefs.folder(DataFolder::Artwork), rom));
+    m_tmr[1]->stop();
+    const std::optional<ListedGame> game = selectedGame();
+    const GameListView* view = visibleList();
+    setBannerText(
+        game && view->count() > 0
+            ? view->gameModel()->table()->text(game->record[GameRecord::Manufacturer]).toUpper()
+            : QString());
+}
+
+void MainWindow::setBannerText(const QString& text)
+{
+    m_fraScroll->setText(text);
+    if (m_tmr[0]->isActive())
+        m_fraScroll->startAtRightEdge();
+    else
+        m_fraScroll->centre();
+}
+
+void MainWindow::onBannerTimer()
+{
+    m_fraScroll->step();
+}
+
+void MainWindow::onBannerClicked()
+{
+    setBannerRunning(!m_tmr[0]->isActive());
+}
+
+void MainWindow::setBannerRunning(bool running)
+{
+    if (running) {
+        m_tmr[0]->start();
+    } else {
+        m_tmr[0]->stop();
+        RefreshScroll();
+    }
+}
+
+bool MainWindow::bannerRunning() const
+{
+    return m_tmr[0]->isActive();
+}
+
+void MainWindow::RefreshScroll()
+{
+    if (!m_tmr[0]->isActive())
+        m_fraScroll->centre();
+}
+
+void MainWindow::stopTimers()
+{
+    m_tmr[0]->stop();
+    m_tmr[1]->stop();
+}
+
+void MainWindow::pauseTimers()
+{
+    m_bannerWasRunning = m_tmr[0]->isActive();
+    stopTimers();
+}
+
+void MainWindow::resumeTimers()
+{
+    if (m_bannerWasRunning)
+        m_tmr[0]->start();
+}
+
+void MainWindow::onViewShots()
+{
+    m_fraList->setShotsShown(m_mnuViewShots->isChecked());
+    if (!m_mnuViewShots->isChecked())
+        return;
+    for (GameListView* view : m_lists) {
+        const int row = view->selectedRow();
+        if (view->count() > 0 && row >= 0)
+            view->scrollTo(view->gameModel()->index(row, 0));
+    }
+    LoadShot();
+}
+
+void MainWindow::setScreenShotsChecked(bool checked)
+{
+    m_mnuViewShots->setChecked(checked);
+    m_fraList->setShotsShown(checked);
+}
+
+bool MainWindow::screenShotsChecked() const
+{
+    return m_mnuViewShots->isChecked();
+}
+
+} // namespace velmora
