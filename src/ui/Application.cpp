@@ -6,6 +6,7 @@
 #include "platform/Seams.h"
 #include "platform/SingleInstance.h"
 #include "platform/qt/QtSeams.h"
+#include "ui/CommandWiring.h"
 #include "ui/MainWindow.h"
 #include "ui/OptionsDialog.h"
 #include "ui/StartUp.h"
@@ -92,6 +93,7 @@ int runApplication(int argc, char* argv[])
     MainWindow window(state);
     StartUp startUp(state, window);
     fillHooks(startUp, state, window);
+    wireCommands(window, state, startUp);
     platform::seams().endProgram = [&startUp] { startUp.endWithoutSaving(); };
     routeTerminationSignals(startUp);
     QObject::connect(&instance, &platform::SingleInstance::activationRequested, &window, [&window] {

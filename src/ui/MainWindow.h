@@ -141,6 +141,8 @@ public:
     // Panels and the shell operations the other subsystems use.
     QGroupBox* fraList() const;
     QWidget* fraDefaults() const { return m_fraDefaults; }
+    // Puts the settings editor in the place of the empty fraDefaults frame.
+    void setSettingsPanel(QWidget* panel);
     QGroupBox* fraMaintenance() const { return m_fraMaintenance; }
     QGroupBox* fraVerify() const { return m_fraVerify; }
     QWidget* fraBlank() const { return m_fraBlank; }

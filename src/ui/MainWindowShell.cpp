@@ -202,6 +202,16 @@ void MainWindow::bringPanelToFront(QWidget* panel)
     m_state.panelBusy = panel == m_fraList ? 0 : 1;
 }
 
+void MainWindow::setSettingsPanel(QWidget* panel)
+{
+    const int index = m_panels->indexOf(m_fraDefaults);
+    m_panels->insertWidget(index, panel);
+    m_panels->removeWidget(m_fraDefaults);
+    m_fraDefaults->deleteLater();
+    m_fraDefaults = panel;
+    panel->setEnabled(false);
+}
+
 void MainWindow::showListPanel()
 {
     bringPanelToFront(m_fraList);

@@ -1,0 +1,183 @@
+#include "ui/CommandWiring.h"
+
+#include "emulator_settings/DefineCombos.h"
+#include "emulator_settings/MameIni.h"
+#include "emulator_settings/RebuildSettings.h"
+#include "gamedb/DatabaseUpdate.h"
+#include "launch/LaunchServices.h"
+#include "platform/Seams.h"
+#include "ui/LaunchController.h"
+#include "ui/MainWindow.h"
+#include "ui/OptionsDialog.h"
+#include "ui/RebuildReportView.h"
+#include "ui/SettingsPanel.h"
+#include "ui/StatusPanels.h"
+#include "ui/StartUp.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QTextEdit>
+#include <memory>
+
+namespace velmora {
+namespace {
+
+DatabaseSetup databaseSetup(const AppState& state)
+{
+    return DatabaseSetup{state.paths, state.prefs.folder(DataFolder::MAME), {}};
+}
+
+LaunchWindowHooks launchHooks(MainWindow& window)
+{
+    LaunchWindowHooks hooks;
+    hooks.selectedGame = [&window] { return window.currentGame(); };
+    hooks.getSelectedIndex = [&window] { window.GetSelectedIndex(); };
+    hooks.loadShot = [&window] { window.LoadShot(); };
+    hooks.disableFormButtons = [&window] { window.DisableFormButtons(); };
+    hooks.statusText = [&window](int panel) { return window.statusPanel(panel); };
+    hooks.setStatusText = [&window](int panel, const QString& text) {
+        window.setStatusPanel(panel, text);
+    };
+    hooks.showReportStatusBar = [&window](bool shown) { window.showReportStatusBar(shown); };
+    hooks.takeSelectedUninstalledRow = [&window] { return window.takeSelectedUninstalledRow(); };
+    hooks.addNewRomToInstalled = [&window] { window.addNewRomToInstalled(); };
+    return hooks;
+}
+
+void wireLaunch(MainWindow& window, AppState& state)
+{
+    auto* launch =
+        new LaunchController(window, state, launchHooks(window),
+                             launchServicesFor(state.prefs, state.paths.settingsFolder()), &window);
+    MainWindow::Commands& c = window.commands();
+    c.play = [launch] { launch->cmdPlay_Click(); };
+    c.verify = [launch] { launch->cmdVerify_Click(); };
+    c.mameIni = [launch] { launch->showMameIni(); };
+    c.listBadSets = [launch] { launch->listBadSets(); };
+    c.printReport = [launch] { launch->printReport(); };
+    c.verifyAllRoms = [launch] { launch->mnuReportsVerifyRoms_Click(); };
+    c.verifyAllSamples = [launch] { launch->mnuReportsVerifySamples_Click(); };
+    c.lastRomsReport = [launch] { launch->mnuReportsLastRom_Click(); };
+    c.lastSamplesReport = [launch] { launch->mnuReportsLastSample_Click(); };
+    c.autoRunChanged = [launch](bool) { launch->chkAutoRun_Click(); };
+    c.recordChanged = [launch](bool) { launch->chkRecord_Click(); };
+    c.playbackChanged = [launch](bool) { launch->chkPlayback_Click(); };
+    c.leavingReportPanel = [launch] { launch->returnToGameList(); };
+}
+
+// The settings editor takes the window: the report status bar, no game art, the list frame off.
+void openSettingsPanel(MainWindow& window, SettingsPanel* panel)
+{
+    window.showStatusBar(1);
+    window.hideGameArt();
+    window.DisableFormButtons();
+    window.bringPanelToFront(panel);
+}
+
+void closeSettingsPanel(MainWindow& window)
+{
+    window.showStatusBar(0);
+    window.showListPanel();
+    window.enableGameButtons();
+    window.GetSelectedIndex();
+    window.LoadShot();
+}
+
+void wireSettings(MainWindow& window, AppState& state, StartUp& startUp,
+                  std::shared_ptr<OptionLists> lists)
+{
+    auto* panel = new SettingsPanel(state.paths, &window);
+    window.setSettingsPanel(panel);
+    startUp.hooks().defineCombos = [&state, panel, lists] {
+        if (DefineCombos(state.paths.report(QStringLiteral("resource.txt")),
+                         state.prefs.folder(DataFolder::Artwork), lists.get())
+                .ok)
+            panel->setLists(*lists);
+    };
+    MainWindow::Commands& c = window.commands();
+    c.raster = [&window, panel] {
+        openSettingsPanel(window, panel);
+        panel->openRaster();
+    };
+    c.vector = [&window, panel] {
+        openSettingsPanel(window, panel);
+        panel->openVector();
+    };
+    c.custom = [&window, panel] {
+        const SelectedGame game = window.currentGame();
+        if (game.rom.isEmpty())
+            return;
+        openSettingsPanel(window, panel);
+        window.statusBarElement(1)->setText(2, game.description);
+        window.statusBarElement(1)->setText(3, game.rom);
+        panel->openCustom(game);
+    };
+    QObject::connect(panel, &SettingsPanel::closed, &window,
+                     [&window](bool) { closeSettingsPanel(window); });
+    QObject::connect(panel, &SettingsPanel::settingsStatusChanged, &window,
+                     [&window](const QString& text) { window.setStatusPanel(6, text); });
+
+    c.rebuildSettings = [&window, &state, lists] {
+        if (confirmRebuildSettings(state.paths) != RebuildStart::Confirmed)
+            return;
+        window.showReportPanel(QStringLiteral("Rebuild Settings"));
+        window.hideGameArt();
+        QPushButton* back = window.button(QStringLiteral("cmdGameList"));
+        if (back)
+            back->setEnabled(false);
+        ProgressBarRebuildProgress progress(window.progressBar(), [&window](const QString& text) {
+            window.statusBarElement(1)->setText(1, text);
+        });
+        window.showStatusBar(1);
+        const RebuildReport report = RebuildSettings(state.paths, *lists, progress);
+        showRebuildReport(window.txtVerify(), report.text);
+        if (back) {
+            back->setEnabled(true);
+            back->setFocus();
+        }
+    };
+    c.rebuildSettingsReport = [&window, &state] {
+        if (const auto text = loadRebuildSettingsReport(state.paths)) {
+            window.showReportPanel(QStringLiteral("Rebuilt Settings Report"));
+            window.hideGameArt();
+            showRebuildReport(window.txtVerify(), *text);
+        }
+    };
+}
+
+void wireOptions(MainWindow& window, AppState& state)
+{
+    window.commands().options = [&window, &state] {
+        const Preferences before = state.prefs;
+        window.setOptionsDialogPaths(before.folder(DataFolder::MAME),
+                                     before.folder(DataFolder::ROMs),
+                                     before.folder(DataFolder::AdditionalROMs));
+        OptionsDialog dialog(before, state.paths.optionsIni(), OptionsDialog::Occasion::Tools,
+                             &window);
+        dialog.exec();
+        if (dialog.cancelled())
+            return;
+        state.prefs = dialog.preferences();
+        const OptionsApplyDecision decision = dialog.applyDecision();
+        window.applyListAppearance(state.prefs);
+        if (decision.refreshLists)
+            window.onViewRefresh();
+        else if (decision.reloadScreenshot)
+            window.LoadShot();
+        window.CheckFilters();
+    };
+}
+
+} // namespace
+
+void wireCommands(MainWindow& window, AppState& state, StartUp& startUp)
+{
+    window.commands().refreshDatabase = [&state](ProgressSink& wait) {
+        refreshDatabase(databaseSetup(state), &state.prefs.mameSize, wait);
+    };
+    wireLaunch(window, state);
+    wireSettings(window, state, startUp, std::make_shared<OptionLists>());
+    wireOptions(window, state);
+}
+
+} // namespace velmora

@@ -1,0 +1,14 @@
+#pragma once
+// Connects the main window's commands to the subsystems that carry them out: Refresh's database
+// check, the launch and audits, the settings editor and Rebuild Settings, and Tools > Options.
+// It also fills the load sequence's hooks that need these objects (the choice lists, Auto Run).
+
+namespace velmora {
+
+struct AppState;
+class MainWindow;
+class StartUp;
+
+void wireCommands(MainWindow& window, AppState& state, StartUp& startUp);
+
+} // namespace velmora
