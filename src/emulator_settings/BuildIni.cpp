@@ -23,10 +23,10 @@ class LayerWriter
 public:
     explicit LayerWriter(const BuildIniRequest& request)
     {
-        for (const OptionSpec& spec : optionCatalogue())
-            m_values[optionIndex(spec.option)] =
-                ReadIniValue(request.settingsFile, sectionOf(spec.option), keyOf(spec.option),
-                             mameDefaultOf(spec.option));
+        for (const OptionSpec& row : optionCatalogue())
+            m_values[optionIndex(row.option)] =
+                ReadIniValue(request.settingsFile, sectionOf(row.option), keyOf(row.option),
+                             mameDefaultOf(row.option));
     }
 
     QString value(Option option) const { return m_values[optionIndex(option)]; }

@@ -301,16 +301,16 @@ bool runsSetFrames(Option option)
 
 QStringList staticEntries(Option option)
 {
-    const OptionSpec& spec = optionSpec(option);
-    if (spec.kind != ControlKind::List)
+    const OptionSpec& row = optionSpec(option);
+    if (row.kind != ControlKind::List)
         return {};
-    QStringList entries = QString::fromLatin1(spec.entries.fixed).split(u'|', Qt::SkipEmptyParts);
-    switch (spec.entries.generated) {
+    QStringList entries = QString::fromLatin1(row.entries.fixed).split(u'|', Qt::SkipEmptyParts);
+    switch (row.entries.generated) {
     case Generated::Integers:
-        entries << integerEntries(spec.entries);
+        entries << integerEntries(row.entries);
         break;
     case Generated::Hundredths:
-        entries << hundredthsEntries(spec.entries);
+        entries << hundredthsEntries(row.entries);
         break;
     case Generated::Resolutions:
         entries << resolutionEntries();

@@ -77,16 +77,16 @@ bool LoadCheck(SettingsModel& model, Option option, const QString& file, LoadCon
 
 void LoadControls(SettingsModel& model, const QString& file, LoadContext& context)
 {
-    for (const OptionSpec& spec : optionCatalogue()) {
-        switch (spec.kind) {
+    for (const OptionSpec& row : optionCatalogue()) {
+        switch (row.kind) {
         case ControlKind::List:
-            LoadCombo(model, spec.option, file, context);
+            LoadCombo(model, row.option, file, context);
             break;
         case ControlKind::Check:
-            LoadCheck(model, spec.option, file, context);
+            LoadCheck(model, row.option, file, context);
             break;
         case ControlKind::Text:
-            model.assign(spec.option, readStored(spec.option, file));
+            model.assign(row.option, readStored(row.option, file));
             break;
         }
     }
@@ -94,10 +94,10 @@ void LoadControls(SettingsModel& model, const QString& file, LoadContext& contex
 
 bool SaveSettings(const SettingsModel& model, const QString& file, QString* error)
 {
-    for (const OptionSpec& spec : optionCatalogue()) {
-        QString value = model.value(spec.option);
+    for (const OptionSpec& row : optionCatalogue()) {
+        QString value = model.value(row.option);
         value.replace(u'\r', u' ').replace(u'\n', u' ');
-        if (!WriteIniValue(file, sectionOf(spec.option), keyOf(spec.option), value)) {
+        if (!WriteIniValue(file, sectionOf(row.option), keyOf(row.option), value)) {
             if (error)
                 *error = QStringLiteral("Cannot write %1").arg(file);
             return false;
@@ -109,10 +109,10 @@ bool SaveSettings(const SettingsModel& model, const QString& file, QString* erro
 
 CompareOutcome CompareSettings(const QString& customFile, const QString& globalFile)
 {
-    for (const OptionSpec& spec : optionCatalogue()) {
-        const QString global = readStored(spec.option, globalFile);
-        const QString custom = readStored(spec.option, customFile);
-        if (spec.kind != ControlKind::Check) {
+    for (const OptionSpec& row : optionCatalogue()) {
+        const QString global = readStored(row.option, globalFile);
+        const QString custom = readStored(row.option, customFile);
+        if (row.kind != ControlKind::Check) {
             if (global != custom)
                 return CompareOutcome::Kept;
             continue;
@@ -120,7 +120,7 @@ CompareOutcome CompareSettings(const QString& customFile, const QString& globalF
         const auto g = checkNumber(global);
         const auto c = checkNumber(custom);
         if (!g || !c) {
-            showCompareError(QStringLiteral("Type mismatch (%1)").arg(displayNameOf(spec.option)),
+            showCompareError(QStringLiteral("Type mismatch (%1)").arg(displayNameOf(row.option)),
                              1);
             return CompareOutcome::Failed;
         }

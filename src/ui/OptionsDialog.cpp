@@ -126,8 +126,8 @@ QWidget* OptionsDialog::buildHideBoxes()
     auto* layout = new QVBoxLayout(holder);
     layout->setContentsMargins(0, 0, 0, 0);
     for (size_t i = 0; i < hideCheckBoxes().size(); ++i) {
-        const HideCheckBox& spec = hideCheckBoxes()[i];
-        m_hideBoxes[i] = checkBox(holder, spec.objectName, QLatin1String(spec.caption));
+        const HideCheckBox& row = hideCheckBoxes()[i];
+        m_hideBoxes[i] = checkBox(holder, row.objectName, QLatin1String(row.caption));
         layout->addWidget(m_hideBoxes[i]);
     }
     m_hideBoxes[4]->setToolTip(QStringLiteral("This Hides Test ROMs"));

@@ -72,9 +72,9 @@ QWidget* SettingsPanel::buildFrame(Frame frame)
     auto* grid = new QGridLayout(box);
     int row = 0;
     int column = 0;
-    for (const OptionSpec& spec : optionCatalogue()) {
-        if (spec.frame == frame)
-            addControl(spec.option, grid, &row, &column);
+    for (const OptionSpec& entry : optionCatalogue()) {
+        if (entry.frame == frame)
+            addControl(entry.option, grid, &row, &column);
     }
     return box;
 }
@@ -83,10 +83,10 @@ QWidget* SettingsPanel::buildFrame(Frame frame)
 // takes the whole frame.
 void SettingsPanel::addControl(Option option, QGridLayout* grid, int* row, int* column)
 {
-    const OptionSpec& spec = optionSpec(option);
-    const QString name = QLatin1String(spec.control);
-    if (spec.kind == ControlKind::Check) {
-        auto* box = new QCheckBox(QLatin1String(spec.displayName));
+    const OptionSpec& entry = optionSpec(option);
+    const QString name = QLatin1String(entry.control);
+    if (entry.kind == ControlKind::Check) {
+        auto* box = new QCheckBox(QLatin1String(entry.displayName));
         box->setObjectName(name);
         connect(box, &QCheckBox::clicked, this, [this, box, option] {
             box->setTristate(false);
@@ -100,10 +100,10 @@ void SettingsPanel::addControl(Option option, QGridLayout* grid, int* row, int* 
     }
     if (*column != 0)
         *column = 0, ++*row;
-    auto* label = new QLabel(spec.kind == ControlKind::List ? QLatin1String(spec.label)
+    auto* label = new QLabel(entry.kind == ControlKind::List ? QLatin1String(entry.label)
                                                             : otherCommandsLabel());
     m_labels[optionIndex(option)] = label;
-    if (spec.kind == ControlKind::Text) {
+    if (entry.kind == ControlKind::Text) {
         label->setObjectName(QStringLiteral("lblOtherCommands"));
         auto* text = new QPlainTextEdit;
         text->setObjectName(name);

@@ -33,18 +33,18 @@ private slots:
         QSet<QString> names;
         int lists = 0;
         int lastFrame = 0;
-        for (const OptionSpec& spec : table) {
-            const QString control = QLatin1String(spec.control);
+        for (const OptionSpec& row : table) {
+            const QString control = QLatin1String(row.control);
             names.insert(control);
-            QVERIFY2(int(spec.frame) >= lastFrame, spec.control); // sections follow frame order
-            lastFrame = int(spec.frame);
-            const QString prefix = spec.kind == ControlKind::Check  ? QStringLiteral("chk")
-                                   : spec.kind == ControlKind::List ? QStringLiteral("cbo")
+            QVERIFY2(int(row.frame) >= lastFrame, row.control); // sections follow frame order
+            lastFrame = int(row.frame);
+            const QString prefix = row.kind == ControlKind::Check  ? QStringLiteral("chk")
+                                   : row.kind == ControlKind::List ? QStringLiteral("cbo")
                                                                     : QStringLiteral("txt");
-            QVERIFY2(control.startsWith(prefix), spec.control);
-            if (spec.kind == ControlKind::List) {
-                QCOMPARE(listIndex(spec.option), lists++);
-                QCOMPARE(QLatin1String(spec.label), displayNameOf(spec.option) + u':');
+            QVERIFY2(control.startsWith(prefix), row.control);
+            if (row.kind == ControlKind::List) {
+                QCOMPARE(listIndex(row.option), lists++);
+                QCOMPARE(QLatin1String(row.label), displayNameOf(row.option) + u':');
             }
         }
         QCOMPARE(names.size(), 61);

@@ -85,9 +85,9 @@ private slots:
             const QString control = pair.section(u'=', 0, 0);
             const QString value = pair.section(u'=', 1);
             bool found = false;
-            for (const OptionSpec& spec : optionCatalogue()) {
-                if (control == QLatin1String(spec.control)) {
-                    QVERIFY(model.assign(spec.option, value));
+            for (const OptionSpec& row : optionCatalogue()) {
+                if (control == QLatin1String(row.control)) {
+                    QVERIFY(model.assign(row.option, value));
                     found = true;
                 }
             }
@@ -107,9 +107,9 @@ private slots:
                 actual = s.enabled(Frame::FullScreen);
             else {
                 bool found = false;
-                for (const OptionSpec& spec : optionCatalogue()) {
-                    if (expectation == QLatin1String(spec.control))
-                        actual = s.enabled(spec.option), found = true;
+                for (const OptionSpec& row : optionCatalogue()) {
+                    if (expectation == QLatin1String(row.control))
+                        actual = s.enabled(row.option), found = true;
                 }
                 QVERIFY2(found, qPrintable(expectation));
             }
@@ -166,16 +166,16 @@ private slots:
     {
         SettingsModel model;
         QVERIFY(model.checkDefaults());
-        for (const OptionSpec& spec : optionCatalogue()) {
+        for (const OptionSpec& row : optionCatalogue()) {
             SettingsModel changed;
             changed.setLists(richLists());
-            const QString other = otherValue(spec.option);
-            QVERIFY2(!other.isEmpty(), spec.control);
-            QVERIFY2(changed.assign(spec.option, other), spec.control);
-            QVERIFY2(!changed.checkDefaults(), spec.control);
-            QCOMPARE(*changed.firstDifferenceFromDefaults(), spec.option);
+            const QString other = otherValue(row.option);
+            QVERIFY2(!other.isEmpty(), row.control);
+            QVERIFY2(changed.assign(row.option, other), row.control);
+            QVERIFY2(!changed.checkDefaults(), row.control);
+            QCOMPARE(*changed.firstDifferenceFromDefaults(), row.option);
             changed.setDefaults();
-            QVERIFY2(changed.checkDefaults(), spec.control);
+            QVERIFY2(changed.checkDefaults(), row.control);
         }
         // A greyed box is not the default either.
         QVERIFY(model.assign(O::DualLightgun, QStringLiteral("2")));

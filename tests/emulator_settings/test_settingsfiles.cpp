@@ -41,8 +41,8 @@ private slots:
     void saveAndLoadEveryControl()
     {
         std::unique_ptr<SettingsModel> saved(newModel());
-        for (const OptionSpec& spec : optionCatalogue())
-            QVERIFY2(saved->assign(spec.option, otherValue(spec.option)), spec.control);
+        for (const OptionSpec& row : optionCatalogue())
+            QVERIFY2(saved->assign(row.option, otherValue(row.option)), row.control);
         // A window run with a fixed resolution had turned Switch Resolution on; keep it off.
         QVERIFY(saved->assign(O::SwitchRes, QStringLiteral("0")));
         QVERIFY(saved->assign(O::OtherCommands, QStringLiteral("-a\r\n-b\nc")));
@@ -61,9 +61,9 @@ private slots:
         std::unique_ptr<SettingsModel> loaded(newModel());
         LoadContext context = editor();
         LoadControls(*loaded, path, context);
-        for (const OptionSpec& spec : optionCatalogue()) {
-            if (spec.option != O::OtherCommands)
-                QCOMPARE(loaded->value(spec.option), saved->value(spec.option));
+        for (const OptionSpec& row : optionCatalogue()) {
+            if (row.option != O::OtherCommands)
+                QCOMPARE(loaded->value(row.option), saved->value(row.option));
         }
         QCOMPARE(loaded->value(O::OtherCommands), QStringLiteral("-a  -b c"));
         QCOMPARE(loaded->value(O::SwitchRes), QStringLiteral("0"));

@@ -92,21 +92,21 @@ private slots:
         QVERIFY(find<QScrollBar>(QStringLiteral("VScroll_0")));
         for (int f = 0; f < kFrameCount; ++f)
             QCOMPARE(frame(Frame(f))->title(), frameCaption(Frame(f)));
-        for (const OptionSpec& spec : optionCatalogue()) {
-            QWidget* control = find<QWidget>(QLatin1String(spec.control));
-            QVERIFY2(control, spec.control);
-            QVERIFY2(frame(spec.frame)->isAncestorOf(control), spec.control);
-            if (spec.kind == ControlKind::Check)
-                QCOMPARE(check(spec.control)->text(), QLatin1String(spec.displayName));
-            if (spec.kind == ControlKind::List) {
+        for (const OptionSpec& row : optionCatalogue()) {
+            QWidget* control = find<QWidget>(QLatin1String(row.control));
+            QVERIFY2(control, row.control);
+            QVERIFY2(frame(row.frame)->isAncestorOf(control), row.control);
+            if (row.kind == ControlKind::Check)
+                QCOMPARE(check(row.control)->text(), QLatin1String(row.displayName));
+            if (row.kind == ControlKind::List) {
                 auto* label =
-                    find<QLabel>(QStringLiteral("lblCombo_%1").arg(listIndex(spec.option)));
-                QCOMPARE(label->text(), QLatin1String(spec.label));
-                QCOMPARE(combo(spec.control)->count(), spec.option == Option::Bios ? 2
-                                                       : spec.option == Option::Effect
+                    find<QLabel>(QStringLiteral("lblCombo_%1").arg(listIndex(row.option)));
+                QCOMPARE(label->text(), QLatin1String(row.label));
+                QCOMPARE(combo(row.control)->count(), row.option == Option::Bios ? 2
+                                                       : row.option == Option::Effect
                                                            ? 2
-                                                           : staticEntries(spec.option).size());
-                QVERIFY(!combo(spec.control)->isEditable());
+                                                           : staticEntries(row.option).size());
+                QVERIFY(!combo(row.control)->isEditable());
             }
         }
         QCOMPARE(combo("cboBrightness")->count(), 191);
