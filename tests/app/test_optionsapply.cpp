@@ -7,81 +7,67 @@
 
 using namespace velmora;
 
+namespace {
+
+struct Change
+{
+    const char* name;
+    std::function<void(Preferences&)> apply;
+    bool refresh;
+    bool screenshot;
+};
+
+const std::vector<Change>& changes()
+{
+    static const std::vector<Change> table{
+        {"nothing", [](Preferences&) {}, false, false},
+        {"first hide flag", [](Preferences& p) { p.hide[0] = true; }, true, false},
+        {"last hide flag", [](Preferences& p) { p.hide[kHideFlagCount - 1] = true; }, true, false},
+        {"year", [](Preferences& p) { p.year = "1990"; }, true, false},
+        {"font size", [](Preferences& p) { p.fontSize = "10"; }, true, false},
+        {"MAME folder", [](Preferences& p) { p.setFolder(DataFolder::MAME, "/m"); }, true, false},
+        {"ROMs folder", [](Preferences& p) { p.setFolder(DataFolder::ROMs, "/r"); }, true, false},
+        {"additional ROMs", [](Preferences& p) { p.setFolder(DataFolder::AdditionalROMs, "/a"); },
+         true, false},
+        {"back colour", [](Preferences& p) { p.backColor = 0; }, false, false},
+        {"font colour", [](Preferences& p) { p.fontColor = 0xFF; }, false, false},
+        {"star field", [](Preferences& p) { p.useStarfield = true; }, false, false},
+        {"hot keys", [](Preferences& p) { p.disableHotKeys = true; }, false, false},
+        {"samples folder", [](Preferences& p) { p.setFolder(DataFolder::Samples, "/s"); }, false,
+         false},
+        {"ini folder", [](Preferences& p) { p.setFolder(DataFolder::Ini, "/i"); }, false, false},
+        {"comments folder", [](Preferences& p) { p.setFolder(DataFolder::Comments, "/c"); }, false,
+         false},
+        {"clone shots", [](Preferences& p) { p.cloneShots = true; }, false, true},
+        {"snapshot folder", [](Preferences& p) { p.setFolder(DataFolder::Snapshots, "/sn"); },
+         false, true},
+    };
+    return table;
+}
+
+} // namespace
+
 class TestOptionsApply : public QObject
 {
     Q_OBJECT
 private slots:
-    void nothingChangedMeansNoReload()
+    void decidesWhatToReload_data()
     {
-        const Preferences p;
-        const OptionsApplyDecision d = decideOptionsApply(p, p);
-        QVERIFY(!d.refreshLists);
-        QVERIFY(!d.reloadScreenshot);
+        QTest::addColumn<int>("row");
+        for (int i = 0; i < int(changes().size()); ++i)
+            QTest::newRow(changes()[i].name) << i;
     }
 
-    void listInputsTriggerARefresh_data()
+    void decidesWhatToReload()
     {
-        QTest::addColumn<int>("change");
-        for (int i = 0; i < kHideFlagCount; ++i)
-            QTest::addRow("hide flag %d", i) << i;
-        QTest::addRow("year") << 100;
-        QTest::addRow("font size") << 101;
-        QTest::addRow("MAME folder") << 102;
-        QTest::addRow("ROMs folder") << 103;
-        QTest::addRow("additional ROMs folder") << 104;
-    }
-
-    void listInputsTriggerARefresh()
-    {
-        QFETCH(int, change);
+        QFETCH(int, row);
+        const Change& c = changes()[row];
         const Preferences before;
         Preferences after = before;
-        if (change < kHideFlagCount)
-            after.hide[change] = true;
-        else if (change == 100)
-            after.year = QStringLiteral("1990");
-        else if (change == 101)
-            after.fontSize = QStringLiteral("10");
-        else if (change == 102)
-            after.setFolder(DataFolder::MAME, QStringLiteral("/m"));
-        else if (change == 103)
-            after.setFolder(DataFolder::ROMs, QStringLiteral("/m/roms"));
-        else
-            after.setFolder(DataFolder::AdditionalROMs, QStringLiteral("/more"));
-        QVERIFY(decideOptionsApply(before, after).refreshLists);
-        QVERIFY(!decideOptionsApply(before, after).reloadScreenshot);
-    }
-
-    void appearanceAndOtherFoldersNeedNoRefresh()
-    {
-        const Preferences before;
-        const std::function<void(Preferences&)> changes[] = {
-            [](Preferences& p) { p.backColor = 0; },
-            [](Preferences& p) { p.fontColor = 0xFF; },
-            [](Preferences& p) { p.useStarfield = true; },
-            [](Preferences& p) { p.disableHotKeys = true; },
-            [](Preferences& p) { p.setFolder(DataFolder::Samples, QStringLiteral("/s")); },
-            [](Preferences& p) { p.setFolder(DataFolder::Ini, QStringLiteral("/i")); },
-            [](Preferences& p) { p.setFolder(DataFolder::Comments, QStringLiteral("/c")); },
-        };
-        for (const auto& change : changes) {
-            Preferences after = before;
-            change(after);
-            QVERIFY(!decideOptionsApply(before, after).refreshLists);
-            QVERIFY(!decideOptionsApply(before, after).reloadScreenshot);
-        }
-    }
-
-    void screenshotFollowsCloneShotsAndSnapshotFolder()
-    {
-        const Preferences before;
-        Preferences after = before;
-        after.cloneShots = true;
-        QVERIFY(decideOptionsApply(before, after).reloadScreenshot);
-        QVERIFY(!decideOptionsApply(before, after).refreshLists);
-        after = before;
-        after.setFolder(DataFolder::Snapshots, QStringLiteral("/snap"));
-        QVERIFY(decideOptionsApply(before, after).reloadScreenshot);
+        c.apply(after);
+        const OptionsApplyDecision d = decideOptionsApply(before, after);
+        QCOMPARE(d.refreshLists, c.refresh);
+        QCOMPARE(d.reloadScreenshot, c.screenshot);
     }
 };
 

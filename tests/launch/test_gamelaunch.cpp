@@ -30,23 +30,17 @@ struct Rig
     Rig()
     {
         prefs = tp.standardPreferences();
-        prefs.setFolder(DataFolder::Input, tp.root() + QStringLiteral("/inp"));
-        TempProgram::writeFile(tp.mameFolder() + QStringLiteral("/mame"), "#!/bin/sh\n");
-        QFile::setPermissions(tp.mameFolder() + QStringLiteral("/mame"),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        addRom(QStringLiteral("roms"), QStringLiteral("pong"));
+        prefs.setFolder(DataFolder::Input, tp.root() + "/inp");
+        TempProgram::writeFile(tp.mameFolder() + "/mame", "#!/bin/sh\n");
+        QFile::setPermissions(tp.mameFolder() + "/mame", QFile::ReadOwner | QFile::ExeOwner);
+        addRom("roms", "pong");
     }
 
     void addRom(const QString& folder, const QString& rom)
     {
-        TempProgram::writeFile(tp.root() + u'/' + folder + u'/' + rom + QStringLiteral(".zip"),
-                               QByteArray());
+        TempProgram::writeFile(tp.root() + u'/' + folder + u'/' + rom + ".zip", QByteArray());
     }
-
-    QString inp(const QString& rom) const
-    {
-        return prefs.folder(DataFolder::Input) + u'/' + rom + QStringLiteral(".inp");
-    }
+    QString inp() const { return prefs.folder(DataFolder::Input) + "/pong.inp"; }
 
     LaunchServices services()
     {
@@ -61,7 +55,7 @@ struct Rig
             return otherCommands;
         };
         s.createMameIni = [this](QString*) {
-            events << QStringLiteral("createMameIni");
+            events << "createMameIni";
             return true;
         };
         s.exec = [this](const QString& command, WindowStyle style) {
@@ -74,21 +68,18 @@ struct Rig
 
     LaunchHooks hooks()
     {
+        const auto note = [this](const char* event) { return [this, event] { events << event; }; };
         LaunchHooks h;
-        h.restoreSelection = [this] { events << QStringLiteral("getSelectedIndex"); };
+        h.restoreSelection = note("getSelectedIndex");
         h.bannerRunning = [this] { return bannerRunning; };
-        h.setBannerRunning = [this](bool on) {
-            events << (on ? QStringLiteral("banner on") : QStringLiteral("banner off"));
-        };
-        h.hideWindow = [this] { events << QStringLiteral("hide"); };
-        h.showWindow = [this] { events << QStringLiteral("show"); };
-        h.blockHotKeys = [this](bool on) {
-            events << (on ? QStringLiteral("hotkeys off") : QStringLiteral("hotkeys on"));
-        };
+        h.setBannerRunning = [this](bool on) { events << (on ? "banner on" : "banner off"); };
+        h.hideWindow = note("hide");
+        h.showWindow = note("show");
+        h.blockHotKeys = [this](bool on) { events << (on ? "hotkeys off" : "hotkeys on"); };
         h.setBoxes = [this](RecordPlayback b) {
-            events << QStringLiteral("boxes %1 %2").arg(int(b.record)).arg(int(b.playback));
+            events << QString("boxes %1 %2").arg(int(b.record)).arg(int(b.playback));
         };
-        h.loadShot = [this] { events << QStringLiteral("loadShot"); };
+        h.loadShot = note("loadShot");
         return h;
     }
 
@@ -115,7 +106,7 @@ private slots:
     {
         Rig rig;
         rig.prefs.disableHotKeys = true;
-        const LaunchResult r = rig.launch(game(QStringLiteral("pong")));
+        const LaunchResult r = rig.launch(game("pong"));
         QCOMPARE(r.outcome, LaunchOutcome::Played);
         QCOMPARE(rig.events,
                  QStringList({"getSelectedIndex", "settings pong Raster",
@@ -133,8 +124,7 @@ private slots:
         Rig rig;
         rig.bannerRunning = false;
         rig.settingsFile.clear();
-        const LaunchResult r =
-            rig.launch(game(QStringLiteral("pong"), ListKind::Installed, QStringLiteral("LCD")));
+        const LaunchResult r = rig.launch(game("pong", ListKind::Installed, QStringLiteral("LCD")));
         QCOMPARE(r.outcome, LaunchOutcome::Played);
         QCOMPARE(rig.events, QStringList({"getSelectedIndex", "settings pong LCD", "hide",
                                           "exec mame pong", "show", "loadShot", "createMameIni"}));
@@ -149,13 +139,13 @@ private slots:
         Rig rig;
         // The Uninstalled list never launches, even with the archive present.
         box.expect(notInstalled, MessageAnswer::Ok, QStringLiteral("Play Game"));
-        QCOMPARE(rig.launch(game(QStringLiteral("pong"), ListKind::Uninstalled)).outcome,
+        QCOMPARE(rig.launch(game("pong", ListKind::Uninstalled)).outcome,
                  LaunchOutcome::NotInstalled);
         // All Games without the archive, and an Installed game removed since the lists loaded.
         box.expect(notInstalled, MessageAnswer::Ok, QStringLiteral("Play Game"));
-        rig.launch(game(QStringLiteral("pacman")));
+        rig.launch(game("pacman"));
         box.expect(notInstalled, MessageAnswer::Ok, QStringLiteral("Play Game"));
-        rig.launch(game(QStringLiteral("pacman"), ListKind::Installed));
+        rig.launch(game("pacman", ListKind::Installed));
         QVERIFY(box.allExpectedShown());
         QCOMPARE(rig.events,
                  QStringList({"getSelectedIndex", "getSelectedIndex", "getSelectedIndex"}));
@@ -164,7 +154,7 @@ private slots:
         // An archive only in the additional ROM folder is enough.
         rig.prefs.setFolder(DataFolder::AdditionalROMs, rig.tp.makeFolder(QStringLiteral("more")));
         rig.addRom(QStringLiteral("more"), QStringLiteral("pacman"));
-        QCOMPARE(rig.launch(game(QStringLiteral("pacman"))).outcome, LaunchOutcome::Played);
+        QCOMPARE(rig.launch(game("pacman")).outcome, LaunchOutcome::Played);
     }
 
     void missingMameIsToldBeforeMameIniIsTouched()
@@ -174,18 +164,17 @@ private slots:
         QFile::remove(rig.tp.mameFolder() + QStringLiteral("/mame"));
         box.expect(QStringLiteral("Cannot find mame!"), MessageAnswer::Ok,
                    QStringLiteral("Play Game"));
-        QCOMPARE(rig.launch(game(QStringLiteral("pong"))).outcome, LaunchOutcome::NoMame);
+        QCOMPARE(rig.launch(game("pong")).outcome, LaunchOutcome::NoMame);
         QCOMPARE(rig.events, QStringList({"getSelectedIndex"}));
         // The viewer's prepare-only run needs no MAME.
-        QCOMPARE(rig.launch(game(QStringLiteral("pong")), {}, LaunchMode::PrepareOnly).outcome,
+        QCOMPARE(rig.launch(game("pong"), {}, LaunchMode::PrepareOnly).outcome,
                  LaunchOutcome::Prepared);
     }
 
     void prepareOnlyStopsWithTheSettingsInMameIni()
     {
         Rig rig;
-        const LaunchResult r =
-            rig.launch(game(QStringLiteral("pong")), {true, false}, LaunchMode::PrepareOnly);
+        const LaunchResult r = rig.launch(game("pong"), {true, false}, LaunchMode::PrepareOnly);
         QCOMPARE(r.outcome, LaunchOutcome::Prepared);
         QCOMPARE(rig.events, QStringList({"getSelectedIndex", "settings pong Raster",
                                           "buildIni /settings/raster.cfg pong"}));
@@ -197,7 +186,7 @@ private slots:
     {
         Rig rig;
         rig.otherCommands.reset();
-        QCOMPARE(rig.launch(game(QStringLiteral("pong"))).outcome, LaunchOutcome::SettingsFailed);
+        QCOMPARE(rig.launch(game("pong")).outcome, LaunchOutcome::SettingsFailed);
         QVERIFY(!rig.events.contains(QStringLiteral("hide")));
     }
 
@@ -208,15 +197,15 @@ private slots:
         box.expect(QStringLiteral("Cannot find the .inp file for this game.\r"
                                   "You must record this game first."),
                    MessageAnswer::Ok, QStringLiteral("Playback"));
-        const LaunchResult r = rig.launch(game(QStringLiteral("pong")), {false, true});
+        const LaunchResult r = rig.launch(game("pong"), {false, true});
         QCOMPARE(r.outcome, LaunchOutcome::NoRecording);
         QVERIFY(!r.boxes.playback);
         QCOMPARE(rig.events.mid(3), QStringList({"boxes 0 0", "createMameIni"}));
 
         // With the recording, MAME runs in a normal window and Playback is cleared afterwards.
         rig.events.clear();
-        QVERIFY(TempProgram::writeFile(rig.inp(QStringLiteral("pong")), "INP"));
-        const LaunchResult played = rig.launch(game(QStringLiteral("pong")), {false, true});
+        QVERIFY(TempProgram::writeFile(rig.inp(), "INP"));
+        const LaunchResult played = rig.launch(game("pong"), {false, true});
         QCOMPARE(played.outcome, LaunchOutcome::Played);
         QVERIFY(rig.buildIniBoxes.playback);
         QCOMPARE(rig.styles.last(), WindowStyle::Normal);
@@ -230,27 +219,25 @@ private slots:
         ScriptedMessageBox box;
         Rig rig;
         // No Input folder yet: it is made, and the game runs.
-        const LaunchResult first = rig.launch(game(QStringLiteral("pong")), {true, false});
+        const LaunchResult first = rig.launch(game("pong"), {true, false});
         QCOMPARE(first.outcome, LaunchOutcome::Played);
         QVERIFY(!first.boxes.record);
         QVERIFY(QFileInfo(rig.prefs.folder(DataFolder::Input)).isDir());
         QCOMPARE(rig.events.at(3), QStringLiteral("boxes 0 0"));
 
         // An existing recording: No keeps it and resets mame.ini; Yes runs MAME.
-        QVERIFY(TempProgram::writeFile(rig.inp(QStringLiteral("pong")), "KEEP"));
+        QVERIFY(TempProgram::writeFile(rig.inp(), "KEEP"));
         const QString ask = QStringLiteral("An .inp file for this game already exists.\r"
                                            "Do you want to overwrite it?");
         box.expect(ask, MessageAnswer::No, QStringLiteral("Record"));
         rig.events.clear();
-        QCOMPARE(rig.launch(game(QStringLiteral("pong")), {true, false}).outcome,
-                 LaunchOutcome::OverwriteRefused);
+        QCOMPARE(rig.launch(game("pong"), {true, false}).outcome, LaunchOutcome::OverwriteRefused);
         QCOMPARE(box.shown().last().defaultButton, MessageAnswer::No);
         QCOMPARE(box.shown().last().buttons, platform::MessageButtons::YesNo);
         QCOMPARE(rig.events.mid(3), QStringList({"boxes 0 0", "createMameIni"}));
-        QCOMPARE(TempProgram::readFile(rig.inp(QStringLiteral("pong"))), QByteArray("KEEP"));
+        QCOMPARE(TempProgram::readFile(rig.inp()), QByteArray("KEEP"));
         box.expect(ask, MessageAnswer::Yes, QStringLiteral("Record"));
-        QCOMPARE(rig.launch(game(QStringLiteral("pong")), {true, false}).outcome,
-                 LaunchOutcome::Played);
+        QCOMPARE(rig.launch(game("pong"), {true, false}).outcome, LaunchOutcome::Played);
     }
 
     void anInputFolderThatCannotBeMadeStopsARecording()
@@ -263,8 +250,7 @@ private slots:
         box.expect(QStringLiteral("Cannot create or write to the Input folder:\r") + blocked +
                        QStringLiteral("/inp"),
                    MessageAnswer::Ok, QStringLiteral("Record"));
-        QCOMPARE(rig.launch(game(QStringLiteral("pong")), {true, false}).outcome,
-                 LaunchOutcome::InputUnusable);
+        QCOMPARE(rig.launch(game("pong"), {true, false}).outcome, LaunchOutcome::InputUnusable);
         QCOMPARE(rig.events.last(), QStringLiteral("createMameIni"));
         QVERIFY(!rig.events.contains(QStringLiteral("hide")));
     }
@@ -273,7 +259,7 @@ private slots:
     {
         Rig rig;
         rig.execOutcome = ExecOutcome::Failed;
-        QCOMPARE(rig.launch(game(QStringLiteral("pong"))).outcome, LaunchOutcome::Played);
+        QCOMPARE(rig.launch(game("pong")).outcome, LaunchOutcome::Played);
         QCOMPARE(rig.events.mid(rig.events.indexOf(QStringLiteral("exec mame pong -video none"))),
                  QStringList({"exec mame pong -video none", "show", "banner on", "loadShot",
                               "createMameIni"}));
@@ -290,8 +276,8 @@ private slots:
         };
         box.expect(QStringLiteral("Error In cmdPlay_Click: Permission denied"), MessageAnswer::Ok,
                    QStringLiteral("Velmora"));
-        launchGame(LaunchRequest{game(QStringLiteral("pong")), {}, LaunchMode::Play}, rig.prefs,
-                   services, rig.hooks());
+        launchGame(LaunchRequest{game("pong"), {}, LaunchMode::Play}, rig.prefs, services,
+                   rig.hooks());
         QVERIFY(box.allExpectedShown());
         QCOMPARE(box.shown().last().icon, platform::MessageIcon::Critical);
     }

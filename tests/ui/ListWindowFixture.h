@@ -35,6 +35,23 @@ inline QList<GameRecord> sixGames()
         game("zaxxon", "Zaxxon", {{GameRecord::Year, "1982"}, {GameRecord::Manufacturer, "Sega"}})};
 }
 
+// Mouse actions on a list as the user makes them.
+inline void clickRow(GameListView* v, int row, Qt::MouseButton button = Qt::LeftButton,
+                     bool twice = false)
+{
+    const QPoint at = v->visualRect(v->gameModel()->index(row, 0)).center();
+    if (twice)
+        QTest::mouseDClick(v->viewport(), button, {}, at);
+    else
+        QTest::mouseClick(v->viewport(), button, {}, at);
+}
+inline void clickHeader(GameListView* v, int column)
+{
+    QHeaderView* header = v->header();
+    const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
+}
+
 struct ListWindow
 {
     TempProgram program;
@@ -86,22 +103,13 @@ struct ListWindow
 
     void clickRow(ListKind kind, int row, Qt::MouseButton button = Qt::LeftButton)
     {
-        GameListView* v = view(kind);
-        const QRect rect = v->visualRect(v->gameModel()->index(row, 0));
-        QTest::mouseClick(v->viewport(), button, {}, rect.center());
+        testing::clickRow(view(kind), row, button);
     }
     void doubleClickRow(ListKind kind, int row)
     {
-        GameListView* v = view(kind);
-        const QPoint at = v->visualRect(v->gameModel()->index(row, 0)).center();
-        QTest::mouseDClick(v->viewport(), Qt::LeftButton, {}, at);
+        testing::clickRow(view(kind), row, Qt::LeftButton, true);
     }
-    void clickHeader(ListKind kind, int column)
-    {
-        QHeaderView* header = view(kind)->header();
-        const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
-    }
+    void clickHeader(ListKind kind, int column) { testing::clickHeader(view(kind), column); }
     void select(ListKind kind, const QString& rom) { clickRow(kind, rowOf(kind, rom)); }
 
     QAction* action(const char* name) const

@@ -52,23 +52,19 @@ private slots:
         w.action("mnuViewUninstalled")->trigger();
         QCOMPARE(w.window.listCaption(), QString("Uninstalled Games"));
         QCOMPARE(w.panel(1), QString("Total Games: 3"));
-        QVERIFY(w.action("mnuViewUninstalled")->isChecked());
-        QVERIFY(!w.action("mnuViewAll")->isChecked());
-        QVERIFY(!button(w, "cmdPlay")->isEnabled());
-        QVERIFY(!button(w, "cmdPlay")->isDefault());
+        QVERIFY(w.action("mnuViewUninstalled")->isChecked() &&
+                !w.action("mnuViewAll")->isChecked());
+        QVERIFY(!button(w, "cmdPlay")->isEnabled() && !button(w, "cmdPlay")->isDefault());
         QVERIFY(!box(w, "chkAutoRun")->isChecked());
         for (const char* name : {"chkAutoRun", "chkRecord", "chkPlayback"})
             QVERIFY(!box(w, name)->isEnabled());
         QVERIFY(button(w, "cmdVerify")->isEnabled());
-        QCOMPARE(w.panel(6), QString("Not Installed"));
 
         w.action("mnuViewInstalled")->trigger();
         QCOMPARE(w.panel(1), QString("Total Games: 3"));
-        QVERIFY(button(w, "cmdPlay")->isEnabled());
-        QVERIFY(button(w, "cmdPlay")->isDefault());
-        QVERIFY(box(w, "chkRecord")->isEnabled());
-        auto* stack = w.child<QStackedWidget>("listStack");
-        QCOMPARE(stack->currentWidget(), w.view(ListKind::Installed));
+        QVERIFY(button(w, "cmdPlay")->isDefault() && box(w, "chkRecord")->isEnabled());
+        QCOMPARE(w.child<QStackedWidget>("listStack")->currentWidget(),
+                 w.view(ListKind::Installed));
 
         // The launch boxes hand their state on; the list keeps its stored selection.
         QList<bool> recorded;
@@ -94,22 +90,13 @@ private slots:
         box(w, "chkAutoRun")->setChecked(true);
         w.select(ListKind::All, "galaga");
         QCOMPARE(w.panel(6), QString("Not Installed"));
-        QVERIFY(!button(w, "cmdPlay")->isEnabled());
-        QVERIFY(!box(w, "chkAutoRun")->isChecked());
-        QVERIFY(!box(w, "chkAutoRun")->isEnabled());
-        QVERIFY(!box(w, "chkPlayback")->isEnabled());
+        QVERIFY(!button(w, "cmdPlay")->isEnabled() && !box(w, "chkAutoRun")->isChecked());
 
         // Installed only through the additional folder, without settings of its own.
         w.select(ListKind::All, "mspacman");
         QCOMPARE(w.panel(4), QString("Clone"));
         QCOMPARE(w.panel(6), QString("Default Settings"));
         QVERIFY(button(w, "cmdPlay")->isEnabled());
-
-        w.window.showView(ListKind::Uninstalled);
-        w.select(ListKind::Uninstalled, "dkong");
-        QCOMPARE(w.panel(5), QString("Horizontal"));
-        QCOMPARE(w.panel(6), QString("Not Installed"));
-        QCOMPARE(w.window.selectedGame()->record[GameRecord::Rom], QByteArray("dkong"));
     }
 
     void headerClicksSortAndFlipTheArrow()
@@ -117,15 +104,12 @@ private slots:
         ListWindow w;
         QVERIFY(w.load());
         QHeaderView* header = w.view(ListKind::All)->header();
-        QCOMPARE(header->sortIndicatorSection(), 0);
-        QVERIFY(header->isSortIndicatorShown());
         w.select(ListKind::All, "zaxxon");
 
         w.clickHeader(ListKind::All, GameListModel::Year);
         QCOMPARE(w.state.prefs.all.sortKey, 1);
         QCOMPARE(w.state.prefs.all.sortOrder, 0);
         QCOMPARE(header->sortIndicatorSection(), 1);
-        QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
         QCOMPARE(w.roms(ListKind::All).first(), QString("asteroid"));
         // The selected game stays selected; its new place is stored.
         QCOMPARE(w.view(ListKind::All)->selectedRow(), 5);
@@ -136,16 +120,10 @@ private slots:
         QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
         QCOMPARE(w.roms(ListKind::All).first(), QString("zaxxon"));
         QCOMPARE(w.state.prefs.all.index, 1);
-        w.clickHeader(ListKind::All, GameListModel::Year);
-        QCOMPARE(w.state.prefs.all.sortOrder, 0);
-
-        w.clickHeader(ListKind::All, GameListModel::Manufacturer);
-        w.clickHeader(ListKind::All, GameListModel::Manufacturer);
+        // A new column sorts ascending again; the other lists keep their own sort.
         w.clickHeader(ListKind::All, GameListModel::Game);
         QCOMPARE(w.state.prefs.all.sortKey, 0);
         QCOMPARE(w.state.prefs.all.sortOrder, 0);
-        QCOMPARE(header->sortIndicatorSection(), 0);
-        // The other lists keep their own sort.
         QCOMPARE(w.state.prefs.installed.sortKey, 0);
     }
 
@@ -185,33 +163,22 @@ private slots:
         QCOMPARE(plays, 2);
     }
 
-    void menusFollowTheBusyFlagAndTheList()
+    // The rules themselves are MenuRules'; here the window must feed them its list, busy flag,
+    // mamediff and web request as the menus open.
+    void menusFollowTheWindowsState()
     {
         ListWindow w;
         QVERIFY(w.load());
         w.select(ListKind::All, "galaga");
         w.openMenu("mnuFile");
-        QVERIFY(!w.enabled("mnuFilePlay"));
-        QVERIFY(w.enabled("mnuFileVerify") && w.enabled("mnuFileInfo") &&
-                w.enabled("mnuFileExport"));
         w.openMenu("mnuTools");
-        QVERIFY(!w.enabled("mnuToolsCustom"));
-        QVERIFY(w.enabled("mnuToolsRaster") && w.enabled("mnuToolsOptions"));
+        QVERIFY(!w.enabled("mnuFilePlay") && !w.enabled("mnuToolsCustom"));
+        QVERIFY(w.enabled("mnuFileVerify"));
         w.select(ListKind::All, "pacman");
         w.openMenu("mnuFile");
         QVERIFY(w.enabled("mnuFilePlay"));
-        w.openMenu("mnuTools");
-        QVERIFY(w.enabled("mnuToolsCustom"));
-
-        w.window.showView(ListKind::Uninstalled);
-        w.openMenu("mnuFile");
-        QVERIFY(!w.enabled("mnuFilePlay"));
-        QVERIFY(w.enabled("mnuFileVerify"));
-        w.openMenu("mnuTools");
-        QVERIFY(!w.enabled("mnuToolsCustom"));
 
         w.openMenu("mnuReports");
-        QVERIFY(w.enabled("mnuReportsVerifyRoms") && w.enabled("mnuReportsFind"));
         QVERIFY(!w.enabled("mnuReportsMAMEDiff"));
         writeFile(w.folder(DataFolder::MAME) + "/mamediff", "#!/bin/sh\n");
         w.openMenu("mnuReports");
@@ -221,31 +188,15 @@ private slots:
         QCOMPARE(w.state.panelBusy, 1);
         for (const char* menu : {"mnuFile", "mnuView", "mnuTools", "mnuReports", "mnuHelp"})
             w.openMenu(menu);
-        for (const char* item : {"mnuFilePlay", "mnuFileVerify", "mnuFileInfo", "mnuFileExport",
-                                 "mnuViewAll", "mnuViewRefresh", "mnuViewShots", "mnuViewFavorites",
-                                 "mnuToolsRaster", "mnuToolsOptions", "mnuReportsVerifyRoms",
-                                 "mnuReportsWhatsNewAll", "mnuReportsMAMEDiff", "mnuReportsFind",
-                                 "mnuHelpWindows", "mnuHelpNews", "mnuHelpCheck"})
+        for (const char* item : {"mnuFileVerify", "mnuViewRefresh", "mnuToolsOptions",
+                                 "mnuReportsFind", "mnuHelpWindows", "mnuHelpCheck"})
             QVERIFY2(!w.enabled(item), item);
-        QVERIFY(w.enabled("mnuHelpVelmora") && w.enabled("mnuHelpNewvideo"));
-        QVERIFY(w.enabled("mnuHelpAbout"));
+        QVERIFY(w.enabled("mnuHelpVelmora") && w.enabled("mnuHelpAbout"));
 
         w.window.returnFromReport();
         w.window.setNetworkRequestRunning(true);
         w.openMenu("mnuHelp");
-        QVERIFY(!w.enabled("mnuHelpNews") && !w.enabled("mnuHelpCheck"));
-        QVERIFY(w.enabled("mnuHelpWindows"));
-    }
-
-    void anEmptyInstalledListDisablesItsCommands()
-    {
-        ListWindow w({game("galaga", "Galaga")});
-        QVERIFY(w.load(ListKind::Installed));
-        w.openMenu("mnuFile");
-        w.openMenu("mnuTools");
-        for (const char* item :
-             {"mnuFilePlay", "mnuFileVerify", "mnuFileInfo", "mnuFileExport", "mnuToolsCustom"})
-            QVERIFY2(!w.enabled(item), item);
+        QVERIFY(!w.enabled("mnuHelpNews") && w.enabled("mnuHelpWindows"));
     }
 
     void rightClickMenuFollowsTheRow()
@@ -256,19 +207,15 @@ private slots:
         w.clickRow(ListKind::All, w.rowOf(ListKind::All, "galaga"), Qt::RightButton);
         QCOMPARE(w.panel(3), QString("galaga"));
         QVERIFY(menu->isVisible());
-        QVERIFY(w.enabled("mnuAddFavorite"));
-        QVERIFY(!w.enabled("mnuRemoveFavorite"));
-        QVERIFY(!w.enabled("mnuDeleteROM"));
-        QVERIFY(!w.enabled("mnuDeleteSamples"));
+        QVERIFY(w.enabled("mnuAddFavorite") && !w.enabled("mnuRemoveFavorite"));
+        QVERIFY(!w.enabled("mnuDeleteROM") && !w.enabled("mnuDeleteSamples"));
         menu->hide();
 
         writeFile(w.folder(DataFolder::Samples) + "/pacman.zip", "PK");
         w.window.setFavoritesChecked(true);
         w.clickRow(ListKind::All, w.rowOf(ListKind::All, "pacman"), Qt::RightButton);
-        QVERIFY(!w.enabled("mnuAddFavorite"));
-        QVERIFY(w.enabled("mnuRemoveFavorite"));
-        QVERIFY(w.enabled("mnuDeleteROM"));
-        QVERIFY(w.enabled("mnuDeleteSamples"));
+        QVERIFY(!w.enabled("mnuAddFavorite") && w.enabled("mnuRemoveFavorite"));
+        QVERIFY(w.enabled("mnuDeleteROM") && w.enabled("mnuDeleteSamples"));
         menu->hide();
 
         w.window.showView(ListKind::Uninstalled);
@@ -310,9 +257,7 @@ private slots:
         w.window.showReportPanel(QStringLiteral("Verify All ROMs"));
         QCOMPARE(w.state.panelBusy, 1);
         QCOMPARE(w.child<QStackedWidget>("panels")->currentWidget(), w.window.fraVerify());
-        QVERIFY(w.window.fraVerify()->isEnabled());
-        QVERIFY(!w.window.fraList()->isEnabled());
-        QVERIFY(!button(w, "cmdRaster")->isEnabled());
+        QVERIFY(!w.window.fraList()->isEnabled() && !button(w, "cmdRaster")->isEnabled());
         w.window.txtVerify()->setPlainText("romset galaga is bad");
         w.window.setFindButton("&List Bad Sets", "Lists The Bad Sets", true);
         w.window.setExitCancels(false);
@@ -323,7 +268,6 @@ private slots:
         QCOMPARE(leaving, 1);
         QCOMPARE(w.state.panelBusy, 0);
         QCOMPARE(w.child<QStackedWidget>("panels")->currentWidget(), w.window.fraList());
-        QVERIFY(!w.window.fraVerify()->isEnabled());
         QVERIFY(w.window.txtVerify()->toPlainText().isEmpty());
         QCOMPARE(button(w, "cmdFind")->text(), QString("&Mame.Ini"));
         QVERIFY(button(w, "cmdRaster")->isEnabled());
@@ -335,9 +279,7 @@ private slots:
         QVERIFY(w.load(ListKind::Uninstalled));
         w.select(ListKind::Uninstalled, "galaga");
         const SelectedGame game = w.window.currentGame();
-        QCOMPARE(game.rom, QString("galaga"));
         QCOMPARE(game.description, QString("Galaga"));
-        QCOMPARE(game.list, ListKind::Uninstalled);
         QCOMPARE(w.window.takeSelectedUninstalledRow(), std::optional<int>(2));
         QVERIFY(!w.roms(ListKind::Uninstalled).contains("galaga"));
         w.window.addNewRomToInstalled();
@@ -386,8 +328,7 @@ private slots:
         QCOMPARE(w.state.prefs.installed.index, 1);
         QCOMPARE(w.state.prefs.all.index, 1);
         QCOMPARE(w.panel(3), QString("1942"));
-        QVERIFY(button(w, "cmdExit")->isEnabled());
-        QVERIFY(button(w, "cmdRaster")->isEnabled());
+        QVERIFY(button(w, "cmdExit")->isEnabled() && button(w, "cmdRaster")->isEnabled());
     }
 
     void favouritesViewNeedsAFavouritesList()
@@ -438,16 +379,14 @@ private slots:
         writeFile(w.folder(DataFolder::Snapshots) + "/mspacman.png", QByteArray());
         w.select(ListKind::All, "mspacman");
         // A clone without its parent's picture has no screenshot, even with its own file.
-        QVERIFY(none->isVisibleTo(&w.window));
-        QVERIFY(!img->isVisibleTo(&w.window));
+        QVERIFY(none->isVisibleTo(&w.window) && !img->isVisibleTo(&w.window));
 
         QImage picture(64, 48, QImage::Format_RGB32);
         picture.fill(Qt::blue);
         QVERIFY(picture.save(w.folder(DataFolder::Snapshots) + "/pacman.png"));
         w.select(ListKind::All, "galaga");
         w.select(ListKind::All, "mspacman");
-        QVERIFY(img->isVisibleTo(&w.window));
-        QVERIFY(!none->isVisibleTo(&w.window));
+        QVERIFY(img->isVisibleTo(&w.window) && !none->isVisibleTo(&w.window));
         QVERIFY(img->width() > 100);
         QCOMPARE(img->width(), img->height()); // stretched into a square
         QVERIFY(img->hasScaledContents());
@@ -460,8 +399,7 @@ private slots:
         QVERIFY(!img->hasScaledContents());
 
         w.action("mnuViewShots")->trigger();
-        QVERIFY(!img->isVisibleTo(&w.window));
-        QVERIFY(!none->isVisibleTo(&w.window));
+        QVERIFY(!img->isVisibleTo(&w.window) && !none->isVisibleTo(&w.window));
     }
 
     void iconAndBannerFollowTheLastSelection()
@@ -477,8 +415,6 @@ private slots:
         auto* artwork = w.child<QLabel>("lblArtwork");
         auto* banner = w.child<BannerFrame>("fraScroll");
         auto* iconTimer = w.child<QTimer>("Tmr[1]");
-        QVERIFY(iconTimer->isSingleShot());
-        QCOMPARE(iconTimer->interval(), 500);
 
         w.select(ListKind::All, "galaga");
         QTest::qWait(250);
@@ -494,8 +430,7 @@ private slots:
 
         w.select(ListKind::All, "dkong");
         QTRY_COMPARE(banner->text(), QString("NINTENDO"));
-        QVERIFY(!iconScreen->isVisibleTo(&w.window));
-        QVERIFY(!artwork->isVisibleTo(&w.window));
+        QVERIFY(!iconScreen->isVisibleTo(&w.window) && !artwork->isVisibleTo(&w.window));
     }
 
     void bannerScrollsAndPausesOnAClick()
@@ -546,7 +481,6 @@ private slots:
         const QStringList lines = boxes.shown().last().text.split('\r');
         QCOMPARE(boxes.shown().last().title, QString("Path Information"));
         QCOMPARE(lines.size(), 11);
-        QCOMPARE(lines[0], "Application Path:\t" + w.program.programFolder());
         QCOMPARE(lines[2], "M.A.M.E. Path:\t" + w.folder(DataFolder::MAME));
         QCOMPARE(lines[4], QString("Temp M.A.M.E. Path:\t/old/mame"));
         QCOMPARE(lines[10], QString("Temp Additional ROMs Path:\t"));

@@ -1,4 +1,4 @@
-// The settings panel offscreen: its frames, controls and buttons, the three modes driven through
+// The settings panel offscreen: the three modes driven through
 // the widgets, and the Rebuild Settings report with its bold heading and progress bar.
 #include "app/IniFile.h"
 #include "emulator_settings/SettingsLoader.h"
@@ -32,10 +32,7 @@ private:
 
     template <typename T> T* find(const QString& name) const
     {
-        T* widget = m_panel->findChild<T*>(name);
-        if (!widget)
-            qWarning("no widget %s", qPrintable(name));
-        return widget;
+        return m_panel->findChild<T*>(name);
     }
     QComboBox* combo(const char* name) const { return find<QComboBox>(QLatin1String(name)); }
     QCheckBox* check(const char* name) const { return find<QCheckBox>(QLatin1String(name)); }
@@ -83,47 +80,9 @@ private slots:
         m_program.reset();
     }
 
-    void holdsEveryFrameControlAndButton()
-    {
-        QCOMPARE(m_panel->objectName(), QStringLiteral("fraDefaults"));
-        QVERIFY(!m_panel->isEnabled());
-        QVERIFY(find<QScrollArea>(QStringLiteral("picDefaults")));
-        QVERIFY(find<QWidget>(QStringLiteral("picBox1")));
-        QVERIFY(find<QScrollBar>(QStringLiteral("VScroll_0")));
-        for (int f = 0; f < kFrameCount; ++f)
-            QCOMPARE(frame(Frame(f))->title(), frameCaption(Frame(f)));
-        for (const OptionSpec& row : optionCatalogue()) {
-            QWidget* control = find<QWidget>(QLatin1String(row.control));
-            QVERIFY2(control, row.control);
-            QVERIFY2(frame(row.frame)->isAncestorOf(control), row.control);
-            if (row.kind == ControlKind::Check)
-                QCOMPARE(check(row.control)->text(), QLatin1String(row.displayName));
-            if (row.kind == ControlKind::List) {
-                auto* label =
-                    find<QLabel>(QStringLiteral("lblCombo_%1").arg(listIndex(row.option)));
-                QCOMPARE(label->text(), QLatin1String(row.label));
-                QCOMPARE(combo(row.control)->count(), row.option == Option::Bios ? 2
-                                                       : row.option == Option::Effect
-                                                           ? 2
-                                                           : staticEntries(row.option).size());
-                QVERIFY(!combo(row.control)->isEditable());
-            }
-        }
-        QCOMPARE(combo("cboBrightness")->count(), 191);
-        QCOMPARE(find<QPlainTextEdit>(QStringLiteral("txtOtherCommands"))->toolTip(),
-                 otherCommandsTip());
-        QCOMPARE(find<QLabel>(QStringLiteral("lblResolution"))->text(), resolutionNote());
-        QCOMPARE(button("cmdOK")->text(), QStringLiteral("&OK"));
-        QCOMPARE(button("cmdOK")->toolTip(), QStringLiteral("Saves The Options Selected"));
-        QCOMPARE(button("cmdRestore")->text(), QStringLiteral("R&estore M.A.M.E. Defaults"));
-        QCOMPARE(button("cmdRestore")->toolTip(),
-                 QStringLiteral("Restores M.A.M.E. Options For All Controls"));
-        QCOMPARE(button("cmdCancel")->text(), QStringLiteral("&Cancel"));
-        QCOMPARE(button("cmdCancel")->toolTip(), QStringLiteral("Cancels Any Changes Made"));
-    }
-
     void rasterEditingThroughTheWidgets()
     {
+        QVERIFY(!m_panel->isEnabled());
         m_panel->openRaster();
         QVERIFY(m_panel->isEnabled());
         QCOMPARE(m_panel->title(), QStringLiteral("Raster Settings"));
@@ -146,7 +105,7 @@ private slots:
         QSignalSpy closed(m_panel.get(), &SettingsPanel::closed);
         button("cmdOK")->click();
         QCOMPARE(closed.size(), 1);
-        QCOMPARE(closed.first().first().toBool(), true);
+        QVERIFY(closed.first().first().toBool());
         QVERIFY(!m_panel->isEnabled());
         QCOMPARE(stored("raster.cfg", Option::Video), QStringLiteral("GDI"));
         QCOMPARE(stored("raster.cfg", Option::SwitchRes), QStringLiteral("1"));
