@@ -4,6 +4,8 @@
 
 #include <QSignalSpy>
 #include <QtTest>
+#include <map>
+#include <optional>
 
 using namespace velmora;
 using O = Option;
@@ -19,101 +21,63 @@ class TestSetFrames : public QObject
 private slots:
     void rules_data()
     {
-        // Values as "option=value" pairs; expectations as "option" (enabled) or "!option".
-        QTest::addColumn<QStringList>("values");
-        QTest::addColumn<QStringList>("enabled");
-        QTest::newRow("defaults: D3D, full screen")
-            << QStringList{}
-            << QStringList{"chkWaitVSync",     "chkSyncRefresh", "chkCrop",
-                           "!frameDirectDraw", "!chkHwStretch",  "frameDirect3D",
-                           "chkFilter",        "!chkMaximize",   "frameFullScreen",
-                           "chkTripleBuffer",  "chkSwitchRes",   "cboFullScreenGamma",
-                           "cboAudioLat",      "cboVolume",      "cboSampleRate",
-                           "chkSamples",       "chkBackdrops",   "!chkDualLightgun",
-                           "!chkOffReload",    "cboLEDMode",     "!cboDeadzone"};
-        QTest::newRow("DDraw") << QStringList{"cboVideo=DDraw"}
-                               << QStringList{"chkWaitVSync",   "!chkCrop",       "frameDirectDraw",
-                                              "chkHwStretch",   "!frameDirect3D", "!chkFilter",
-                                              "frameFullScreen"};
-        QTest::newRow("GDI") << QStringList{"cboVideo=GDI"}
-                             << QStringList{"!chkWaitVSync",
-                                            "!chkSyncRefresh",
-                                            "!frameFullScreen",
-                                            "!chkTripleBuffer",
-                                            "!chkSwitchRes",
-                                            "!cboFullScreenBrightness",
-                                            "!cboFullScreenContrast",
-                                            "!cboFullScreenGamma",
-                                            "chkCrop",
-                                            "!frameDirectDraw",
-                                            "!chkHwStretch",
-                                            "!frameDirect3D",
-                                            "!chkFilter"};
-        QTest::newRow("GDI with window off keeps full screen off")
-            << QStringList{"cboVideo=GDI", "chkWindow=1", "chkWindow=0"}
-            << QStringList{"!frameFullScreen", "!chkTripleBuffer", "!chkMaximize"};
-        QTest::newRow("window on")
-            << QStringList{"chkWindow=1"}
-            << QStringList{"chkMaximize", "!frameFullScreen", "!chkTripleBuffer", "!chkSwitchRes",
-                           "!cboFullScreenBrightness"};
-        QTest::newRow("sound off")
-            << QStringList{"chkSound=0"}
-            << QStringList{"!cboAudioLat", "!cboVolume", "!cboSampleRate", "!chkSamples"};
-        QTest::newRow("sound on, samples off")
-            << QStringList{"chkSamples=0"}
-            << QStringList{"cboAudioLat", "cboVolume", "!cboSampleRate", "chkSamples"};
-        QTest::newRow("artwork off")
-            << QStringList{"chkArtwork=0"}
-            << QStringList{"!chkBackdrops", "!chkOverlays", "!chkBezels", "!chkCrop"};
-        QTest::newRow("artwork on with DDraw")
-            << QStringList{"cboVideo=DDraw"} << QStringList{"chkBackdrops", "!chkCrop"};
-        QTest::newRow("artwork on with GDI")
-            << QStringList{"cboVideo=GDI"} << QStringList{"chkCrop"};
-        QTest::newRow("lightgun") << QStringList{"chkLightgun=1"}
-                                  << QStringList{"chkDualLightgun", "chkOffReload"};
-        QTest::newRow("keyboard LEDs off")
-            << QStringList{"chkKeyLeds=0"} << QStringList{"!cboLEDMode"};
-        QTest::newRow("joystick") << QStringList{"chkJoystick=1"} << QStringList{"cboDeadzone"};
+        // Values as "control=value"; expectations as "control" (enabled) or "!control".
+        QTest::addColumn<QString>("values");
+        QTest::addColumn<QString>("enabled");
+        auto row = [](const char* name, const char* values, const char* enabled) {
+            QTest::newRow(name) << QString::fromLatin1(values) << QString::fromLatin1(enabled);
+        };
+        row("defaults: D3D, full screen", "",
+            "chkWaitVSync chkSyncRefresh chkCrop !frameDirectDraw !chkHwStretch frameDirect3D "
+            "chkFilter !chkMaximize frameFullScreen chkTripleBuffer chkSwitchRes "
+            "cboFullScreenGamma cboAudioLat cboVolume cboSampleRate chkSamples chkBackdrops "
+            "!chkDualLightgun !chkOffReload cboLEDMode !cboDeadzone");
+        row("DDraw", "cboVideo=DDraw",
+            "chkWaitVSync !chkCrop frameDirectDraw chkHwStretch !frameDirect3D !chkFilter "
+            "frameFullScreen chkBackdrops");
+        row("GDI", "cboVideo=GDI",
+            "!chkWaitVSync !chkSyncRefresh !frameFullScreen !chkTripleBuffer !chkSwitchRes "
+            "!cboFullScreenBrightness !cboFullScreenContrast !cboFullScreenGamma chkCrop "
+            "!frameDirectDraw !chkHwStretch !frameDirect3D !chkFilter");
+        row("GDI with window off keeps full screen off", "cboVideo=GDI chkWindow=1 chkWindow=0",
+            "!frameFullScreen !chkTripleBuffer !chkMaximize");
+        row("window on", "chkWindow=1",
+            "chkMaximize !frameFullScreen !chkTripleBuffer !chkSwitchRes !cboFullScreenBrightness");
+        row("sound off", "chkSound=0", "!cboAudioLat !cboVolume !cboSampleRate !chkSamples");
+        row("sound on, samples off", "chkSamples=0",
+            "cboAudioLat cboVolume !cboSampleRate chkSamples");
+        row("artwork off", "chkArtwork=0", "!chkBackdrops !chkOverlays !chkBezels !chkCrop");
+        row("lightgun", "chkLightgun=1", "chkDualLightgun chkOffReload");
+        row("keyboard LEDs off", "chkKeyLeds=0", "!cboLEDMode");
+        row("joystick", "chkJoystick=1", "cboDeadzone");
     }
 
     void rules()
     {
-        QFETCH(QStringList, values);
-        QFETCH(QStringList, enabled);
+        QFETCH(QString, values);
+        QFETCH(QString, enabled);
+        auto optionNamed = [](const QString& control) -> std::optional<Option> {
+            for (const OptionSpec& row : optionCatalogue())
+                if (control == QLatin1String(row.control))
+                    return row.option;
+            return std::nullopt;
+        };
         SettingsModel model;
-        for (const QString& pair : values) {
-            const QString control = pair.section(u'=', 0, 0);
-            const QString value = pair.section(u'=', 1);
-            bool found = false;
-            for (const OptionSpec& row : optionCatalogue()) {
-                if (control == QLatin1String(row.control)) {
-                    QVERIFY(model.assign(row.option, value));
-                    found = true;
-                }
-            }
-            QVERIFY2(found, qPrintable(control));
+        for (const QString& pair : values.split(u' ', Qt::SkipEmptyParts)) {
+            const auto option = optionNamed(pair.section(u'=', 0, 0));
+            QVERIFY2(option && model.assign(*option, pair.section(u'=', 1)), qPrintable(pair));
         }
         const EnableStates& s = model.enabling();
-        for (QString expectation : enabled) {
-            const bool expected = !expectation.startsWith(u'!');
-            if (!expected)
-                expectation.remove(0, 1);
-            bool actual = false;
-            if (expectation == QLatin1String("frameDirectDraw"))
-                actual = s.enabled(Frame::DirectDraw);
-            else if (expectation == QLatin1String("frameDirect3D"))
-                actual = s.enabled(Frame::Direct3D);
-            else if (expectation == QLatin1String("frameFullScreen"))
-                actual = s.enabled(Frame::FullScreen);
-            else {
-                bool found = false;
-                for (const OptionSpec& row : optionCatalogue()) {
-                    if (expectation == QLatin1String(row.control))
-                        actual = s.enabled(row.option), found = true;
-                }
-                QVERIFY2(found, qPrintable(expectation));
-            }
-            QVERIFY2(actual == expected, qPrintable(expectation));
+        const std::map<QString, Frame> frames = {{"frameDirectDraw", Frame::DirectDraw},
+                                                 {"frameDirect3D", Frame::Direct3D},
+                                                 {"frameFullScreen", Frame::FullScreen}};
+        for (QString name : enabled.split(u' ')) {
+            const bool expected = !name.startsWith(u'!');
+            name.remove(u'!');
+            const auto option = optionNamed(name);
+            QVERIFY2(option || frames.count(name), qPrintable(name));
+            const bool actual = option ? s.enabled(*option) : s.enabled(frames.at(name));
+            QVERIFY2(actual == expected, qPrintable(name));
         }
     }
 

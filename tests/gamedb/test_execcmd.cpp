@@ -1,5 +1,6 @@
 #include "gamedb/ExecCmd.h"
 #include "gamedb/ExecCmdFailures.h"
+#include "gamedb/MameCommands.h"
 #include "platform/Seams.h"
 #include "support/FakeMame.h"
 #include "support/ScriptedMessageBox.h"
@@ -144,6 +145,12 @@ private slots:
         QCOMPARE(GetShortPath(QString()), QString());
         QCOMPARE(GetShortPath(tp.mameFolder()), "'" + tp.mameFolder() + "'");
         QCOMPARE(shellQuote("it's"), QString("'it'\\''s'"));
+        // ROM names and report paths reach the command line quoted only when they need it.
+        QCOMPARE(MameCommands::verifySamples("005", "/it's/x"),
+                 QString("mame 005 -verifysamples > '/it'\\''s/x' 2>&1"));
+        QCOMPARE(MameCommands::verifyRoms("a;b", "/x"),
+                 QString("mame 'a;b' -verifyroms > '/x' 2>&1"));
+        QCOMPARE(MameCommands::launch("$(id)"), QString("mame '$(id)'"));
 
         for (const QString text : {QString("plain"), QString("two  spaces"), QString("it's"),
                                    QString("\"double\""), QString("$(touch pwned); `id` $HOME"),

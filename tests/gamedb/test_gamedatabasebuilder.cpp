@@ -259,7 +259,7 @@ private slots:
                     .error.endsWith(QStringLiteral("argument\rLine Number: %1").arg(driverLine)));
     }
 
-    void missingListKeepsThePreviousDatabase()
+    void missingOrEmptyList()
     {
         writeFile(report("gameinfo.txt"), "old database\r\n");
         writeFile(report("resource.txt"), "old resources\r\n");
@@ -270,14 +270,10 @@ private slots:
         QCOMPARE(readFile(report("gameinfo.txt")), QByteArray("old database\r\n"));
         QCOMPARE(readFile(report("resource.txt")), QByteArray("old resources\r\n"));
         QCOMPARE(progress.messages.last(), QString());
-    }
 
-    void emptyListFailsWithoutGames()
-    {
+        // An empty list fails at its first line and leaves an empty database.
         writeList(QByteArray());
-        NullProgress progress;
-        const GameInfoResult result = CreateGameInfo(m_paths, progress);
-        QCOMPARE(result.error,
+        QCOMPARE(CreateGameInfo(m_paths, progress).error,
                  QStringLiteral("Error In CreateGameInfo: Input past end of file\rLine Number: 1"));
         QCOMPARE(readFile(report("gameinfo.txt")), QByteArray());
     }

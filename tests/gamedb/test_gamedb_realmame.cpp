@@ -1,9 +1,11 @@
-// The game database built from the full machine list of Debian's MAME, asked for through the
-// program's own command line: one record per game, every record of 17 quoted fields, and the
-// records of a few well-known games.
+// Debian's MAME behind a "mame" link in the MAME folder, run through the program's own command
+// lines: -help names the version, and the game database built from the full machine list holds
+// one record of 17 quoted fields per game and the records of a few well-known games.
+#include "gamedb/ExecCmd.h"
 #include "gamedb/GameDatabaseBuilder.h"
 #include "gamedb/GameRecord.h"
 #include "gamedb/ListFiles.h"
+#include "gamedb/MameCommands.h"
 #include "support/TempProgram.h"
 
 #include <QFile>
@@ -65,6 +67,17 @@ private slots:
         m_result = CreateGameInfo(m_tp.paths(), progress);
         QVERIFY2(m_result.ok, qPrintable(m_result.error));
         m_gameInfo = TempProgram::readFile(m_tp.paths().report("gameinfo.txt"));
+    }
+
+    void helpNamesTheVersion()
+    {
+        const QString target = m_tp.paths().report("version.txt");
+        QCOMPARE(ExecCmd(MameCommands::help(target), WindowStyle::Minimised, m_tp.mameFolder()),
+                 ExecOutcome::Ran);
+        const QByteArray help = TempProgram::readFile(target);
+        const QRegularExpression version("^MAME v?0\\.\\d+ \\(",
+                                         QRegularExpression::MultilineOption);
+        QVERIFY2(version.match(QString::fromLatin1(help)).hasMatch(), help.left(200).constData());
     }
 
     void everyGameIsOneRecordOf17Fields()
