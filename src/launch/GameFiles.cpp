@@ -1,25 +1,16 @@
 #include "launch/GameFiles.h"
 
+#include "lists/RomArchives.h"
+
 #include <QFileInfo>
 
 namespace velmora {
-namespace {
 
-bool archiveIn(const QString& folder, const QString& rom)
-{
-    if (folder.isEmpty())
-        return false;
-    return QFileInfo(folder + u'/' + rom + QStringLiteral(".zip")).isFile();
-}
-
-} // namespace
-
+// The same installed test as the lists use, asked of the folders as they are now.
 bool romArchiveExists(const Preferences& prefs, const QString& rom)
 {
-    if (rom.isEmpty())
-        return false;
-    return archiveIn(prefs.folder(DataFolder::ROMs), rom) ||
-           archiveIn(prefs.folder(DataFolder::AdditionalROMs), rom);
+    return !rom.isEmpty() && romArchiveExists(prefs.folder(DataFolder::ROMs),
+                                              prefs.folder(DataFolder::AdditionalROMs), rom);
 }
 
 QString recordingPath(const Preferences& prefs, const QString& rom)
