@@ -5,6 +5,8 @@
 // in database order.
 #include "lists/GameTable.h"
 
+#include "gamedb/GameRecord.h"
+
 #include <QAbstractTableModel>
 #include <memory>
 #include <vector>
@@ -18,24 +20,25 @@ public:
     // The columns in list order; column n of the system's 1-based numbering is Column(n - 1).
     enum Column
     {
-        Game,
-        Year,
-        Status,
-        Color,
-        Sound,
-        Graphic,
-        Palette,
-        Manufacturer,
-        Type,
-        Display,
-        Orientation,
-        Frequency,
-        Origin,
-        Rom,
-        Source,
-        RomOf,
-        Chd,
-        Category,
+        Game = GameRecord::Game,
+        Year = GameRecord::Year,
+        Status = GameRecord::Status,
+        Color = GameRecord::Color,
+        Sound = GameRecord::Sound,
+        Graphic = GameRecord::Graphic,
+        Palette = GameRecord::Palette,
+        Manufacturer = GameRecord::Manufacturer,
+        Type = GameRecord::Type,
+        Display = GameRecord::Display,
+        Orientation = GameRecord::Orientation,
+        Frequency = GameRecord::Frequency,
+        Origin = GameRecord::Origin,
+        Rom = GameRecord::Rom,
+        Source = GameRecord::Source,
+        RomOf = GameRecord::RomOf,
+        Chd = GameRecord::Chd,
+        // Looked up in catver.ini and nplayers.ini, after the record's fields.
+        Category = GameRecord::FieldCount,
         Players,
         ColumnCount
     };

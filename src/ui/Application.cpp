@@ -2,7 +2,6 @@
 
 #include "app/AppState.h"
 #include "emulator_settings/MameIni.h"
-#include "gamedb/DatabaseUpdate.h"
 #include "platform/Seams.h"
 #include "platform/SingleInstance.h"
 #include "platform/qt/QtSeams.h"
@@ -61,14 +60,6 @@ void fillHooks(StartUp& startUp, AppState& state, MainWindow& window)
         return chosen.has_value();
     };
     hooks.createMameIni = [&state] { CreateMAMEIni(state.prefs); };
-    auto setup = [&state] {
-        return DatabaseSetup{state.paths, state.prefs.folder(DataFolder::MAME), {}};
-    };
-    hooks.mameSize = currentMameSize;
-    hooks.rebuildAfterChange = [setup](ProgressSink& progress) {
-        return rebuildAfterChange(setup(), progress).commandsRan;
-    };
-    hooks.firstBuild = [setup](ProgressSink& progress) { firstBuild(setup(), progress); };
 }
 
 } // namespace

@@ -11,8 +11,8 @@
 #include "ui/OptionsDialog.h"
 #include "ui/RebuildReportView.h"
 #include "ui/SettingsPanel.h"
-#include "ui/StatusPanels.h"
 #include "ui/StartUp.h"
+#include "ui/StatusPanels.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -172,6 +172,14 @@ void wireOptions(MainWindow& window, AppState& state)
 
 void wireCommands(MainWindow& window, AppState& state, StartUp& startUp)
 {
+    StartUp::Hooks& hooks = startUp.hooks();
+    hooks.mameSize = currentMameSize;
+    hooks.rebuildAfterChange = [&state](ProgressSink& progress) {
+        return rebuildAfterChange(databaseSetup(state), progress).commandsRan;
+    };
+    hooks.firstBuild = [&state](ProgressSink& progress) {
+        firstBuild(databaseSetup(state), progress);
+    };
     window.commands().refreshDatabase = [&state](ProgressSink& wait) {
         refreshDatabase(databaseSetup(state), &state.prefs.mameSize, wait);
     };

@@ -1,7 +1,8 @@
 #pragma once
 // Connects the main window's commands to the subsystems that carry them out: Refresh's database
 // check, the launch and audits, the settings editor and Rebuild Settings, and Tools > Options.
-// It also fills the load sequence's hooks that need these objects (the choice lists, Auto Run).
+// It also fills the load sequence's hooks into the subsystems (the database build and the
+// check for a new MAME, the choice lists).
 
 namespace velmora {
 

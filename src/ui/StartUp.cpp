@@ -1,6 +1,8 @@
 #include "ui/StartUp.h"
 
+#include "app/FolderTests.h"
 #include "app/IniFile.h"
+#include "gamedb/ListFiles.h"
 #include "platform/Seams.h"
 #include "ui/MainWindow.h"
 #include "ui/SplashWindow.h"
@@ -15,8 +17,6 @@ namespace velmora {
 namespace {
 
 using platform::MessageIcon;
-
-const char* const kDerivedFiles[] = {"listxml.txt", "gameinfo.txt", "crcinfo.txt", "resource.txt"};
 
 // Sort keys 17 and 18 are the category and player columns.
 constexpr int kCategorySortKey = 17;
@@ -73,7 +73,7 @@ bool StartUp::runLoadSequence()
 
     splash.show();
     splash.repaint();
-    if (derivedFilesMissing() && m_hooks.firstBuild)
+    if (derivedFilesMissing(m_state.paths) && m_hooks.firstBuild)
         m_hooks.firstBuild(splash);
     if (m_ending)
         return false;
@@ -132,7 +132,7 @@ StartUp::PrefsOutcome StartUp::readOptionsFile(SplashWindow& splash)
 
     // Without mame in the MAME folder its size cannot be read: the preferences are not usable
     // and the first-run dialog asks for the folder again.
-    if (!QFileInfo::exists(m_state.prefs.folder(DataFolder::MAME) + QStringLiteral("/mame")))
+    if (!QFileInfo::exists(mameProgramPath(m_state.prefs.folder(DataFolder::MAME))))
         return PrefsOutcome::Problem;
     m_state.currentMameSize = currentMameSize();
     const qint32 stored = m_state.prefs.mameSize;
@@ -186,21 +186,10 @@ void StartUp::validateSortKeys()
     }
 }
 
-bool StartUp::derivedFilesMissing() const
-{
-    for (const char* name : kDerivedFiles)
-        if (!QFile::exists(m_state.paths.report(QLatin1String(name))))
-            return true;
-    return false;
-}
-
 qint32 StartUp::currentMameSize() const
 {
     const QString mameFolder = m_state.prefs.folder(DataFolder::MAME);
-    if (m_hooks.mameSize)
-        return m_hooks.mameSize(mameFolder);
-    // QFileInfo follows a link to the installed MAME, whose size identifies its version.
-    return qint32(QFileInfo(mameFolder + QStringLiteral("/mame")).size());
+    return m_hooks.mameSize ? m_hooks.mameSize(mameFolder) : velmora::currentMameSize(mameFolder);
 }
 
 void StartUp::afterShown()

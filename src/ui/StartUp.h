@@ -29,7 +29,8 @@ public:
         // The first-run Options dialog: fills prefs and writes them to options.ini; false when
         // the user cancelled.
         std::function<bool(Preferences& prefs)> firstRunDialog;
-        // Size in bytes of mame in the MAME folder (0 when there is none).
+        // Size in bytes of mame in the MAME folder (0 when there is none); the database's own
+        // measure when unset.
         std::function<qint32(const QString& mameFolder)> mameSize;
         // Keeps the old lists, asks MAME for new ones, rebuilds the database, checks the
         // favourites and deletes the stale change reports. False when MAME could not be run: the
@@ -74,7 +75,6 @@ private:
     bool runFirstRun();
     void handlePreferencesProblem(SplashWindow& splash);
     void validateSortKeys();
-    bool derivedFilesMissing() const;
     qint32 currentMameSize() const;
 
     AppState& m_state;
