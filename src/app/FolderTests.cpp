@@ -85,14 +85,12 @@ FolderVerdict TestPaths(DataFolder folder, const QString& text)
     const QString name = folderName(folder);
     const QString path = folderPathFromText(text);
     const bool required = folderEntry(folder).need == FolderNeed::Required;
-    // Fewer than 4 characters is a bare root or a typing slip, never a data folder.
-    if (required && (path.isEmpty() || expandHome(text).size() < 4))
-        return failure(QStringLiteral("You must select a %1 folder!").arg(name));
-    if (text.isEmpty())
+    if (text.isEmpty() && !required)
         return success(QString());
-    if (path.isEmpty())
-        return failure(
-            QStringLiteral("%1 cannot reside in the root!  Please select a folder.").arg(name));
+    // Fewer than 4 characters is a bare root or a typing slip, never a data folder; the root
+    // itself ("/", nothing left once the separator is removed) is no folder for any box.
+    if (path.isEmpty() || (required && expandHome(text).size() < 4))
+        return failure(QStringLiteral("You must select a %1 folder!").arg(name));
     const QFileInfo info(path);
     if (!isUsablePath(path) || !info.isDir())
         return failure(

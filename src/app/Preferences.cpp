@@ -159,8 +159,12 @@ QString programVersion()
 
 Preferences firstRunPreferences()
 {
-    // The member defaults are the first-run values: every flag off, Scroll on, list indexes 1.
-    return Preferences();
+    // The member defaults are the first-run values (every flag off, Scroll on, list indexes 1),
+    // except the text colour: a new user's lists show their rows in the system's window-text
+    // colour, readable on the window background they start with.
+    Preferences prefs;
+    prefs.fontColor = kSystemWindowText;
+    return prefs;
 }
 
 std::optional<int> readVersionNumber(const QString& optionsIni)

@@ -77,6 +77,7 @@ QString dataFolderKey(DataFolder folder);
 inline constexpr qint32 kSystemColorBit = qint32(0x80000000u);
 inline constexpr qint32 kSystemWindowBackground = qint32(0x80000005u);
 inline constexpr qint32 kSystemButtonShadow = qint32(0x80000010u);
+inline constexpr qint32 kSystemWindowText = qint32(0x80000008u);
 
 struct ListViewState
 {

@@ -46,8 +46,6 @@ bool SettingsModel::assign(Option option, const QString& text)
     if (*accepted == value(option))
         return true;
     store(option, *accepted);
-    if (option == Option::Resolution)
-        applyResolutionRule();
     if (runsSetFrames(option))
         runSetFrames();
     return true;
@@ -95,8 +93,11 @@ void SettingsModel::applyResolutionRule()
         store(Option::SwitchRes, QStringLiteral("1"));
 }
 
+// The resolution rule is one of the enabling rules: every run ticks Switch Resolution again for a
+// fixed screen mode, whichever control ran them.
 void SettingsModel::runSetFrames()
 {
+    applyResolutionRule();
     setEnabling(SetFrames([this](Option o) { return value(o); }, m_enabling));
 }
 

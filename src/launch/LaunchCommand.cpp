@@ -38,7 +38,10 @@ QString normaliseLaunchCommand(const QString& command)
             out += QStringView(command).mid(i, n);
             i += n;
         } else if (c == u'\\' && i + 1 < command.size()) {
-            out += QStringView(command).mid(i, 2);
+            // Outside quotes a backslash only keeps the next character from opening a quote or
+            // ending a word; that character is lowered like the rest.
+            out += c;
+            out += command[i + 1].toLower();
             i += 2;
         } else if (c == u' ' && i + 1 < command.size() && command[i + 1] == u' ') {
             out += u' ';

@@ -1,5 +1,7 @@
 #include "lists/SelectionFiles.h"
 
+#include "emulator_settings/SettingsFiles.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -49,9 +51,11 @@ bool artworkExists(const QString& artworkFolder, const QString& rom)
     return isFileIn(artworkFolder, rom + QStringLiteral(".zip"));
 }
 
+// The same lookup the launch and the settings editor use, so the panel never says "Default
+// Settings" for a game that is started with its own file (Pacman.CFG made by hand).
 bool customSettingsExist(const QString& settingsFolder, const QString& rom)
 {
-    return isFileIn(settingsFolder, rom + QStringLiteral(".cfg"));
+    return SettingsFolder(settingsFolder).hasCustomFile(rom);
 }
 
 } // namespace velmora

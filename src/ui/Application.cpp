@@ -5,6 +5,7 @@
 #include "platform/Seams.h"
 #include "platform/SingleInstance.h"
 #include "platform/qt/QtSeams.h"
+#include "ui/BringForward.h"
 #include "ui/CommandWiring.h"
 #include "ui/MainWindow.h"
 #include "ui/OptionsDialog.h"
@@ -87,12 +88,8 @@ int runApplication(int argc, char* argv[])
     wireCommands(window, state, startUp);
     platform::seams().endProgram = [&startUp] { startUp.endWithoutSaving(); };
     routeTerminationSignals(startUp);
-    QObject::connect(&instance, &platform::SingleInstance::activationRequested, &window, [&window] {
-        window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
-        window.show();
-        window.raise();
-        window.activateWindow();
-    });
+    QObject::connect(&instance, &platform::SingleInstance::activationRequested, &window,
+                     [&window] { bringForward(window); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &startUp,
                      [&startUp](QSessionManager&) { startUp.saveViewAndEnd(); });
 

@@ -34,6 +34,7 @@ LaunchWindowHooks launchHooks(MainWindow& window)
     hooks.getSelectedIndex = [&window] { window.GetSelectedIndex(); };
     hooks.loadShot = [&window] { window.LoadShot(); };
     hooks.disableFormButtons = [&window] { window.DisableFormButtons(); };
+    hooks.hideGameArt = [&window] { window.hideGameArt(); };
     hooks.statusText = [&window](int panel) { return window.statusPanel(panel); };
     hooks.setStatusText = [&window](int panel, const QString& text) {
         window.setStatusPanel(panel, text);
@@ -74,8 +75,13 @@ void openSettingsPanel(MainWindow& window, SettingsPanel* panel)
     window.bringPanelToFront(panel);
 }
 
+// OK and Cancel give the window back: the icon timer brings the game art back, and the report
+// status bar loses the game it showed.
 void closeSettingsPanel(MainWindow& window)
 {
+    window.restartIconTimer();
+    window.statusBarElement(1)->setText(2, QString());
+    window.statusBarElement(1)->setText(3, QString());
     window.showStatusBar(0);
     window.showListPanel();
     window.enableGameButtons();
@@ -140,7 +146,10 @@ void wireSettings(MainWindow& window, AppState& state, StartUp& startUp,
         if (const auto text = loadRebuildSettingsReport(state.paths)) {
             window.showReportPanel(QStringLiteral("Rebuilt Settings Report"));
             window.hideGameArt();
+            window.showStatusBar(1);
             showRebuildReport(window.txtVerify(), *text);
+            if (QPushButton* back = window.button(QStringLiteral("cmdGameList")))
+                back->setFocus();
         }
     };
 }

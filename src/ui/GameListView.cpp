@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <utility>
 
 namespace velmora {
 namespace {
@@ -150,9 +151,27 @@ void GameListView::onCurrentRowChanged(const QModelIndex& current)
     emit rowSelected(current.row());
 }
 
+void GameListView::mousePressEvent(QMouseEvent* event)
+{
+    const QModelIndex index = indexAt(event->position().toPoint());
+    m_pressedSelectedRow =
+        event->button() == Qt::LeftButton && index.isValid() && index.row() == selectedRow()
+            ? index.row()
+            : -1;
+    QTreeView::mousePressEvent(event);
+}
+
 void GameListView::mouseReleaseEvent(QMouseEvent* event)
 {
     QTreeView::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton) {
+        // A click on the row already selected shows it again, as a click on another row does.
+        const QModelIndex index = indexAt(event->position().toPoint());
+        const int pressed = std::exchange(m_pressedSelectedRow, -1);
+        if (index.isValid() && index.row() == pressed && pressed == selectedRow())
+            emit rowSelected(pressed);
+        return;
+    }
     if (event->button() != Qt::RightButton)
         return;
     const QModelIndex index = indexAt(event->position().toPoint());

@@ -46,7 +46,7 @@ public:
     void setAppearance(bool starField, const QColor& background, const QColor& text, int pointSize);
 
 signals:
-    // The user selected a row (click or keyboard).
+    // The user selected a row (click or keyboard), or clicked the row already selected.
     void rowSelected(int row);
     void rowDoubleClicked(int row);
     // Right button released over a row (already selected).
@@ -55,6 +55,7 @@ signals:
     void enterPressed();
 
 protected:
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -70,6 +71,7 @@ private:
     ListViewState* m_state;
     GameListModel* m_model;
     bool m_quiet = false;
+    int m_pressedSelectedRow = -1; // the row a left press found already selected
     bool m_starField = false;
 };
 

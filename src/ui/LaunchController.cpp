@@ -248,11 +248,15 @@ void LaunchController::cmdVerify_Click()
 void LaunchController::prepareAuditPanel(const QString& caption)
 {
     call(m_hooks.showReportStatusBar, true);
-    if (QTimer* icon = child<QTimer>(m_window, "Tmr[1]"))
-        icon->stop();
-    for (const char* name : {"IconScreen", "lblArtwork"})
-        if (QWidget* w = child<QWidget>(m_window, name))
-            w->hide();
+    if (m_hooks.hideGameArt) {
+        m_hooks.hideGameArt();
+    } else {
+        if (QTimer* icon = child<QTimer>(m_window, "Tmr[1]"))
+            icon->stop();
+        for (const char* name : {"IconScreen", "lblArtwork"})
+            if (QWidget* w = child<QWidget>(m_window, name))
+                w->hide();
+    }
     m_panel->bringToFront(caption);
     m_state.panelBusy = 1;
     call(m_hooks.disableFormButtons);

@@ -42,6 +42,9 @@ struct LaunchWindowHooks
     std::function<void()> getSelectedIndex;
     std::function<void()> loadShot;
     std::function<void()> disableFormButtons;
+    // The icon timer stops, the icon, the artwork mark and the banner go away (the all-sets
+    // reports take the window's attention).
+    std::function<void()> hideGameArt;
     // The main status bar's panels, 1 to 6.
     std::function<QString(int panel)> statusText;
     std::function<void(int panel, const QString& text)> setStatusText;

@@ -53,7 +53,6 @@ public:
         std::function<void()> play, verify, info, exportList;
         std::function<void()> raster, vector, custom, rebuildSettings, maintenance, options;
         std::function<void()> verifyAllRoms, lastRomsReport, verifyAllSamples, lastSamplesReport;
-        std::function<void()> verifyAllSets, lastSetsReport;
         std::function<void()> whatsChangedRoms, lastWhatsChangedRoms, whatsChangedAll,
             lastWhatsChangedAll;
         std::function<void()> mameDiffSummary, mameDiffMergedSplit, mameDiffFullSplit;
@@ -81,7 +80,10 @@ public:
     bool screenShotsChecked() const;
     void setFavoritesChecked(bool checked);
     bool favoritesChecked() const;
+    // Sets Auto Run through the path of the user's click (the preference is written again).
     void setAutoRunChecked(bool checked);
+    // False while the selected game cannot be started (not installed, nothing selected).
+    bool autoRunAvailable() const;
     // Empties the three lists (and their counters); used before a reload and by the preferences
     // problem path.
     void clearLists();
@@ -173,6 +175,9 @@ public:
     // The selected game's icon, artwork mark and banner go away (a report takes the window's
     // attention, as the start-up news does); the next selection brings them back.
     void hideGameArt();
+    // The icon timer starts again: 500 ms later the selected game's icon, artwork mark and banner
+    // come back.
+    void restartIconTimer();
     // An update or news request is running: News and Check For Updates stay disabled.
     void setNetworkRequestRunning(bool running);
     // The folders as the Options dialog found them when it last opened (Path Information).
@@ -251,6 +256,7 @@ private:
     void setViewCommands(ListKind kind);
     void showEmptyState();
     void showSelection(ListKind kind, int row);
+    void clearAutoRun();
     void applySelectionStatus(ListKind kind, int row);
     void onListDoubleClicked(ListKind kind);
     void onIconTimer();

@@ -27,6 +27,12 @@ void MainWindow::hideGameArt()
     setBannerText(QString());
 }
 
+void MainWindow::restartIconTimer()
+{
+    m_tmr[1]->stop();
+    m_tmr[1]->start();
+}
+
 void MainWindow::LoadShot()
 {
     if (!m_mnuViewShots->isChecked())

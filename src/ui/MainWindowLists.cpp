@@ -230,7 +230,7 @@ void MainWindow::setViewCommands(ListKind kind)
     if (kind == ListKind::Uninstalled) {
         m_cmdPlay->setDefault(false);
         m_cmdPlay->setEnabled(false);
-        m_chkAutoRun->setChecked(false);
+        clearAutoRun();
         m_chkAutoRun->setEnabled(false);
         m_chkRecord->setEnabled(false);
         m_chkPlayback->setEnabled(false);
@@ -257,8 +257,7 @@ void MainWindow::showSelection(ListKind kind, int row)
         return;
     LoadShot();
     applySelectionStatus(kind, row);
-    m_tmr[1]->stop();
-    m_tmr[1]->start();
+    restartIconTimer();
 }
 
 void MainWindow::applySelectionStatus(ListKind kind, int row)
@@ -277,7 +276,7 @@ void MainWindow::applySelectionStatus(ListKind kind, int row)
     if (!s.setsGameCommands)
         return;
     if (!s.installed)
-        m_chkAutoRun->setChecked(false);
+        clearAutoRun();
     for (QWidget* w : {static_cast<QWidget*>(m_cmdPlay), static_cast<QWidget*>(m_chkAutoRun),
                        static_cast<QWidget*>(m_chkRecord), static_cast<QWidget*>(m_chkPlayback)})
         w->setEnabled(s.installed);
@@ -325,9 +324,28 @@ void MainWindow::onViewUninstalled()
     showView(ListKind::Uninstalled);
 }
 
+// The program sets the box the way the user's click does, so the AutoRun preference (in memory
+// and in options.ini) always follows the box.
 void MainWindow::setAutoRunChecked(bool checked)
 {
     m_chkAutoRun->setChecked(checked);
+    if (m_commands.autoRunChanged)
+        m_commands.autoRunChanged(checked);
+    else
+        m_state.prefs.autoRun = checked;
+}
+
+// A game that cannot be started clears Auto Run, also while the preference is on and the box has
+// not been ticked yet (a start whose remembered game is not installed).
+void MainWindow::clearAutoRun()
+{
+    if (m_chkAutoRun->isChecked() || m_state.prefs.autoRun)
+        setAutoRunChecked(false);
+}
+
+bool MainWindow::autoRunAvailable() const
+{
+    return m_chkAutoRun->isEnabled();
 }
 
 } // namespace velmora

@@ -156,8 +156,9 @@ void MainWindow::buildReportsMenu()
     addCommand(samples, "mnuReportsVerifySamples", "&Verify All Samples", &c.verifyAllSamples, {});
     addCommand(samples, "mnuReportsLastSample", "&Last Samples Report", &c.lastSamplesReport, {});
     QMenu* sets = addMenu(m_mnuReports, "mnuReportsSets", "S&ets");
-    addCommand(sets, "mnuReportsVerifySets", "&Verify All Sets", &c.verifyAllSets, {});
-    addCommand(sets, "mnuReportsLastSets", "&Last Sets Report", &c.lastSetsReport, {});
+    // The two Sets items carry no command: choosing them does nothing.
+    addCommand(sets, "mnuReportsVerifySets", "&Verify All Sets", nullptr, {});
+    addCommand(sets, "mnuReportsLastSets", "&Last Sets Report", nullptr, {});
     addSeparator(m_mnuReports, "mnuReportsHyphen1");
     QMenu* changed = addMenu(m_mnuReports, "mnuReportsWhatsChanged", "&What's Changed");
     QMenu* changedRoms = addMenu(changed, "mnuReportsChangedROMs", "&ROMs Info");

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTextCharFormat>
 #include <QTextEdit>
 #include <QTimer>
 #include <cmath>
@@ -237,6 +238,8 @@ void MainWindow::returnFromReport()
     enableGameButtons();
     showStatusBar(0);
     m_txtVerify->clear();
+    // Whatever the report made bold stays with that report.
+    m_txtVerify->setCurrentCharFormat(QTextCharFormat());
     bringPanelToFront(m_fraList);
     setFindButton(kFindCaption, kFindTip, true);
     setExitCancels(false);

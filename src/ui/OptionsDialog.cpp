@@ -49,6 +49,23 @@ void showDirectoriesMessage(const QString& message, const QString& title)
     platform::showMessage(message, title, platform::MessageIcon::Critical);
 }
 
+// The entry of an ascending list of numbers (years, font sizes) that shows a stored value. A
+// stored value the list does not offer (written by hand, or a year from an older list) joins the
+// list in its numeric place, so OK keeps it instead of silently replacing it. -1 when nothing is
+// stored.
+int storedChoiceIndex(QComboBox* list, const QString& stored)
+{
+    const int found = list->findText(stored);
+    if (found >= 0 || stored.isEmpty())
+        return found;
+    const int number = stored.toInt();
+    int at = 0;
+    while (at < list->count() && list->itemText(at).toInt() < number)
+        ++at;
+    list->insertItem(at, stored);
+    return at;
+}
+
 } // namespace
 
 OptionsDialog::OptionsDialog(const Preferences& prefs, const QString& optionsIni, Occasion occasion,
@@ -306,7 +323,7 @@ void OptionsDialog::loadPreferencesPage()
     if (!m_work.useStarfield)
         paintBackPreview(m_work.backColor);
     m_fontValue = m_work.fontColor;
-    const int size = m_cboSize->findText(m_work.fontSize);
+    const int size = storedChoiceIndex(m_cboSize, m_work.fontSize);
     m_cboSize->setCurrentIndex(size >= 0 ? size : 0);
     paintTextPreview();
 }
@@ -316,7 +333,7 @@ void OptionsDialog::loadYear()
     const bool hideYear = m_work.hidden(HideFlag::Year);
     m_chkHideYear->setChecked(hideYear);
     hideYearToggled(hideYear);
-    const int index = m_cboHideYear->findText(m_work.year);
+    const int index = storedChoiceIndex(m_cboHideYear, m_work.year);
     m_cboHideYear->setCurrentIndex(index >= 0 ? index : m_cboHideYear->count() - 1);
 }
 

@@ -25,6 +25,7 @@ void showRebuildReport(QTextEdit* txtVerify, const QString& reportText)
 {
     QString text = reportText;
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    txtVerify->setCurrentCharFormat(QTextCharFormat());
     txtVerify->setPlainText(text);
     static const QString filename = QStringLiteral("Filename");
     static const QString setting = QStringLiteral("Setting");
@@ -32,6 +33,9 @@ void showRebuildReport(QTextEdit* txtVerify, const QString& reportText)
         return;
     makeBold(txtVerify, 0, filename.size());
     makeBold(txtVerify, filename.size() + 1, setting.size());
+    // The heading starts the text, where the box's own cursor stands: without a reset its bold
+    // would carry into the next text the box is given.
+    txtVerify->setCurrentCharFormat(QTextCharFormat());
 }
 
 ProgressBarRebuildProgress::ProgressBarRebuildProgress(

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTextBlock>
+#include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -74,8 +75,12 @@ void ReportPanel::setCaption(const QString& caption)
 void ReportPanel::setText(const QString& text)
 {
     m_given = text;
-    if (m_text)
-        m_text->setPlainText(forTextBox(text));
+    if (!m_text)
+        return;
+    // New text takes the box's current character format: a bold run left there by the last
+    // report would make the whole new one bold.
+    m_text->setCurrentCharFormat(QTextCharFormat());
+    m_text->setPlainText(forTextBox(text));
 }
 
 QString ReportPanel::text() const
@@ -103,6 +108,8 @@ void ReportPanel::setBold(qsizetype position, qsizetype length)
     cursor.mergeCharFormat(bold);
     cursor.setPosition(0);
     m_text->setTextCursor(cursor);
+    // The bold run ends here: text put into the box later is plain.
+    m_text->setCurrentCharFormat(QTextCharFormat());
 }
 
 FindRole ReportPanel::findRole() const

@@ -27,6 +27,10 @@ const QString kRecreateMessage =
     QStringLiteral("The options.ini file must be recreated with this version of Velmora.");
 const QString kProblemMessage =
     QStringLiteral("Problem in options.ini file.  Velmora will now create a new one.");
+const QString kCannotDeleteMessage = QStringLiteral(
+    "Velmora cannot delete its options.ini file to create a new one:\r\r%1\r%2\r\r"
+    "Make the file and its settings folder writable, or delete the file, and start Velmora "
+    "again.  Velmora will now end.");
 
 } // namespace
 
@@ -56,9 +60,12 @@ bool StartUp::runLoadSequence()
     SplashWindow splash(m_state.paths.file(QStringLiteral("splash.jpg")));
     for (;;) {
         const PrefsOutcome outcome = readOptionsFile(splash);
-        if (outcome == PrefsOutcome::Problem) {
-            handlePreferencesProblem(splash);
+        if (outcome == PrefsOutcome::Problem && handlePreferencesProblem(splash))
             continue;
+        if (outcome == PrefsOutcome::Problem || outcome == PrefsOutcome::Stuck) {
+            m_state.startAborted = true;
+            m_state.startupInProgress = false;
+            return false;
         }
         if (outcome == PrefsOutcome::FirstRun && !runFirstRun())
             return false;
@@ -118,8 +125,7 @@ StartUp::PrefsOutcome StartUp::readOptionsFile(SplashWindow& splash)
     if (*version < kOldestAcceptedVersion) {
         platform::showMessage(kRecreateMessage, QStringLiteral("Velmora"),
                               MessageIcon::Information);
-        QFile::remove(optionsIni);
-        return PrefsOutcome::FirstRun;
+        return removeRejectedOptionsFile() ? PrefsOutcome::FirstRun : PrefsOutcome::Stuck;
     }
 
     Preferences prefs;
@@ -165,13 +171,30 @@ bool StartUp::runFirstRun()
     return true;
 }
 
-void StartUp::handlePreferencesProblem(SplashWindow& splash)
+// False when the damaged file cannot be deleted: asking again would only find it again.
+bool StartUp::handlePreferencesProblem(SplashWindow& splash)
 {
-    QFile::remove(m_state.paths.optionsIni());
+    if (!removeRejectedOptionsFile())
+        return false;
     platform::showMessage(kProblemMessage, QStringLiteral("Velmora"), MessageIcon::None);
     m_window.clearLists();
     splash.setCount(QString());
     m_state.prefs.folders = {};
+    return true;
+}
+
+// A rejected options.ini that stays in place would be rejected again at every pass of the
+// preferences loop (and at every start): the user is told once which file and why, and the start
+// ends.
+bool StartUp::removeRejectedOptionsFile()
+{
+    const QString optionsIni = m_state.paths.optionsIni();
+    QString why;
+    if (!m_hooks.removeOptionsFile || m_hooks.removeOptionsFile(optionsIni, &why))
+        return true;
+    platform::showMessage(kCannotDeleteMessage.arg(QDir::toNativeSeparators(optionsIni), why),
+                          QStringLiteral("Velmora"), MessageIcon::Critical);
+    return false;
 }
 
 void StartUp::validateSortKeys()
@@ -194,9 +217,12 @@ qint32 StartUp::currentMameSize() const
 
 void StartUp::afterShown()
 {
+    // The remembered game starts only when it still can; otherwise Auto Run is cleared.
     if (m_state.prefs.autoRun) {
-        m_window.setAutoRunChecked(true);
-        m_window.playSelectedGame();
+        const bool available = m_window.autoRunAvailable();
+        m_window.setAutoRunChecked(available);
+        if (available)
+            m_window.playSelectedGame();
     }
     m_state.endTime = platform::clock().secondsSinceMidnight();
     if (m_hooks.checkNews)
@@ -207,6 +233,11 @@ void StartUp::saveViewAndEnd()
 {
     if (m_ending)
         return;
+    if (m_state.startupInProgress) {
+        m_state.startAborted = true;
+        endWithoutSaving();
+        return;
+    }
     m_ending = true;
     const QString optionsIni = m_state.paths.optionsIni();
     Preferences& prefs = m_state.prefs;

@@ -8,6 +8,7 @@
 #include "app/AppState.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QObject>
 #include <functional>
 
@@ -46,6 +47,15 @@ public:
         std::function<void()> checkNews;
         // Ends the process's event loop (a test records the call instead).
         std::function<void()> endProcess = [] { QCoreApplication::exit(0); };
+        // Deletes a rejected options.ini; false with the reason when it cannot be deleted.
+        std::function<bool(const QString& path, QString* why)> removeOptionsFile =
+            [](const QString& path, QString* why) {
+                QFile file(path);
+                if (file.remove())
+                    return true;
+                *why = file.errorString();
+                return false;
+            };
     };
     Hooks& hooks() { return m_hooks; }
 
@@ -55,7 +65,9 @@ public:
     // After the window is shown: Auto Run, the second timestamp, the news check.
     void afterShown();
 
-    // Writes the View section, flushes, stops the timers and ends the program.
+    // Writes the View section, flushes, stops the timers and ends the program. Before the window
+    // has been shown (a signal or a log-out during loading or the first-run Options dialog) the
+    // start ends as the dialog's Cancel ends it: nothing is written.
     void saveViewAndEnd();
     // The path of a closing window: without saving when the start was aborted.
     void onWindowClosing();
@@ -68,12 +80,14 @@ private:
     {
         Loaded,
         FirstRun,
-        Problem
+        Problem,
+        Stuck // the rejected file cannot be deleted: the user was told, the start ends
     };
     void makeProgramFolders();
     PrefsOutcome readOptionsFile(SplashWindow& splash);
     bool runFirstRun();
-    void handlePreferencesProblem(SplashWindow& splash);
+    bool handlePreferencesProblem(SplashWindow& splash);
+    bool removeRejectedOptionsFile();
     void validateSortKeys();
     qint32 currentMameSize() const;
 

@@ -78,8 +78,9 @@ private slots:
         QVERIFY(!missing.passed);
         QCOMPARE(missing.message, QStringLiteral("The Additional Roms folder does not exist!  "
                                                  "Please select an existing folder."));
+        // The root is no folder: at OK only the two folder messages are given.
         QCOMPARE(TestPaths(DataFolder::Comments, QStringLiteral("/")).message,
-                 QStringLiteral("Comment cannot reside in the root!  Please select a folder."));
+                 QStringLiteral("You must select a Comment folder!"));
     }
 
     void onlyExistingReadableAbsoluteFoldersPass()

@@ -102,6 +102,23 @@ private slots:
         QVERIFY(model.assign(O::SwitchRes, QStringLiteral("0")));
         QVERIFY(model.assign(O::Resolution, QStringLiteral("0x0@72")));
         QCOMPARE(model.value(O::SwitchRes), QStringLiteral("0"));
+
+        // While the resolution is fixed, every control that runs the rules ticks it again.
+        QVERIFY(model.assign(O::Resolution, QStringLiteral("800x600@60")));
+        for (const auto& [option, value] : {std::pair{O::Window, "1"},
+                                            {O::Sound, "0"},
+                                            {O::Samples, "0"},
+                                            {O::Artwork, "0"},
+                                            {O::Video, "DDraw"},
+                                            {O::Joystick, "1"}}) {
+            QVERIFY(model.assign(O::SwitchRes, QStringLiteral("0")));
+            QVERIFY(model.assign(option, QLatin1String(value)));
+            QVERIFY2(model.value(O::SwitchRes) == QLatin1String("1"), value);
+        }
+        // A control outside the rules leaves the user's choice alone.
+        QVERIFY(model.assign(O::SwitchRes, QStringLiteral("0")));
+        QVERIFY(model.assign(O::Throttle, QStringLiteral("0")));
+        QCOMPARE(model.value(O::SwitchRes), QStringLiteral("0"));
     }
 
     void assignmentFailsOutsideTheLists()

@@ -33,6 +33,9 @@ private slots:
         // An escaped quote opens nothing; an unclosed quote runs to the end.
         QCOMPARE(normaliseLaunchCommand(QStringLiteral("\\'A B 'C D")),
                  QStringLiteral("\\'a b 'C D"));
+        // Outside quotes a backslash keeps nothing from being lowered.
+        QCOMPARE(normaliseLaunchCommand(QStringLiteral("-Cfg_Directory My\\ CFG\\X -\\Q")),
+                 QStringLiteral("-cfg_directory my\\ cfg\\x -\\q"));
     }
 };
 

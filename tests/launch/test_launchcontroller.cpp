@@ -112,6 +112,10 @@ struct ControllerRig
         h.getSelectedIndex = [this] { calls << QStringLiteral("getSelectedIndex"); };
         h.loadShot = [this] { calls << QStringLiteral("loadShot"); };
         h.disableFormButtons = [this] { calls << QStringLiteral("disableFormButtons"); };
+        h.hideGameArt = [this] {
+            calls << QStringLiteral("hideGameArt");
+            window.iconScreen->hide();
+        };
         h.statusText = [this](int panel) { return status.value(panel); };
         h.setStatusText = [this](int panel, const QString& text) { status[panel] = text; };
         h.takeSelectedUninstalledRow = [this] {
@@ -262,6 +266,15 @@ private slots:
         QVERIFY(!rig.controller->newRomFound());
         rig.controller->returnToGameList();
         QCOMPARE(rig.installedRows.size(), 2);
+
+        // The bold headings stay with their report: the next one starts plain.
+        ScriptedMessageBox box;
+        box.expect(QStringLiteral("This could take a long time.  Do you want to continue?"),
+                   MessageAnswer::Yes);
+        rig.mame.answer(QStringLiteral("-verifyroms"), fixturePath("verifyroms-all.txt"));
+        rig.controller->mnuReportsVerifyRoms_Click();
+        QVERIFY(!rig.text().isEmpty());
+        QVERIFY(!boldAt(rig.window.txtVerify, 0));
     }
 
     void verifyAllRomsListsBadSetsAndPrints()
@@ -278,6 +291,7 @@ private slots:
         box.expect(ask, MessageAnswer::Yes);
         rig.controller->mnuReportsVerifyRoms_Click();
         QCOMPARE(rig.window.fraVerify->title(), QStringLiteral("Verify All ROMs"));
+        QVERIFY(rig.calls.contains(QStringLiteral("hideGameArt")));
         QVERIFY(rig.text().startsWith(QStringLiteral("4 romsets found, 3 were OK.\n\n")));
         QVERIFY(rig.window.isVisible() && !rig.window.isMinimized());
         QCOMPARE(rig.window.cmdFind->text(), QStringLiteral("&List Bad Sets"));

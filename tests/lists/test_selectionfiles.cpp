@@ -56,6 +56,10 @@ private slots:
         // The Installed list does not look at the archive; the Uninstalled list always says so.
         s = describeSelection(table, missing, ListKind::Installed, folders);
         QCOMPARE(s.settings, QString("Default Settings"));
+        // A settings file made by hand in other letters is the one the launch uses.
+        writeFile(root + "/settings/Galaga.CFG", "[Video]\r\n");
+        s = describeSelection(table, missing, ListKind::Installed, folders);
+        QCOMPARE(s.settings, QString("Custom Settings"));
         QVERIFY(!s.setsGameCommands);
         s = describeSelection(table, pacman, ListKind::Uninstalled, folders);
         QCOMPARE(s.settings, QString("Not Installed"));

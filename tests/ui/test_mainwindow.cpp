@@ -237,6 +237,10 @@ private slots:
         w.action("mnuReportsVerifyRoms")->trigger();
         QTest::mouseClick(button(w, "cmdFind"), Qt::LeftButton);
         QVERIFY(boxes.allExpectedShown());
+        // The two Sets items carry no command at all: they say nothing.
+        w.action("mnuReportsVerifySets")->trigger();
+        w.action("mnuReportsLastSets")->trigger();
+        QCOMPARE(boxes.shown().size(), 3);
 
         int audits = 0;
         w.window.commands().verify = [&audits] { ++audits; };
@@ -431,6 +435,17 @@ private slots:
         w.select(ListKind::All, "dkong");
         QTRY_COMPARE(banner->text(), QString("NINTENDO"));
         QVERIFY(!iconScreen->isVisibleTo(&w.window) && !artwork->isVisibleTo(&w.window));
+
+        // A click on the row already selected shows it again.
+        w.select(ListKind::All, "asteroid");
+        QTRY_VERIFY(iconScreen->isVisibleTo(&w.window));
+        w.window.hideGameArt();
+        w.window.setStatusPanel(3, QString());
+        w.select(ListKind::All, "asteroid");
+        QCOMPARE(w.panel(3), QString("asteroid"));
+        QVERIFY(iconTimer->isActive());
+        QTRY_COMPARE(banner->text(), QString("ATARI"));
+        QVERIFY(iconScreen->isVisibleTo(&w.window) && artwork->isVisibleTo(&w.window));
     }
 
     void bannerScrollsAndPausesOnAClick()

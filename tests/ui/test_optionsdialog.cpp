@@ -3,9 +3,11 @@
 // boxes, the folder browser, the colour dialog and the clock are answered by fakes.
 #include "app/ColorChoices.h"
 #include "app/FolderTable.h"
+#include "app/IniFile.h"
 #include "app/Preferences.h"
 #include "emulator_settings/MameIni.h"
 #include "platform/Seams.h"
+#include "platform/qt/QtSeams.h"
 #include "support/ScriptedMessageBox.h"
 #include "ui/ColorComboBox.h"
 #include "ui/ColorValue.h"
@@ -20,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTemporaryDir>
@@ -144,6 +147,22 @@ QColor textColor(QWidget& w)
 {
     return child<QLabel>(w, "lblListText")->palette().color(QPalette::WindowText);
 }
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(int* count) : m_count(count) {}
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++*m_count;
+        return false;
+    }
+
+private:
+    int* m_count;
+};
 
 } // namespace
 
@@ -510,6 +529,68 @@ private slots:
         QVERIFY(boxes.lastText().startsWith("Error In cmdOK: Cannot write "));
         QVERIFY(d.cancelled());
         QVERIFY(!QFile::exists(fx.optionsIni));
+    }
+
+    void newUsersReadTheirListsAndStoredChoicesStay()
+    {
+        Fixture fx;
+        ScriptedMessageBox boxes;
+        // A first run shows the lists' text in the system's window-text colour; Clear All keeps it.
+        OptionsDialog d(firstRunPreferences(), fx.optionsIni, OptionsDialog::Occasion::FirstRun);
+        d.show();
+        QCOMPARE(textColor(d), systemColor(8));
+        btn(d, "cmdClearAll")->click();
+        btn(d, "cmdNext")->click();
+        m_browser.answers << fx.mame;
+        btn(d, "cmdSelectMAME")->click();
+        btn(d, "cmdOK")->click();
+        QVERIFY(!d.cancelled());
+        QCOMPARE(ReadIniValue(fx.optionsIni, "Preferences", "FontColor", QString()),
+                 QString("-2147483640"));
+
+        // A stored year and font size that the lists do not offer are shown in their place and
+        // kept by OK.
+        Preferences p = fx.readyPreferences();
+        p.setHidden(HideFlag::Year, true);
+        p.year = "1970";
+        p.fontSize = "9";
+        OptionsDialog again(p, fx.optionsIni, OptionsDialog::Occasion::Tools);
+        again.show();
+        QCOMPARE(cbo(again, "cboHideYear")->currentText(), QString("1970"));
+        QCOMPARE(cbo(again, "cboHideYear")->currentIndex(), 0);
+        QCOMPARE(cbo(again, "cboSize")->currentText(), QString("9"));
+        QCOMPARE(cbo(again, "cboSize")->currentIndex(), 1);
+        btn(again, "cmdNext")->click();
+        btn(again, "cmdOK")->click();
+        QVERIFY(!again.cancelled());
+        QCOMPARE(again.preferences().year, QString("1970"));
+        QCOMPARE(again.preferences().fontSize, QString("9"));
+        QVERIFY(boxes.shown().isEmpty());
+    }
+
+    // The program's own message box: the window it covered is painted as soon as it closes.
+    void aClosedMessageBoxLeavesTheWindowPainted()
+    {
+        Fixture fx;
+        const platform::Seams fakes = platform::seams();
+        platform::installQtSeams();
+        OptionsDialog d(fx.readyPreferences(), fx.optionsIni, OptionsDialog::Occasion::Tools);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        d.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        int paints = 0;
+        PaintCounter counter(&paints);
+        d.installEventFilter(&counter);
+        QTimer::singleShot(0, [&paints] {
+            paints = 0;
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->accept();
+        });
+        platform::showMessage("Cannot find mame!", "Directories", MessageIcon::Critical);
+        const int paintedAtClose = paints;
+        platform::seams() = fakes;
+        QVERIFY(paintedAtClose > 0);
     }
 
     void askReturnsNothingWhenCancelled()

@@ -2,9 +2,11 @@
 // the stored view state, and the new-MAME detection, against throw-away program folders.
 #include "app/IniFile.h"
 #include "support/ScriptedMessageBox.h"
+#include "ui/BringForward.h"
 #include "ui/MainWindow.h"
 #include "ui/StartUp.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -152,6 +154,8 @@ private slots:
                  QStringLiteral("4.0.0"));
         QCOMPARE(read(folders.optionsIni(), "Miscellaneous", "MAMESize"), QStringLiteral("100"));
         QVERIFY(QFileInfo(folders.program() + QStringLiteral("/reports")).isDir());
+        // A new user's lists are written in the system's window-text colour.
+        QCOMPARE(run.state.prefs.fontColor, kSystemWindowText);
 
         // A fresh View section is written in its key order at the end.
         run.window.show();
@@ -222,6 +226,45 @@ private slots:
         QCOMPARE(read(folders.optionsIni(), "View", "AllIndex"), QStringLiteral("<none>"));
     }
 
+    // A rejected options.ini that cannot be deleted is named once and the start ends, instead of
+    // being rejected again after every first-run dialog.
+    void anUndeletableRejectedFileEndsTheStart_data()
+    {
+        QTest::addColumn<QString>("version");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("damaged") << "4.x" << QStringList();
+        QTest::newRow("too old") << "3.4.0" << QStringList{kRecreate};
+    }
+
+    void anUndeletableRejectedFileEndsTheStart()
+    {
+        QFETCH(QString, version);
+        QFETCH(QStringList, messages);
+        Folders folders;
+        folders.writeDatabase();
+        folders.writeOptions(version);
+        ScriptedMessageBox boxes;
+        boxes.allowAny(true);
+        Run run(folders);
+        run.startUp.hooks().removeOptionsFile = [](const QString&, QString* why) {
+            *why = QStringLiteral("Permission denied");
+            return false;
+        };
+        QVERIFY(!run.startUp.runLoadSequence());
+        QCOMPARE(run.firstRuns, 0);
+        QVERIFY(run.state.startAborted);
+        QCOMPARE(boxes.shown().size(), messages.size() + 1);
+        for (int i = 0; i < messages.size(); ++i)
+            QCOMPARE(boxes.shown()[i].text, messages[i]);
+        const platform::MessageRequest& told = boxes.shown().last();
+        QVERIFY(told.text.contains(folders.optionsIni()));
+        QVERIFY(told.text.contains(QStringLiteral("Permission denied")));
+        QCOMPARE(told.icon, platform::MessageIcon::Critical);
+        QVERIFY(QFile::exists(folders.optionsIni()));
+        run.window.close();
+        QCOMPARE(read(folders.optionsIni(), "View", "GameView"), QStringLiteral("<none>"));
+    }
+
     void viewStateIsSavedInOrderAtClose()
     {
         Folders folders;
@@ -281,12 +324,45 @@ private slots:
         QVERIFY(raised.wait(2000));
     }
 
-    // The real program, copied into a program folder of its own: SIGTERM takes the orderly end.
-    void terminationSignalSavesTheView()
+    // Asked to come forward while loading, the program brings what it shows (here the first-run
+    // dialog), never its half-loaded main window; a shown window comes back from minimised.
+    void aRaiseRequestNeverShowsAHalfLoadedWindow()
     {
+        AppState state;
+        MainWindow window(state);
+        QDialog dialog;
+        dialog.show();
+        bringForward(window);
+        QVERIFY(!window.isVisible());
+        QVERIFY(dialog.isVisible());
+        dialog.hide();
+        bringForward(window);
+        QVERIFY(!window.isVisible());
+
+        window.showMinimized();
+        bringForward(window);
+        QVERIFY(window.isVisible());
+        QVERIFY(!window.isMinimized());
+    }
+
+    // The real program, copied into a program folder of its own: SIGTERM takes the orderly end
+    // once the window is up; during the first-run dialog it ends as Cancel does, writing nothing.
+    void terminationSignal_data()
+    {
+        QTest::addColumn<bool>("firstRun");
+        QTest::newRow("window shown") << false;
+        QTest::newRow("first-run dialog") << true;
+    }
+
+    void terminationSignal()
+    {
+        QFETCH(bool, firstRun);
         Folders folders;
-        folders.writeDatabase();
-        folders.writeOptions(QStringLiteral("4.0.0"), "[View]\r\nGameView=Uninstalled Games\r\n");
+        if (!firstRun) {
+            folders.writeDatabase();
+            folders.writeOptions(QStringLiteral("4.0.0"),
+                                 "[View]\r\nGameView=Uninstalled Games\r\n");
+        }
         const QString binary = folders.program() + QStringLiteral("/velmora");
         QVERIFY(QFile::copy(QStringLiteral(VELMORA_BINARY), binary));
         QProcess program;
@@ -299,14 +375,25 @@ private slots:
         program.setProcessEnvironment(env);
         program.start(binary, {});
         QVERIFY(program.waitForStarted());
-        // The window is up once the start-up has rewritten the version.
-        QTRY_VERIFY_WITH_TIMEOUT(read(folders.optionsIni(), "Miscellaneous", "AutoRun") !=
-                                     QLatin1String("<none>"),
-                                 10000);
-        QTest::qWait(500);
+        if (firstRun) {
+            // The dialog is open once the program folders are made.
+            QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(folders.program() + "/reports").isDir(), 10000);
+            QTest::qWait(1500);
+        } else {
+            // The window is up once the start-up has rewritten the version.
+            QTRY_VERIFY_WITH_TIMEOUT(read(folders.optionsIni(), "Miscellaneous", "AutoRun") !=
+                                         QLatin1String("<none>"),
+                                     10000);
+            QTest::qWait(500);
+        }
         program.terminate();
         QVERIFY(program.waitForFinished(10000));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        if (firstRun) {
+            QVERIFY(!QFile::exists(folders.optionsIni()));
+            QVERIFY(QDir(folders.program() + "/reports").isEmpty());
+            return;
+        }
         QCOMPARE(read(folders.optionsIni(), "View", "GameView"),
                  QStringLiteral("Uninstalled Games"));
         QCOMPARE(read(folders.optionsIni(), "View", "UninstalledSortOrder"), QStringLiteral("0"));

@@ -94,10 +94,15 @@ public:
         // The messages use a lone carriage return as their line break.
         QString text = request.text;
         text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
-        QMessageBox box(toQt(request.icon), request.title, text, toQt(request.buttons),
-                        QApplication::activeWindow());
+        QWidget* owner = QApplication::activeWindow();
+        QMessageBox box(toQt(request.icon), request.title, text, toQt(request.buttons), owner);
         box.setDefaultButton(toQt(request.defaultButton));
-        return fromQt(box.exec());
+        const MessageAnswer answer = fromQt(box.exec());
+        // Without a window manager nothing tells the window under the box to paint the place the
+        // box covered: it is painted at once.
+        if (owner && owner->isVisible())
+            owner->repaint();
+        return answer;
     }
 };
 
