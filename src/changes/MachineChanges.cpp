@@ -6,6 +6,9 @@
 #include <string>
 #include <unordered_map>
 #include <vector>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace velmora {
 namespace {
@@ -19,12 +22,47 @@ constexpr size_t kSearchFrom = 6;
 // How often the long loops let the window work, in games or elements.
 constexpr int kPollEvery = 64;
 
+// The first place from `from` on where the bytes `a` and `b` follow each other. Element starts
+// ("<m", "<g") are rare in a machine list, so looking for the pair sixteen bytes at a time reads
+// a list about as fast as memory delivers it.
+size_t findPair(View text, size_t from, char a, char b)
+{
+    const char* s = text.data();
+    const size_t n = text.size();
+    size_t i = from;
+#if defined(__SSE2__)
+    const __m128i first = _mm_set1_epi8(a), second = _mm_set1_epi8(b);
+    for (; i + 17 <= n; i += 16) {
+        const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
+        const __m128i y = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i + 1));
+        const int mask =
+            _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(x, first), _mm_cmpeq_epi8(y, second)));
+        if (mask)
+            return i + size_t(__builtin_ctz(unsigned(mask)));
+    }
+#endif
+    for (; i + 1 < n; ++i)
+        if (s[i] == a && s[i + 1] == b)
+            return i;
+    return npos;
+}
+
 size_t findText(View text, View needle, size_t from)
 {
     if (from > text.size() || needle.size() > text.size() - from)
         return npos;
-    const void* at = memmem(text.data() + from, text.size() - from, needle.data(), needle.size());
-    return at ? size_t(static_cast<const char*>(at) - text.data()) : npos;
+    if (needle.size() < 2) {
+        const size_t at = text.find(needle, from);
+        return at;
+    }
+    for (size_t at = findPair(text, from, needle[0], needle[1]); at != npos;
+         at = findPair(text, at + 1, needle[0], needle[1])) {
+        if (needle.size() > text.size() - at)
+            return npos;
+        if (std::memcmp(text.data() + at, needle.data(), needle.size()) == 0)
+            return at;
+    }
+    return npos;
 }
 
 // The element names of one list's layout: "<game n" and "<game r" in the older lists,
