@@ -6,8 +6,8 @@
 #include <string>
 #include <unordered_map>
 #include <vector>
-#if defined(__SSE2__)
-#include <emmintrin.h>
+#if defined(__x86_64__)
+#include <immintrin.h>
 #endif
 
 namespace velmora {
@@ -23,16 +23,37 @@ constexpr size_t kSearchFrom = 6;
 constexpr int kPollEvery = 64;
 
 // The first place from `from` on where the bytes `a` and `b` follow each other. Element starts
-// ("<m", "<g") are rare in a machine list, so looking for the pair sixteen bytes at a time reads
-// a list about as fast as memory delivers it.
-size_t findPair(View text, size_t from, char a, char b)
+// ("<m", "<g") are rare in a machine list, so looking for the pair many bytes at a time reads a
+// list about as fast as memory delivers it.
+size_t findPairBytewise(View text, size_t i, char a, char b)
+{
+    for (; i + 1 < text.size(); ++i)
+        if (text[i] == a && text[i + 1] == b)
+            return i;
+    return npos;
+}
+
+#if defined(__x86_64__)
+__attribute__((target("avx2"))) size_t findPairWide(View text, size_t i, char a, char b)
 {
     const char* s = text.data();
-    const size_t n = text.size();
-    size_t i = from;
-#if defined(__SSE2__)
+    const __m256i first = _mm256_set1_epi8(a), second = _mm256_set1_epi8(b);
+    for (; i + 33 <= text.size(); i += 32) {
+        const __m256i x = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i));
+        const __m256i y = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i + 1));
+        const unsigned mask = unsigned(_mm256_movemask_epi8(
+            _mm256_and_si256(_mm256_cmpeq_epi8(x, first), _mm256_cmpeq_epi8(y, second))));
+        if (mask)
+            return i + size_t(__builtin_ctz(mask));
+    }
+    return findPairBytewise(text, i, a, b);
+}
+
+size_t findPairNarrow(View text, size_t i, char a, char b)
+{
+    const char* s = text.data();
     const __m128i first = _mm_set1_epi8(a), second = _mm_set1_epi8(b);
-    for (; i + 17 <= n; i += 16) {
+    for (; i + 17 <= text.size(); i += 16) {
         const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
         const __m128i y = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i + 1));
         const int mask =
@@ -40,12 +61,20 @@ size_t findPair(View text, size_t from, char a, char b)
         if (mask)
             return i + size_t(__builtin_ctz(unsigned(mask)));
     }
-#endif
-    for (; i + 1 < n; ++i)
-        if (s[i] == a && s[i + 1] == b)
-            return i;
-    return npos;
+    return findPairBytewise(text, i, a, b);
 }
+
+size_t findPair(View text, size_t from, char a, char b)
+{
+    static const bool wide = __builtin_cpu_supports("avx2");
+    return wide ? findPairWide(text, from, a, b) : findPairNarrow(text, from, a, b);
+}
+#else
+size_t findPair(View text, size_t from, char a, char b)
+{
+    return findPairBytewise(text, from, a, b);
+}
+#endif
 
 size_t findText(View text, View needle, size_t from)
 {
