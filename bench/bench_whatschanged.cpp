@@ -127,12 +127,10 @@ bool prepare(const QString& reports)
     };
     return makeOld("listxml.txt", "oldlistxml.txt",
                    [](const QByteArray& t) {
-                       return editedCopy(splitBefore(t, "\t<machine name="), "<year>",
-                                         "<year>1");
+                       return editedCopy(splitBefore(t, "\t<machine name="), "<year>", "<year>1");
                    }) &&
-           makeOld("crcinfo.txt", "oldcrcinfo.txt", [](const QByteArray& t) {
-               return editedCopy(crcBlocks(t), "\t", "0\t");
-           });
+           makeOld("crcinfo.txt", "oldcrcinfo.txt",
+                   [](const QByteArray& t) { return editedCopy(crcBlocks(t), "\t", "0\t"); });
 }
 
 qint64 rssAnonKb()
@@ -194,8 +192,8 @@ void measure(ChangeReport report, const ProgramPaths& paths, double targetSecond
     QElapsedTimer wcClock;
     wcClock.start();
     QProcess wc;
-    wc.start(QStringLiteral("wc"), {QStringLiteral("-l"), paths.report(t.newList),
-                                   paths.report(t.oldList)});
+    wc.start(QStringLiteral("wc"),
+             {QStringLiteral("-l"), paths.report(t.newList), paths.report(t.oldList)});
     wc.waitForFinished(-1);
     const double wcSeconds = double(wcClock.nsecsElapsed()) / 1e9;
 

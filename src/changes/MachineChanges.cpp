@@ -356,8 +356,9 @@ private:
     {
         size_t n = 0, r = 0;
         while (n < elements.names.size() || r < elements.runnables.size()) {
-            const bool name = r == elements.runnables.size() ||
-                              (n < elements.names.size() && elements.names[n] < elements.runnables[r]);
+            const bool name =
+                r == elements.runnables.size() ||
+                (n < elements.names.size() && elements.names[n] < elements.runnables[r]);
             m_begin.push_back(name ? elements.names[n++] : elements.runnables[r++]);
             m_type.push_back(name ? 0 : 1);
         }
@@ -479,7 +480,8 @@ private:
         const std::string joint = left + right;
         for (const std::string* element : {&m_layout.name, &m_layout.runnable})
             for (size_t i = 0; i < left.size(); ++i)
-                if (i + element->size() > left.size() && joint.compare(i, element->size(), *element) == 0) {
+                if (i + element->size() > left.size() &&
+                    joint.compare(i, element->size(), *element) == 0) {
                     copyOut();
                     return;
                 }
@@ -495,7 +497,8 @@ private:
 
     bool takeOutOfPlainText(View chunk)
     {
-        const qsizetype at = m_plainText.indexOf(QByteArrayView(chunk.data(), qsizetype(chunk.size())));
+        const qsizetype at =
+            m_plainText.indexOf(QByteArrayView(chunk.data(), qsizetype(chunk.size())));
         if (at < 0)
             return false;
         m_plainText.remove(at, qsizetype(chunk.size()));

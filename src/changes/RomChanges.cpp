@@ -23,7 +23,8 @@ public:
         if (m_pos >= m_text.size())
             return false;
         const void* nl = std::memchr(m_text.data() + m_pos, '\n', m_text.size() - m_pos);
-        const size_t stop = nl ? size_t(static_cast<const char*>(nl) - m_text.data()) : m_text.size();
+        const size_t stop =
+            nl ? size_t(static_cast<const char*>(nl) - m_text.data()) : m_text.size();
         size_t lineEnd = stop;
         if (nl && lineEnd > m_pos && m_text[lineEnd - 1] == '\r')
             --lineEnd;

@@ -100,7 +100,8 @@ ChangeRun runChangeCompare(ChangeReport report, const ProgramPaths& paths, Compa
     const MappedText oldList(paths.report(t.oldList));
     if (!newList.isOpen() || !oldList.isOpen()) {
         const QString missing = newList.isOpen() ? t.oldList : t.newList;
-        return {Outcome::NewListUnusable, QString(), QStringLiteral("Cannot read ") + missing + u'.'};
+        return {Outcome::NewListUnusable, QString(),
+                QStringLiteral("Cannot read ") + missing + u'.'};
     }
     const CompareResult result = compare(report, newList.text(), oldList.text(), monitor);
     switch (result.outcome) {

@@ -27,15 +27,15 @@ struct BoldHeading
 
 struct ChangeReportTexts
 {
-    QString title;          // the panel caption and the message title
-    QString newList;        // crcinfo.txt
-    QString oldList;        // oldcrcinfo.txt
-    QString reportFile;     // newroms.txt
-    QString inProgress;     // the panel text while the compare runs
-    QString noChange;       // the panel text when nothing changed
-    QString missingReport;  // Last What's Changed Report without a saved report
+    QString title;         // the panel caption and the message title
+    QString newList;       // crcinfo.txt
+    QString oldList;       // oldcrcinfo.txt
+    QString reportFile;    // newroms.txt
+    QString inProgress;    // the panel text while the compare runs
+    QString noChange;      // the panel text when nothing changed
+    QString missingReport; // Last What's Changed Report without a saved report
     QList<BoldHeading> bold;
-    bool percentShowsZero;  // the progress text shows "0%" (or nothing) below one percent
+    bool percentShowsZero; // the progress text shows "0%" (or nothing) below one percent
 };
 
 const ChangeReportTexts& changeReportTexts(ChangeReport report);
@@ -48,7 +48,7 @@ struct ChangeRun
 {
     CompareResult::Outcome outcome = CompareResult::Outcome::Unchanged;
     QString panelText; // what the report panel shows afterwards
-    QString error;     // a message for the user (an unusable list, a report that could not be saved)
+    QString error; // a message for the user (an unusable list, a report that could not be saved)
 };
 
 // Compares the two lists and, when games are listed, saves the report through a temporary file

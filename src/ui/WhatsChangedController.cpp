@@ -1,8 +1,6 @@
 #include "ui/WhatsChangedController.h"
 
 #include "platform/Seams.h"
-#include "ui/MainWindow.h"
-#include "ui/StatusPanels.h"
 #include "ui/ReportPanel.h"
 
 #include <QAction>
@@ -226,25 +224,6 @@ void WhatsChangedController::showLastReport(ChangeReport report)
     showReport(*text, texts);
     m_panel->focusGameList();
     m_panel->bringToFront(caption);
-}
-
-
-void wireWhatsChanged(MainWindow& window, AppState& state)
-{
-    WhatsChangedHooks hooks;
-    hooks.showReportStatusBar = [&window] { window.showStatusBar(1); };
-    hooks.reportStatusBar = [&window]() -> QStatusBar* { return window.statusBarElement(1); };
-    hooks.setReportStatus = [&window](int panel, const QString& text) {
-        window.statusBarElement(1)->setText(panel, text);
-    };
-    hooks.hideGameArt = [&window] { window.hideGameArt(); };
-    hooks.disableFormButtons = [&window] { window.DisableFormButtons(); };
-    auto* changes = new WhatsChangedController(window, state, std::move(hooks), &window);
-    MainWindow::Commands& c = window.commands();
-    c.whatsChangedRoms = [changes] { changes->mnuReportsWhatsNewROMs_Click(); };
-    c.lastWhatsChangedRoms = [changes] { changes->mnuReportsWhatsChangedROMs_Click(); };
-    c.whatsChangedAll = [changes] { changes->mnuReportsWhatsNewAll_Click(); };
-    c.lastWhatsChangedAll = [changes] { changes->mnuReportsWhatsChangedAll_Click(); };
 }
 
 } // namespace velmora

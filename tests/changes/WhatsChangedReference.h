@@ -148,7 +148,8 @@ inline QByteArray referenceNameTabDescription(const QByteArray& chunk)
 }
 
 // Empty with `unusable` set to 1 or 2 when the current or the previous list has no game element.
-inline QByteArray referenceMachineChanges(QByteArray content, QByteArray old, int* unusable = nullptr)
+inline QByteArray referenceMachineChanges(QByteArray content, QByteArray old,
+                                          int* unusable = nullptr)
 {
     const ReferenceLayout layout = referenceLayout(content), oldLayout = referenceLayout(old);
     if (unusable)

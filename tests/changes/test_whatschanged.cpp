@@ -35,10 +35,10 @@ QByteArray outcomeText(const CompareResult& r)
 }
 
 // Texts that provoke the compares' odd corners when dropped into a list.
-const char* const kSnippets[] = {"<game n",  "<game r", "<machine n", "<machine r", "name=\"",
-                                 "\"",       "<desc",   "<description>", "<",       "\n",
-                                 "\t",       "\r\n",    "<gam",          "e n",     "<machi",
-                                 "ne name=", "</game>\n\t", "x"};
+const char* const kSnippets[] = {
+    "<game n", "<game r",       "<machine n", "<machine r", "name=\"",     "\"",
+    "<desc",   "<description>", "<",          "\n",         "\t",          "\r\n",
+    "<gam",    "e n",           "<machi",     "ne name=",   "</game>\n\t", "x"};
 
 class Maker
 {
@@ -47,17 +47,20 @@ public:
 
     int below(int n) { return int(m_rng.bounded(quint32(n))); }
     bool chance(int percent) { return below(100) < percent; }
-    template <typename T> const T& pick(const QList<T>& list) { return list[below(int(list.size()))]; }
+    template <typename T> const T& pick(const QList<T>& list)
+    {
+        return list[below(int(list.size()))];
+    }
 
     // ---- machine lists
     QByteArray game(const QByteArray& element)
     {
-        static const QList<QByteArray> names = {"a", "ab", "abc", "b", "ba", "pac", "pacman",
-                                                "mspacman", "x", "neogeo"};
-        static const QList<QByteArray> descriptions = {"Pac", "Pac-Man", "Pac-Man (Midway)", "B",
-                                                       "Ms. Pac-Man", "", "Neo-Geo"};
-        const QByteArray open = chance(15) ? "<" + element + " runnable=\"no\" name=\""
-                                           : "<" + element + " name=\"";
+        static const QList<QByteArray> names = {"a",   "ab",     "abc",      "b", "ba",
+                                                "pac", "pacman", "mspacman", "x", "neogeo"};
+        static const QList<QByteArray> descriptions = {
+            "Pac", "Pac-Man", "Pac-Man (Midway)", "B", "Ms. Pac-Man", "", "Neo-Geo"};
+        const QByteArray open =
+            chance(15) ? "<" + element + " runnable=\"no\" name=\"" : "<" + element + " name=\"";
         QByteArray text = open + pick(names) + "\" sourcefile=\"s.cpp\">\n\t\t<description>" +
                           pick(descriptions) + "</description>\n\t\t<year>19" +
                           QByteArray::number(80 + below(4)) + "</year>\n";
@@ -74,8 +77,8 @@ public:
         return list;
     }
 
-    QByteArray machineList(const QList<QByteArray>& games,
-                           const QByteArray& version, const QByteArray& closing)
+    QByteArray machineList(const QList<QByteArray>& games, const QByteArray& version,
+                           const QByteArray& closing)
     {
         QByteArray text = "<?xml version=\"1.0\"?>\n<mame build=\"" + version + "\">\n\t";
         for (const QByteArray& g : games)
@@ -184,8 +187,7 @@ void WhatsChangedTest::machineListsMatchTheReference()
         if (m.chance(5)) // a previous list of the other layout
             for (QByteArray& g : oldGames)
                 g.replace("machine", "game");
-        QByteArray oldList = m.machineList(oldGames,
-                                           m.chance(50) ? "0.251" : "0.250",
+        QByteArray oldList = m.machineList(oldGames, m.chance(50) ? "0.251" : "0.250",
                                            m.chance(80) ? closing : QByteArray("</mame>\n\n"));
         if (m.chance(40))
             m.sprinkle(m.chance(50) ? newList : oldList, 1 + m.below(4));
@@ -197,12 +199,11 @@ void WhatsChangedTest::machineListsMatchTheReference()
         const QByteArray actual =
             outcomeText(compareMachineLists(view(newList), view(oldList), quiet));
         const QByteArray wanted = unusable ? "unusable " + QByteArray::number(unusable) : expected;
-        QVERIFY2(actual == wanted, qPrintable(QStringLiteral("seed %1\nnew:\n%2\nold:\n%3\ngot:\n%4\nwanted:\n%5")
-                                                  .arg(seed)
-                                                  .arg(QString::fromLatin1(newList),
-                                                       QString::fromLatin1(oldList),
-                                                       QString::fromLatin1(actual),
-                                                       QString::fromLatin1(wanted))));
+        QVERIFY2(actual == wanted,
+                 qPrintable(QStringLiteral("seed %1\nnew:\n%2\nold:\n%3\ngot:\n%4\nwanted:\n%5")
+                                .arg(seed)
+                                .arg(QString::fromLatin1(newList), QString::fromLatin1(oldList),
+                                     QString::fromLatin1(actual), QString::fromLatin1(wanted))));
     }
 }
 
@@ -244,10 +245,10 @@ void WhatsChangedTest::checksumListsMatchTheReference()
 
         const QByteArray expected = referenceRomChanges(newList, oldList);
         const QByteArray actual = outcomeText(compareRomLists(view(newList), view(oldList), quiet));
-        QVERIFY2(actual == expected, qPrintable(QStringLiteral("seed %1\nnew:\n%2\nold:\n%3")
-                                                    .arg(seed)
-                                                    .arg(QString::fromLatin1(newList),
-                                                         QString::fromLatin1(oldList))));
+        QVERIFY2(actual == expected,
+                 qPrintable(QStringLiteral("seed %1\nnew:\n%2\nold:\n%3")
+                                .arg(seed)
+                                .arg(QString::fromLatin1(newList), QString::fromLatin1(oldList))));
     }
 }
 
@@ -269,16 +270,19 @@ void WhatsChangedTest::identicalAndMissingGames()
 
     // A changed description is listed twice, a removed game with its old description, a changed
     // header alone not at all.
-    const QByteArray a = "\t<machine name=\"a\">\n\t\t<description>A</description>\n\t</machine>\n\t";
-    const QByteArray b = "\t<machine name=\"b\">\n\t\t<description>B</description>\n\t</machine>\n\t";
-    const QByteArray b2 = "\t<machine name=\"b\">\n\t\t<description>B2</description>\n\t</machine>\n\t";
+    const QByteArray a =
+        "\t<machine name=\"a\">\n\t\t<description>A</description>\n\t</machine>\n\t";
+    const QByteArray b =
+        "\t<machine name=\"b\">\n\t\t<description>B</description>\n\t</machine>\n\t";
+    const QByteArray b2 =
+        "\t<machine name=\"b\">\n\t\t<description>C</description>\n\t</machine>\n\t";
     const QByteArray head = "<?xml version=\"1.0\"?>\n<mame build=\"0.251\">\n";
     const QByteArray oldHead = "<?xml version=\"1.0\"?>\n<mame build=\"0.250\">\n";
     const QByteArray oldList = oldHead + a + b + "</mame>\n";
     QCOMPARE(compareMachineLists(view(head + a + b + "</mame>\n"), view(oldList), quiet).outcome,
              CompareResult::Outcome::Unchanged);
     QVERIFY(compareMachineLists(view(head + b2 + "</mame>\n"), view(oldList), quiet)
-                .report.endsWith("Description\r\n\r\nb\tB2\r\na\tA\r\nb\tB\r\n"));
+                .report.endsWith("Description\r\n\r\nb\tC\r\na\tA\r\nb\tB\r\n"));
     QCOMPARE(compareMachineLists(view(QByteArray("\x01\x02garbage")), view(oldList), quiet).outcome,
              CompareResult::Outcome::NewListUnusable);
 }

@@ -45,7 +45,8 @@ QList<QByteArray> pieces(const QByteArray& text, const QByteArray& marker)
 }
 
 // A previous list: a few pieces changed, removed and moved (never the first or the last).
-QByteArray edited(QList<QByteArray> list, quint32 seed, const QByteArray& from, const QByteArray& to)
+QByteArray edited(QList<QByteArray> list, quint32 seed, const QByteArray& from,
+                  const QByteArray& to)
 {
     QRandomGenerator rng(seed);
     const auto inner = [&] { return 1 + int(rng.bounded(quint32(list.size() - 2))); };

@@ -19,7 +19,8 @@ using platform::MessageAnswer;
 
 namespace {
 
-const QString kConfirm = QStringLiteral("This can take an EXTREMELY long time.  Do you want to continue?");
+const QString kConfirm =
+    QStringLiteral("This can take an EXTREMELY long time.  Do you want to continue?");
 
 QByteArray machines(int count, const QByteArray& year)
 {
@@ -185,7 +186,8 @@ void WhatsChangedPanelTest::compareEnds()
     const QString report = program.paths().report(allInfo ? QStringLiteral("whatsnew.txt")
                                                           : QStringLiteral("newroms.txt"));
     TempProgram::writeFile(program.paths().report(list),
-                           allInfo ? machines(3, "1981") : QByteArray("1 a.bin\tpacman\tPac-Man\n"));
+                           allInfo ? machines(3, "1981")
+                                   : QByteArray("1 a.bin\tpacman\tPac-Man\n"));
     TempProgram::writeFile(program.paths().report(QStringLiteral("old") + list), oldList);
     Window w(state);
     ScriptedMessageBox box;
@@ -200,7 +202,8 @@ void WhatsChangedPanelTest::compareEnds()
     if (bold.isEmpty())
         return;
     // The saved report is the panel's text; its heading is bold, there and when shown again.
-    QCOMPARE(QString::fromUtf8(TempProgram::readFile(report)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+    QCOMPARE(QString::fromUtf8(TempProgram::readFile(report))
+                 .replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
              w.panelText());
     w.text->clear();
     allInfo ? w.controller->mnuReportsWhatsChangedAll_Click()
