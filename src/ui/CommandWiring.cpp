@@ -13,6 +13,7 @@
 #include "ui/SettingsPanel.h"
 #include "ui/StartUp.h"
 #include "ui/StatusPanels.h"
+#include "ui/WhatsChangedController.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -195,6 +196,7 @@ void wireCommands(MainWindow& window, AppState& state, StartUp& startUp)
     wireLaunch(window, state);
     wireSettings(window, state, startUp, std::make_shared<OptionLists>());
     wireOptions(window, state);
+    wireWhatsChanged(window, state);
 }
 
 } // namespace velmora
