@@ -155,7 +155,7 @@ RomCompareResult compareRomFolders(const Preferences& prefs, const ArchiveNames&
             if (!archives.contains(file.toLower())) {
                 orphanFound = true;
                 const MessageAnswer answer = platform::showMessage(
-                    properCase(file) +
+                    properCaseWords(file) +
                         QStringLiteral(" is not in the All Games List.\rDo you want to delete it?"),
                     kConfirmDelete, MessageIcon::Question, MessageButtons::YesNoCancel,
                     MessageAnswer::No);
@@ -184,7 +184,7 @@ QString romCompareText(RomCompareResult result)
     return {};
 }
 
-QString properCase(const QString& text)
+QString properCaseWords(const QString& text)
 {
     QString out = text.toLower();
     bool wordStart = true;

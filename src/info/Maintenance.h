@@ -104,7 +104,8 @@ RomCompareResult compareRomFolders(const Preferences& prefs, const ArchiveNames&
 // The completion text of lblText; empty after Cancel.
 QString romCompareText(RomCompareResult result);
 
-// "pacman.ZIP" -> "Pacman.zip": the first letter of each word capitalised, the rest small.
-QString properCase(const QString& text);
+// "pacman.ZIP" -> "Pacman.zip": the first letter of each blank-separated word capitalised, the
+// rest small.
+QString properCaseWords(const QString& text);
 
 } // namespace velmora

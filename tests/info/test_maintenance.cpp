@@ -41,7 +41,7 @@ private slots:
     void reports();
     void romCompare_data();
     void romCompare();
-    void properCase();
+    void properCaseWords();
 };
 
 void TestMaintenance::gameFiles_data()
@@ -212,10 +212,10 @@ void TestMaintenance::romCompare()
         QVERIFY(lastDone > 0);
 }
 
-void TestMaintenance::properCase()
+void TestMaintenance::properCaseWords()
 {
-    QCOMPARE(velmora::properCase("pacman.ZIP"), QString("Pacman.zip"));
-    QCOMPARE(velmora::properCase("my GAME set.zip"), QString("My Game Set.zip"));
+    QCOMPARE(velmora::properCaseWords("pacman.ZIP"), QString("Pacman.zip"));
+    QCOMPARE(velmora::properCaseWords("my GAME set.zip"), QString("My Game Set.zip"));
 }
 
 QTEST_GUILESS_MAIN(TestMaintenance)
