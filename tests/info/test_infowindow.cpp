@@ -1,5 +1,5 @@
 // The main window's game information and maintenance commands over a small loaded database:
-// the Maintenance screen's boxes and ROM compare, Game Information on the report panel, Export
+// the Maintenance screen's boxes, Game Information on the report panel, Export
 // List of the list on show and Delete ROM moving a game to the Uninstalled list.
 #include "support/ScriptedMessageBox.h"
 #include "ui/InfoCommands.h"
@@ -8,8 +8,6 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QLabel>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -25,7 +23,6 @@ class TestInfoWindow : public QObject
     Q_OBJECT
 private slots:
     void maintenanceBoxes();
-    void romCompareOnTheScreen();
     void gameInformationOnTheReportPanel();
     void exportAndDeleteRom();
 };
@@ -78,23 +75,6 @@ void TestInfoWindow::maintenanceBoxes()
     QCOMPARE(messages.lastText(),
              QString("There is no What's Changed (All Info) report to delete."));
     QVERIFY(!w.box("chkDeleteWhatsChanged")->isChecked());
-}
-
-void TestInfoWindow::romCompareOnTheScreen()
-{
-    InfoWindow w;
-    TempProgram::writeFile(w.folder(DataFolder::ROMs) + "/Junk.TXT", "x");
-    w.window.commands().maintenance();
-    ScriptedMessageBox messages;
-    messages.expect("Junk.txt is not in the All Games List.\rDo you want to delete it?",
-                    MessageAnswer::No, "Confirm Delete");
-    w.click("cmdROMs");
-    QVERIFY(messages.allExpectedShown());
-    QCOMPARE(w.child<QLabel>("lblText")->text(), QString("ROM compare complete."));
-    QCOMPARE(w.child<QLabel>("lblFolder")->text(), QString());
-    QVERIFY(w.child<QPushButton>("cmdROMs")->isEnabled());
-    QVERIFY(w.child<QProgressBar>("ProgressBar[1]")->isHidden());
-    QVERIFY(QFile::exists(w.folder(DataFolder::ROMs) + "/Junk.TXT"));
 }
 
 void TestInfoWindow::gameInformationOnTheReportPanel()

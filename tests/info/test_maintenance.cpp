@@ -41,7 +41,6 @@ private slots:
     void reports();
     void romCompare_data();
     void romCompare();
-    void properCaseWords();
 };
 
 void TestMaintenance::gameFiles_data()
@@ -210,12 +209,6 @@ void TestMaintenance::romCompare()
     QCOMPARE(seenLabels, labels);
     if (result != int(RomCompareResult::Cancelled))
         QVERIFY(lastDone > 0);
-}
-
-void TestMaintenance::properCaseWords()
-{
-    QCOMPARE(velmora::properCaseWords("pacman.ZIP"), QString("Pacman.zip"));
-    QCOMPARE(velmora::properCaseWords("my GAME set.zip"), QString("My Game Set.zip"));
 }
 
 QTEST_GUILESS_MAIN(TestMaintenance)
