@@ -6,6 +6,7 @@
 #include "gamedb/DatabaseUpdate.h"
 #include "launch/LaunchServices.h"
 #include "platform/Seams.h"
+#include "ui/InfoCommands.h"
 #include "ui/LaunchController.h"
 #include "ui/MainWindow.h"
 #include "ui/OptionsDialog.h"
@@ -197,6 +198,7 @@ void wireCommands(MainWindow& window, AppState& state, StartUp& startUp)
     wireSettings(window, state, startUp, std::make_shared<OptionLists>());
     wireOptions(window, state);
     wireWhatsChanged(window, state);
+    wireInfo(window, state);
 }
 
 } // namespace velmora

@@ -1,0 +1,31 @@
+#pragma once
+// File > Export List: the active list written as text to reports/allgames.txt,
+// installedgames.txt or uninstalledgames.txt. The layout is the print-zone layout of 14
+// characters: a heading, each game's ROM-set name and description, and the list's count.
+#include "app/ListKind.h"
+#include "app/ProgramPaths.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+namespace velmora {
+
+struct ExportRow
+{
+    QByteArray rom;
+    QByteArray description; // carried through as the database holds it
+};
+
+// The export file's name for a list ("allgames.txt").
+QString exportFileName(ListKind list);
+
+// The file's bytes, lines ended by CR LF.
+QByteArray exportListText(const std::vector<ExportRow>& rows);
+
+// Asks, writes the file anew and says where it went. False when the user declined or the file
+// could not be written (the message says why).
+bool exportList(const ProgramPaths& paths, ListKind list, const std::vector<ExportRow>& rows);
+
+} // namespace velmora
