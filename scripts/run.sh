@@ -5,6 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh build
+# The MAME folder gets a link to the mamediff just built, for the MAMEDiff reports.
+export MAMEDIFF="$PWD/build/mamediff"
 if [ -x scripts/prepare-mame-folder.sh ]; then
   scripts/prepare-mame-folder.sh
 fi

@@ -8,6 +8,7 @@
 #include "platform/Seams.h"
 #include "ui/LaunchController.h"
 #include "ui/MainWindow.h"
+#include "ui/MameDiffController.h"
 #include "ui/OptionsDialog.h"
 #include "ui/RebuildReportView.h"
 #include "ui/SettingsPanel.h"
@@ -186,6 +187,7 @@ void wireCommands(MainWindow& window, AppState& state, StartUp& startUp)
     wireLaunch(window, state);
     wireSettings(window, state, startUp, std::make_shared<OptionLists>());
     wireOptions(window, state);
+    wireMameDiff(window, state);
 }
 
 } // namespace velmora
