@@ -57,7 +57,9 @@ public:
 
     Tag tagOf(std::string_view element) const
     {
-        if (element.size() < 2 || element[1] == '!' || element[1] == '?')
+        // The first letters of the elements read here; most lines start otherwise.
+        static constexpr std::string_view kFirstLetters = "/rdymg";
+        if (element.size() < 2 || kFirstLetters.find(element[1]) == std::string_view::npos)
             return Tag::Other;
         const ElementLine e(element);
         if (element[1] == '/') {
