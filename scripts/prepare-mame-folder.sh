@@ -8,6 +8,9 @@
 # link to the ready folder, so Velmora's default INIs folder (the MAME folder itself) is the one
 # MAME reads. When it exists, choose ~/.mame as the INIs folder in the Options dialog.
 #
+# Velmora's MAMEDiff reports use the mamediff of the MAME folder: a link to the mamediff built
+# beside Velmora (build/mamediff, or $MAMEDIFF) is put there when the folder has none.
+#
 # Usage: prepare-mame-folder.sh [folder]   (default: ~/mame)
 set -eu
 
@@ -24,6 +27,11 @@ folder=$(cd "$folder" && pwd)
 
 if [ ! -e "$folder/mame" ] && [ ! -L "$folder/mame" ]; then
     ln -s "$mame_program" "$folder/mame"
+fi
+
+mamediff_program=${MAMEDIFF:-"$(cd "$(dirname "$0")/.." && pwd)/build/mamediff"}
+if [ -x "$mamediff_program" ] && [ ! -e "$folder/mamediff" ]; then
+    ln -sf "$mamediff_program" "$folder/mamediff"
 fi
 
 for sub in roms samples cfg nvram memcard inp hi sta artwork snap diff ctrlr; do

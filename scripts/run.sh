@@ -6,6 +6,8 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 # Only what runs is built: the program and the MAMEDiff stand-in it calls, not the tests.
 scripts/build.sh build RelWithDebInfo velmora mamediff
+# The MAME folder gets a link to the mamediff just built, for the MAMEDiff reports.
+export MAMEDIFF="$PWD/build/mamediff"
 if [ -x scripts/prepare-mame-folder.sh ]; then
   scripts/prepare-mame-folder.sh
 fi

@@ -81,4 +81,9 @@ QString launch(const QString& rom, const QString& otherCommands)
     return otherCommands.isEmpty() ? command : command + u' ' + otherCommands;
 }
 
+QString mameDiff(const QString& options, const QString& oldList, const QString& newList)
+{
+    return QStringLiteral("mamediff ") + options + shellQuote(oldList) + u' ' + shellQuote(newList);
+}
+
 } // namespace velmora::MameCommands

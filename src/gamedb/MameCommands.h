@@ -34,4 +34,8 @@ QString help(const QString& targetFile); // "mame -help > " + target + " 2>&1"
 // by the shell as they stand.
 QString launch(const QString& rom, const QString& otherCommands = QString());
 
+// The list comparison of the MAME folder's mamediff: "mamediff " + options + old list + " " + new
+// list. The options are empty or end in one blank ("-s ", "-n ").
+QString mameDiff(const QString& options, const QString& oldList, const QString& newList);
+
 } // namespace velmora::MameCommands

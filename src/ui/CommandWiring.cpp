@@ -9,6 +9,7 @@
 #include "ui/InfoCommands.h"
 #include "ui/LaunchController.h"
 #include "ui/MainWindow.h"
+#include "ui/MameDiffController.h"
 #include "ui/OptionsDialog.h"
 #include "ui/RebuildReportView.h"
 #include "ui/SettingsPanel.h"
@@ -199,6 +200,7 @@ void wireCommands(MainWindow& window, AppState& state, StartUp& startUp)
     wireOptions(window, state);
     wireWhatsChanged(window, state);
     wireInfo(window, state);
+    wireMameDiff(window, state);
 }
 
 } // namespace velmora

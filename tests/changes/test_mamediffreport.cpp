@@ -1,0 +1,206 @@
+// The MAMEDiff reports: the tidying of the tool's log, and the reports run with the real tool in a
+// throw-away MAME folder, which must hold none of the tool's files afterwards.
+#include "changes/MameDiffReport.h"
+#include "gamedb/ExecCmd.h"
+#include "platform/Seams.h"
+#include "support/ScriptedMessageBox.h"
+#include "support/TempProgram.h"
+#include "ui/MameDiffController.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+
+using namespace velmora;
+using velmora::testing::fixturePath;
+using velmora::testing::ScriptedMessageBox;
+using velmora::testing::TempProgram;
+
+namespace {
+
+template <typename T> T* add(QWidget* parent, const char* name)
+{
+    auto* w = new T(parent);
+    w->setObjectName(QLatin1String(name));
+    return w;
+}
+
+// The report panel's controls by their names.
+struct ReportWindow : QMainWindow
+{
+    ReportWindow()
+    {
+        panels->addWidget(fraList);
+        panels->addWidget(fraVerify);
+        setCentralWidget(panels);
+    }
+    QStackedWidget* panels = add<QStackedWidget>(this, "panels");
+    QGroupBox* fraList = add<QGroupBox>(panels, "fraList");
+    QGroupBox* fraVerify = add<QGroupBox>(panels, "fraVerify");
+    QTextEdit* txtVerify = add<QTextEdit>(fraVerify, "txtVerify");
+    QPushButton* cmdGameList = add<QPushButton>(fraVerify, "cmdGameList");
+    QPushButton* cmdExit = add<QPushButton>(this, "cmdExit");
+};
+
+// A program folder with both lists and a MAME folder holding a link to the built mamediff.
+struct Rig
+{
+    TempProgram tp;
+    AppState state;
+    ReportWindow window;
+    int disabled = 0;
+    QStringList commands;
+    // What runs the command; the real command runner unless a test replaces it.
+    CommandRunner exec = [this](const QString& command, WindowStyle style) {
+        commands << command;
+        return ExecCmd(command, style, tp.mameFolder());
+    };
+    MameDiffController diff{window, state, hooks(),
+                            [this](const QString& c, WindowStyle s) { return exec(c, s); }};
+
+    Rig()
+    {
+        state.paths = tp.paths();
+        state.prefs = tp.standardPreferences();
+        QFile::link(VELMORA_MAMEDIFF_BINARY, tp.mameFolder() + "/mamediff");
+        QDir().mkpath(tp.paths().reportsFolder());
+    }
+
+    MameDiffWindowHooks hooks()
+    {
+        MameDiffWindowHooks h;
+        h.disableFormButtons = [this] { ++disabled; };
+        return h;
+    }
+
+    void lists(const QString& oldFixture, const QString& newFixture)
+    {
+        for (const auto& [fixture, name] :
+             {std::pair{oldFixture, "oldlistxml.txt"}, std::pair{newFixture, "listxml.txt"}}) {
+            QFile::remove(tp.paths().report(name));
+            if (!fixture.isEmpty())
+                QFile::copy(fixturePath(fixture), tp.paths().report(name));
+        }
+    }
+
+    // The MAME folder holds the tool and nothing the tool or the report wrote.
+    QStringList mameFolderFiles() const
+    {
+        return QDir(tp.mameFolder()).entryList(QDir::Files | QDir::System | QDir::Hidden);
+    }
+};
+
+} // namespace
+
+class MameDiffReportTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void tidyingTheLog_data()
+    {
+        QTest::addColumn<QByteArray>("log");
+        QTest::addColumn<QByteArray>("tidied");
+        QTest::newRow("blanks trimmed, tabs kept")
+            << QByteArray("  a  b  \n\tc \r\n") << QByteArray("a  b\r\n\tc\r\n");
+        QTest::newRow("an empty line after each separator")
+            << QByteArray("--- Added\nx\n  ---\n--\n")
+            << QByteArray("--- Added\r\n\r\nx\r\n---\r\n\r\n--\r\n");
+        QTest::newRow("last line without its end")
+            << QByteArray("a\n\nb") << QByteArray("a\r\n\r\nb\r\n");
+    }
+
+    void tidyingTheLog()
+    {
+        QFETCH(QByteArray, log);
+        QFETCH(QByteArray, tidied);
+        QCOMPARE(tidyMameDiffLines(log), tidied);
+    }
+
+    void hyphenRunsRemoved()
+    {
+        const QString twelve(12, u'-');
+        QCOMPARE(removeHyphenRuns(twelve + twelve + "---- x -" + twelve + "-"),
+                 QString("---- x --"));
+        QCOMPARE(removeHyphenRuns("a ----------- b"), QString("a ----------- b"));
+    }
+
+    // A report with changes: the tidied log under the bold credit, nothing left behind.
+    void reportShownAndToolFilesRemoved()
+    {
+        Rig rig;
+        rig.lists("listxml-game.xml", "listxml-machine.xml");
+        ScriptedMessageBox box; // no message is expected
+        rig.diff.MAMEDiff(MameDiffReport::MergedSplit);
+
+        QCOMPARE(rig.commands.size(), 1);
+        QCOMPARE(rig.commands[0], "mamediff -s " +
+                                      shellQuote(rig.tp.paths().report("oldlistxml.txt")) + ' ' +
+                                      shellQuote(rig.tp.paths().report("listxml.txt")));
+        QCOMPARE(rig.window.fraVerify->title(), QString("Changed Merged-Split ROMs"));
+        QCOMPARE(rig.state.panelBusy, 1);
+        QCOMPARE(rig.disabled, 1);
+        QVERIFY(rig.window.cmdGameList->isEnabled() && rig.window.cmdExit->isEnabled());
+
+        QTextDocument* doc = rig.window.txtVerify->document();
+        QCOMPARE(doc->firstBlock().text(), mameDiffCredit());
+        QVERIFY(doc->firstBlock().begin().fragment().charFormat().fontWeight() == QFont::Bold);
+        const QString text = rig.window.txtVerify->toPlainText();
+        QVERIFY2(text.contains("\n\n\n\nROM sets that changed in merged-split form"),
+                 qPrintable(text));
+        QVERIFY2(text.contains("--- Changed merged-split sets (") && text.contains(")\n\n"),
+                 qPrintable(text));
+        QCOMPARE(rig.window.txtVerify->textCursor().position(), 0);
+        QCOMPARE(rig.mameFolderFiles(), QStringList{"mamediff"});
+    }
+
+    // No change, missing lists, a tool that wrote nothing: the user is told, no panel shows and
+    // no file of the tool is left.
+    void messagesWithoutReport()
+    {
+        Rig rig;
+        ScriptedMessageBox box;
+        const QString title = "MAMEDiff";
+
+        rig.lists("listxml-machine.xml", "listxml-machine.xml");
+        box.expect("No changes were found.", platform::MessageAnswer::Ok, title);
+        rig.diff.MAMEDiff(MameDiffReport::FullSplit);
+        QCOMPARE(rig.commands.size(), 1);
+
+        rig.lists("listxml-machine.xml", "");
+        box.expect("Cannot find listxml.txt.", platform::MessageAnswer::Ok, title);
+        rig.diff.MAMEDiff(MameDiffReport::Summary);
+        rig.lists("", "listxml-machine.xml");
+        box.expect("Cannot find oldlistxml.txt.  Velmora must first detect a new version of "
+                   "M.A.M.E.\rbefore it can create the oldlistxml.txt file.",
+                   platform::MessageAnswer::Ok, title);
+        rig.diff.MAMEDiff(MameDiffReport::Summary);
+        QCOMPARE(rig.commands.size(), 1);
+
+        // A tool that leaves a second output and no log: the error ends the program.
+        int ended = 0;
+        platform::seams().endProgram = [&ended] { ++ended; };
+        rig.lists("listxml-game.xml", "listxml-machine.xml");
+        rig.exec = [&rig](const QString&, WindowStyle) {
+            TempProgram::writeFile(rig.tp.mameFolder() + "/mamediff.out", "x");
+            return ExecOutcome::Ran;
+        };
+        box.expect("Error In MAMEDiff: File not found", platform::MessageAnswer::Ok, title);
+        rig.diff.MAMEDiff(MameDiffReport::Summary);
+        platform::seams().endProgram = nullptr;
+        QCOMPARE(ended, 1);
+
+        QVERIFY(box.allExpectedShown());
+        QCOMPARE(rig.state.panelBusy, 0);
+        QCOMPARE(rig.mameFolderFiles(), QStringList{"mamediff"});
+    }
+};
+
+QTEST_MAIN(MameDiffReportTest)
+#include "test_mamediffreport.moc"
