@@ -6,6 +6,7 @@
 #include "gamedb/DatabaseUpdate.h"
 #include "launch/LaunchServices.h"
 #include "platform/Seams.h"
+#include "ui/HelpController.h"
 #include "ui/LaunchController.h"
 #include "ui/MainWindow.h"
 #include "ui/OptionsDialog.h"
@@ -186,6 +187,7 @@ void wireCommands(MainWindow& window, AppState& state, StartUp& startUp)
     wireLaunch(window, state);
     wireSettings(window, state, startUp, std::make_shared<OptionLists>());
     wireOptions(window, state);
+    wireHelp(window, state, startUp);
 }
 
 } // namespace velmora
