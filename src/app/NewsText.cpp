@@ -56,9 +56,10 @@ bool isControl(QChar c)
 
 } // namespace
 
-QString plainTextFromWeb(const QByteArray& body)
+QString plainTextFromWeb(const QByteArray& body, qsizetype readLimit)
 {
-    QString text = decodeUtf8AllowingCut(body).value_or(QString::fromLatin1(body));
+    const auto utf8 = body.size() == readLimit ? decodeUtf8AllowingCut(body) : decodeUtf8(body);
+    QString text = utf8.value_or(QString::fromLatin1(body));
     for (QChar& c : text) {
         if (isControl(c))
             c = QChar(kReplacement);

@@ -2,8 +2,8 @@
 // The web site's answers as text, and the news file's issue stamp.
 //
 // Whatever the server sends becomes plain text: UTF-8 when it is valid UTF-8 (a character cut off
-// at the end of a bounded read does not count against it), Latin-1 otherwise, with every control
-// character other than tab, CR and LF replaced, so binary data shows as harmless text.
+// by a read that stopped at its limit does not count against it), Latin-1 otherwise, with every
+// control character other than tab, CR and LF replaced, so binary data shows as harmless text.
 //
 // The news file starts with an 8-character issue stamp; the rest is the message. The stamp of the
 // news last shown is kept as News in section Miscellaneous of options.ini.
@@ -16,7 +16,8 @@ namespace velmora {
 inline constexpr qsizetype kNewsLimit = 64 * 1024;
 inline constexpr qsizetype kNewsStampLength = 8;
 
-QString plainTextFromWeb(const QByteArray& body);
+// `readLimit` is the most that was read; a body of exactly that size may end inside a character.
+QString plainTextFromWeb(const QByteArray& body, qsizetype readLimit = -1);
 
 // The first 8 characters as options.ini keeps them: line breaks and other control characters
 // become blanks, and surrounding blanks go (a stored value is read back trimmed).

@@ -81,8 +81,9 @@ void HelpController::Inet1_StateChanged(WebRequest::Outcome outcome, const QByte
 void HelpController::handleUpdatePage(WebRequest::Outcome outcome, const QByteArray& body)
 {
     // A page that names no version is as useless to the user as no page at all.
-    const int published =
-        outcome == WebRequest::Outcome::Complete ? publishedVersion(plainTextFromWeb(body)) : 0;
+    const int published = outcome == WebRequest::Outcome::Complete
+                              ? publishedVersion(plainTextFromWeb(body, kUpdatePageLimit))
+                              : 0;
     if (published <= 0) {
         platform::showMessage(updateErrorMessage(), kUpdatesTitle, MessageIcon::Information);
         return;
@@ -93,7 +94,7 @@ void HelpController::handleUpdatePage(WebRequest::Outcome outcome, const QByteAr
 
 void HelpController::handleNews(WebRequest::Outcome outcome, const QByteArray& body)
 {
-    const QString news = plainTextFromWeb(body);
+    const QString news = plainTextFromWeb(body, kNewsLimit);
     if (outcome == WebRequest::Outcome::Error || news == QLatin1String("Error")) {
         platform::showMessage(newsErrorMessage(), kNewsTitle, MessageIcon::Information);
         return;
@@ -103,7 +104,7 @@ void HelpController::handleNews(WebRequest::Outcome outcome, const QByteArray& b
 
 void HelpController::handleStartUpNews(WebRequest::Outcome outcome, const QByteArray& body)
 {
-    const QString news = plainTextFromWeb(body);
+    const QString news = plainTextFromWeb(body, kNewsLimit);
     const QString stored = m_state.prefs.news;
     m_state.prefs.news.clear();
     if (outcome == WebRequest::Outcome::Error || news == QLatin1String("Error"))

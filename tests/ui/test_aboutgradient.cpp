@@ -10,6 +10,7 @@
 #include "ui/ColorComboBox.h"
 #include "ui/GradientWindow.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QFile>

@@ -1,18 +1,20 @@
 // The Help menu against a web server on the loopback address: Check For Updates, Velmora News and
 // the start-up news check, with the server answering, refusing, failing, staying silent, sending
 // too much, binary data or a web page; and the three documents on the report panel.
+#include "app/IniFile.h"
+#include "app/NewsText.h"
+#include "app/UpdateCheck.h"
+#include "platform/Seams.h"
 #include "support/LoopbackWebServer.h"
 #include "support/ScriptedMessageBox.h"
 #include "ui/HelpController.h"
 #include "ui/ListWindowFixture.h"
 #include "ui/StartUp.h"
 
-#include "app/IniFile.h"
-#include "platform/Seams.h"
-
 #include <QGroupBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTextCursor>
 #include <QTextEdit>
 
 using namespace velmora;
@@ -124,6 +126,10 @@ private slots:
         QTest::newRow("newer version") << int(Serve::Body) << updatePage("4.1.0")
                                        << "There is a new version of Velmora available.\rYou can "
                                           "get it from %1.";
+        QTest::newRow("4.1 reads as older")
+            << int(Serve::Body) << updatePage("4.1")
+            << "You are running a newer version of Velmora than the one that is available on the "
+               "website.";
         QTest::newRow("5 MB page, version in its head")
             << int(Serve::Body) << updatePage("4.00") + QByteArray(5 << 20, 'y')
             << "No updates available.  You are running the current version of Velmora.";
