@@ -6,6 +6,7 @@
 #include "gamedb/DatabaseUpdate.h"
 #include "launch/LaunchServices.h"
 #include "platform/Seams.h"
+#include "ui/HelpController.h"
 #include "ui/InfoCommands.h"
 #include "ui/LaunchController.h"
 #include "ui/MainWindow.h"
@@ -201,6 +202,7 @@ void wireCommands(MainWindow& window, AppState& state, StartUp& startUp)
     wireWhatsChanged(window, state);
     wireInfo(window, state);
     wireMameDiff(window, state);
+    wireHelp(window, state, startUp);
 }
 
 } // namespace velmora

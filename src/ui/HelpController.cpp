@@ -1,0 +1,185 @@
+#include "ui/HelpController.h"
+
+#include "app/IniFile.h"
+#include "app/NewsText.h"
+#include "app/UpdateCheck.h"
+#include "app/WebSite.h"
+#include "platform/Seams.h"
+#include "ui/AboutWindow.h"
+#include "ui/GradientWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/ReportPanel.h"
+#include "ui/StartUp.h"
+
+#include <QApplication>
+
+namespace velmora {
+namespace {
+
+using platform::MessageIcon;
+
+const QString kUpdatesKind = QStringLiteral("Updates");
+const QString kNewsKind = QStringLiteral("News");
+
+// The rising sound that announces news at start-up.
+const QList<platform::Tone> kNewsTones = {
+    {1000, 75}, {1500, 75}, {2000, 75}, {2500, 75}, {3000, 75}};
+
+} // namespace
+
+HelpController::HelpController(MainWindow& window, AppState& state, QObject* parent)
+    : QObject(parent), m_window(window), m_state(state), m_inet(new WebRequest(this))
+{
+    setObjectName(QStringLiteral("helpController"));
+    connect(m_inet, &WebRequest::finished, this, &HelpController::Inet1_StateChanged);
+}
+
+void HelpController::startRequest(Purpose purpose)
+{
+    if (m_inet->isRunning())
+        return;
+    m_purpose = purpose;
+    m_requestKind = purpose == Purpose::Updates ? kUpdatesKind : kNewsKind;
+    const bool updates = purpose == Purpose::Updates;
+    const QUrl url = webSiteUrl(m_state.prefs, updates ? kUpdatePagePath : kNewsPath);
+    if (m_inet->start(url, updates ? kUpdatePageLimit : kNewsLimit))
+        m_window.setNetworkRequestRunning(true);
+}
+
+void HelpController::mnuHelpCheck_Click()
+{
+    startRequest(Purpose::Updates);
+}
+
+void HelpController::mnuHelpNews_Click()
+{
+    startRequest(Purpose::News);
+}
+
+void HelpController::checkNewsAtStartUp()
+{
+    startRequest(Purpose::StartUpNews);
+}
+
+void HelpController::Inet1_StateChanged(WebRequest::Outcome outcome, const QByteArray& body)
+{
+    m_window.setNetworkRequestRunning(false);
+    switch (m_purpose) {
+    case Purpose::Updates:
+        handleUpdatePage(outcome, body);
+        break;
+    case Purpose::News:
+        handleNews(outcome, body);
+        break;
+    case Purpose::StartUpNews:
+        handleStartUpNews(outcome, body);
+        break;
+    }
+    emit requestHandled();
+}
+
+void HelpController::handleUpdatePage(WebRequest::Outcome outcome, const QByteArray& body)
+{
+    // A page that names no version is as useless to the user as no page at all.
+    const int published = outcome == WebRequest::Outcome::Complete
+                              ? publishedVersion(plainTextFromWeb(body, kUpdatePageLimit))
+                              : 0;
+    if (published <= 0) {
+        platform::showMessage(updateErrorMessage(), kUpdatesTitle, MessageIcon::Information);
+        return;
+    }
+    platform::showMessage(updateAnswer(published, localVersion(), webSiteAddress(m_state.prefs)),
+                          kUpdatesTitle, MessageIcon::Information);
+}
+
+void HelpController::handleNews(WebRequest::Outcome outcome, const QByteArray& body)
+{
+    const QString news = plainTextFromWeb(body, kNewsLimit);
+    if (outcome == WebRequest::Outcome::Error || news == QLatin1String("Error")) {
+        platform::showMessage(newsErrorMessage(), kNewsTitle, MessageIcon::Information);
+        return;
+    }
+    showNews(news);
+}
+
+void HelpController::handleStartUpNews(WebRequest::Outcome outcome, const QByteArray& body)
+{
+    const QString news = plainTextFromWeb(body, kNewsLimit);
+    const QString stored = m_state.prefs.news;
+    m_state.prefs.news.clear();
+    if (outcome == WebRequest::Outcome::Error || news == QLatin1String("Error"))
+        return;
+    if (!showNewsAtStartUp(news, stored))
+        return;
+    // The answer may come late: it never takes the window from a panel or a dialog in use.
+    if (m_state.panelBusy != 0 || QApplication::activeModalWidget())
+        return;
+    platform::audio().playTones(kNewsTones);
+    showNews(news);
+}
+
+void HelpController::showNews(const QString& news)
+{
+    putOnReportPanel(kNewsTitle, news);
+    ReportPanel panel(&m_window);
+    panel.setBold(0, qMin(news.size(), kNewsStampLength));
+    writeNews(m_state.paths.optionsIni(), newsStamp(news));
+    FlushIni(m_state.paths.optionsIni());
+    panel.focusGameList();
+}
+
+void HelpController::putOnReportPanel(const QString& caption, const QString& text)
+{
+    m_window.hideGameArt();
+    m_window.showReportPanel(caption);
+    ReportPanel panel(&m_window);
+    panel.setText(text);
+    panel.setLeaveButtonsEnabled(true);
+    panel.focusGameList();
+}
+
+void HelpController::showDocument(HelpDocument document)
+{
+    const HelpDocumentInfo info = helpDocumentInfo(document);
+    const auto file =
+        helpDocumentFile(document, m_state.paths, m_state.prefs.folder(DataFolder::MAME));
+    const auto text = file ? readHelpDocument(*file) : std::nullopt;
+    if (!text) {
+        platform::showMessage(info.missingMessage, info.caption, MessageIcon::Exclamation);
+        return;
+    }
+    putOnReportPanel(info.caption, *text);
+}
+
+void HelpController::mnuHelpAbout_Click()
+{
+    AboutWindow::Hooks hooks;
+    hooks.bannerRunning = [this] { return m_window.bannerRunning(); };
+    hooks.setBannerRunning = [this](bool running) { m_window.setBannerRunning(running); };
+    hooks.refreshScroll = [this] { m_window.RefreshScroll(); };
+    AboutWindow about(m_state, std::move(hooks), &m_window);
+    about.exec();
+}
+
+void HelpController::lblGradient_Click()
+{
+    GradientWindow gradient(
+        m_state, [this] { m_window.SetGradient(); }, &m_window);
+    gradient.exec();
+}
+
+void wireHelp(MainWindow& window, AppState& state, StartUp& startUp)
+{
+    auto* help = new HelpController(window, state, &window);
+    MainWindow::Commands& c = window.commands();
+    c.helpVelmora = [help] { help->showDocument(HelpDocument::Velmora); };
+    c.helpNewvideo = [help] { help->showDocument(HelpDocument::Newvideo); };
+    c.helpWindows = [help] { help->showDocument(HelpDocument::Windows); };
+    c.news = [help] { help->mnuHelpNews_Click(); };
+    c.checkForUpdates = [help] { help->mnuHelpCheck_Click(); };
+    c.about = [help] { help->mnuHelpAbout_Click(); };
+    c.gradientWindow = [help] { help->lblGradient_Click(); };
+    startUp.hooks().checkNews = [help] { help->checkNewsAtStartUp(); };
+}
+
+} // namespace velmora

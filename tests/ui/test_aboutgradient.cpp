@@ -1,0 +1,231 @@
+// The About window (MAME's version, the Other Extras lists, the web site label, the banner it
+// pauses) and the gradient window (its fallback colour, the live preview, OK).
+#include "app/ColorChoices.h"
+#include "app/IniFile.h"
+#include "app/MameVersion.h"
+#include "support/FakeMame.h"
+#include "support/ScriptedMessageBox.h"
+#include "support/TempProgram.h"
+#include "ui/AboutWindow.h"
+#include "ui/ColorComboBox.h"
+#include "ui/GradientWindow.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QFile>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace velmora;
+using namespace velmora::testing;
+
+namespace {
+
+struct AboutRig
+{
+    TempProgram program;
+    AppState state;
+    bool bannerRunning = true;
+    int refreshes = 0;
+
+    AboutRig()
+    {
+        state.paths = program.paths();
+        state.prefs = program.standardPreferences();
+        state.prefs.webSite = QStringLiteral("http://velmora.test");
+    }
+
+    AboutWindow::Hooks hooks()
+    {
+        AboutWindow::Hooks h;
+        h.bannerRunning = [this] { return bannerRunning; };
+        h.setBannerRunning = [this](bool running) { bannerRunning = running; };
+        h.refreshScroll = [this] { ++refreshes; };
+        return h;
+    }
+};
+
+template <typename T> T* child(QWidget& w, const char* name)
+{
+    return w.findChild<T*>(QLatin1String(name));
+}
+
+// Receives the web site address instead of a browser.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
+
+} // namespace
+
+class AboutGradientTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void versionLines_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("today's MAME") << "MAME v0.251 (Debian 0.251+dfsg.1-1)"
+                                      << "MAME Version 0.251";
+        QTest::newRow("older MAME") << "M.A.M.E. v0.37b5 (Mar 28 2000)"
+                                    << "M.A.M.E. Version 0.37b5";
+        QTest::newRow("no bracket") << "MAME v0.251"
+                                    << "MAME Version 0.251";
+        QTest::newRow("not a version line") << "Copyright MAMEdev" << QString();
+    }
+    void versionLines()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, shown);
+        QCOMPARE(mameVersionFromLine(line).value_or(QString()), shown);
+    }
+
+    void aboutShowsVersionsAndPausesTheBanner()
+    {
+        AboutRig rig;
+        FakeMame mame(rig.program.mameFolder());
+        QVERIFY(mame.answer("-help", fixturePath("help.txt")));
+        {
+            AboutWindow about(rig.state, rig.hooks());
+            QVERIFY(!rig.bannerRunning);
+            QCOMPARE(rig.refreshes, 1);
+            QCOMPARE(child<QLabel>(about, "lblVersion")->text(), QString("Version 4.0.0"));
+            QCOMPARE(child<QLabel>(about, "lblURL")->text(), QString("http://velmora.test"));
+            auto* cmdVersion = child<QPushButton>(about, "cmdVersion");
+            cmdVersion->click();
+            QCOMPARE(child<QLabel>(about, "lblMAMEVersion")->text(), QString("MAME Version 0.251"));
+            QVERIFY(!cmdVersion->isEnabled());
+            QVERIFY(child<QPushButton>(about, "cmdOK")->isEnabled());
+            QVERIFY(!QFile::exists(rig.state.paths.report("version.txt")));
+            child<QPushButton>(about, "cmdOK")->click();
+        }
+        QVERIFY(rig.bannerRunning);
+
+        // A banner the user had paused stays paused.
+        rig.bannerRunning = false;
+        AboutWindow about(rig.state, rig.hooks());
+        about.reject();
+        QVERIFY(!rig.bannerRunning);
+    }
+
+    void otherExtrasListsTheFolders()
+    {
+        AboutRig rig;
+        ScriptedMessageBox boxes;
+        const QString mame = rig.program.mameFolder();
+        rig.state.prefs.setFolder(DataFolder::Artwork, rig.program.makeFolder("artwork"));
+        rig.state.prefs.setFolder(DataFolder::Samples, rig.program.root() + "/no-samples");
+        for (const char* name : {"artwork/a.zip", "artwork/B.ZIP", "artwork/notes.txt"})
+            TempProgram::writeFile(rig.program.root() + '/' + name, "PK");
+        TempProgram::writeFile(mame + "/history.dat", "$info");
+        AboutWindow about(rig.state, rig.hooks());
+        auto* files = child<QListWidget>(about, "File1");
+        auto* total = child<QLabel>(about, "lblTotal");
+
+        child<QCheckBox>(about, "chkOther")->click();
+        QVERIFY(child<QRadioButton>(about, "optArtwork")->isChecked());
+        QCOMPARE(files->count(), 2);
+        QCOMPARE(total->text(), QString("2"));
+
+        child<QRadioButton>(about, "optDATs")->click();
+        QCOMPARE(files->item(0)->text(), QString("history.dat"));
+        files->setCurrentRow(0);
+        about.File1_Click();
+        QCOMPARE(child<QLabel>(about, "lblMAMEVersion")->text(),
+                 fileDateTimeText(mame + "/history.dat"));
+        QVERIFY(child<QPushButton>(about, "cmdVersion")->isEnabled());
+
+        boxes.expect("Error in optIcons_Click.\rThis might mean you do not have an Icons folder.",
+                     platform::MessageAnswer::Ok, "Icons");
+        child<QRadioButton>(about, "optIcons")->click();
+        QCOMPARE(files->count(), 0);
+        QCOMPARE(total->text(), QString("0"));
+        boxes.expect("Error in optSamples_Click.\rThis might mean you do not have a Samples "
+                     "folder.",
+                     platform::MessageAnswer::Ok, "Samples");
+        child<QRadioButton>(about, "optSamples")->click();
+        QVERIFY(boxes.allExpectedShown());
+
+        // Icons are found in either spelling of the folder.
+        TempProgram::writeFile(mame + "/Icons/pacman.ico", "ico");
+        child<QRadioButton>(about, "optIcons")->click();
+        QCOMPARE(total->text(), QString("1"));
+
+        child<QCheckBox>(about, "chkOther")->click();
+        QVERIFY(child<QWidget>(about, "fraOther")->isHidden());
+        QCOMPARE(child<QLabel>(about, "lblMAMEVersion")->text(), QString());
+    }
+
+    void webSiteLabelUnderlinesAndOpens()
+    {
+        AboutRig rig;
+        AboutWindow about(rig.state, rig.hooks());
+        auto* url = child<QLabel>(about, "lblURL");
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(url, &enter);
+        QVERIFY(url->font().underline());
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(url, &leave);
+        QVERIFY(!url->font().underline());
+
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler("http", &catcher, "open");
+        QTest::mouseClick(url, Qt::LeftButton);
+        QDesktopServices::unsetUrlHandler("http");
+        QCOMPARE(catcher.opened, QList<QUrl>({QUrl("http://velmora.test")}));
+    }
+
+    void titleFallsBackToBoldSystemFont()
+    {
+        const QFont font = AboutWindow::titleFont();
+        if (QFontDatabase::families().contains("Pacmania"))
+            QCOMPARE(font.family(), QString("Pacmania"));
+        else
+            QVERIFY(font.bold());
+    }
+
+    void gradientFallsBackAndPreviews()
+    {
+        AboutRig rig;
+        rig.program.writeOptionsIni(rig.state.prefs);
+        ScriptedMessageBox boxes;
+        int repaints = 0;
+        rig.state.prefs.gradientColor = 0x123456; // not a listed colour
+        boxes.expect("Problem getting color.  Reverting to default setting.",
+                     platform::MessageAnswer::Ok, "Velmora");
+        GradientWindow window(rig.state, [&repaints] { ++repaints; });
+        QVERIFY(boxes.allExpectedShown());
+        auto* list = child<ColorComboBox>(window, "cboSysCol");
+        QCOMPARE(list->currentIndex(), kDefaultGradientColorIndex);
+        QCOMPARE(rig.state.prefs.gradientColor, list->valueAt(kDefaultGradientColorIndex));
+
+        // Each choice is previewed at once; only OK stores it.
+        const int before = repaints;
+        list->setCurrentIndex(7);
+        QCOMPARE(repaints, before + 1);
+        QCOMPARE(rig.state.prefs.gradientColor, list->valueAt(7));
+        const QString ini = rig.state.paths.optionsIni();
+        QCOMPARE(ReadIniValue(ini, "Preferences", "GradientColor", ""),
+                 QString::number(kSystemButtonShadow));
+        child<QPushButton>(window, "cmdOK")->click();
+        QCOMPARE(ReadIniValue(ini, "Preferences", "GradientColor", ""),
+                 QString::number(list->valueAt(7)));
+
+        // A listed colour is selected without a word.
+        GradientWindow again(rig.state, [] {});
+        QCOMPARE(child<ColorComboBox>(again, "cboSysCol")->currentIndex(), 7);
+    }
+};
+
+QTEST_MAIN(AboutGradientTest)
+#include "test_aboutgradient.moc"

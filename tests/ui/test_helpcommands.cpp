@@ -1,0 +1,298 @@
+// The Help menu against a web server on the loopback address: Check For Updates, Velmora News and
+// the start-up news check, with the server answering, refusing, failing, staying silent, sending
+// too much, binary data or a web page; and the three documents on the report panel.
+#include "app/IniFile.h"
+#include "app/NewsText.h"
+#include "app/UpdateCheck.h"
+#include "platform/Seams.h"
+#include "support/LoopbackWebServer.h"
+#include "support/ScriptedMessageBox.h"
+#include "ui/HelpController.h"
+#include "ui/ListWindowFixture.h"
+#include "ui/StartUp.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTextCursor>
+#include <QTextEdit>
+
+using namespace velmora;
+using namespace velmora::testing;
+using namespace std::chrono_literals;
+
+namespace {
+
+const QString kUpdatePage = QStringLiteral("/velmora/index.html");
+const QString kNewsFile = QStringLiteral("/velmora/news.txt");
+constexpr auto kShortTimeout = 1500ms;
+
+// How the server answers a row's request.
+enum class Serve
+{
+    Body,
+    NotFound,
+    Refuse,
+    Silent
+};
+
+QByteArray updatePage(const char* version)
+{
+    return QByteArray(1200, 'x') + "Version " + version + "<br></body>";
+}
+
+class RecordingAudio : public platform::Audio
+{
+public:
+    RecordingAudio() { platform::seams().audio = this; }
+    ~RecordingAudio() override { platform::seams().audio = nullptr; }
+    void playTones(const QList<platform::Tone>& tones) override { played << tones; }
+    QList<QList<platform::Tone>> played;
+};
+
+struct HelpRig
+{
+    ListWindow lists;
+    LoopbackWebServer site;
+    StartUp startUp{lists.state, lists.window};
+    HelpController* help = nullptr;
+    ScriptedMessageBox boxes;
+
+    HelpRig()
+    {
+        lists.program.writeOptionsIni(lists.state.prefs);
+        lists.load();
+        wireHelp(lists.window, lists.state, startUp);
+        help = lists.window.findChild<HelpController*>(QStringLiteral("helpController"));
+        help->setRequestTimeout(kShortTimeout);
+        lists.state.prefs.webSite = site.address();
+    }
+
+    void arrange(Serve serve, const QString& path, const QByteArray& body)
+    {
+        switch (serve) {
+        case Serve::Body:
+            site.serve(path, body);
+            break;
+        case Serve::NotFound:
+            break;
+        case Serve::Refuse:
+            lists.state.prefs.webSite = LoopbackWebServer::refusingAddress();
+            break;
+        case Serve::Silent:
+            site.neverAnswer(path);
+            break;
+        }
+    }
+
+    // Runs a command and waits for its answer to be handled; the News and Check items are off
+    // while the request runs and on again afterwards.
+    bool runAndWait(const char* action)
+    {
+        QSignalSpy handled(help, &HelpController::requestHandled);
+        lists.action(action)->trigger();
+        lists.openMenu("mnuHelp");
+        const bool offWhileRunning =
+            !lists.enabled("mnuHelpNews") && !lists.enabled("mnuHelpCheck");
+        if (!handled.wait(5000))
+            return false;
+        lists.openMenu("mnuHelp");
+        return offWhileRunning && !help->requestRunning();
+    }
+
+    QString caption() const { return lists.child<QGroupBox>("fraVerify")->title(); }
+    QString shownText() const { return lists.child<QTextEdit>("txtVerify")->toPlainText(); }
+    QString storedNews() const
+    {
+        return ReadIniValue(lists.state.paths.optionsIni(), "Miscellaneous", "News", "none");
+    }
+};
+
+} // namespace
+
+class HelpCommandsTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void checkForUpdates_data()
+    {
+        QTest::addColumn<int>("serve");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("message");
+        const QString error = updateErrorMessage();
+        QTest::newRow("same version") << int(Serve::Body) << updatePage("4.00")
+                                      << "No updates available.  You are running the current "
+                                         "version of Velmora.";
+        QTest::newRow("newer version") << int(Serve::Body) << updatePage("4.1.0")
+                                       << "There is a new version of Velmora available.\rYou can "
+                                          "get it from %1.";
+        QTest::newRow("4.1 reads as older")
+            << int(Serve::Body) << updatePage("4.1")
+            << "You are running a newer version of Velmora than the one that is available on the "
+               "website.";
+        QTest::newRow("5 MB page, version in its head")
+            << int(Serve::Body) << updatePage("4.00") + QByteArray(5 << 20, 'y')
+            << "No updates available.  You are running the current version of Velmora.";
+        QTest::newRow("refused") << int(Serve::Refuse) << QByteArray() << error;
+        QTest::newRow("404") << int(Serve::NotFound) << QByteArray() << error;
+        QTest::newRow("never answers") << int(Serve::Silent) << QByteArray() << error;
+        QTest::newRow("binary garbage") << int(Serve::Body) << QByteArray(3000, '\x01') << error;
+        QTest::newRow("web page without a version")
+            << int(Serve::Body) << QByteArray("<html><script>alert(1)</script></html>") << error;
+    }
+    void checkForUpdates()
+    {
+        QFETCH(int, serve);
+        QFETCH(QByteArray, body);
+        QFETCH(QString, message);
+        HelpRig rig;
+        rig.arrange(Serve(serve), kUpdatePage, body);
+        const QByteArray optionsBefore = TempProgram::readFile(rig.lists.state.paths.optionsIni());
+        if (message.contains("%1"))
+            message = message.arg(rig.lists.state.prefs.webSite);
+        rig.boxes.expect(message, platform::MessageAnswer::Ok, "Check For Updates");
+        QVERIFY(rig.runAndWait("mnuHelpCheck"));
+        QVERIFY(rig.boxes.allExpectedShown());
+        QCOMPARE(rig.help->requestKind(), QString("Updates"));
+        QCOMPARE(rig.caption(), QString()); // the lists stay in front
+        QCOMPARE(TempProgram::readFile(rig.lists.state.paths.optionsIni()), optionsBefore);
+    }
+
+    void news_data()
+    {
+        QTest::addColumn<int>("serve");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("shown"); // empty: the error message instead
+        QTest::newRow("news") << int(Serve::Body)
+                              << QByteArray("20261205Arcade night!\r\nBring coins.")
+                              << "20261205Arcade night!\nBring coins.";
+        QTest::newRow("5 MB, first 64 KB")
+            << int(Serve::Body) << QByteArray(5 << 20, 'n') << QString(64 * 1024, u'n');
+        QTest::newRow("binary as plain text")
+            << int(Serve::Body) << QByteArray("12345678\0\x02", 10)
+            << QString::fromUtf8("12345678\uFFFD\uFFFD");
+        QTest::newRow("web page as text")
+            << int(Serve::Body)
+            << QByteArray("<html><script>alert(1)</script><img src=x><a href=y>z</a></html>")
+            << "<html><script>alert(1)</script><img src=x><a href=y>z</a></html>";
+        QTest::newRow("refused") << int(Serve::Refuse) << QByteArray() << QString();
+        QTest::newRow("404") << int(Serve::NotFound) << QByteArray() << QString();
+        QTest::newRow("never answers") << int(Serve::Silent) << QByteArray() << QString();
+    }
+    void news()
+    {
+        QFETCH(int, serve);
+        QFETCH(QByteArray, body);
+        QFETCH(QString, shown);
+        HelpRig rig;
+        rig.arrange(Serve(serve), kNewsFile, body);
+        if (shown.isEmpty())
+            rig.boxes.expect(newsErrorMessage(), platform::MessageAnswer::Ok, "Velmora News");
+        QVERIFY(rig.runAndWait("mnuHelpNews"));
+        QVERIFY(rig.boxes.allExpectedShown());
+        QCOMPARE(rig.help->requestKind(), QString("News"));
+        if (shown.isEmpty()) {
+            QCOMPARE(rig.caption(), QString());
+            QCOMPARE(rig.storedNews(), QString("none"));
+            return;
+        }
+        QCOMPARE(rig.caption(), QString("Velmora News"));
+        QCOMPARE(rig.lists.state.panelBusy, 1);
+        QCOMPARE(rig.shownText(), shown);
+        QCOMPARE(rig.storedNews(), newsStamp(shown));
+        QTextCursor cursor(rig.lists.child<QTextEdit>("txtVerify")->document());
+        cursor.setPosition(8);
+        QCOMPARE(cursor.charFormat().fontWeight(), int(QFont::Bold));
+        cursor.setPosition(9);
+        QVERIFY(cursor.charFormat().fontWeight() != int(QFont::Bold));
+        QVERIFY(!rig.lists.child<QTextEdit>("txtVerify")->toHtml().contains("<img"));
+    }
+
+    void startUpNews_data()
+    {
+        QTest::addColumn<int>("serve");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("busy");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("new issue")
+            << int(Serve::Body) << QByteArray("20261206New") << "20261205" << false << true;
+        QTest::newRow("same issue")
+            << int(Serve::Body) << QByteArray("20261205Old") << "20261205" << false << false;
+        QTest::newRow("announcement") << int(Serve::Body) << QByteArray("20261205;Every start")
+                                      << "20261205" << false << true;
+        QTest::newRow("user busy elsewhere")
+            << int(Serve::Body) << QByteArray("20261206New") << "20261205" << true << false;
+        QTest::newRow("refused, silent")
+            << int(Serve::Refuse) << QByteArray() << "20261205" << false << false;
+        QTest::newRow("never answers, silent")
+            << int(Serve::Silent) << QByteArray() << "20261205" << false << false;
+    }
+    void startUpNews()
+    {
+        QFETCH(int, serve);
+        QFETCH(QByteArray, body);
+        QFETCH(QString, stored);
+        QFETCH(bool, busy);
+        QFETCH(bool, shown);
+        HelpRig rig;
+        RecordingAudio audio;
+        rig.arrange(Serve(serve), kNewsFile, body);
+        rig.lists.state.prefs.news = stored;
+        WriteIniValue(rig.lists.state.paths.optionsIni(), "Miscellaneous", "News", stored);
+        if (busy)
+            rig.lists.window.bringPanelToFront(rig.lists.window.fraBlank());
+        QSignalSpy handled(rig.help, &HelpController::requestHandled);
+        rig.startUp.afterShown(); // returns at once: the answer comes later
+        QVERIFY(rig.help->requestRunning());
+        QVERIFY(handled.wait(5000));
+        QCOMPARE(rig.caption() == "Velmora News", shown);
+        QCOMPARE(audio.played.size(), shown ? 1 : 0);
+        if (shown) {
+            QCOMPARE(audio.played.first().size(), 5);
+            QCOMPARE(audio.played.first().last().frequencyHz, 3000);
+            QCOMPARE(rig.shownText(), QString::fromLatin1(body));
+        }
+        QCOMPARE(rig.storedNews(), shown ? newsStamp(QString::fromLatin1(body)) : stored);
+        QCOMPARE(rig.lists.state.prefs.news, QString());
+    }
+
+    void documentsOnTheReportPanel()
+    {
+        HelpRig rig;
+        const QString mame = rig.lists.folder(DataFolder::MAME);
+        TempProgram::writeFile(rig.lists.state.paths.file("velmora.txt"), "Velmora guide\r\n");
+        TempProgram::writeFile(mame + "/Docs/NewVideo.txt", "new video\n");
+
+        rig.lists.action("mnuHelpVelmora")->trigger();
+        QCOMPARE(rig.caption(), QString("Velmora's Velmora.txt"));
+        QCOMPARE(rig.shownText(), QString("Velmora guide\n"));
+        rig.lists.openMenu("mnuHelp");
+        QVERIFY(!rig.lists.enabled("mnuHelpVelmora"));
+        QVERIFY(rig.lists.enabled("mnuHelpNewvideo") && rig.lists.enabled("mnuHelpWindows"));
+        QVERIFY(!rig.lists.enabled("mnuHelpNews") && !rig.lists.enabled("mnuHelpCheck"));
+
+        // Another document replaces it, whatever the letter case of its folder and name.
+        rig.lists.action("mnuHelpNewvideo")->trigger();
+        QCOMPARE(rig.caption(), QString("M.A.M.E.'s Newvideo.txt"));
+        QCOMPARE(rig.shownText(), QString("new video\n"));
+
+        // A missing one says so and leaves the panel as it was.
+        rig.boxes.expect("Cannot find windows.txt!", platform::MessageAnswer::Ok,
+                         "M.A.M.E.'s Windows.txt");
+        rig.lists.action("mnuHelpWindows")->trigger();
+        QVERIFY(rig.boxes.allExpectedShown());
+        QCOMPARE(rig.boxes.shown().last().icon, platform::MessageIcon::Exclamation);
+        QCOMPARE(rig.caption(), QString("M.A.M.E.'s Newvideo.txt"));
+
+        rig.lists.child<QPushButton>("cmdGameList")->click();
+        QCOMPARE(rig.lists.state.panelBusy, 0);
+        rig.lists.openMenu("mnuHelp");
+        for (const char* item :
+             {"mnuHelpVelmora", "mnuHelpNewvideo", "mnuHelpWindows", "mnuHelpNews", "mnuHelpCheck"})
+            QVERIFY2(rig.lists.enabled(item), item);
+    }
+};
+
+QTEST_MAIN(HelpCommandsTest)
+#include "test_helpcommands.moc"
