@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QSet>
 
+#include <algorithm>
+
 namespace velmora {
 namespace {
 
@@ -86,17 +88,23 @@ bool writeList(const FavoritesFiles& files, const QList<QByteArray>& lines, QStr
     return true;
 }
 
-// A line as it compares without regard to case. The files hold UTF-8 (today's MAME) or Latin-1.
-QString foldedLine(const QByteArray& line, bool utf8)
+// A line as it compares without regard to case: its case-folded text as UTF-8. The files hold
+// UTF-8 (today's MAME) or Latin-1. Most lines are plain ASCII, whose folding is lowering A to Z.
+QByteArray foldedLine(const QByteArray& line, bool utf8)
 {
-    return (utf8 ? QString::fromUtf8(line) : QString::fromLatin1(line)).toCaseFolded();
+    const bool ascii = std::all_of(line.begin(), line.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0x80) == 0;
+    });
+    if (ascii)
+        return line.toLower();
+    return (utf8 ? QString::fromUtf8(line) : QString::fromLatin1(line)).toCaseFolded().toUtf8();
 }
 
-QSet<QString> foldedLines(const QByteArray& text)
+QSet<QByteArray> foldedLines(const QByteArray& text)
 {
     const bool utf8 = QByteArrayView(text).isValidUtf8();
     const QList<QByteArray> lines = splitLines(text);
-    QSet<QString> set;
+    QSet<QByteArray> set;
     set.reserve(lines.size());
     for (const QByteArray& line : lines)
         set.insert(foldedLine(line, utf8));
@@ -167,7 +175,7 @@ FavoritesCheck checkFavoritesAgainstDatabase(const FavoritesFiles& files)
         !readWhole(files.database, &databaseText, &check.error))
         return check;
 
-    const QSet<QString> database = foldedLines(databaseText);
+    const QSet<QByteArray> database = foldedLines(databaseText);
     const bool utf8 = QByteArrayView(listText).isValidUtf8();
     QList<QByteArray> kept;
     QList<QByteArray> dropped;
