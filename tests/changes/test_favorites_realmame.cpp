@@ -3,6 +3,7 @@
 // still favourites after the database is built again, and a game MAME does not have is dropped.
 #include "changes/VerifyFavorites.h"
 #include "gamedb/DatabaseUpdate.h"
+#include "gamedb/GameDatabaseBuilder.h"
 #include "support/ScriptedMessageBox.h"
 #include "support/TempProgram.h"
 
@@ -52,7 +53,10 @@ private slots:
 
         ScriptedMessageBox boxes;
         boxes.allowAny(true);
-        QVERIFY(rebuildAfterChange(setup, progress).database.ok);
+        // The database built again from the same machine list (asking MAME a second time would
+        // give the same list at twice the cost).
+        QVERIFY(createGameInfoReportingErrors(paths, progress).ok);
+        setup.checkFavorites();
         QCOMPARE(TempProgram::readFile(paths.report("favorite.txt")), favorites);
         QCOMPARE(TempProgram::readFile(paths.report("changes.txt")), QByteArray("Gone Game\r\n"));
     }
