@@ -18,7 +18,8 @@ RebuildResult makeListsAndDatabase(const DatabaseSetup& setup, ProgressSink& pro
         return result;
     result.commandsRan = true;
     result.database = createGameInfoReportingErrors(setup.paths, progress);
-    if (setup.checkFavorites)
+    // A database cut short would drop every favourite it does not reach.
+    if (setup.checkFavorites && result.database.ok)
         setup.checkFavorites();
     return result;
 }

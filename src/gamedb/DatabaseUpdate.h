@@ -18,7 +18,7 @@ struct DatabaseSetup
 {
     ProgramPaths paths;
     QString mameFolder;
-    // Checks the favourites against the new database; runs after every build.
+    // Checks the favourites against the new database; runs after every build that succeeded.
     std::function<void()> checkFavorites;
 };
 

@@ -6,6 +6,7 @@
 #include "gamedb/DatabaseUpdate.h"
 #include "launch/LaunchServices.h"
 #include "platform/Seams.h"
+#include "ui/FavoritesCommands.h"
 #include "ui/HelpController.h"
 #include "ui/InfoCommands.h"
 #include "ui/LaunchController.h"
@@ -26,9 +27,11 @@
 namespace velmora {
 namespace {
 
-DatabaseSetup databaseSetup(const AppState& state)
+// The favourites check reports on the same window as the build it follows.
+DatabaseSetup databaseSetup(MainWindow& window, AppState& state, ProgressSink& progress)
 {
-    return DatabaseSetup{state.paths, state.prefs.folder(DataFolder::MAME), {}};
+    return DatabaseSetup{state.paths, state.prefs.folder(DataFolder::MAME),
+                         favoritesCheck(window, state, progress)};
 }
 
 LaunchWindowHooks launchHooks(MainWindow& window)
@@ -187,14 +190,14 @@ void wireCommands(MainWindow& window, AppState& state, StartUp& startUp)
 {
     StartUp::Hooks& hooks = startUp.hooks();
     hooks.mameSize = currentMameSize;
-    hooks.rebuildAfterChange = [&state](ProgressSink& progress) {
-        return rebuildAfterChange(databaseSetup(state), progress).commandsRan;
+    hooks.rebuildAfterChange = [&window, &state](ProgressSink& progress) {
+        return rebuildAfterChange(databaseSetup(window, state, progress), progress).commandsRan;
     };
-    hooks.firstBuild = [&state](ProgressSink& progress) {
-        firstBuild(databaseSetup(state), progress);
+    hooks.firstBuild = [&window, &state](ProgressSink& progress) {
+        firstBuild(databaseSetup(window, state, progress), progress);
     };
-    window.commands().refreshDatabase = [&state](ProgressSink& wait) {
-        refreshDatabase(databaseSetup(state), &state.prefs.mameSize, wait);
+    window.commands().refreshDatabase = [&window, &state](ProgressSink& wait) {
+        refreshDatabase(databaseSetup(window, state, wait), &state.prefs.mameSize, wait);
     };
     wireLaunch(window, state);
     wireSettings(window, state, startUp, std::make_shared<OptionLists>());
@@ -203,6 +206,7 @@ void wireCommands(MainWindow& window, AppState& state, StartUp& startUp)
     wireInfo(window, state);
     wireMameDiff(window, state);
     wireHelp(window, state, startUp);
+    wireFavorites(window, state);
 }
 
 } // namespace velmora

@@ -1,0 +1,127 @@
+// The favourites commands in the main window: Add and Remove on the selected game of each list,
+// the empty list that ends the favourites view, and a Refresh after a MAME upgrade that drops
+// every favourite.
+#include "lists/ListFixtures.h"
+#include "support/FakeMame.h"
+#include "support/ScriptedMessageBox.h"
+#include "support/TempProgram.h"
+#include "ui/CommandWiring.h"
+#include "ui/FavoritesCommands.h"
+#include "ui/ListWindowFixture.h"
+#include "ui/StartUp.h"
+
+#include <QFileInfo>
+#include <QTest>
+
+using namespace velmora;
+using namespace velmora::testing;
+
+namespace {
+
+GameRecord sixGamesRecord(const char* rom)
+{
+    for (const GameRecord& g : sixGames())
+        if (g[GameRecord::Rom] == rom)
+            return g;
+    return {};
+}
+
+} // namespace
+
+class TestFavoritesCommands : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { QGuiApplication::setQuitOnLastWindowClosed(false); }
+
+    void addAndRemoveTheSelectedGame()
+    {
+        ListWindow w;
+        wireFavorites(w.window, w.state);
+        QVERIFY(w.load(ListKind::Uninstalled));
+        const QString list = w.program.paths().report("favorite.txt");
+        ScriptedMessageBox boxes;
+
+        w.select(ListKind::Uninstalled, "galaga");
+        w.action("mnuAddFavorite")->trigger();
+        QVERIFY(!QFile::exists(list)); // the Uninstalled list has no favourites commands
+
+        w.window.showView(ListKind::All);
+        w.select(ListKind::All, "galaga");
+        w.action("mnuAddFavorite")->trigger();
+        w.window.showView(ListKind::Installed);
+        w.select(ListKind::Installed, "pacman");
+        w.action("mnuAddFavorite")->trigger();
+        boxes.expect("Game already on list.", platform::MessageAnswer::Ok, "Add To Favorites");
+        w.action("mnuAddFavorite")->trigger();
+        QVERIFY(boxes.allExpectedShown());
+        // The very lines of the database, so that a MAME upgrade can compare them.
+        QCOMPARE(TempProgram::readFile(list),
+                 database({sixGamesRecord("galaga"), sixGamesRecord("pacman")}));
+
+        w.action("mnuViewFavorites")->trigger();
+        QCOMPARE(w.window.gameCount(ListKind::All), 2);
+        w.select(ListKind::Installed, "pacman");
+        w.action("mnuRemoveFavorite")->trigger();
+        QCOMPARE(w.window.gameCount(ListKind::All), 1);
+        QVERIFY(w.window.favoritesChecked());
+
+        boxes.expect("Your favorites list is empty.  Velmora will now return to the default list.",
+                     platform::MessageAnswer::Ok, "Remove Favorite");
+        w.window.showView(ListKind::All);
+        w.select(ListKind::All, "galaga");
+        w.action("mnuRemoveFavorite")->trigger();
+        QVERIFY(boxes.allExpectedShown());
+        QVERIFY(!QFile::exists(list));
+        QVERIFY(!w.window.favoritesChecked() && !w.state.prefs.favorites);
+        QCOMPARE(w.window.gameCount(ListKind::All), 6);
+    }
+
+    // The program as wired: a Refresh finds a new MAME, the rebuilt database no longer has the
+    // only favourite, and the lists come back from the whole database with the view off.
+    void refreshAfterAnUpgradeDropsFavorites()
+    {
+        TempProgram program;
+        FakeMame mame(program.mameFolder());
+        mame.answer("-listxml", fixturePath("gamedb/machines-0251.xml"));
+        mame.answer("-listcrc", fixturePath("listcrc.txt"));
+        Preferences prefs = program.standardPreferences();
+        prefs.favorites = true;
+        prefs.mameSize = qint32(QFileInfo(mame.scriptPath()).size());
+        program.writeOptionsIni(prefs);
+        const ProgramPaths paths = program.paths();
+        TempProgram::writeFile(paths.report("gameinfo.txt"), database(sixGames()));
+        TempProgram::writeFile(paths.report("favorite.txt"), database({sixGamesRecord("galaga")}));
+        for (const char* name : {"listxml.txt", "crcinfo.txt", "resource.txt"})
+            TempProgram::writeFile(paths.report(QLatin1String(name)), "\r\n");
+
+        AppState state;
+        state.paths = paths;
+        MainWindow window(state);
+        StartUp startUp(state, window);
+        startUp.hooks().endProcess = [] {};
+        wireCommands(window, state, startUp);
+        QVERIFY(startUp.runLoadSequence());
+        QCOMPARE(window.gameCount(ListKind::All), 1);
+
+        QFile script(mame.scriptPath());
+        QVERIFY(script.open(QIODevice::Append));
+        script.write("# a newer build\n");
+        script.close();
+        ScriptedMessageBox boxes;
+        boxes.expect("At least one game was removed from your favorites list because\r"
+                     "there were changes to it with this version of M.A.M.E.  You can\r"
+                     "see a list of the games removed by selecting Favorite List Changes\r"
+                     "from the Reports pull-down menu.");
+        boxes.expect("Your favorites list is now empty.  Velmora will now load\r"
+                     "the default game list.");
+        window.onViewRefresh();
+        QVERIFY(boxes.allExpectedShown());
+        QVERIFY(!window.favoritesChecked() && !state.prefs.favorites);
+        QCOMPARE(window.gameCount(ListKind::All), 11);
+        QCOMPARE(TempProgram::readFile(paths.report("changes.txt")), QByteArray("Galaga\r\n"));
+    }
+};
+
+QTEST_MAIN(TestFavoritesCommands)
+#include "test_favoritescommands.moc"
