@@ -175,13 +175,18 @@ void wireCommands(MainWindow& window, AppState& state, StartUp& startUp)
     StartUp::Hooks& hooks = startUp.hooks();
     hooks.mameSize = currentMameSize;
     hooks.rebuildAfterChange = [&state](ProgressSink& progress) {
-        return rebuildAfterChange(databaseSetup(state), progress).commandsRan;
+        return rebuildAfterChange(databaseSetup(state), progress).succeeded();
     };
     hooks.firstBuild = [&state](ProgressSink& progress) {
         firstBuild(databaseSetup(state), progress);
     };
+    hooks.checkMameReports = [&state] { checkMameReports(databaseSetup(state)); };
     window.commands().refreshDatabase = [&state](ProgressSink& wait) {
         refreshDatabase(databaseSetup(state), &state.prefs.mameSize, wait);
+    };
+    window.commands().offerDatabaseRebuild = [&state](const QString& error,
+                                                      ProgressSink& progress) {
+        return offerDatabaseRebuild(databaseSetup(state), error, progress);
     };
     wireLaunch(window, state);
     wireSettings(window, state, startUp, std::make_shared<OptionLists>());
