@@ -40,6 +40,7 @@ struct Program
     {
         mame.answer("-listxml", fixturePath("gamedb/machines-0251.xml"));
         mame.answer("-listcrc", fixturePath("listcrc.txt"));
+        mame.answer("-showusage", fixturePath("help.txt"));
         if (!builtBefore)
             return;
         for (const char* name : {"listxml.txt", "crcinfo.txt", "gameinfo.txt", "resource.txt",
