@@ -17,9 +17,16 @@ struct DatabaseOutput
     ReplacedFile& resource;
     ProgressSink& progress;
     int games = 0;
+    int refused = 0;
 
     void writeGame(const GameRecord& record)
     {
+        // Game words are handed to MAME on its command line: one that starts with "-" would be
+        // read as an option there.
+        if (record[GameRecord::Rom].startsWith('-')) {
+            ++refused;
+            return;
+        }
         record.appendLine(gameInfo.buffer());
         gameInfo.written();
         ++games;

@@ -2,26 +2,96 @@
 
 #include "app/IniFile.h"
 #include "app/Preferences.h"
+#include "gamedb/ReplacedFile.h"
 #include "platform/MessageBox.h"
+
+#include <QFile>
 
 namespace velmora {
 namespace {
 
+using platform::MessageIcon;
+
+const QString kTryAgain =
+    QStringLiteral("The game database was not changed. Velmora will ask M.A.M.E. again at the "
+                   "next start.");
+
+QString rotationMarker(const ProgramPaths& paths)
+{
+    return paths.report(QStringLiteral("rotation.txt"));
+}
+
+void warn(const QString& text, MessageIcon icon = MessageIcon::Exclamation)
+{
+    platform::showMessage(text, QStringLiteral("Velmora"), icon);
+}
+
+void reportIncompleteLists(const MameListsResult& lists)
+{
+    QString text = QStringLiteral("M.A.M.E.'s output was incomplete: ") + lists.incompleteLists() +
+                   QStringLiteral(" could not be made.");
+    if (!lists.diskProblem.isEmpty())
+        text += QStringLiteral("\rThe disk is full (") + lists.diskProblem + QStringLiteral(").");
+    warn(text + u'\r' + kTryAgain);
+}
+
+// Builds the database from listxml.txt and says what went wrong. A build that fails or gives no
+// game leaves the previous database in place; its machine list is dropped, so the next start
+// asks MAME again.
+GameInfoResult buildDatabase(const DatabaseSetup& setup, ProgressSink& progress)
+{
+    const GameInfoResult database = CreateGameInfo(setup.paths, progress);
+    if (!database.ok)
+        warn(database.error + QStringLiteral("\r\r") + kTryAgain, MessageIcon::Critical);
+    else if (database.games == 0)
+        warn(QStringLiteral("M.A.M.E.'s machine list holds no game.\r") + kTryAgain);
+    if (!database.ok || database.games == 0)
+        QFile::remove(setup.paths.report(QStringLiteral("listxml.txt")));
+    return database;
+}
+
 RebuildResult makeListsAndDatabase(const DatabaseSetup& setup, ProgressSink& progress)
 {
     RebuildResult result;
-    result.listXml = CreateListXml(setup.paths, setup.mameFolder, progress);
-    if (result.listXml == ListOutcome::NotRun)
-        return result;
-    result.crcInfo = CreateCrcInfo(setup.paths, setup.mameFolder, progress);
-    if (result.crcInfo == ListOutcome::NotRun)
+    const MameListsResult lists = CreateMameLists(setup.paths, setup.mameFolder, progress);
+    result.listXml = lists.listXml;
+    result.crcInfo = lists.crcInfo;
+    if (lists.exec != ExecOutcome::Ran)
         return result;
     result.commandsRan = true;
-    result.database = createGameInfoReportingErrors(setup.paths, progress);
-    // A database cut short would drop every favourite it does not reach.
-    if (setup.checkFavorites && result.database.ok)
+    if (!lists.listsTaken()) {
+        progress.setMessage(QString());
+        progress.repaint();
+        reportIncompleteLists(lists);
+        return result;
+    }
+    result.database = buildDatabase(setup, progress);
+    if (result.succeeded() && setup.checkFavorites)
         setup.checkFavorites();
     return result;
+}
+
+qint32 markedMameSize(const ProgramPaths& paths)
+{
+    QFile marker(rotationMarker(paths));
+    if (!marker.open(QIODevice::ReadOnly))
+        return 0;
+    return marker.readAll().trimmed().toInt();
+}
+
+// Keeps the previous lists as the old copies, once for each new MAME.
+void keepOldListsOnce(const DatabaseSetup& setup)
+{
+    const qint32 size = currentMameSize(setup.mameFolder);
+    if (size != 0 && markedMameSize(setup.paths) == size)
+        return; // an interrupted rebuild: the old copies are the previous version's already
+    if (!KeepOldListXml(setup.paths) || !KeepOldCrcInfo(setup.paths))
+        return;
+    ReplacedFile marker(rotationMarker(setup.paths));
+    if (marker.open()) {
+        marker.appendLine(QByteArray::number(size).toStdString());
+        marker.commit();
+    }
 }
 
 void run(const std::function<void()>& step)
@@ -39,12 +109,39 @@ RebuildResult firstBuild(const DatabaseSetup& setup, ProgressSink& progress)
 
 RebuildResult rebuildAfterChange(const DatabaseSetup& setup, ProgressSink& progress)
 {
-    KeepOldListXml(setup.paths);
-    KeepOldCrcInfo(setup.paths);
+    keepOldListsOnce(setup);
     const RebuildResult result = makeListsAndDatabase(setup, progress);
-    if (result.commandsRan)
+    if (result.succeeded())
         deleteStaleChangeReports(setup.paths);
     return result;
+}
+
+void checkMameReports(const DatabaseSetup& setup)
+{
+    removeUnfinishedLists(setup.paths);
+    if (!QFile::exists(setup.paths.report(QStringLiteral("showusage.txt"))))
+        CreateUsageReport(setup.paths, setup.mameFolder);
+}
+
+bool offerDatabaseRebuild(const DatabaseSetup& setup, const QString& loadError,
+                          ProgressSink& progress)
+{
+    const QString gameInfo = setup.paths.report(QStringLiteral("gameinfo.txt"));
+    if (!QFile::exists(gameInfo))
+        return false;
+    const platform::MessageAnswer answer = platform::showMessage(
+        loadError + QStringLiteral("\r\rThe game database cannot be read. Rebuild it now?"),
+        QStringLiteral("Velmora"), MessageIcon::Exclamation, platform::MessageButtons::YesNo,
+        platform::MessageAnswer::Yes);
+    if (answer != platform::MessageAnswer::Yes)
+        return false;
+    if (!isCompleteMachineList(setup.paths.report(QStringLiteral("listxml.txt"))))
+        return firstBuild(setup, progress).succeeded();
+    const GameInfoResult database = buildDatabase(setup, progress);
+    const bool rebuilt = database.ok && database.games > 0;
+    if (rebuilt && setup.checkFavorites)
+        setup.checkFavorites();
+    return rebuilt;
 }
 
 RefreshOutcome refreshDatabase(const DatabaseSetup& setup, qint32* storedSize, ProgressSink& wait)
@@ -59,7 +156,7 @@ RefreshOutcome refreshDatabase(const DatabaseSetup& setup, qint32* storedSize, P
         wait.setText(QStringLiteral("A new version of M.A.M.E. was detected."));
         wait.repaint();
         outcome = RefreshOutcome::RebuildFailed;
-        if (rebuildAfterChange(setup, wait).commandsRan) {
+        if (rebuildAfterChange(setup, wait).succeeded()) {
             *storedSize = currentSize;
             const QString optionsIni = setup.paths.optionsIni();
             writeMameSize(optionsIni, currentSize);

@@ -24,28 +24,49 @@ struct DatabaseSetup
 
 struct RebuildResult
 {
-    // False when a MAME command could not be run (ExecCmd showed why): the build stopped there
-    // and the stored MAME size must stay as it was, so the next start tries again.
+    // False when a MAME command could not be run (ExecCmd showed why) or the program began to
+    // end while it ran: the build stopped there.
     bool commandsRan = false;
     ListOutcome listXml = ListOutcome::NotRun;
     ListOutcome crcInfo = ListOutcome::NotRun;
     GameInfoResult database;
+    // The new database is in place: MAME's lists were complete and the build gave at least one
+    // game. Only then may the stored MAME size become the current one; otherwise the previous
+    // database stays and the next start tries again.
+    bool succeeded() const { return commandsRan && database.ok && database.games > 0; }
 };
 
-// The first build (a database file is missing): listxml.txt, crcinfo.txt, the database (its
-// failure shown as a message), the favourites check. No old copies, no reports deleted.
+// The first build (a database file is missing): MAME's lists (listxml.txt, crcinfo.txt and
+// showusage.txt, side by side), the database, the favourites check. No old copies, no reports
+// deleted. What went wrong is said in one message: MAME's output incomplete (and the disk full,
+// when it is), the build failed, or the list held no game; the previous database is kept.
 RebuildResult firstBuild(const DatabaseSetup& setup, ProgressSink& progress);
 
 // After a new MAME: the old lists are kept as oldlistxml.txt and oldcrcinfo.txt, then the first
 // build's steps run, then newroms.txt and whatsnew.txt are deleted. The caller stores the new
-// size of mame once commandsRan is true.
+// size of mame once the result succeeded().
+//
+// The old copies are made once per new MAME: reports/rotation.txt records the size of the mame
+// they were made for, so a rebuild that was interrupted (Velmora killed, the lists incomplete)
+// resumes without copying the new MAME's lists over the previous version's.
 RebuildResult rebuildAfterChange(const DatabaseSetup& setup, ProgressSink& progress);
+
+// At start-up with a database in place: removes what a command ended with a killed Velmora left
+// behind and, when reports/showusage.txt is missing, asks MAME for it (a quick command).
+void checkMameReports(const DatabaseSetup& setup);
+
+// The database could not be loaded (`loadError` is the loader's message). When gameinfo.txt
+// exists, asks "Rebuild it now?" and on Yes builds it again: from listxml.txt when that list is
+// complete, else from new lists of MAME. True when a new database is in place, so the lists may
+// be loaded again; false when the user declined or the rebuild failed.
+bool offerDatabaseRebuild(const DatabaseSetup& setup, const QString& loadError,
+                          ProgressSink& progress);
 
 enum class RefreshOutcome
 {
     Unchanged,     // MAME is as it was: no MAME command ran
     Rebuilt,       // a new MAME was found and the database rebuilt; MAMESize written
-    RebuildFailed, // a new MAME was found but its commands could not run; MAMESize kept
+    RebuildFailed, // a new MAME was found but no new database came of it; MAMESize kept
     MameMissing    // there is no mame in the MAME folder; reported, the database kept
 };
 

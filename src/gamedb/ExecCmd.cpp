@@ -4,14 +4,21 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QThread>
 
+#include <algorithm>
 #include <cerrno>
+#include <csignal>
+#include <memory>
+#include <sys/prctl.h>
 #include <unistd.h>
+#include <vector>
 
 namespace velmora {
 namespace {
@@ -19,6 +26,22 @@ namespace {
 // Set while a command runs: the wait lets timers and repaints through, and none of them may
 // start a second command.
 bool g_commandRunning = false;
+
+// The process groups of the running commands (each group's id is its shell's pid).
+std::vector<qint64> g_runningGroups;
+
+// The shell that runs a command ($1) and stays as the head of its process group. When Velmora is
+// killed the kernel sends it SIGTERM (see startInGroup); it then ends the whole group, so MAME
+// never outlives Velmora. Its exit status is the command's.
+const QString kGroupShell =
+    QStringLiteral("trap 'trap \"\" TERM HUP; kill -TERM 0 2>/dev/null; exit 143' TERM HUP\n"
+                   "/bin/sh -f -c \"$1\" &\n"
+                   "wait $!\n");
+
+bool isWordEnd(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'>' || c == u'<' || c == u'|' || c == u';' || c == u'&';
+}
 
 // Puts the process into `folder`; 0, or the errno of the failure.
 int enterFolder(const QString& folder)
@@ -28,72 +51,171 @@ int enterFolder(const QString& folder)
     return ::chdir(QFile::encodeName(folder).constData()) == 0 ? 0 : errno;
 }
 
-QProcessEnvironment environmentFor(const QString& mameFolder)
+// Whether a process of the group is still alive (zombies waiting for their parent do not count).
+bool groupIsAlive(qint64 group)
 {
-    // The MAME folder comes first on PATH, so a bare "mame" (or "mamediff") is the one there.
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    const QString path = env.value(QStringLiteral("PATH"));
-    env.insert(QStringLiteral("PATH"), path.isEmpty() ? mameFolder : mameFolder + u':' + path);
-    env.insert(QStringLiteral("PWD"), mameFolder);
-    return env;
-}
-
-// Waits for the process to end while the windows keep repainting; user input is held back.
-void waitForEnd(QProcess& process)
-{
-    if (!QCoreApplication::instance()) {
-        process.waitForFinished(-1);
-        return;
+    if (::kill(pid_t(-group), 0) != 0)
+        return false;
+    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+    if (entries.isEmpty())
+        return true; // no /proc: the signal test is all there is
+    for (const QString& entry : entries) {
+        if (!entry.front().isDigit())
+            continue;
+        QFile stat(QStringLiteral("/proc/") + entry + QStringLiteral("/stat"));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        // "pid (comm) state ppid pgrp ...": the name may hold blanks, so read after its ')'.
+        const QByteArray text = stat.readAll();
+        const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() > 2 && fields[2].toLongLong() == group && fields[0] != "Z")
+            return true;
     }
-    QEventLoop loop;
-    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
-    QObject::connect(&process, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError e) {
-        if (e == QProcess::FailedToStart || e == QProcess::Crashed)
-            loop.quit();
-    });
-    if (process.state() != QProcess::NotRunning)
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    return false;
 }
 
-ExecOutcome runInFolder(const QString& command, const QString& mameFolder)
+void endGroups(const std::vector<qint64>& groups, int graceMs)
 {
-    QProcess process;
+    for (qint64 group : groups)
+        ::kill(pid_t(-group), SIGTERM);
+    QElapsedTimer waited;
+    waited.start();
+    auto anyAlive = [&groups] { return std::any_of(groups.begin(), groups.end(), groupIsAlive); };
+    while (anyAlive() && waited.elapsed() < graceMs)
+        QThread::msleep(20);
+    for (qint64 group : groups)
+        if (groupIsAlive(group))
+            ::kill(pid_t(-group), SIGKILL);
+}
+
+// Starts the command in a process group of its own whose head gets SIGTERM when Velmora dies.
+void startInGroup(QProcess& process, const QString& command, const QString& mameFolder)
+{
     process.setProgram(QStringLiteral("/bin/sh"));
     // -f: no file-name expansion, so "mame * -verifyroms" hands MAME the word "*".
-    process.setArguments({QStringLiteral("-f"), QStringLiteral("-c"), command});
+    process.setArguments({QStringLiteral("-f"), QStringLiteral("-c"), kGroupShell,
+                          QStringLiteral("velmora-command"), command});
     process.setWorkingDirectory(mameFolder);
-    process.setProcessEnvironment(environmentFor(mameFolder));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("PWD"), mameFolder);
+    process.setProcessEnvironment(env);
     process.setStandardInputFile(QProcess::nullDevice());
     // Output that is not redirected (a game's console messages) goes where ours goes.
     process.setProcessChannelMode(QProcess::ForwardedChannels);
+    const pid_t velmora = ::getpid();
+    process.setChildProcessModifier([velmora] {
+        ::setpgid(0, 0);
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (::getppid() != velmora) // Velmora died before the request was made
+            ::_exit(143);
+    });
     process.start();
-    waitForEnd(process);
-    if (process.error() == QProcess::FailedToStart)
-        return reportExecFailure(QStringLiteral("Cannot start /bin/sh: ") + process.errorString());
-    return ExecOutcome::Ran;
+    if (process.state() != QProcess::NotRunning)
+        g_runningGroups.push_back(process.processId());
+}
+
+bool allEnded(const std::vector<std::unique_ptr<QProcess>>& processes)
+{
+    return std::all_of(processes.begin(), processes.end(),
+                       [](const auto& p) { return p->state() == QProcess::NotRunning; });
+}
+
+// Waits for every process to end while the windows keep repainting; user input is held back. The
+// loop also ends when the program begins to end (QCoreApplication::exit ends every loop).
+void waitForEnd(const std::vector<std::unique_ptr<QProcess>>& processes,
+                const std::function<void(int)>& commandEnded)
+{
+    if (!QCoreApplication::instance()) {
+        for (const auto& process : processes)
+            process->waitForFinished(-1);
+        return;
+    }
+    QEventLoop loop;
+    for (int i = 0; i < int(processes.size()); ++i) {
+        const auto& process = processes[i];
+        QObject::connect(process.get(), &QProcess::finished, &loop, [&, i] {
+            if (commandEnded)
+                commandEnded(i);
+            if (allEnded(processes))
+                loop.quit();
+        });
+        QObject::connect(process.get(), &QProcess::errorOccurred, &loop, [&] {
+            if (allEnded(processes))
+                loop.quit();
+        });
+    }
+    if (!allEnded(processes))
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+ExecOutcome runInFolder(const QStringList& commands, const QString& mameFolder,
+                        const std::function<void(int)>& commandEnded)
+{
+    std::vector<std::unique_ptr<QProcess>> processes;
+    const std::size_t groupsBefore = g_runningGroups.size();
+    for (const QString& command : commands) {
+        processes.push_back(std::make_unique<QProcess>());
+        startInGroup(*processes.back(), withProgramPath(command, mameFolder), mameFolder);
+    }
+    waitForEnd(processes, commandEnded);
+    ExecOutcome outcome = ExecOutcome::Ran;
+    if (!allEnded(processes)) {
+        // The program is ending: the commands end with it, given a moment to finish.
+        terminateRunningCommands();
+        for (const auto& process : processes)
+            process->waitForFinished(1000);
+        outcome = ExecOutcome::Interrupted;
+    }
+    g_runningGroups.resize(groupsBefore);
+    for (const auto& process : processes)
+        if (process->error() == QProcess::FailedToStart)
+            return reportExecFailure(QStringLiteral("Cannot start /bin/sh: ") +
+                                     process->errorString());
+    return outcome;
 }
 
 } // namespace
 
 ExecOutcome ExecCmd(const QString& command, WindowStyle style, const QString& mameFolder)
 {
+    return ExecCmds({command}, style, mameFolder);
+}
+
+ExecOutcome ExecCmds(const QStringList& commands, WindowStyle style, const QString& mameFolder,
+                     const std::function<void(int)>& commandEnded)
+{
     Q_UNUSED(style); // how the command's window shows is left to the desktop
     if (g_commandRunning) {
         qWarning("ExecCmd: a command is already running; \"%s\" was not started",
-                 qPrintable(command));
+                 qPrintable(commands.join(QStringLiteral("\", \""))));
         return ExecOutcome::Failed;
     }
     const QString previousFolder = QDir::currentPath();
-    // PATH needs the folder in absolute form: the shell runs inside it.
+    // The program's path is pasted in absolute form: the shell runs inside the folder.
     const QString absoluteMameFolder = QFileInfo(mameFolder).absoluteFilePath();
     if (const int failure = enterFolder(mameFolder))
         return reportFolderFailure(failure, mameFolder);
 
     g_commandRunning = true;
-    const ExecOutcome outcome = runInFolder(command, absoluteMameFolder);
+    const ExecOutcome outcome = runInFolder(commands, absoluteMameFolder, commandEnded);
     g_commandRunning = false;
     QDir::setCurrent(previousFolder);
     return outcome;
+}
+
+void terminateRunningCommands(int graceMs)
+{
+    endGroups(g_runningGroups, graceMs);
+}
+
+QString withProgramPath(const QString& command, const QString& mameFolder)
+{
+    for (const QLatin1String program : {QLatin1String("mamediff"), QLatin1String("mame")}) {
+        if (command.startsWith(program) &&
+            (command.size() == program.size() || isWordEnd(command.at(program.size()))))
+            return shellQuote(mameFolder + u'/' + program) + command.mid(program.size());
+    }
+    return command;
 }
 
 QString GetShortPath(const QString& path)

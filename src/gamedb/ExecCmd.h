@@ -1,8 +1,17 @@
 #pragma once
 // The command runner: every MAME (and mamediff) command line runs here, through /bin/sh -f -c,
-// with the MAME folder as working folder and that folder first on PATH, so a leading "mame" is the
-// mame of the MAME folder. The caller waits; the windows keep repainting but take no input.
+// with the MAME folder as working folder. A leading "mame" or "mamediff" is replaced by the full,
+// shell-quoted path of that program in the MAME folder, so no other program of that name (one on
+// PATH, say) can answer, whatever characters the folder's name holds. The caller waits; the
+// windows keep repainting but take no input.
+//
+// Each command runs in a process group of its own, which dies with Velmora: the group is ended
+// when Velmora ends while the command runs (an orderly end gives it a moment first), and when
+// Velmora is killed outright the command's shell, told by the kernel, ends the group itself.
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 namespace velmora {
 
@@ -16,13 +25,33 @@ enum class ExecOutcome
 {
     Ran,               // the command started and ended (its own success is not checked)
     DeviceUnavailable, // the MAME folder's device failed; the message was shown
-    Failed             // any other error; the message was shown and the program is ending
+    Failed,            // any other error; the message was shown and the program is ending
+    Interrupted        // the program began to end while the command ran; the command was ended
 };
 
 // Runs `command` (the text the command interpreter gets after " /c ") in `mameFolder` and returns
 // when it has ended. The current folder is restored afterwards. Failures show the system's messages
 // through the message-box seam; the general failure also ends the program (platform::endProgram).
 ExecOutcome ExecCmd(const QString& command, WindowStyle style, const QString& mameFolder);
+
+// Runs the commands side by side, as ExecCmd runs one, and returns when the last has ended: Ran
+// when every command ran. Used where MAME is asked for several independent lists at once.
+// `commandEnded`, when given, hears the index of each command as it ends.
+ExecOutcome ExecCmds(const QStringList& commands, WindowStyle style, const QString& mameFolder,
+                     const std::function<void(int index)>& commandEnded = {});
+
+// The milliseconds an ended command's process group gets to finish (MAME writes its
+// configuration, NVRAM and high scores on the way out) before it is killed.
+inline constexpr int kCommandEndGraceMs = 10000;
+
+// Ends the process groups of every running command: SIGTERM, up to `graceMs` for them to finish,
+// then SIGKILL for what is left. For the program's orderly end while a command runs; the waiting
+// ExecCmd then returns Interrupted.
+void terminateRunningCommands(int graceMs = kCommandEndGraceMs);
+
+// The command as the shell gets it: a leading "mame" or "mamediff" word replaced by the full,
+// shell-quoted path of that program in `mameFolder` (an absolute path).
+QString withProgramPath(const QString& command, const QString& mameFolder);
 
 // The form of an existing path that may be pasted into a shell command line: the path in POSIX
 // single quotes ('...'\''...'). Empty when the path does not exist. Files and mame.ini use the

@@ -47,15 +47,22 @@ GameInfoResult buildDatabase(const ProgramPaths& paths, ProgressSink& progress)
     DatabaseOutput out{gameInfo, resource, progress};
     const ListReadResult read = readList(result.layout, lines, out);
     result.games = out.games;
-    if (lines.failed())
-        return failure(result, lines.errorString(), lines.lineNumber() + 1);
-    // A list at fault keeps what was written from it; a failed write keeps the previous files.
+    result.refused = out.refused;
+    // A list at fault, or one without a single game, leaves the previous database in place.
+    if (lines.failed() || read || out.games == 0) {
+        gameInfo.discard();
+        resource.discard();
+        if (lines.failed())
+            return failure(result, lines.errorString(), lines.lineNumber() + 1);
+        if (read)
+            return failure(result, read->description, read->lineNumber);
+        result.ok = true;
+        return result;
+    }
     if (!gameInfo.commit())
         return failure(result, gameInfo.errorString(), lines.lineNumber());
     if (!resource.commit())
         return failure(result, resource.errorString(), lines.lineNumber());
-    if (read)
-        return failure(result, read->description, read->lineNumber);
     result.ok = true;
     return result;
 }

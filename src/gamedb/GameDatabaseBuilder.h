@@ -17,15 +17,18 @@ struct GameInfoResult
     // When the build failed: "Error In CreateGameInfo: <description>" CR "Line Number: <n>", where
     // n is the line of listxml.txt at which it stopped (0 before the first line was read).
     QString error;
-    int games = 0; // records written to gameinfo.txt
+    int games = 0;   // records written to gameinfo.txt
+    int refused = 0; // machines left out because their short name would read as an option
     ListLayout layout = ListLayout::GameElements;
 };
 
 // Builds the database. Progress goes to `progress` ("Creating gameinfo.txt...", then
 // "Creating resource.txt...", emptied at the end). Copies the previous resource.txt to
-// oldresource.txt first. gameinfo.txt and resource.txt are replaced only by complete files; when
-// the list itself is at fault (no resource sets, a value not where the layout puts it, a list cut
-// short) the games written so far are kept, as is whatever resource.txt holds by then.
+// oldresource.txt first. gameinfo.txt and resource.txt are replaced only by complete files of a
+// list that was read to its end and gave at least one game; a list at fault (no resource sets, a
+// value not where the layout puts it, a list cut short) or without a game (ok, games 0) leaves
+// the previous database in place. A machine whose short name starts with "-" is refused: that
+// word would reach MAME as an option.
 GameInfoResult CreateGameInfo(const ProgramPaths& paths, ProgressSink& progress);
 
 // CreateGameInfo for the program's callers: a failure is shown as a message box (title "Velmora",

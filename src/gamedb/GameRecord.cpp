@@ -1,5 +1,7 @@
 #include "gamedb/GameRecord.h"
 
+#include <algorithm>
+
 namespace velmora {
 
 void GameRecord::resetToDefaults()
@@ -15,13 +17,39 @@ void GameRecord::resetToDefaults()
     fields[Chd] = QByteArrayLiteral("No");
 }
 
+namespace {
+
+bool breaksTheLine(char c)
+{
+    return c == '"' || c == '\r' || c == '\n';
+}
+
+// A field's text as the line can carry it: a double quote would end the field early and a line
+// end would split the record, so a quote becomes the XML reference the list itself uses for one
+// and a line end becomes a blank.
+void appendField(QByteArray& out, const QByteArray& field)
+{
+    if (std::none_of(field.begin(), field.end(), breaksTheLine)) {
+        out += field;
+        return;
+    }
+    for (char c : field) {
+        if (c == '"')
+            out += "&quot;";
+        else
+            out += breaksTheLine(c) ? ' ' : c;
+    }
+}
+
+} // namespace
+
 void GameRecord::appendLine(QByteArray& out) const
 {
     for (int i = 0; i < FieldCount; ++i) {
         if (i)
             out += ',';
         out += '"';
-        out += fields[i];
+        appendField(out, fields[i]);
         out += '"';
     }
     out += "\r\n";

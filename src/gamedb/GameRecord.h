@@ -3,8 +3,9 @@
 // reader of their line form, shared by gameinfo.txt, favorite.txt and every list.
 //
 // A line is the 17 fields in order, each in double quotes, separated by commas, no spaces; the
-// line end (CR LF) is not part of toLine(). Fields never hold a double quote (the machine list's
-// XML references are kept as written), so no escaping exists.
+// line end (CR LF) is not part of toLine(). The machine list's XML references are kept as written;
+// a raw double quote (legal in an element's text) is written as "&quot;" and a line end as a
+// blank, so every line written reads back as the same 17 fields.
 #include <QByteArray>
 #include <array>
 

@@ -6,31 +6,101 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStorageInfo>
+#include <QStringList>
+
+#include <cerrno>
+#include <cstring>
+#include <vector>
 
 namespace velmora {
 namespace {
 
 const char* const kDerivedFiles[] = {"listxml.txt", "gameinfo.txt", "crcinfo.txt", "resource.txt"};
+const char* const kMameLists[] = {"listxml.txt", "crcinfo.txt", "showusage.txt"};
+
+// Below this much free room on the reports folder's disk, an incomplete list is put down to a
+// full disk: MAME's own writes fail without a word.
+constexpr qint64 kFullDiskBytes = 64 * 1024;
 
 QString partialFile(const QString& list)
 {
     return list + QStringLiteral(".part");
 }
 
-// Runs the command that writes `partial`, then puts a complete output in place of `list`.
-ListOutcome takeCompleteOutput(const QString& command, const QString& partial, const QString& list,
-                               const QString& mameFolder, bool (*isComplete)(const QString&))
+bool isNonEmpty(const QString& file)
 {
-    QFile::remove(partial);
-    if (ExecCmd(command, WindowStyle::Minimised, mameFolder) != ExecOutcome::Ran) {
-        QFile::remove(partial);
-        return ListOutcome::NotRun;
-    }
-    if (isComplete(partial) && renameOver(partial, list))
+    return QFileInfo(file).size() > 0;
+}
+
+// One MAME output: where it goes and how to tell that it is complete.
+struct ListTarget
+{
+    QString list;
+    bool (*isComplete)(const QString&);
+    QString partial() const { return partialFile(list); }
+};
+
+// Puts a complete output in place of its list; an incomplete one leaves the list missing.
+ListOutcome takeOutput(const ListTarget& target)
+{
+    if (target.isComplete(target.partial()) && renameOver(target.partial(), target.list))
         return ListOutcome::Taken;
-    QFile::remove(partial);
-    QFile::remove(list);
+    QFile::remove(target.partial());
+    QFile::remove(target.list);
     return ListOutcome::Incomplete;
+}
+
+// Runs the commands side by side, each writing its target's temporary file, and takes the
+// complete outputs. A command that could not run, or was ended with the program, leaves every
+// list as it was.
+std::vector<ListOutcome> runLists(const QStringList& commands,
+                                  const std::vector<ListTarget>& targets, const QString& mameFolder,
+                                  ExecOutcome* exec,
+                                  const std::function<void(int)>& commandEnded = {})
+{
+    for (const ListTarget& target : targets)
+        QFile::remove(target.partial());
+    *exec = ExecCmds(commands, WindowStyle::Minimised, mameFolder, commandEnded);
+    std::vector<ListOutcome> outcomes;
+    for (const ListTarget& target : targets) {
+        if (*exec == ExecOutcome::Ran) {
+            outcomes.push_back(takeOutput(target));
+        } else {
+            QFile::remove(target.partial());
+            outcomes.push_back(ListOutcome::NotRun);
+        }
+    }
+    return outcomes;
+}
+
+ListOutcome runOne(const QString& command, const ListTarget& target, const QString& mameFolder)
+{
+    ExecOutcome exec;
+    return runLists({command}, {target}, mameFolder, &exec).front();
+}
+
+ListTarget machineList(const ProgramPaths& paths)
+{
+    return {paths.report(QStringLiteral("listxml.txt")), isCompleteMachineList};
+}
+
+ListTarget checksumList(const ProgramPaths& paths)
+{
+    return {paths.report(QStringLiteral("crcinfo.txt")), isCompleteChecksumList};
+}
+
+ListTarget usageReport(const ProgramPaths& paths)
+{
+    return {paths.report(QStringLiteral("showusage.txt")), isNonEmpty};
+}
+
+QString diskProblemOf(const QString& folder)
+{
+    const QStorageInfo disk(folder);
+    if (disk.isValid() && disk.bytesAvailable() < kFullDiskBytes)
+        return QString::fromLocal8Bit(std::strerror(ENOSPC));
+    return QString();
 }
 
 bool keepOld(const ProgramPaths& paths, const char* list, const char* old)
@@ -41,14 +111,23 @@ bool keepOld(const ProgramPaths& paths, const char* list, const char* old)
 
 } // namespace
 
+QString MameListsResult::incompleteLists() const
+{
+    QStringList names;
+    if (listXml == ListOutcome::Incomplete)
+        names << QStringLiteral("listxml.txt");
+    if (crcInfo == ListOutcome::Incomplete)
+        names << QStringLiteral("crcinfo.txt");
+    return names.join(QStringLiteral(" and "));
+}
+
 ListOutcome CreateListXml(const ProgramPaths& paths, const QString& mameFolder,
                           ProgressSink& progress)
 {
     progress.setMessage(QStringLiteral("Creating listxml.txt..."));
     progress.repaint();
-    const QString list = paths.report(QStringLiteral("listxml.txt"));
-    return takeCompleteOutput(MameCommands::listXml(partialFile(list)), partialFile(list), list,
-                              mameFolder, isCompleteMachineList);
+    const ListTarget target = machineList(paths);
+    return runOne(MameCommands::listXml(target.partial()), target, mameFolder);
 }
 
 ListOutcome CreateCrcInfo(const ProgramPaths& paths, const QString& mameFolder,
@@ -56,9 +135,49 @@ ListOutcome CreateCrcInfo(const ProgramPaths& paths, const QString& mameFolder,
 {
     progress.setMessage(QStringLiteral("Creating crcinfo.txt..."));
     progress.repaint();
-    const QString list = paths.report(QStringLiteral("crcinfo.txt"));
-    return takeCompleteOutput(MameCommands::listCrc(partialFile(list)), partialFile(list), list,
-                              mameFolder, isCompleteChecksumList);
+    const ListTarget target = checksumList(paths);
+    return runOne(MameCommands::listCrc(target.partial()), target, mameFolder);
+}
+
+MameListsResult CreateMameLists(const ProgramPaths& paths, const QString& mameFolder,
+                                ProgressSink& progress)
+{
+    progress.setMessage(QStringLiteral("Creating listxml.txt..."));
+    progress.repaint();
+    const std::vector<ListTarget> targets = {machineList(paths), checksumList(paths),
+                                             usageReport(paths)};
+    const QStringList commands = {MameCommands::listXml(targets[0].partial()),
+                                  MameCommands::listCrc(targets[1].partial()),
+                                  MameCommands::showUsage(targets[2].partial())};
+    bool checksumsDone = false;
+    auto commandEnded = [&](int index) {
+        checksumsDone = checksumsDone || index == 1;
+        if (index == 0 && !checksumsDone) {
+            progress.setMessage(QStringLiteral("Creating crcinfo.txt..."));
+            progress.repaint();
+        }
+    };
+    MameListsResult result;
+    const std::vector<ListOutcome> outcomes =
+        runLists(commands, targets, mameFolder, &result.exec, commandEnded);
+    result.listXml = outcomes[0];
+    result.crcInfo = outcomes[1];
+    result.usage = outcomes[2];
+    if (result.exec == ExecOutcome::Ran && !result.listsTaken())
+        result.diskProblem = diskProblemOf(paths.reportsFolder());
+    return result;
+}
+
+ListOutcome CreateUsageReport(const ProgramPaths& paths, const QString& mameFolder)
+{
+    const ListTarget target = usageReport(paths);
+    return runOne(MameCommands::showUsage(target.partial()), target, mameFolder);
+}
+
+void removeUnfinishedLists(const ProgramPaths& paths)
+{
+    for (const char* name : kMameLists)
+        QFile::remove(partialFile(paths.report(QLatin1String(name))));
 }
 
 bool KeepOldListXml(const ProgramPaths& paths)

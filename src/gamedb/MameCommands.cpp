@@ -40,6 +40,11 @@ QString listCrc(const QString& targetFile)
     return QStringLiteral("mame -listcrc >") + shellQuote(targetFile);
 }
 
+QString showUsage(const QString& targetFile)
+{
+    return QStringLiteral("mame -showusage>") + shellQuote(targetFile);
+}
+
 QString verifyRoms(const QString& rom, const QString& targetFile)
 {
     return oneGame(rom, "-verifyroms", targetFile);

@@ -17,6 +17,9 @@ namespace velmora::MameCommands {
 
 QString listXml(const QString& targetFile); // "mame -listxml>" + target
 QString listCrc(const QString& targetFile); // "mame -listcrc >" + target
+// "mame -showusage>" + target: the options the installed MAME accepts, with the values it lists
+// for them (standard output only, as the lists).
+QString showUsage(const QString& targetFile);
 
 // One game's audit texts: "mame <rom> -verifyroms > " + target + " 2>&1", and so on.
 QString verifyRoms(const QString& rom, const QString& targetFile);

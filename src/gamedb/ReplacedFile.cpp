@@ -23,8 +23,10 @@ void ReplacedFile::flush()
 {
     if (m_buffer.isEmpty())
         return;
-    if (m_file.write(m_buffer) != m_buffer.size())
+    if (m_file.write(m_buffer) != m_buffer.size() && !m_failed) {
         m_failed = true;
+        m_error = m_file.errorString();
+    }
     m_buffer.resize(0); // keeps the allocation for the next round
 }
 

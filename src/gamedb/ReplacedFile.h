@@ -40,7 +40,8 @@ public:
     void discard() { m_file.cancelWriting(); }
 
     bool failed() const { return m_failed; }
-    QString errorString() const { return m_file.errorString(); }
+    // The first write error's own text ("No space left on device"), else the file's last error.
+    QString errorString() const { return m_error.isEmpty() ? m_file.errorString() : m_error; }
 
 private:
     static constexpr qsizetype kFlushSize = 1024 * 1024;
@@ -49,6 +50,7 @@ private:
     QSaveFile m_file;
     QByteArray m_buffer;
     bool m_failed = false;
+    QString m_error;
 };
 
 // Copies `source` over `target` through a temporary file, so `target` is either the old file or a

@@ -3,6 +3,7 @@
 #include "app/IniFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSet>
 #include <QStringDecoder>
 
@@ -34,20 +35,17 @@ QStringView sectionName(QStringView trimmed)
     return trimmed.mid(1, close < 0 ? -1 : close - 1).trimmed();
 }
 
-// Walks the lines of `text`, LF or CR LF ended, the last one possibly without an end.
+// Walks the lines of `text`, ended by LF, CR LF or CR alone, the last one possibly without an end.
 template <typename Visit> void forEachLine(const QString& text, Visit visit)
 {
     qsizetype start = 0;
     while (start < text.size()) {
-        qsizetype end = text.indexOf(u'\n', start);
-        if (end < 0)
-            end = text.size();
-        QStringView line = QStringView(text).mid(start, end - start);
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-        if (!visit(line.trimmed()))
+        qsizetype end = start;
+        while (end < text.size() && text[end] != u'\n' && text[end] != u'\r')
+            ++end;
+        if (!visit(QStringView(text).mid(start, end - start).trimmed()))
             return;
-        start = end + 1;
+        start = end + (QStringView(text).mid(end, 2) == u"\r\n" ? 2 : 1);
     }
 }
 
@@ -64,6 +62,10 @@ bool needsFolding(const QString& key)
 
 IniSection IniSection::load(const QString& file, const QString& section)
 {
+    // Only a plain file is read: opening a FIFO or a device in its place would wait for a writer
+    // or never end.
+    if (!QFileInfo(file).isFile())
+        return IniSection();
     QFile in(file);
     if (!in.open(QIODevice::ReadOnly))
         return IniSection();

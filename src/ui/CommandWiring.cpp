@@ -191,13 +191,21 @@ void wireCommands(MainWindow& window, AppState& state, StartUp& startUp)
     StartUp::Hooks& hooks = startUp.hooks();
     hooks.mameSize = currentMameSize;
     hooks.rebuildAfterChange = [&window, &state](ProgressSink& progress) {
-        return rebuildAfterChange(databaseSetup(window, state, progress), progress).commandsRan;
+        return rebuildAfterChange(databaseSetup(window, state, progress), progress).succeeded();
     };
     hooks.firstBuild = [&window, &state](ProgressSink& progress) {
         firstBuild(databaseSetup(window, state, progress), progress);
     };
+    // Only MAME's option list is asked for here; no database is built, so no favourites check.
+    hooks.checkMameReports = [&state] {
+        checkMameReports(DatabaseSetup{state.paths, state.prefs.folder(DataFolder::MAME), {}});
+    };
     window.commands().refreshDatabase = [&window, &state](ProgressSink& wait) {
         refreshDatabase(databaseSetup(window, state, wait), &state.prefs.mameSize, wait);
+    };
+    window.commands().offerDatabaseRebuild = [&window, &state](const QString& error,
+                                                               ProgressSink& progress) {
+        return offerDatabaseRebuild(databaseSetup(window, state, progress), error, progress);
     };
     wireLaunch(window, state);
     wireSettings(window, state, startUp, std::make_shared<OptionLists>());

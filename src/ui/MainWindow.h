@@ -67,6 +67,9 @@ public:
         // MAME changed, rebuilds the database (telling the wait window) and stores the new size.
         // Unset: nothing changed.
         std::function<void(ProgressSink& wait)> refreshDatabase;
+        // The game database could not be loaded (`error` is the loader's message): offers to
+        // rebuild it; true when a new database is in place and loading may be tried again.
+        std::function<bool(const QString& error, ProgressSink& progress)> offerDatabaseRebuild;
         // Runs first when the user leaves the report panel (a game audited in the Uninstalled
         // list that turned out installed moves to the Installed list here).
         std::function<void()> leavingReportPanel;

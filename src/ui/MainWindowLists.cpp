@@ -169,7 +169,11 @@ bool MainWindow::loadListsOrEnd(ProgressSink& progress)
         ListLoadRequest::forProgram(m_state.paths, m_state.prefs, m_mnuViewFavorites->isChecked(),
                                     m_state.categoriesPresent, m_state.playersPresent);
     LoadedLists loaded;
-    const LoadListsResult result = LoadLists(request, progress, &loaded);
+    LoadListsResult result = LoadLists(request, progress, &loaded);
+    // A database that cannot be read is built again rather than ending every start.
+    if (!result.ok && !m_mnuViewFavorites->isChecked() && m_commands.offerDatabaseRebuild &&
+        m_commands.offerDatabaseRebuild(result.message(), progress))
+        result = LoadLists(request, progress, &loaded);
     if (!result.ok) {
         platform::showMessage(result.message(), QStringLiteral("Velmora"), MessageIcon::Critical);
         platform::endProgram();

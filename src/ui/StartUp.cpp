@@ -51,8 +51,9 @@ bool StartUp::runLoadSequence()
     m_window.prepareReportPanel();
 
     const QString& program = m_state.paths.programFolder;
-    m_state.categoriesPresent = QFile::exists(program + QStringLiteral("/catver.ini"));
-    m_state.playersPresent = QFile::exists(program + QStringLiteral("/nplayers.ini"));
+    // Only plain files count: a FIFO or a device of that name is never opened.
+    m_state.categoriesPresent = QFileInfo(program + QStringLiteral("/catver.ini")).isFile();
+    m_state.playersPresent = QFileInfo(program + QStringLiteral("/nplayers.ini")).isFile();
     m_window.setOptionalColumnsPresent(m_state.categoriesPresent, m_state.playersPresent);
 
     makeProgramFolders();
@@ -80,10 +81,14 @@ bool StartUp::runLoadSequence()
 
     splash.show();
     splash.repaint();
-    if (derivedFilesMissing(m_state.paths) && m_hooks.firstBuild)
+    // MAME is asked for its lists at most once per start: after a rebuild that did not succeed
+    // the next start tries again.
+    if (derivedFilesMissing(m_state.paths) && m_hooks.firstBuild && !m_listsAsked)
         m_hooks.firstBuild(splash);
     if (m_ending)
         return false;
+    if (m_hooks.checkMameReports)
+        m_hooks.checkMameReports();
 
     if (!m_window.loadLists(splash) || m_ending)
         return false;
@@ -146,6 +151,7 @@ StartUp::PrefsOutcome StartUp::readOptionsFile(SplashWindow& splash)
         splash.show();
         splash.setMessage(QStringLiteral("New version of M.A.M.E. detected!"));
         splash.repaint();
+        m_listsAsked = bool(m_hooks.rebuildAfterChange);
         const bool rebuilt = !m_hooks.rebuildAfterChange || m_hooks.rebuildAfterChange(splash);
         if (rebuilt)
             m_state.prefs.mameSize = m_state.currentMameSize;

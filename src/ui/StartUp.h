@@ -34,11 +34,15 @@ public:
         // measure when unset.
         std::function<qint32(const QString& mameFolder)> mameSize;
         // Keeps the old lists, asks MAME for new ones, rebuilds the database, checks the
-        // favourites and deletes the stale change reports. False when MAME could not be run: the
-        // stored size stays, so the next start tries again.
+        // favourites and deletes the stale change reports. False when no new database came of it
+        // (MAME could not be run, its output was incomplete, the build failed): the stored size
+        // stays, so the next start tries again.
         std::function<bool(ProgressSink& progress)> rebuildAfterChange;
         // Asks MAME for its lists and builds the database when a derived file is missing.
         std::function<void(ProgressSink& progress)> firstBuild;
+        // After the database step: tidies what a killed MAME command left and makes the MAME
+        // reports that are missing (a quick command).
+        std::function<void()> checkMameReports;
         // Fills the emulator-settings choice lists.
         std::function<void()> defineCombos;
         // Writes mame.ini's path layer when the file does not exist.
@@ -95,6 +99,7 @@ private:
     MainWindow& m_window;
     Hooks m_hooks;
     bool m_ending = false;
+    bool m_listsAsked = false; // MAME was asked for its lists during this start
 };
 
 } // namespace velmora

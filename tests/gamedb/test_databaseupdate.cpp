@@ -78,7 +78,10 @@ private slots:
         const RebuildResult result = rebuildAfterChange(p.setup, progress);
         QVERIFY(result.commandsRan);
         QVERIFY(result.database.ok);
-        QCOMPARE(p.mame.calls(), QStringList({"-listxml", "-listcrc"}));
+        // The three MAME commands ran side by side.
+        QStringList calls = p.mame.calls();
+        calls.sort();
+        QCOMPARE(calls, QStringList({"-listcrc", "-listxml", "-showusage"}));
         QCOMPARE(p.read("oldlistxml.txt"), QByteArray("previous listxml.txt"));
         QCOMPARE(p.read("oldcrcinfo.txt"), QByteArray("previous crcinfo.txt"));
         QCOMPARE(p.read("oldresource.txt"), QByteArray("previous resource.txt"));
@@ -89,9 +92,9 @@ private slots:
         QVERIFY(!p.exists("whatsnew.txt"));
         // The favourites were checked once, against the new database.
         QCOMPARE(p.favoritesChecks, QStringList({"11"}));
-        QCOMPARE(progress.messages,
-                 QStringList({"Creating listxml.txt...", "Creating crcinfo.txt...",
-                              "Creating gameinfo.txt...", "Creating resource.txt...", ""}));
+        QCOMPARE(progress.messages.first(), QString("Creating listxml.txt..."));
+        QCOMPARE(progress.messages.mid(progress.messages.size() - 3),
+                 QStringList({"Creating gameinfo.txt...", "Creating resource.txt...", ""}));
     }
 
     void firstBuildMakesNoOldCopiesAndKeepsReports()
@@ -116,17 +119,93 @@ private slots:
         QVERIFY(TempProgram::writeFile(half, full.left(full.size() / 2)));
         p.mame.answer("-listxml", half);
         ScriptedMessageBox box;
-        box.expect("Error In CreateGameInfo: File not found\rLine Number: 0");
+        box.expect("M.A.M.E.'s output was incomplete: listxml.txt could not be made.\r"
+                   "The game database was not changed. Velmora will ask M.A.M.E. again at the "
+                   "next start.");
         NullProgress progress;
         const RebuildResult result = rebuildAfterChange(p.setup, progress);
         QVERIFY(box.allExpectedShown());
+        QCOMPARE(box.shown().size(), 1);
         QCOMPARE(result.listXml, ListOutcome::Incomplete);
+        QVERIFY(!result.succeeded());
+        QVERIFY(p.favoritesChecks.isEmpty());
         QVERIFY(!result.database.ok);
         QVERIFY(!p.exists("listxml.txt"));
         QCOMPARE(p.read("oldlistxml.txt"), QByteArray("previous listxml.txt"));
         QCOMPARE(p.read("gameinfo.txt"), QByteArray("previous gameinfo.txt"));
         QCOMPARE(p.read("resource.txt"), QByteArray("previous resource.txt"));
         QVERIFY(derivedFilesMissing(p.paths)); // so the next start builds again
+    }
+
+    // An upgrade cut short after the new machine list was taken (here the checksum list came
+    // out empty; a kill does the same) resumes at the next try without copying the new lists
+    // over the old copies, which stay the previous version's until the next new MAME.
+    void interruptedUpgradeKeepsThePreviousVersionsLists()
+    {
+        BuiltProgram p;
+        p.growMame();
+        const QString empty = p.tp.root() + "/empty.txt";
+        QVERIFY(TempProgram::writeFile(empty, ""));
+        p.mame.answer("-listcrc", empty);
+        ScriptedMessageBox box;
+        box.allowAny(true);
+        NullProgress progress;
+        QVERIFY(!rebuildAfterChange(p.setup, progress).succeeded());
+        QVERIFY(box.lastText().contains("crcinfo.txt could not be made"));
+        QCOMPARE(p.read("listxml.txt"),
+                 TempProgram::readFile(fixturePath("gamedb/machines-0251.xml")));
+        QCOMPARE(p.read("gameinfo.txt"), QByteArray("previous gameinfo.txt"));
+        QVERIFY(p.exists("whatsnew.txt"));
+
+        p.mame.answer("-listcrc", fixturePath("listcrc.txt"));
+        QVERIFY(rebuildAfterChange(p.setup, progress).succeeded());
+        QCOMPARE(p.read("oldlistxml.txt"), QByteArray("previous listxml.txt"));
+        QCOMPARE(p.read("oldcrcinfo.txt"), QByteArray("previous crcinfo.txt"));
+        QVERIFY(!p.exists("whatsnew.txt"));
+
+        // The next new MAME makes this version's lists the old ones.
+        p.growMame();
+        QVERIFY(rebuildAfterChange(p.setup, progress).succeeded());
+        QCOMPARE(p.read("oldcrcinfo.txt"), TempProgram::readFile(fixturePath("listcrc.txt")));
+    }
+
+    // A list that looks complete but gives no game, or one the builder cannot read, keeps the
+    // previous database and the stored size, says so once, and the next Refresh tries again.
+    void unusableListKeepsDatabaseAndStoredSize_data()
+    {
+        QTest::addColumn<QByteArray>("list");
+        QTest::newRow("no machine") << QByteArray("<?xml version=\"1.0\"?>\n<mame build=\"0.251\">"
+                                                  "\n</mame>\n");
+        QTest::newRow("garbage") << QByteArray("\x01\x02 not a list at all\n</mame>\n");
+        QTest::newRow("cut and closed")
+            << QByteArray("<?xml version=\"1.0\"?>\n<mame build=\"0.251\">\n"
+                          "\t<machine name=\"puckman\" sourcefile=\"pacman/pacman.cpp\">\n"
+                          "\t\t<description>Puck Man</description>\n</mame>\n");
+    }
+    void unusableListKeepsDatabaseAndStoredSize()
+    {
+        QFETCH(QByteArray, list);
+        BuiltProgram p;
+        const QString file = p.tp.root() + "/list.xml";
+        QVERIFY(TempProgram::writeFile(file, list));
+        p.mame.answer("-listxml", file);
+        const qint32 oldSize = p.mameSize();
+        qint32 stored = oldSize;
+        p.growMame();
+        ScriptedMessageBox box;
+        box.allowAny(true);
+        NullProgress wait;
+        QCOMPARE(refreshDatabase(p.setup, &stored, wait), RefreshOutcome::RebuildFailed);
+        QCOMPARE(box.shown().size(), 1);
+        QVERIFY(box.lastText().endsWith("Velmora will ask M.A.M.E. again at the next start."));
+        QCOMPARE(stored, oldSize);
+        QCOMPARE(p.read("gameinfo.txt"), QByteArray("previous gameinfo.txt"));
+        QCOMPARE(p.read("resource.txt"), QByteArray("previous resource.txt"));
+        QVERIFY(p.favoritesChecks.isEmpty());
+
+        p.mame.answer("-listxml", fixturePath("gamedb/machines-0251.xml"));
+        QCOMPARE(refreshDatabase(p.setup, &stored, wait), RefreshOutcome::Rebuilt);
+        QCOMPARE(p.read("oldlistxml.txt"), QByteArray("previous listxml.txt"));
     }
 
     void refreshWithoutChangeRunsNoMameCommand()
@@ -166,7 +245,7 @@ private slots:
 
         // The next Refresh finds nothing new.
         QCOMPARE(refreshDatabase(p.setup, &stored, wait), RefreshOutcome::Unchanged);
-        QCOMPARE(p.mame.callCount(), 2);
+        QCOMPARE(p.mame.callCount(), 3);
     }
 
     // Without mame Refresh says so and still reloads the lists from the database it has.

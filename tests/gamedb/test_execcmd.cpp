@@ -7,6 +7,7 @@
 #include "support/TempProgram.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTest>
@@ -81,15 +82,56 @@ private slots:
         QCOMPARE(mame.callCount(), 2);
     }
 
-    void windowsKeepRepaintingWhileTheCommandRuns()
+    // A ":" in the MAME folder's name once split a search path and let the mame on PATH answer;
+    // the folder's own mame and mamediff run by their full paths whatever the name holds.
+    void aFolderNamedLikeASearchPathRunsItsOwnPrograms()
+    {
+        ProcessStateGuard guard;
+        TempProgram tp("velmora", "program", "ma:me");
+        FakeMame mame(tp.mameFolder());
+        const QString decoys = tp.makeFolder("decoys");
+        const QString decoyRan = tp.root() + "/decoy-ran";
+        for (const char* name : {"mame", "mamediff"}) {
+            const QByteArray touch = "#!/bin/sh\ntouch '" + decoyRan.toUtf8() + "'\n";
+            QVERIFY(TempProgram::writeFile(decoys + '/' + name, touch));
+            QFile::setPermissions(decoys + '/' + name, QFile::ReadOwner | QFile::ExeOwner);
+        }
+        // The folder's mamediff: the fake mame under the other name, recording the same way.
+        QVERIFY(QFile::copy(mame.scriptPath(), tp.mameFolder() + "/mamediff"));
+        qputenv("PATH", "ma:me:" + decoys.toUtf8() + ':' + guard.path);
+        QVERIFY(QDir::setCurrent(tp.root()));
+
+        const QString list = tp.paths().report("listxml.txt");
+        QCOMPARE(ExecCmd(MameCommands::listXml(list), WindowStyle::Minimised, tp.mameFolder()),
+                 ExecOutcome::Ran);
+        QCOMPARE(mame.arguments(), QStringList({"-listxml"}));
+        QCOMPARE(ExecCmd("mamediff -s old.xml new.xml", WindowStyle::Normal, tp.mameFolder()),
+                 ExecOutcome::Ran);
+        QCOMPARE(mame.arguments(), QStringList({"-s", "old.xml", "new.xml"}));
+        QVERIFY(!QFile::exists(decoyRan));
+        QCOMPARE(withProgramPath("mame>x", "/a'b"), QString("'/a'\\''b/mame'>x"));
+        QCOMPARE(withProgramPath("mamex -y", "/m"), QString("mamex -y"));
+    }
+
+    // The wait keeps the windows repainting; commands run side by side take as long as the
+    // slowest, not as long as all of them.
+    void windowsKeepRepaintingWhileCommandsRunSideBySide()
     {
         TempProgram tp;
         int ticks = 0;
         QTimer timer;
         QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
         timer.start(20);
-        QCOMPARE(ExecCmd("sleep 0.4", WindowStyle::Minimised, tp.mameFolder()), ExecOutcome::Ran);
-        QVERIFY2(ticks >= 5, qPrintable(QString::number(ticks)));
+        QElapsedTimer elapsed;
+        elapsed.start();
+        QList<int> ended;
+        QCOMPARE(ExecCmds({"sleep 0.6", "sleep 0.3", "sleep 0.6"}, WindowStyle::Minimised,
+                          tp.mameFolder(), [&ended](int index) { ended << index; }),
+                 ExecOutcome::Ran);
+        QVERIFY2(elapsed.elapsed() < 1500, qPrintable(QString::number(elapsed.elapsed())));
+        QVERIFY2(ticks >= 8, qPrintable(QString::number(ticks)));
+        QCOMPARE(ended.size(), 3);
+        QCOMPARE(ended.first(), 1);
     }
 
     void missingMameFolderEndsTheProgram()

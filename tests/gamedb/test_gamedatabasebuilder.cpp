@@ -1,6 +1,7 @@
 // The database builder on lists of the older <game> layout: the records of the layout's edge
 // cases byte for byte, the resource tail, oldresource.txt, the failures and what they keep.
 #include "gamedb/GameDatabaseBuilder.h"
+#include "gamedb/GameRecord.h"
 #include "support/ScriptedMessageBox.h"
 
 #include <QDir>
@@ -210,7 +211,8 @@ private slots:
                  QStringList({"gameinfo.txt", "listxml.txt", "oldresource.txt", "resource.txt"}));
     }
 
-    void listWithoutResourceSetsFailsAfterWritingEveryGame()
+    // A list at fault leaves the previous database in place: the user keeps a usable list.
+    void listWithoutResourceSetsFailsAndKeepsThePreviousDatabase()
     {
         writeFile(report("gameinfo.txt"), "old database\r\n");
         writeFile(report("resource.txt"), "old resources\r\n");
@@ -230,10 +232,31 @@ private slots:
         QVERIFY(box.allExpectedShown());
         QCOMPARE(box.shown().last().title, QStringLiteral("Velmora"));
         QCOMPARE(box.shown().last().icon, platform::MessageIcon::Critical);
-        QCOMPARE(readFile(report("gameinfo.txt")),
-                 kExpectedGames.left(kExpectedGames.indexOf("\"Bios")));
-        QCOMPARE(readFile(report("resource.txt")), QByteArray());
+        QCOMPARE(readFile(report("gameinfo.txt")), QByteArray("old database\r\n"));
+        QCOMPARE(readFile(report("resource.txt")), QByteArray("old resources\r\n"));
         QCOMPARE(readFile(report("oldresource.txt")), QByteArray("old resources\r\n"));
+    }
+
+    // Text the list may legally hold must not break the database's lines: a raw double quote
+    // in an element's text, and a short name that MAME would read as an option.
+    void everyRecordReadsBackAndNoGameIsAnOption()
+    {
+        QByteArray games = kGameAandB;
+        games.replace("<manufacturer>Maker</manufacturer>",
+                      "<manufacturer>Atari\",\"1999</manufacturer>");
+        games.replace("name=\"gameb\"", "name=\"-createconfig\"");
+        writeList(kHeader + games + kResourceTail);
+        NullProgress progress;
+        const GameInfoResult result = CreateGameInfo(m_paths, progress);
+        QVERIFY2(result.ok, qPrintable(result.error));
+        QCOMPARE(result.games, 1);
+        QCOMPARE(result.refused, 1);
+        const QByteArray line = readFile(report("gameinfo.txt")).trimmed();
+        GameRecord record;
+        QVERIFY2(GameRecord::fromLine(line, &record), line.constData());
+        QCOMPARE(record[GameRecord::Manufacturer], QByteArray("Atari&quot;,&quot;1999"));
+        QCOMPARE(record[GameRecord::Rom], QByteArray("gamea"));
+        QCOMPARE(record.toLine(), line);
     }
 
     void valueMissingWhereTheLayoutPutsItStopsAtItsLine()
@@ -249,7 +272,7 @@ private slots:
                                 "\rLine Number: %1")
                      .arg(brokenLine));
         QCOMPARE(result.games, 2);
-        QCOMPARE(readFile(report("gameinfo.txt")).count("\r\n"), 2);
+        QVERIFY(!QFile::exists(report("gameinfo.txt")));
 
         // A driver line whose status has no closing quote.
         writeList(kHeader + "\t<game name=\"x\" sourcefile=\"x.c\">\n\t\t<driver status=\"good\n" +
@@ -271,11 +294,11 @@ private slots:
         QCOMPARE(readFile(report("resource.txt")), QByteArray("old resources\r\n"));
         QCOMPARE(progress.messages.last(), QString());
 
-        // An empty list fails at its first line and leaves an empty database.
+        // An empty list fails at its first line and leaves the database as it was.
         writeList(QByteArray());
         QCOMPARE(CreateGameInfo(m_paths, progress).error,
                  QStringLiteral("Error In CreateGameInfo: Input past end of file\rLine Number: 1"));
-        QCOMPARE(readFile(report("gameinfo.txt")), QByteArray());
+        QCOMPARE(readFile(report("gameinfo.txt")), QByteArray("old database\r\n"));
     }
 
     // The builder is killed while it reads the list (here fed through a pipe, so it waits

@@ -1,5 +1,6 @@
 // Debian's MAME behind a "mame" link in the MAME folder, run through the program's own command
-// lines: -help names the version, and the game database built from the full machine list holds
+// lines: the machine list, the checksum list and the usage report asked for side by side, -help
+// names the version, and the game database built from the full machine list holds
 // one record of 17 quoted fields per game and the records of a few well-known games.
 #include "gamedb/ExecCmd.h"
 #include "gamedb/GameDatabaseBuilder.h"
@@ -63,7 +64,9 @@ private slots:
         m_tp.setTemporaryHome();
         QVERIFY(m_tp.linkMame(kRealMame));
         NullProgress progress;
-        QCOMPARE(CreateListXml(m_tp.paths(), m_tp.mameFolder(), progress), ListOutcome::Taken);
+        const MameListsResult lists = CreateMameLists(m_tp.paths(), m_tp.mameFolder(), progress);
+        QVERIFY(lists.listsTaken());
+        QCOMPARE(lists.usage, ListOutcome::Taken);
         m_result = CreateGameInfo(m_tp.paths(), progress);
         QVERIFY2(m_result.ok, qPrintable(m_result.error));
         m_gameInfo = TempProgram::readFile(m_tp.paths().report("gameinfo.txt"));
@@ -78,6 +81,17 @@ private slots:
         const QRegularExpression version("^MAME v?0\\.\\d+ \\(",
                                          QRegularExpression::MultilineOption);
         QVERIFY2(version.match(QString::fromLatin1(help)).hasMatch(), help.left(200).constData());
+    }
+
+    // Asked with the lists: MAME's options with the values it takes, for the settings to read.
+    void usageReportListsTheOptionsAndTheirValues()
+    {
+        const QByteArray usage = TempProgram::readFile(m_tp.paths().report("showusage.txt"));
+        QVERIFY2(usage.startsWith("Usage:"), usage.left(200).constData());
+        const QRegularExpression video("^-video +.*none, soft, accel, opengl",
+                                       QRegularExpression::MultilineOption);
+        QVERIFY(video.match(QString::fromUtf8(usage)).hasMatch());
+        QVERIFY(usage.contains("\n-sound "));
     }
 
     void everyGameIsOneRecordOf17Fields()

@@ -5,6 +5,7 @@
 #include "support/TempProgram.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTest>
 
@@ -64,6 +65,40 @@ private slots:
         mame.setSilentExit(1);
         QCOMPARE(CreateCrcInfo(paths, tp.mameFolder(), progress), ListOutcome::Incomplete);
         QCOMPARE(mame.callCount(), 2);
+        QCOMPARE(QDir(paths.reportsFolder()).entryList(QDir::Files), QStringList());
+    }
+
+    // A first start's MAME commands run at once, so the wait is the slowest of them rather than
+    // their sum; each output is taken only when complete, and a MAME that answers nothing leaves
+    // no list (the usage report included: it would describe another MAME).
+    void mameListsAreMadeSideBySide()
+    {
+        TempProgram tp;
+        const ProgramPaths paths = tp.paths();
+        FakeMame mame(tp.mameFolder());
+        mame.answer("-listxml", fixturePath("listxml-machine.xml"));
+        mame.answer("-listcrc", fixturePath("listcrc.txt"));
+        mame.answer("-showusage", fixturePath("help.txt"));
+        mame.setDelay(1.5);
+        RecordingProgress progress;
+        QElapsedTimer elapsed;
+        elapsed.start();
+        MameListsResult result = CreateMameLists(paths, tp.mameFolder(), progress);
+        QVERIFY2(elapsed.elapsed() < 3500, qPrintable(QString::number(elapsed.elapsed())));
+        QVERIFY(result.listsTaken());
+        QCOMPARE(result.usage, ListOutcome::Taken);
+        QCOMPARE(TempProgram::readFile(paths.report("showusage.txt")),
+                 TempProgram::readFile(fixturePath("help.txt")));
+        QCOMPARE(progress.messages.first(), QString("Creating listxml.txt..."));
+        QCOMPARE(QDir(paths.reportsFolder()).entryList(QDir::Files),
+                 QStringList({"crcinfo.txt", "listxml.txt", "showusage.txt"}));
+
+        mame.setDelay(0);
+        mame.setSilentExit(0);
+        result = CreateMameLists(paths, tp.mameFolder(), progress);
+        QCOMPARE(result.exec, ExecOutcome::Ran);
+        QCOMPARE(result.incompleteLists(), QString("listxml.txt and crcinfo.txt"));
+        QCOMPARE(result.usage, ListOutcome::Incomplete);
         QCOMPARE(QDir(paths.reportsFolder()).entryList(QDir::Files), QStringList());
     }
 

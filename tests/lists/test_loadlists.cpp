@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace velmora;
 using namespace velmora::testing;
 
@@ -248,6 +250,17 @@ private slots:
         QFile::remove(folder.path("nplayers.ini"));
         QVERIFY(LoadLists(request, progress, &lists).ok);
         QCOMPARE(lists.table->at(0).players, QByteArray("Not Found"));
+
+        // Line ends of an old Mac editor (CR alone) are line ends too.
+        writeFile(folder.path("nplayers.ini"), "[NPlayers]\rpacman=2P alt\rgalaga=1P\r");
+        QVERIFY(LoadLists(request, progress, &lists).ok);
+        QCOMPARE(lists.table->at(1).players, QByteArray("1P"));
+
+        // A FIFO in the file's place is never opened: the load does not wait for a writer.
+        QFile::remove(folder.path("catver.ini"));
+        QCOMPARE(mkfifo(QFile::encodeName(folder.path("catver.ini")).constData(), 0600), 0);
+        QVERIFY(LoadLists(request, progress, &lists).ok);
+        QCOMPARE(lists.table->at(0).category, QByteArray("Not Found"));
     }
 
     void favouritesViewReadsTheFavouritesFile()

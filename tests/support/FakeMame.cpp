@@ -22,9 +22,11 @@ QByteArray scriptText(const QString& folder)
         "pwd -P > \"$dir/fake-mame-cwd.txt\"\n"
         "printf '%s\\n' \"$*\" >> \"$dir/fake-mame-calls.txt\"\n"
         "if [ -f \"$dir/fake-mame-silent\" ]; then exit \"$(cat \"$dir/fake-mame-silent\")\"; fi\n"
+        "if [ -f \"$dir/fake-mame-delay\" ]; then sleep \"$(cat \"$dir/fake-mame-delay\")\"; fi\n"
         "for arg in \"$@\"; do\n"
         "  case \"$arg\" in\n"
-        "    -listxml|-listcrc|-help|-verifyroms|-verifysamples|-listroms|-listsamples)\n"
+        "    "
+        "-listxml|-listcrc|-showusage|-help|-verifyroms|-verifysamples|-listroms|-listsamples)\n"
         "      name=${arg#-}\n"
         "      [ -f \"$dir/fake-$name.out\" ] && cat \"$dir/fake-$name.out\"\n"
         "      [ -f \"$dir/fake-$name.err\" ] && cat \"$dir/fake-$name.err\" >&2\n"
@@ -72,6 +74,15 @@ void FakeMame::setSilentExit(int status)
         QFile::remove(flag);
     else
         TempProgram::writeFile(flag, QByteArray::number(status) + '\n');
+}
+
+void FakeMame::setDelay(double seconds)
+{
+    const QString flag = recordFile("fake-mame-delay");
+    if (seconds <= 0)
+        QFile::remove(flag);
+    else
+        TempProgram::writeFile(flag, QByteArray::number(seconds) + '\n');
 }
 
 QStringList FakeMame::arguments() const

@@ -1,0 +1,165 @@
+// Debian's MAME asked for its lists by a Velmora that ends while they are made: an orderly end
+// (the path of SIGTERM and a log-out) and a kill -9. MAME must not outlive Velmora, and no
+// temporary list may stay behind. The Velmora here is this test program started again in a child
+// mode that asks for the lists; every process it starts carries a marker in its environment, so
+// the test can see whether any of them is still alive.
+#include "gamedb/DatabaseUpdate.h"
+#include "gamedb/ListFiles.h"
+#include "support/TempProgram.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTest>
+#include <QTimer>
+#include <QUuid>
+
+#include <csignal>
+
+using namespace velmora;
+using namespace velmora::testing;
+
+namespace {
+
+const QString kRealMame = QStringLiteral("/usr/games/mame");
+const char* const kChildProgram = "VELMORA_TEST_CHILD_PROGRAM";
+const char* const kChildMame = "VELMORA_TEST_CHILD_MAME";
+const char* const kChildEndAfter = "VELMORA_TEST_CHILD_END_AFTER_MS";
+const char* const kMarker = "VELMORA_TEST_MARKER";
+constexpr int kInterruptedExit = 3;
+
+// The child: asks MAME for its lists as a first start does, and with kChildEndAfter begins the
+// program's orderly end after that many milliseconds.
+int runChild()
+{
+    const ProgramPaths paths{qEnvironmentVariable(kChildProgram)};
+    if (qEnvironmentVariableIsSet(kChildEndAfter))
+        QTimer::singleShot(qEnvironmentVariableIntValue(kChildEndAfter),
+                           [] { QCoreApplication::exit(0); });
+    NullProgress progress;
+    const MameListsResult result =
+        CreateMameLists(paths, qEnvironmentVariable(kChildMame), progress);
+    return result.exec == ExecOutcome::Interrupted ? kInterruptedExit : 0;
+}
+
+// Processes (zombies aside) whose environment holds `marker`.
+QStringList markedProcesses(const QByteArray& marker)
+{
+    QStringList found;
+    const QByteArray entry = QByteArray(kMarker) + '=' + marker;
+    for (const QString& pid : QDir("/proc").entryList(QDir::Dirs)) {
+        QFile environ("/proc/" + pid + "/environ");
+        QFile stat("/proc/" + pid + "/stat");
+        if (!environ.open(QIODevice::ReadOnly) || !stat.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray state = stat.readAll();
+        if (environ.readAll().split('\0').contains(entry) &&
+            state.mid(state.lastIndexOf(')') + 2, 1) != "Z")
+            found << pid;
+    }
+    return found;
+}
+
+bool noneLeftWithin(const QByteArray& marker, int ms)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!markedProcesses(marker).isEmpty()) {
+        if (waited.elapsed() > ms)
+            return false;
+        QTest::qWait(50);
+    }
+    return true;
+}
+
+} // namespace
+
+class TestCommandEndRealMame : public QObject
+{
+    Q_OBJECT
+private:
+    TempProgram m_tp{"velmora end", "program folder", "mame folder"};
+    QByteArray m_marker;
+
+    QProcess* startChild(int endAfterMs)
+    {
+        auto* child = new QProcess(this);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(kChildProgram, m_tp.programFolder());
+        env.insert(kChildMame, m_tp.mameFolder());
+        m_marker = QUuid::createUuid().toByteArray(QUuid::WithoutBraces);
+        env.insert(kMarker, m_marker);
+        if (endAfterMs > 0)
+            env.insert(kChildEndAfter, QString::number(endAfterMs));
+        child->setProcessEnvironment(env);
+        child->setProcessChannelMode(QProcess::ForwardedChannels);
+        child->start(QCoreApplication::applicationFilePath(), {});
+        return child;
+    }
+
+    QByteArray report(const char* name) const
+    {
+        return TempProgram::readFile(m_tp.paths().report(name));
+    }
+
+    void writePreviousLists() const
+    {
+        for (const char* name : {"listxml.txt", "crcinfo.txt", "showusage.txt"})
+            TempProgram::writeFile(m_tp.paths().report(name), QByteArray("previous ") + name);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (!QFile::exists(kRealMame))
+            QSKIP("Debian's mame is not installed");
+        QVERIFY(m_tp.isValid());
+        m_tp.setTemporaryHome();
+        QVERIFY(m_tp.linkMame(kRealMame));
+    }
+
+    // SIGTERM or a log-out while MAME makes its lists: MAME ends with Velmora at once, the lists
+    // are as they were and no temporary list is left.
+    void orderlyEndEndsMameAndKeepsTheLists()
+    {
+        writePreviousLists();
+        QProcess* child = startChild(1500);
+        QVERIFY(child->waitForFinished(15000));
+        QCOMPARE(child->exitCode(), kInterruptedExit);
+        QVERIFY(noneLeftWithin(m_marker, 1000));
+        QCOMPARE(report("listxml.txt"), QByteArray("previous listxml.txt"));
+        QCOMPARE(report("crcinfo.txt"), QByteArray("previous crcinfo.txt"));
+        QCOMPARE(QDir(m_tp.paths().reportsFolder()).entryList({"*.part"}, QDir::Files),
+                 QStringList());
+    }
+
+    // kill -9: nothing of Velmora runs any more, yet MAME ends within moments instead of writing
+    // its list for another ten seconds; the next start clears the temporary lists.
+    void killedVelmoraTakesMameAlong()
+    {
+        writePreviousLists();
+        QProcess* child = startChild(0);
+        QTest::qWait(1500);
+        QVERIFY(!markedProcesses(m_marker).isEmpty()); // MAME is at work
+        ::kill(pid_t(child->processId()), SIGKILL);
+        QVERIFY(child->waitForFinished(5000));
+        QVERIFY2(noneLeftWithin(m_marker, 3000), qPrintable(markedProcesses(m_marker).join(' ')));
+        QCOMPARE(report("listxml.txt"), QByteArray("previous listxml.txt"));
+
+        checkMameReports(DatabaseSetup{m_tp.paths(), m_tp.mameFolder(), {}});
+        QCOMPARE(QDir(m_tp.paths().reportsFolder()).entryList({"*.part"}, QDir::Files),
+                 QStringList());
+        QCOMPARE(report("showusage.txt"), QByteArray("previous showusage.txt"));
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsSet(kChildProgram))
+        return runChild();
+    TestCommandEndRealMame test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_commandend_realmame.moc"
