@@ -10,7 +10,6 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
-
 #include <cerrno>
 #include <csignal>
 #include <unistd.h>
