@@ -183,24 +183,6 @@ private slots:
                  qPrintable(box.lastText()));
     }
 
-    // A log-out while a game runs reaches MAME, which then saves as on a normal exit.
-    void anEndRequestLetsMameSaveItsConfiguration()
-    {
-        const QString cfg = m_tp.makeFolder(QStringLiteral("cfg after end"));
-        m_prefs.setFolder(DataFolder::Cfg, cfg);
-        QVERIFY(CreateMAMEIni(m_prefs));
-        QTimer::singleShot(8000, [] { endRunningCommand(10000); });
-        const ExecStatus status = ExecCmdKeepingOutput(
-            QStringLiteral("mame pong -video none -sound none"), WindowStyle::Minimised,
-            m_prefs.folder(DataFolder::MAME), m_tp.root() + QStringLiteral("/ended.txt"));
-        QVERIFY(status.endRequested);
-        QVERIFY2(QFileInfo(cfg + QStringLiteral("/pong.cfg")).size() > 0,
-                 TempProgram::readFile(m_tp.root() + QStringLiteral("/ended.txt")).constData());
-        QVERIFY(QFileInfo(cfg + QStringLiteral("/default.cfg")).size() > 0);
-        m_prefs.setFolder(DataFolder::Cfg, folder("cfg"));
-        QVERIFY(CreateMAMEIni(m_prefs));
-    }
-
     void gameAuditOfPong()
     {
         const GameAuditReport r =
