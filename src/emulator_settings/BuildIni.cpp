@@ -1,12 +1,11 @@
 #include "emulator_settings/BuildIni.h"
 
 #include "app/IniFile.h"
+#include "emulator_settings/InstalledOptions.h"
 #include "emulator_settings/MameIni.h"
 #include "emulator_settings/OptionCatalogue.h"
 #include "platform/Seams.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <array>
 
 namespace velmora {
@@ -22,6 +21,7 @@ class LayerWriter
 {
 public:
     explicit LayerWriter(const BuildIniRequest& request)
+        : m_usage(request.usage ? &*request.usage : nullptr)
     {
         for (const OptionSpec& row : optionCatalogue())
             m_values[optionIndex(row.option)] =
@@ -35,16 +35,22 @@ public:
         return value(option).compare(QLatin1String(text), Qt::CaseInsensitive) == 0;
     }
 
-    void block(const char* heading)
+    const MameUsage* usage() const { return m_usage; }
+
+    // A block's heading is written with its first line, so a block of options the installed
+    // MAME does not know leaves no trace.
+    void block(const char* heading) { m_heading = QLatin1String(heading); }
+    void line(const QString& name, const QString& v)
     {
-        if (!m_lines.isEmpty())
-            m_lines << QString();
-        m_lines << QStringLiteral("#") << QLatin1String(heading) << QStringLiteral("#");
+        if (!m_usage || m_usage->knows(name))
+            add(name + u'\t' + v);
     }
-    void line(const QString& name, const QString& v) { m_lines << name + u'\t' + v; }
     void line(const char* name, const QString& v) { line(QLatin1String(name), v); }
     void line(const char* name, const char* v) { line(QLatin1String(name), QLatin1String(v)); }
-    void notSet(const char* name) { line(QStringLiteral("# ") + QLatin1String(name), kNotSet); }
+    void notSet(const char* name)
+    {
+        add(QStringLiteral("# ") + QLatin1String(name) + u'\t' + kNotSet);
+    }
     // The option's own mame.ini key with its stored value.
     void plain(Option option) { line(optionSpec(option).mameIniKey, value(option)); }
     void lowerCased(Option option) { line(optionSpec(option).mameIniKey, value(option).toLower()); }
@@ -52,9 +58,34 @@ public:
     QString text() const { return m_lines.join(QStringLiteral("\r\n")); }
 
 private:
+    void add(const QString& text)
+    {
+        if (!m_heading.isEmpty()) {
+            if (!m_lines.isEmpty())
+                m_lines << QString();
+            m_lines << QStringLiteral("#") << m_heading << QStringLiteral("#");
+            m_heading.clear();
+        }
+        m_lines << text;
+    }
+
+    const MameUsage* m_usage;
     std::array<QString, kOptionCount> m_values;
+    QString m_heading;
     QStringList m_lines;
 };
+
+// The video method as the installed MAME names it: a method of the older catalogue becomes
+// today's method of the same kind when MAME lists methods of its own.
+QString videoValue(const LayerWriter& w)
+{
+    const QString stored = w.value(O::Video).toLower();
+    if (!hasOwnVideoMethods(w.usage()))
+        return stored;
+    const QStringList methods = w.usage()->values(QStringLiteral("video"));
+    const QString today = todaysVideoMethod(stored);
+    return methods.contains(stored) || today.isEmpty() ? stored : today;
+}
 
 QString biosValue(const QString& bios)
 {
@@ -92,12 +123,23 @@ void writeStatePlayback(LayerWriter& w, const BuildIniRequest& request)
     w.line("verbose", "0");
 }
 
+// A fixed frame skip, no larger than the installed MAME takes.
+QString frameSkipValue(const LayerWriter& w)
+{
+    const QString stored = w.value(O::FrameSkip);
+    bool number = false;
+    const int skip = stored.toInt(&number);
+    const std::optional<int> most =
+        w.usage() ? w.usage()->upperLimit(QStringLiteral("frameskip")) : std::nullopt;
+    return number && most && skip > *most ? QString::number(*most) : stored;
+}
+
 void writePerformance(LayerWriter& w)
 {
     w.block("# PERFORMANCE OPTIONS");
     const bool autoSkip = w.is(O::FrameSkip, "Auto");
     w.line("autoframeskip", autoSkip ? "1" : "0");
-    w.line("frameskip", autoSkip ? QStringLiteral("0") : w.value(O::FrameSkip));
+    w.line("frameskip", autoSkip ? QStringLiteral("0") : frameSkipValue(w));
     w.line("frames_to_run", "0");
     w.plain(O::Throttle);
     w.plain(O::Sleep);
@@ -108,7 +150,7 @@ void writePerformance(LayerWriter& w)
 void writeVideo(LayerWriter& w)
 {
     w.block("# VIDEO OPTIONS");
-    w.lowerCased(O::Video);
+    w.line("video", videoValue(w));
     w.line("numscreens", "1");
     w.plain(O::Window);
     w.plain(O::Maximize);
@@ -196,7 +238,12 @@ void writeScreens(LayerWriter& w)
 void writeSound(LayerWriter& w)
 {
     w.block("# SOUND OPTIONS");
-    for (O o : {O::Sound, O::SampleRate, O::Samples, O::Volume})
+    // Where sound names an output method, the box chooses between MAME's own choice and silence.
+    if (soundTakesMethod(w.usage()))
+        w.line("sound", w.is(O::Sound, "0") ? "none" : "auto");
+    else
+        w.plain(O::Sound);
+    for (O o : {O::SampleRate, O::Samples, O::Volume})
         w.plain(o);
     static const char* const latencies[] = {"1/5 To 2/5", "2/5 To 3/5", "3/5 To 4/5", "4/5 To 5/5"};
     for (int i = 0; i < 4; ++i) {
@@ -212,12 +259,16 @@ void writeInput(LayerWriter& w)
                                                  {"HotRod SE", "hotrodse"},
                                                  {"SlikStik", "slikstik"},
                                                  {"X-Arcade", "xarcade"}};
-    if (w.is(O::Controller, "None"))
+    bool named = w.is(O::Controller, "None");
+    if (named)
         w.notSet("ctrlr");
     for (const auto& controller : controllers) {
         if (w.is(O::Controller, controller[0]))
-            w.line("ctrlr", controller[1]);
+            w.line("ctrlr", controller[1]), named = true;
     }
+    // Any other name is a controller file of the Ctrlr folder, which MAME finds by that name.
+    if (!named && w.usage() && !w.value(O::Controller).isEmpty())
+        w.line("ctrlr", w.value(O::Controller));
     for (O o : {O::Mouse, O::Joystick, O::Lightgun, O::DualLightgun, O::OffReload, O::SteadyKey})
         w.plain(o);
     w.plain(O::Deadzone);
@@ -229,21 +280,6 @@ void writeInput(LayerWriter& w)
     w.block("# OUTPUT DEVICE OPTIONS");
     w.plain(O::KeyLeds);
     w.lowerCased(O::LEDMode);
-}
-
-bool appendToFile(const QString& path, const QString& text, QString* error)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        *error = file.errorString();
-        return false;
-    }
-    const QByteArray bytes = text.toUtf8();
-    if (file.write(bytes) != bytes.size()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
 }
 
 BuildIniResult fail(BuildIniResult result, const QString& description)
@@ -274,12 +310,9 @@ QString settingsLayer(const BuildIniRequest& request)
 BuildIniResult BuildIni(const BuildIniRequest& request, const Preferences& prefs)
 {
     BuildIniResult result;
-    const QString iniFile = mameIniPath(prefs);
     QString error;
-    if (!QFileInfo::exists(iniFile) && !CreateMAMEIni(prefs, &error))
+    if (!writeMameIni(prefs, (settingsLayer(request) + QStringLiteral("\r\n")).toUtf8(), &error))
         return fail(result, error.isEmpty() ? QStringLiteral("Path not found") : error);
-    if (!appendToFile(iniFile, settingsLayer(request) + QStringLiteral("\r\n"), &error))
-        return fail(result, error);
     result.commandString = ReadIniValue(request.settingsFile, QStringLiteral("Miscellaneous"),
                                         QStringLiteral("Other Commands"), QString());
     result.ok = true;

@@ -5,6 +5,7 @@
 // that the launch puts on MAME's command line. Values are written as the file holds them (Rebuild
 // Settings is what repairs them); only the documented translations and lower-casings apply.
 #include "app/Preferences.h"
+#include "emulator_settings/MameUsage.h"
 
 #include <QString>
 
@@ -16,6 +17,10 @@ struct BuildIniRequest
     QString rom;           // the selected game's ROM-set name
     bool playback = false; // the main window's Playback box is checked
     bool record = false;   // the main window's Record box is checked
+    // What the installed MAME reads. With it, options it does not know are left out, video and
+    // sound are written in its terms and a Ctrlr-folder controller is named as its file; without
+    // it the layer is the catalogue's own.
+    std::optional<MameUsage> usage = std::nullopt;
 };
 
 struct BuildIniResult
@@ -26,13 +31,13 @@ struct BuildIniResult
 };
 
 // The settings layer for a settings file, lines joined by CR LF; the last block has no empty line
-// after it.
+// after it. A block none of whose options the installed MAME knows is left out whole.
 QString settingsLayer(const BuildIniRequest& request);
 
-// Creates mame.ini with CreateMAMEIni when it is missing, then appends the settings layer. It
-// assumes mame.ini holds the path layer only: a second call without CreateMAMEIni in between
-// appends a second settings layer. On failure the program-wide "Error In BuildIni: " message is
-// shown and the program ends, as a launch cannot go on without mame.ini.
+// Writes mame.ini afresh as the path layer followed by the settings layer, whatever the file held
+// before (a layer left behind by a crash never reaches the next game). On failure the
+// program-wide "Error In BuildIni: " message is shown and the program ends, as a launch cannot go
+// on without mame.ini.
 BuildIniResult BuildIni(const BuildIniRequest& request, const Preferences& prefs);
 
 } // namespace velmora

@@ -1,5 +1,7 @@
 #include "emulator_settings/MameIni.h"
 
+#include "emulator_settings/MamePathLinks.h"
+
 #include <QFile>
 #include <QSaveFile>
 
@@ -22,16 +24,65 @@ void addComment(QByteArray& out, const char* text)
     out += "\r\n";
 }
 
+// Every folder of the path layer: its mame.ini option and the name of its link, when MAME needs
+// one to read the folder's path (the additional ROM folder shares rompath with the main one).
+struct PathFolder
+{
+    DataFolder folder;
+    const char* linkName;
+};
+constexpr PathFolder kPathFolders[] = {
+    {DataFolder::ROMs, "rompath"},
+    {DataFolder::AdditionalROMs, "rompath2"},
+    {DataFolder::Samples, "samplepath"},
+    {DataFolder::Ini, "inipath"},
+    {DataFolder::Cfg, "cfg_directory"},
+    {DataFolder::Nvram, "nvram_directory"},
+    {DataFolder::Memcard, "memcard_directory"},
+    {DataFolder::Input, "input_directory"},
+    {DataFolder::Hiscore, "hiscore_directory"},
+    {DataFolder::State, "state_directory"},
+    {DataFolder::Artwork, "artpath"},
+    {DataFolder::Snapshots, "snapshot_directory"},
+    {DataFolder::Diff, "diff_directory"},
+    {DataFolder::Ctrlr, "ctrlrpath"},
+    {DataFolder::Comments, "comment_directory"},
+};
+
+const char* linkNameOf(DataFolder folder)
+{
+    for (const PathFolder& f : kPathFolders) {
+        if (f.folder == folder)
+            return f.linkName;
+    }
+    return "folder";
+}
+
+// A folder as MAME is to read it: the path itself, or the plain-named link to it.
+QString forMame(const Preferences& prefs, DataFolder folder)
+{
+    return mameIniFolderPath(prefs.folder(folder), QLatin1String(linkNameOf(folder)));
+}
+
 // The ROM search path: MAME's own folder, the main ROM folder, and the additional ROM folder when
 // there is one that is not the main folder again.
 QString romPath(const Preferences& prefs)
 {
     const QString& roms = prefs.folder(DataFolder::ROMs);
     const QString& extra = prefs.folder(DataFolder::AdditionalROMs);
-    QString path = QStringLiteral(".;") + roms;
+    QString path = QStringLiteral(".;") + forMame(prefs, DataFolder::ROMs);
     if (!extra.isEmpty() && extra != roms)
-        path += u';' + extra;
+        path += u';' + forMame(prefs, DataFolder::AdditionalROMs);
     return path;
+}
+
+bool makeLinks(const Preferences& prefs, QString* error)
+{
+    for (const PathFolder& f : kPathFolders) {
+        if (!makeMamePathLink(prefs.folder(f.folder), QLatin1String(f.linkName), error))
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -43,7 +94,7 @@ QString mameIniPath(const Preferences& prefs)
 
 QByteArray mameIniPathLayer(const Preferences& prefs)
 {
-    const auto dir = [&prefs](DataFolder f) { return prefs.folder(f); };
+    const auto dir = [&prefs](DataFolder f) { return forMame(prefs, f); };
     QByteArray out;
     addComment(out, "#");
     addComment(out, "# PATH AND DIRECTORY OPTIONS #");
@@ -70,15 +121,32 @@ QByteArray mameIniPathLayer(const Preferences& prefs)
     return out;
 }
 
-bool CreateMAMEIni(const Preferences& prefs, QString* error)
+bool writeMameIni(const Preferences& prefs, const QByteArray& settingsLayer, QString* error)
 {
+    if (!makeLinks(prefs, error))
+        return false;
     QSaveFile file(mameIniPath(prefs));
-    const QByteArray text = mameIniPathLayer(prefs);
+    const QByteArray text = mameIniPathLayer(prefs) + settingsLayer;
     if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit())
         return true;
     if (error)
         *error = QStringLiteral("Cannot write %1: %2").arg(file.fileName(), file.errorString());
     return false;
+}
+
+bool CreateMAMEIni(const Preferences& prefs, QString* error)
+{
+    return writeMameIni(prefs, QByteArray(), error);
+}
+
+bool resetMameIni(const Preferences& prefs, QString* error)
+{
+    QFile current(mameIniPath(prefs));
+    if (current.open(QIODevice::ReadOnly) && current.size() < 1024 * 1024 &&
+        current.readAll() == mameIniPathLayer(prefs) && makeLinks(prefs, error))
+        return true;
+    current.close();
+    return CreateMAMEIni(prefs, error);
 }
 
 } // namespace velmora

@@ -20,12 +20,16 @@ public:
     const QStringList& entries(Option option) const { return m_entries[optionIndex(option)]; }
     void setEntries(Option option, const QStringList& entries);
 
-    // The entry as the list spells it, or nothing when the list has no such entry.
+    // The entry as the list spells it, or nothing when the list has no such entry. A stored GDI,
+    // DDraw or D3D matches the video list's soft, accel or opengl.
     std::optional<QString> match(Option option, const QString& text) const;
     bool contains(Option option, const QString& text) const
     {
         return match(option, text).has_value();
     }
+    // The MAME default of a control as its list spells it (D3D is opengl on a list of today's
+    // methods); the catalogue's default for check boxes and the text box.
+    QString defaultOf(Option option) const;
 
 private:
     std::array<QStringList, kOptionCount> m_entries;

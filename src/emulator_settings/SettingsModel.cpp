@@ -21,6 +21,15 @@ SettingsModel::SettingsModel(QObject* parent) : QObject(parent)
 void SettingsModel::setLists(const OptionLists& lists)
 {
     m_lists = lists;
+    // A value the new lists spell another way (D3D on a list of today's video methods) takes
+    // their spelling.
+    for (int i = 0; i < kOptionCount; ++i) {
+        if (!isList(optionAt(i)))
+            continue;
+        const std::optional<QString> spelled = m_lists.match(optionAt(i), m_values[i]);
+        if (spelled && *spelled != m_values[i])
+            store(optionAt(i), *spelled);
+    }
 }
 
 std::optional<QString> SettingsModel::acceptable(Option option, const QString& text) const
@@ -60,14 +69,14 @@ void SettingsModel::store(Option option, const QString& text)
 void SettingsModel::setDefaults()
 {
     for (int i = 0; i < kOptionCount; ++i)
-        assign(optionAt(i), mameDefaultOf(optionAt(i)));
+        assign(optionAt(i), m_lists.defaultOf(optionAt(i)));
     runSetFrames();
 }
 
 std::optional<Option> SettingsModel::firstDifferenceFromDefaults() const
 {
     for (int i = 0; i < kOptionCount; ++i) {
-        if (m_values[i] != mameDefaultOf(optionAt(i)))
+        if (m_values[i] != m_lists.defaultOf(optionAt(i)))
             return optionAt(i);
     }
     return std::nullopt;
@@ -83,6 +92,22 @@ void SettingsModel::setEnabling(const EnableStates& states)
     if (states == m_enabling)
         return;
     m_enabling = states;
+    emit enablingChanged();
+}
+
+EnableStates SettingsModel::enabling() const
+{
+    EnableStates states = m_enabling;
+    for (int i = 0; i < kOptionCount; ++i)
+        states.control[i] = states.control[i] && m_known[i];
+    return states;
+}
+
+void SettingsModel::setKnownOptions(const KnownOptions& known)
+{
+    if (known == m_known)
+        return;
+    m_known = known;
     emit enablingChanged();
 }
 

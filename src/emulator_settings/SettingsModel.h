@@ -7,6 +7,7 @@
 // change, whether the user made it or a file was loaded. Choosing a fixed resolution turns Switch
 // Resolution on; since only a change of the resolution does that, a file that keeps Switch
 // Resolution off beside a fixed resolution loads as it was saved.
+#include "emulator_settings/InstalledOptions.h"
 #include "emulator_settings/OptionLists.h"
 #include "emulator_settings/SetFrames.h"
 
@@ -22,7 +23,7 @@ public:
     // Starts at the MAME defaults with the catalogue's lists.
     explicit SettingsModel(QObject* parent = nullptr);
 
-    // The lists that DefineCombos filled. Values already held are kept.
+    // The lists that DefineCombos filled. Values already held are kept (in the lists' spelling).
     void setLists(const OptionLists& lists);
     const OptionLists& lists() const { return m_lists; }
 
@@ -38,10 +39,16 @@ public:
     // The first control, in catalogue order, that differs from its MAME default.
     std::optional<Option> firstDifferenceFromDefaults() const;
 
-    const EnableStates& enabling() const { return m_enabling; }
+    // The enabling of every control and frame; a control whose option the installed MAME does not
+    // read is always disabled.
+    EnableStates enabling() const;
     void setEnabling(const EnableStates& states);
     // SetFrames over the current values.
     void runSetFrames();
+
+    // Which controls' options the installed MAME reads (all of them until this is called).
+    void setKnownOptions(const KnownOptions& known);
+    bool knownToMame(Option option) const { return m_known[optionIndex(option)]; }
 
 signals:
     void valueChanged(velmora::Option option);
@@ -55,6 +62,7 @@ private:
     OptionLists m_lists;
     std::array<QString, kOptionCount> m_values;
     EnableStates m_enabling;
+    KnownOptions m_known = knownOptions(nullptr);
 };
 
 // A check box's state from its stored text: 0, 1 or 2, written as a whole number; nothing for any

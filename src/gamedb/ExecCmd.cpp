@@ -26,6 +26,8 @@ namespace {
 // Set while a command runs: the wait lets timers and repaints through, and none of them may
 // start a second command.
 bool g_commandRunning = false;
+// Whether the program asked the running command to end (it is ending itself).
+bool g_endRequested = false;
 
 // The process groups of the running commands (each group's id is its shell's pid).
 std::vector<qint64> g_runningGroups;
@@ -89,7 +91,8 @@ void endGroups(const std::vector<qint64>& groups, int graceMs)
 }
 
 // Starts the command in a process group of its own whose head gets SIGTERM when Velmora dies.
-void startInGroup(QProcess& process, const QString& command, const QString& mameFolder)
+void startInGroup(QProcess& process, const QString& command, const QString& mameFolder,
+                  const QString& outputFile)
 {
     process.setProgram(QStringLiteral("/bin/sh"));
     // -f: no file-name expansion, so "mame * -verifyroms" hands MAME the word "*".
@@ -100,8 +103,14 @@ void startInGroup(QProcess& process, const QString& command, const QString& mame
     env.insert(QStringLiteral("PWD"), mameFolder);
     process.setProcessEnvironment(env);
     process.setStandardInputFile(QProcess::nullDevice());
-    // Output that is not redirected (a game's console messages) goes where ours goes.
-    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    // Output that is not redirected (a game's console messages) goes where ours goes, or, when
+    // the caller keeps it, both streams into its file.
+    if (outputFile.isEmpty()) {
+        process.setProcessChannelMode(QProcess::ForwardedChannels);
+    } else {
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.setStandardOutputFile(outputFile, QIODevice::Truncate);
+    }
     const pid_t velmora = ::getpid();
     process.setChildProcessModifier([velmora] {
         ::setpgid(0, 0);
@@ -149,13 +158,15 @@ void waitForEnd(const std::vector<std::unique_ptr<QProcess>>& processes,
 }
 
 ExecOutcome runInFolder(const QStringList& commands, const QString& mameFolder,
-                        const std::function<void(int)>& commandEnded)
+                        const std::function<void(int)>& commandEnded,
+                        const QString& outputFile = QString(), ExecStatus* status = nullptr)
 {
     std::vector<std::unique_ptr<QProcess>> processes;
     const std::size_t groupsBefore = g_runningGroups.size();
     for (const QString& command : commands) {
         processes.push_back(std::make_unique<QProcess>());
-        startInGroup(*processes.back(), withProgramPath(command, mameFolder), mameFolder);
+        startInGroup(*processes.back(), withProgramPath(command, mameFolder), mameFolder,
+                     outputFile);
     }
     waitForEnd(processes, commandEnded);
     ExecOutcome outcome = ExecOutcome::Ran;
@@ -171,6 +182,12 @@ ExecOutcome runInFolder(const QStringList& commands, const QString& mameFolder,
         if (process->error() == QProcess::FailedToStart)
             return reportExecFailure(QStringLiteral("Cannot start /bin/sh: ") +
                                      process->errorString());
+    if (status && !processes.empty()) {
+        const QProcess& process = *processes.front();
+        status->crashed = process.exitStatus() == QProcess::CrashExit;
+        status->exitCode = status->crashed ? -1 : process.exitCode();
+        status->endRequested = g_endRequested || outcome == ExecOutcome::Interrupted;
+    }
     return outcome;
 }
 
@@ -181,10 +198,12 @@ ExecOutcome ExecCmd(const QString& command, WindowStyle style, const QString& ma
     return ExecCmds({command}, style, mameFolder);
 }
 
-ExecOutcome ExecCmds(const QStringList& commands, WindowStyle style, const QString& mameFolder,
-                     const std::function<void(int)>& commandEnded)
+namespace {
+
+ExecOutcome execInFolder(const QStringList& commands, const QString& mameFolder,
+                         const std::function<void(int)>& commandEnded, const QString& outputFile,
+                         ExecStatus* status)
 {
-    Q_UNUSED(style); // how the command's window shows is left to the desktop
     if (g_commandRunning) {
         qWarning("ExecCmd: a command is already running; \"%s\" was not started",
                  qPrintable(commands.join(QStringLiteral("\", \""))));
@@ -197,10 +216,43 @@ ExecOutcome ExecCmds(const QStringList& commands, WindowStyle style, const QStri
         return reportFolderFailure(failure, mameFolder);
 
     g_commandRunning = true;
-    const ExecOutcome outcome = runInFolder(commands, absoluteMameFolder, commandEnded);
+    g_endRequested = false;
+    const ExecOutcome outcome =
+        runInFolder(commands, absoluteMameFolder, commandEnded, outputFile, status);
     g_commandRunning = false;
     QDir::setCurrent(previousFolder);
     return outcome;
+}
+
+} // namespace
+
+ExecOutcome ExecCmds(const QStringList& commands, WindowStyle style, const QString& mameFolder,
+                     const std::function<void(int)>& commandEnded)
+{
+    Q_UNUSED(style); // how the command's window shows is left to the desktop
+    return execInFolder(commands, mameFolder, commandEnded, QString(), nullptr);
+}
+
+ExecStatus ExecCmdKeepingOutput(const QString& command, WindowStyle style,
+                                const QString& mameFolder, const QString& outputFile)
+{
+    Q_UNUSED(style);
+    ExecStatus status;
+    status.outcome = execInFolder({command}, mameFolder, {}, outputFile, &status);
+    return status;
+}
+
+bool commandRunning()
+{
+    return g_commandRunning && !g_runningGroups.empty();
+}
+
+void endRunningCommand(int msecs)
+{
+    if (!commandRunning())
+        return;
+    g_endRequested = true;
+    terminateRunningCommands(msecs);
 }
 
 void terminateRunningCommands(int graceMs)

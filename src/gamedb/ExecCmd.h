@@ -53,6 +53,29 @@ void terminateRunningCommands(int graceMs = kCommandEndGraceMs);
 // shell-quoted path of that program in `mameFolder` (an absolute path).
 QString withProgramPath(const QString& command, const QString& mameFolder);
 
+// How a command ended, for callers that look at it (the game launch).
+struct ExecStatus
+{
+    ExecOutcome outcome = ExecOutcome::Ran;
+    int exitCode = 0;          // the shell's exit status (that of the last program it ran)
+    bool crashed = false;      // the shell ended by a signal
+    bool endRequested = false; // endRunningCommand ended it (the program is ending)
+};
+
+// ExecCmd that keeps both output streams of the command in `outputFile` (replaced; empty: they
+// go where the program's own go) and reports how the command ended.
+ExecStatus ExecCmdKeepingOutput(const QString& command, WindowStyle style,
+                                const QString& mameFolder, const QString& outputFile);
+
+// True while a command started by ExecCmd runs.
+bool commandRunning();
+
+// The program is asked to end (log-out, shutdown) while a command runs: the request is passed on
+// to the command's process group (MAME gets SIGTERM and saves its configuration, NVRAM and
+// autosave as on a normal exit), and the caller waits up to `msecs` for it to end; what is left
+// then is killed.
+void endRunningCommand(int msecs);
+
 // The form of an existing path that may be pasted into a shell command line: the path in POSIX
 // single quotes ('...'\''...'). Empty when the path does not exist. Files and mame.ini use the
 // path itself.

@@ -5,6 +5,7 @@
 #include "platform/Seams.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace velmora {
@@ -94,6 +95,39 @@ bool recordReady(LaunchResult& result, const QString& rom, const Preferences& pr
     return false;
 }
 
+// The last lines MAME printed, from the end of its kept output.
+QString lastLines(const QString& outputFile)
+{
+    constexpr qint64 kTail = 16 * 1024;
+    constexpr int kLines = 8;
+    QFile file(outputFile);
+    if (outputFile.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return QString();
+    if (file.size() > kTail)
+        file.seek(file.size() - kTail);
+    QStringList lines;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+        if (!line.trimmed().isEmpty())
+            lines << line.trimmed();
+    }
+    return lines.mid(qMax<qsizetype>(0, lines.size() - kLines)).join(u'\r');
+}
+
+// A game that MAME could not run (or that ended with an error) says why, in MAME's own words.
+void reportFailedGame(const ExecStatus& status, const QString& outputFile)
+{
+    if (status.outcome != ExecOutcome::Ran || status.endRequested ||
+        (!status.crashed && status.exitCode == 0))
+        return;
+    const QString said = lastLines(outputFile);
+    QString text = status.crashed
+                       ? QStringLiteral("M.A.M.E. ended abnormally.")
+                       : QStringLiteral("M.A.M.E. ended with error %1.").arg(status.exitCode);
+    if (!said.isEmpty())
+        text += QStringLiteral("  Its last words were:\r\r") + said;
+    platform::showMessage(text, kPlayGame, MessageIcon::Exclamation);
+}
+
 // Steps from the banner stop to the reset of mame.ini: whatever MAME does, the window comes back,
 // the hot keys are on again and mame.ini ends in its path layer.
 void runMame(LaunchResult& result, Preferences& prefs, const LaunchServices& services,
@@ -107,8 +141,11 @@ void runMame(LaunchResult& result, Preferences& prefs, const LaunchServices& ser
         call(hooks.blockHotKeys, true);
 
     const WindowStyle style = result.boxes.playback ? WindowStyle::Normal : WindowStyle::Minimised;
-    if (services.exec)
-        services.exec(result.command, style);
+    ExecStatus status;
+    if (services.play)
+        status = services.play(result.command, style);
+    else if (services.exec)
+        status.outcome = services.exec(result.command, style);
 
     if (prefs.disableHotKeys)
         call(hooks.blockHotKeys, false);
@@ -122,6 +159,7 @@ void runMame(LaunchResult& result, Preferences& prefs, const LaunchServices& ser
     call(hooks.loadShot);
     resetMameIni(services);
     result.outcome = LaunchOutcome::Played;
+    reportFailedGame(status, services.playOutputFile);
 }
 
 } // namespace
@@ -159,6 +197,9 @@ LaunchResult launchGame(const LaunchRequest& request, Preferences& prefs,
             return result;
         }
         result.otherCommands = *other;
+    } else if (request.mode == LaunchMode::Play) {
+        // The game runs on the path layer alone, whatever mame.ini held before.
+        resetMameIni(services);
     }
     if (request.mode == LaunchMode::PrepareOnly) {
         result.outcome = LaunchOutcome::Prepared;

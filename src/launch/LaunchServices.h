@@ -3,6 +3,7 @@
 // settings-file choice and BuildIni of the emulator settings, CreateMAMEIni, and ExecCmd bound to
 // the MAME folder. The program binds the real routines (launchServicesFor); a test binds fakes.
 #include "app/Preferences.h"
+#include "app/ProgramPaths.h"
 #include "gamedb/ExecCmd.h"
 
 #include <QString>
@@ -33,11 +34,21 @@ struct LaunchServices
     std::function<bool(QString* error)> createMameIni;
     // Runs a command line in the MAME folder and waits for it (ExecCmd).
     std::function<ExecOutcome(const QString& command, WindowStyle style)> exec;
+    // Runs the game's command line like exec, keeping MAME's output (both streams) in the file
+    // named by playOutputFile, and says how MAME ended. When unset the launch uses exec and
+    // looks no further.
+    std::function<ExecStatus(const QString& command, WindowStyle style)> play;
+    QString playOutputFile;
 };
+
+// The report file that keeps MAME's output of the last game launched.
+inline const QString kPlayOutputFile = QStringLiteral("lastgame.txt");
 
 // The program's own binding: the settings folder's files, BuildIni and CreateMAMEIni with the
 // current preferences, ExecCmd in the MAME folder. The preferences are read when each service
 // runs, so later changes of folders are seen.
+// The settings layer is written for the MAME described by reports/showusage.txt when it is there.
+LaunchServices launchServicesFor(const Preferences& prefs, const ProgramPaths& paths);
 LaunchServices launchServicesFor(const Preferences& prefs, const QString& settingsFolder);
 
 } // namespace velmora

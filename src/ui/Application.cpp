@@ -2,6 +2,8 @@
 
 #include "app/AppState.h"
 #include "emulator_settings/MameIni.h"
+#include "emulator_settings/MamePathLinks.h"
+#include "gamedb/ExecCmd.h"
 #include "platform/Seams.h"
 #include "platform/SingleInstance.h"
 #include "platform/qt/QtSeams.h"
@@ -23,6 +25,8 @@ namespace velmora {
 namespace {
 
 int g_signalPipe[2] = {-1, -1};
+// How long an ending program waits for a running game to end of its own accord.
+constexpr int kRunningCommandGrace = 10000;
 
 void onTerminationSignal(int)
 {
@@ -40,6 +44,9 @@ void routeTerminationSignals(StartUp& startUp)
     QObject::connect(notifier, &QSocketNotifier::activated, &startUp, [&startUp] {
         char byte;
         [[maybe_unused]] auto n = ::read(g_signalPipe[0], &byte, 1);
+        // A game still running is asked to end first, so MAME saves what it saves on a normal
+        // exit (configuration, NVRAM, autosave); the launch then puts mame.ini back.
+        endRunningCommand(kRunningCommandGrace);
         startUp.saveViewAndEnd();
     });
     struct sigaction action = {};
@@ -60,7 +67,7 @@ void fillHooks(StartUp& startUp, AppState& state, MainWindow& window)
             prefs = *chosen;
         return chosen.has_value();
     };
-    hooks.createMameIni = [&state] { CreateMAMEIni(state.prefs); };
+    hooks.createMameIni = [&state] { resetMameIni(state.prefs); };
 }
 
 } // namespace
@@ -82,6 +89,7 @@ int runApplication(int argc, char* argv[])
     AppState state;
     state.startTime = startTime;
     state.paths = ProgramPaths::ofRunningProgram();
+    setMamePathLinkFolder(state.paths.setting(QStringLiteral("mamepaths")));
     MainWindow window(state);
     StartUp startUp(state, window);
     fillHooks(startUp, state, window);

@@ -1,6 +1,7 @@
 #include "ui/CommandWiring.h"
 
 #include "emulator_settings/DefineCombos.h"
+#include "emulator_settings/InstalledOptions.h"
 #include "emulator_settings/MameIni.h"
 #include "emulator_settings/RebuildSettings.h"
 #include "gamedb/DatabaseUpdate.h"
@@ -54,9 +55,8 @@ LaunchWindowHooks launchHooks(MainWindow& window)
 
 void wireLaunch(MainWindow& window, AppState& state)
 {
-    auto* launch =
-        new LaunchController(window, state, launchHooks(window),
-                             launchServicesFor(state.prefs, state.paths.settingsFolder()), &window);
+    auto* launch = new LaunchController(window, state, launchHooks(window),
+                                        launchServicesFor(state.prefs, state.paths), &window);
     MainWindow::Commands& c = window.commands();
     c.play = [launch] { launch->cmdPlay_Click(); };
     c.verify = [launch] { launch->cmdVerify_Click(); };
@@ -102,10 +102,16 @@ void wireSettings(MainWindow& window, AppState& state, StartUp& startUp,
     auto* panel = new SettingsPanel(state.paths, &window);
     window.setSettingsPanel(panel);
     startUp.hooks().defineCombos = [&state, panel, lists] {
-        if (DefineCombos(state.paths.report(QStringLiteral("resource.txt")),
-                         state.prefs.folder(DataFolder::Artwork), lists.get())
-                .ok)
-            panel->setLists(*lists);
+        if (!DefineCombos(state.paths.report(QStringLiteral("resource.txt")),
+                          state.prefs.folder(DataFolder::Artwork), lists.get())
+                 .ok)
+            return;
+        const std::optional<MameUsage> usage =
+            MameUsage::fromFile(state.paths.report(kShowUsageFile));
+        const MameUsage* mame = usage ? &*usage : nullptr;
+        adaptListsToMame(lists.get(), mame, state.prefs.folder(DataFolder::Ctrlr));
+        panel->setLists(*lists);
+        panel->setKnownOptions(knownOptions(mame));
     };
     MainWindow::Commands& c = window.commands();
     c.raster = [&window, panel] {

@@ -101,7 +101,7 @@ void SettingsPanel::addControl(Option option, QGridLayout* grid, int* row, int* 
     if (*column != 0)
         *column = 0, ++*row;
     auto* label = new QLabel(entry.kind == ControlKind::List ? QLatin1String(entry.label)
-                                                            : otherCommandsLabel());
+                                                             : otherCommandsLabel());
     m_labels[optionIndex(option)] = label;
     if (entry.kind == ControlKind::Text) {
         label->setObjectName(QStringLiteral("lblOtherCommands"));
@@ -173,6 +173,19 @@ void SettingsPanel::setLists(const OptionLists& lists)
     for (int i = 0; i < kOptionCount; ++i) {
         if (isList(optionAt(i)))
             fillList(optionAt(i));
+    }
+}
+
+void SettingsPanel::setKnownOptions(const KnownOptions& known)
+{
+    m_model.setKnownOptions(known);
+    for (int i = 0; i < kOptionCount; ++i) {
+        const Option option = optionAt(i);
+        const QString tip = m_model.knownToMame(option) ? QString() : unknownOptionTip(option);
+        if (option != Option::OtherCommands)
+            m_controls[i]->setToolTip(tip);
+        if (m_labels[i])
+            m_labels[i]->setToolTip(tip);
     }
 }
 

@@ -32,6 +32,8 @@ public:
 
     // The drop-down lists as DefineCombos filled them at start-up.
     void setLists(const OptionLists& lists);
+    // Which controls' options the installed MAME reads; the others are disabled and say why.
+    void setKnownOptions(const KnownOptions& known);
 
     // cmdRaster_Click, cmdVector_Click, mnuToolsCustom_Click: load, enable, scroll to the top and
     // give OK the focus. The caller has already brought the panel to the front.

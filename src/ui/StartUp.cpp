@@ -96,8 +96,7 @@ bool StartUp::runLoadSequence()
         m_hooks.defineCombos();
     m_window.showListPanel();
 
-    const QString iniFolder = m_state.prefs.folder(DataFolder::Ini);
-    if (!QFile::exists(iniFolder + QStringLiteral("/mame.ini")) && m_hooks.createMameIni)
+    if (m_hooks.createMameIni)
         m_hooks.createMameIni();
 
     m_window.applyListAppearance(m_state.prefs);

@@ -45,7 +45,8 @@ public:
         std::function<void()> checkMameReports;
         // Fills the emulator-settings choice lists.
         std::function<void()> defineCombos;
-        // Writes mame.ini's path layer when the file does not exist.
+        // Puts mame.ini to its path layer alone when it holds anything else (missing, or a game's
+        // settings left behind by a crash).
         std::function<void()> createMameIni;
         // The start-up news check, after the window is shown.
         std::function<void()> checkNews;

@@ -3,6 +3,7 @@
 #include "SettingsFixtures.h"
 #include "emulator_settings/BuildIni.h"
 #include "emulator_settings/MameIni.h"
+#include "emulator_settings/MameUsage.h"
 #include "platform/Seams.h"
 #include "support/ScriptedMessageBox.h"
 #include "support/TempProgram.h"
@@ -87,8 +88,14 @@ QByteArray expectedLayer()
     return blocks.join("\r\n");
 }
 
-// The lines of the layer for a file holding one key.
-QStringList layerWith(const char* section, const char* key, const char* value)
+std::optional<MameUsage> usageFixture(const char* name)
+{
+    return MameUsage::fromFile(fixturePath(QLatin1String(name)));
+}
+
+// The lines of the layer for a file holding one key, for the MAME the usage describes.
+QStringList layerWith(const char* section, const char* key, const char* value,
+                      const std::optional<MameUsage>& usage = std::nullopt)
 {
     TempProgram tp;
     const QString file = tp.root() + QStringLiteral("/one.cfg");
@@ -96,6 +103,7 @@ QStringList layerWith(const char* section, const char* key, const char* value)
     BuildIniRequest request;
     request.settingsFile = file;
     request.rom = QStringLiteral("galaga");
+    request.usage = usage;
     return settingsLayer(request).split(QStringLiteral("\r\n"));
 }
 
@@ -128,10 +136,12 @@ private slots:
         for (int i = 0; i < expected.size(); ++i)
             QCOMPARE(actual[i], expected[i]);
 
-        // Called twice without CreateMAMEIni in between: two settings layers.
+        // Each launch's layer goes on a fresh path layer, whatever mame.ini held: a second call,
+        // or a layer left by a crash, is never built upon.
         QVERIFY(BuildIni(request, prefs).ok);
-        QCOMPARE(TempProgram::readFile(mameIniPath(prefs)),
-                 pathLayer + expectedLayer() + expectedLayer());
+        QVERIFY(TempProgram::writeFile(mameIniPath(prefs), written + "record\tstale.inp\r\n"));
+        QVERIFY(BuildIni(request, prefs).ok);
+        QCOMPARE(TempProgram::readFile(mameIniPath(prefs)), pathLayer + expectedLayer());
     }
 
     void missingKeysGiveTheMameDefaults()
@@ -208,6 +218,65 @@ private slots:
             QVERIFY2(lines.contains(line), qPrintable(line));
         for (const QString& line : absent)
             QVERIFY2(!lines.contains(line), qPrintable(line));
+    }
+
+    // An older MAME whose usage lists every option of the layer gets exactly the layer it always
+    // got; today's MAME gets only options it reads, in its own terms.
+    void followsTheInstalledMame()
+    {
+        TempProgram tp;
+        const QString file = tp.root() + QStringLiteral("/galaga.cfg");
+        QVERIFY(TempProgram::writeFile(file, kSettingsFile));
+        BuildIniRequest request{file, QStringLiteral("galaga"), false, true};
+        const QString catalogueLayer = settingsLayer(request);
+        request.usage = usageFixture("showusage-old.txt");
+        QVERIFY(request.usage);
+        QCOMPARE(settingsLayer(request), catalogueLayer);
+
+        request.usage = usageFixture("showusage-0251.txt");
+        QVERIFY(request.usage);
+        const QStringList lines = settingsLayer(request).split(QStringLiteral("\r\n"));
+        for (const QString& line : lines) {
+            if (!line.isEmpty() && !line.startsWith(u'#'))
+                QVERIFY2(request.usage->knows(line.section(u'\t', 0, 0)), qPrintable(line));
+        }
+        for (const char* line : {"video\taccel", "sound\tnone", "ctrlr\thotrodse", "flipy\t1",
+                                 "# d3dversion\t<NULL> (not set)", "paddle_device\tmouse"})
+            QVERIFY2(lines.contains(QLatin1String(line)), line);
+        for (const char* gone : {"# DIRECTDRAW-SPECIFIC OPTIONS", "# OUTPUT DEVICE OPTIONS"})
+            QVERIFY2(!lines.contains(QLatin1String(gone)), gone);
+        QCOMPARE(lines.last(), QStringLiteral("lightgun_device\tlightgun"));
+    }
+
+    void todaysTerms_data()
+    {
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("line");
+        const auto row = [](const char* name, const char* section, const char* key,
+                            const char* value, const char* line) {
+            QTest::newRow(name) << QString::fromLatin1(section) << QString::fromLatin1(key)
+                                << QString::fromLatin1(value) << QString::fromLatin1(line);
+        };
+        row("gdi", "Video Options", "Video", "GDI", "video\tsoft");
+        row("d3d", "Video Options", "Video", "D3D", "video\topengl");
+        row("own method", "Video Options", "Video", "bgfx", "video\tbgfx");
+        row("sound on", "Sound Options", "Sound", "1", "sound\tauto");
+        row("frame skip limit", "Performance Options", "FrameSkip", "12", "frameskip\t10");
+        row("ctrlr file", "Input Device Options", "Controller", "MyPad", "ctrlr\tMyPad");
+        row("no ctrlr", "Input Device Options", "Controller", "None", "# ctrlr\t<NULL> (not set)");
+    }
+
+    void todaysTerms()
+    {
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        QFETCH(QString, line);
+        const QStringList lines = layerWith(qPrintable(section), qPrintable(key), qPrintable(value),
+                                            usageFixture("showusage-0251.txt"));
+        QVERIFY2(lines.contains(line), qPrintable(lines.join(u'|')));
     }
 
     void missingIniFolderEndsTheProgram()

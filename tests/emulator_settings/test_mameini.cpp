@@ -2,9 +2,12 @@
 // and the replacement of the file on disk.
 #include "SettingsFixtures.h"
 #include "emulator_settings/MameIni.h"
+#include "emulator_settings/MamePathLinks.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -39,8 +42,8 @@ class TestMameIni : public QObject
 private slots:
     void pathLayerHasEveryLineInOrder()
     {
-        // Case and non-ASCII letters of the folder are kept as they are.
-        const QString base = QStringLiteral("/home/José/MAME Folder");
+        // Letter case and blanks of the folder are kept as they are.
+        const QString base = QStringLiteral("/home/Jose/MAME Folder");
         const QByteArray text = mameIniPathLayer(folderPrefs(base));
         QByteArray expected = "#\r\n# PATH AND DIRECTORY OPTIONS #\r\n#\r\n"
                               "rompath\t.;$/roms\r\nsamplepath\t.;$/samples\r\ninipath\t.;$/ini\r\n"
@@ -98,6 +101,72 @@ private slots:
         QCOMPARE(testing::readAll(ini), mameIniPathLayer(p));
         QCOMPARE(QDir(tmp.path() + QStringLiteral("/ini")).entryList(QDir::Files),
                  QStringList{QStringLiteral("mame.ini")});
+    }
+
+    // MAME cuts a value at '#', splits it at ';', expands '$' and hangs on bytes above 127: such
+    // folders reach it through plain-named links that follow the folders chosen.
+    void foldersMameCannotReadGoThroughLinks()
+    {
+        for (const char* plain : {"/m/roms", "/m/My ROMs", "/m/a-b_c.d+e(f)"})
+            QVERIFY2(mameReadsAsWritten(QString::fromUtf8(plain)), plain);
+        for (const char* awkward : {"/m/Ärcade", "/m/a#b", "/m/a;b", "/m/$HOME", "/m/\"q\"",
+                                    "/m/trailing ", "/m/tab\there"})
+            QVERIFY2(!mameReadsAsWritten(QString::fromUtf8(awkward)), awkward);
+
+        QTemporaryDir tmp;
+        setMamePathLinkFolder(tmp.path() + QStringLiteral("/links"));
+        Preferences p = folderPrefs(tmp.path());
+        QVERIFY(QDir(tmp.path()).mkpath(QStringLiteral("ini")));
+        const QString awkward = tmp.path() + QStringLiteral("/Spiele/Ärcade #1; x");
+        const QString other = tmp.path() + QStringLiteral("/$other;roms");
+        p.setFolder(DataFolder::ROMs, awkward);
+        p.setFolder(DataFolder::AdditionalROMs, other);
+        p.setFolder(DataFolder::Snapshots, tmp.path() + QStringLiteral("/Schnappschüsse"));
+        QVERIFY(CreateMAMEIni(p));
+        const QByteArray text = testing::readAll(mameIniPath(p));
+        const QByteArray links = QFile::encodeName(tmp.path() + QStringLiteral("/links"));
+        QCOMPARE(lineStarting(text, "rompath"),
+                 "rompath\t.;" + links + "/rompath;" + links + "/rompath2");
+        QCOMPARE(lineStarting(text, "snapshot_directory"),
+                 "snapshot_directory\t" + links + "/snapshot_directory");
+        QCOMPARE(lineStarting(text, "cfg_directory"),
+                 QFile::encodeName(p.folder(DataFolder::Cfg)).prepend("cfg_directory\t"));
+        for (const char c : text)
+            QVERIFY(uchar(c) < 128);
+        QCOMPARE(QFileInfo(tmp.path() + QStringLiteral("/links/rompath")).symLinkTarget(), awkward);
+
+        // A new folder chosen in the Options dialog moves the link; a plain one needs none.
+        p.setFolder(DataFolder::ROMs, other);
+        p.setFolder(DataFolder::AdditionalROMs, tmp.path() + QStringLiteral("/more"));
+        QVERIFY(CreateMAMEIni(p));
+        QCOMPARE(QFileInfo(tmp.path() + QStringLiteral("/links/rompath")).symLinkTarget(), other);
+        QCOMPARE(lineStarting(testing::readAll(mameIniPath(p)), "rompath"),
+                 "rompath\t.;" + links + "/rompath;" + QFile::encodeName(tmp.path()) + "/more");
+        setMamePathLinkFolder(QString());
+    }
+
+    // At start-up mame.ini must hold exactly the path layer: a file holding more (a crash during
+    // a game left its `record` line) or nothing is written afresh, a right one is left alone.
+    void startUpResetsAFileThatHoldsMore()
+    {
+        QTemporaryDir tmp;
+        Preferences p = folderPrefs(tmp.path());
+        QVERIFY(QDir(tmp.path()).mkpath(QStringLiteral("ini")));
+        const QString ini = mameIniPath(p);
+        QVERIFY(resetMameIni(p));
+        QCOMPARE(testing::readAll(ini), mameIniPathLayer(p));
+
+        const QDateTime old(QDate(2001, 1, 1), QTime(12, 0));
+        QFile file(ini);
+        QVERIFY(file.open(QIODevice::ReadWrite) &&
+                file.setFileTime(old, QFileDevice::FileModificationTime));
+        file.close();
+        QVERIFY(resetMameIni(p));
+        QCOMPARE(QFileInfo(ini).lastModified(), old);
+
+        QVERIFY(testing::writeAll(ini, mameIniPathLayer(p) + "record\tpong.inp\r\n"));
+        QVERIFY(resetMameIni(p));
+        QCOMPARE(testing::readAll(ini), mameIniPathLayer(p));
     }
 
     void missingIniFolderIsReportedAndWritesNothing()

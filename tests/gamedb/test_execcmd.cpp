@@ -205,6 +205,50 @@ private slots:
         }
         QVERIFY(!QFile::exists(tp.root() + "/pwned"));
     }
+
+    // A program asked to end while a command runs passes the request on to the program the shell
+    // runs, keeps its output and waits for it; one that will not end is killed after the wait.
+    void anEndRequestReachesTheRunningProgram()
+    {
+        ProcessStateGuard guard;
+        TempProgram tp;
+        const QString mame = tp.mameFolder() + QStringLiteral("/mame");
+        const QString output = tp.root() + QStringLiteral("/output.txt");
+        for (const bool obeys : {true, false}) {
+            QVERIFY(TempProgram::writeFile(
+                mame, obeys ? "#!/bin/sh\ntrap 'echo ending; exit 0' TERM\necho started\n"
+                              "while :; do sleep 0.1; done\n"
+                            : "#!/bin/sh\ntrap '' TERM\nwhile :; do sleep 0.1; done\n"));
+            QFile::setPermissions(mame, QFile::ReadOwner | QFile::ExeOwner);
+            QVERIFY(!commandRunning());
+            bool wasRunning = false;
+            QTimer::singleShot(800, [&] {
+                wasRunning = commandRunning();
+                endRunningCommand(1000);
+            });
+            QElapsedTimer clock;
+            clock.start();
+            const ExecStatus status =
+                ExecCmdKeepingOutput("mame pong", WindowStyle::Minimised, tp.mameFolder(), output);
+            QVERIFY(wasRunning);
+            QVERIFY(clock.elapsed() < 5000);
+            QCOMPARE(status.outcome, ExecOutcome::Ran);
+            QVERIFY(status.endRequested);
+            if (obeys) {
+                QCOMPARE(status.exitCode, 0);
+                QCOMPARE(TempProgram::readFile(output), QByteArray("started\nending\n"));
+            } else {
+                QVERIFY(status.crashed || status.exitCode != 0);
+            }
+        }
+        // A command that ends on its own reports its status, and nothing asked it to end.
+        QVERIFY(TempProgram::writeFile(mame, "#!/bin/sh\necho oops >&2\nexit 3\n"));
+        const ExecStatus status =
+            ExecCmdKeepingOutput("mame", WindowStyle::Minimised, tp.mameFolder(), output);
+        QCOMPARE(status.exitCode, 3);
+        QVERIFY(!status.endRequested && !status.crashed);
+        QCOMPARE(TempProgram::readFile(output), QByteArray("oops\n"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestExecCmd)

@@ -126,8 +126,10 @@ private slots:
         rig.settingsFile.clear();
         const LaunchResult r = rig.launch(game("pong", ListKind::Installed, QStringLiteral("LCD")));
         QCOMPARE(r.outcome, LaunchOutcome::Played);
-        QCOMPARE(rig.events, QStringList({"getSelectedIndex", "settings pong LCD", "hide",
-                                          "exec mame pong", "show", "loadShot", "createMameIni"}));
+        // mame.ini is put to its path layer before MAME runs, whatever it held.
+        QCOMPARE(rig.events,
+                 QStringList({"getSelectedIndex", "settings pong LCD", "createMameIni", "hide",
+                              "exec mame pong", "show", "loadShot", "createMameIni"}));
         QVERIFY(!rig.prefs.scroll);
         QCOMPARE(r.settingsType, QString());
     }
@@ -262,6 +264,57 @@ private slots:
         QCOMPARE(rig.launch(game("pong")).outcome, LaunchOutcome::Played);
         QCOMPARE(rig.events.mid(rig.events.indexOf(QStringLiteral("exec mame pong -video none"))),
                  QStringList({"exec mame pong -video none", "show", "banner on", "loadShot",
+                              "createMameIni"}));
+    }
+
+    // MAME's way out decides whether the user hears of it: an error status shows MAME's last lines
+    // after the window is back; a normal exit or an end the program asked for shows nothing.
+    void aGameThatFailsSaysWhy_data()
+    {
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<bool>("crashed");
+        QTest::addColumn<bool>("endRequested");
+        QTest::addColumn<QString>("message");
+        const QString said = QStringLiteral("  Its last words were:\r\rline 3\rline 4\rline 5\r"
+                                            "line 6\rline 7\rline 8\rline 9\r"
+                                            "pacman.zip required files are missing, the machine "
+                                            "cannot be run.");
+        QTest::newRow("error") << 2 << false << false
+                               << QStringLiteral("M.A.M.E. ended with error 2.") + said;
+        QTest::newRow("crash") << -1 << true << false
+                               << QStringLiteral("M.A.M.E. ended abnormally.") + said;
+        QTest::newRow("normal exit") << 0 << false << false << QString();
+        QTest::newRow("program ending") << 1 << false << true << QString();
+    }
+
+    void aGameThatFailsSaysWhy()
+    {
+        QFETCH(int, exitCode);
+        QFETCH(bool, crashed);
+        QFETCH(bool, endRequested);
+        QFETCH(QString, message);
+        ScriptedMessageBox box;
+        Rig rig;
+        LaunchServices services = rig.services();
+        services.playOutputFile = rig.tp.root() + QStringLiteral("/lastgame.txt");
+        QByteArray output;
+        for (int i = 1; i <= 9; ++i)
+            output += "line " + QByteArray::number(i) + (i == 5 ? "\n\n" : "\n");
+        output += "  pacman.zip required files are missing, the machine cannot be run.\r\n";
+        QVERIFY(TempProgram::writeFile(services.playOutputFile, output));
+        services.play = [&](const QString& command, WindowStyle) {
+            rig.events << QStringLiteral("play ") + command;
+            return ExecStatus{ExecOutcome::Ran, exitCode, crashed, endRequested};
+        };
+        if (!message.isEmpty())
+            box.expect(message, MessageAnswer::Ok, QStringLiteral("Play Game"));
+        launchGame(LaunchRequest{game("pong"), {}, LaunchMode::Play}, rig.prefs, services,
+                   rig.hooks());
+        QVERIFY(box.allExpectedShown());
+        QCOMPARE(box.shown().size(), message.isEmpty() ? 0 : 1);
+        QVERIFY(!rig.events.contains(QStringLiteral("exec mame pong -video none")));
+        QCOMPARE(rig.events.mid(rig.events.indexOf(QStringLiteral("play mame pong -video none"))),
+                 QStringList({"play mame pong -video none", "show", "banner on", "loadShot",
                               "createMameIni"}));
     }
 

@@ -3,6 +3,7 @@
 // folder is $HOME/.mame, where Debian's MAME looks for mame.ini.
 #include "app/IniFile.h"
 #include "emulator_settings/MameIni.h"
+#include "emulator_settings/MamePathLinks.h"
 #include "launch/BadSets.h"
 #include "launch/GameAudit.h"
 #include "launch/GameLaunch.h"
@@ -14,6 +15,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTest>
+#include <QTimer>
 
 using namespace velmora;
 using velmora::testing::ScriptedMessageBox;
@@ -40,24 +42,36 @@ private:
     Preferences m_prefs;
     QString m_raster;
     QByteArray m_iniWhileMameRan;
+    ExecStatus m_lastRun;
 
     QString folder(const char* name) const { return m_tp.root() + u'/' + QLatin1String(name); }
 
     LaunchServices services()
     {
-        LaunchServices s = launchServicesFor(m_prefs, m_tp.paths().settingsFolder());
-        const auto exec = s.exec;
-        s.exec = [this, exec](const QString& command, WindowStyle style) {
+        LaunchServices s = launchServicesFor(m_prefs, m_tp.paths());
+        const auto play = s.play;
+        s.play = [this, play](const QString& command, WindowStyle style) {
             m_iniWhileMameRan = TempProgram::readFile(mameIniPath(m_prefs));
-            return exec(command, style);
+            // A MAME that hangs (as on a path it cannot read) fails the test instead of blocking.
+            QTimer guard;
+            guard.setSingleShot(true);
+            QObject::connect(&guard, &QTimer::timeout, [] { endRunningCommand(1000); });
+            guard.start(90000);
+            m_lastRun = play(command, style);
+            return m_lastRun;
         };
         return s;
     }
 
-    LaunchResult play(RecordPlayback boxes = {})
+    LaunchResult play(RecordPlayback boxes = {}, const QString& rom = QStringLiteral("pong"))
     {
-        const SelectedGame pong{QStringLiteral("pong"), {}, QStringLiteral("Raster"), ListKind::All};
-        return launchGame(LaunchRequest{pong, boxes, LaunchMode::Play}, m_prefs, services(), {});
+        const SelectedGame game{rom, {}, QStringLiteral("Raster"), ListKind::All};
+        return launchGame(LaunchRequest{game, boxes, LaunchMode::Play}, m_prefs, services(), {});
+    }
+
+    QByteArray lastOutput() const
+    {
+        return TempProgram::readFile(m_tp.paths().report(kPlayOutputFile));
     }
 
     void writeRaster(const QString& otherCommands, bool autosave)
@@ -86,6 +100,7 @@ private slots:
         m_tp.makeFolder(QStringLiteral("home/.mame"));
         QVERIFY(TempProgram::writeFile(
             m_prefs.folder(DataFolder::ROMs) + QStringLiteral("/pong.zip"), kEmptyZip));
+        setMamePathLinkFolder(m_tp.paths().setting(QStringLiteral("mamepaths")));
         QVERIFY(CreateMAMEIni(m_prefs));
         m_raster = m_tp.paths().setting(QStringLiteral("raster.cfg"));
     }
@@ -128,6 +143,44 @@ private slots:
                  account.constData());
         QCOMPARE(TempProgram::readFile(inp), recording);
         QCOMPARE(TempProgram::readFile(mameIniPath(m_prefs)), mameIniPathLayer(m_prefs));
+    }
+
+    // MAME hangs on a byte above 127 in mame.ini and cuts values at '#' and ';': a ROM folder
+    // named so is handed to it through a plain link, and the game runs and returns.
+    void playsFromAFolderMameCannotReadByName()
+    {
+        ScriptedMessageBox box; // a normal exit shows nothing
+        const QString roms = m_prefs.folder(DataFolder::ROMs);
+        m_prefs.setFolder(DataFolder::ROMs, m_tp.makeFolder(QStringLiteral("Spiele/Ärcade #1; x")));
+        QVERIFY(TempProgram::writeFile(
+            m_prefs.folder(DataFolder::ROMs) + QStringLiteral("/pong.zip"), kEmptyZip));
+        QVERIFY(CreateMAMEIni(m_prefs));
+        writeRaster(kQuickRun, false);
+        QCOMPARE(play().outcome, LaunchOutcome::Played);
+        QVERIFY2(!m_lastRun.endRequested && m_lastRun.exitCode == 0, lastOutput().constData());
+        for (const char c : m_iniWhileMameRan)
+            QVERIFY(uchar(c) < 128);
+        QCOMPARE(box.shown().size(), 0);
+        m_prefs.setFolder(DataFolder::ROMs, roms);
+        QVERIFY(CreateMAMEIni(m_prefs));
+    }
+
+    // A game MAME cannot run says why, in MAME's words, under the title "Play Game".
+    void aGameWithAnEmptyArchiveSaysWhatIsMissing()
+    {
+        ScriptedMessageBox box;
+        box.allowAny(true);
+        QVERIFY(TempProgram::writeFile(
+            m_prefs.folder(DataFolder::ROMs) + QStringLiteral("/pacman.zip"), kEmptyZip));
+        writeRaster(kQuickRun, false);
+        QCOMPARE(play({}, QStringLiteral("pacman")).outcome, LaunchOutcome::Played);
+        QFile::remove(m_prefs.folder(DataFolder::ROMs) + QStringLiteral("/pacman.zip"));
+        QCOMPARE(box.shown().size(), 1);
+        QCOMPARE(box.shown().first().title, QStringLiteral("Play Game"));
+        QVERIFY2(box.lastText().contains(QStringLiteral("NOT FOUND")) &&
+                     box.lastText().contains(
+                         QStringLiteral("Required files are missing, the machine cannot be run.")),
+                 qPrintable(box.lastText()));
     }
 
     void gameAuditOfPong()

@@ -141,6 +141,11 @@ struct ControllerRig
             visibleWhileMameRan = window.isVisible();
             return exec(command, style);
         };
+        const auto play = s.play;
+        s.play = [this, play](const QString& command, WindowStyle style) {
+            visibleWhileMameRan = window.isVisible();
+            return play(command, style);
+        };
         return s;
     }
 
@@ -336,7 +341,11 @@ private slots:
         ScriptedMessageBox box;
         ControllerRig rig;
         rig.mame.setSilentExit(139);
+        // MAME's error status is told, though it printed nothing.
+        box.expect(QStringLiteral("M.A.M.E. ended with error 139."), MessageAnswer::Ok,
+                   QStringLiteral("Play Game"));
         rig.controller->cmdPlay_Click();
+        QVERIFY(box.allExpectedShown());
         QCOMPARE(rig.mame.callCount(), 1);
         QVERIFY(rig.window.isVisible());
         QCOMPARE(TempProgram::readFile(mameIniPath(rig.state.prefs)),

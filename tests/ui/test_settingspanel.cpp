@@ -173,6 +173,30 @@ private slots:
         QVERIFY(!QFile::exists(setting("pacman.cfg")));
     }
 
+    // Today's MAME: its own video methods on the list, and the controls it no longer reads
+    // disabled with a tooltip that says so, while their values still reach the settings file.
+    void followsTheInstalledMame()
+    {
+        const std::optional<MameUsage> today =
+            MameUsage::fromFile(fixturePath(QStringLiteral("showusage-0251.txt")));
+        QVERIFY(today);
+        OptionLists lists = m_panel->model().lists();
+        adaptListsToMame(&lists, &*today, QString());
+        m_panel->setLists(lists);
+        m_panel->setKnownOptions(knownOptions(&*today));
+        m_panel->openRaster();
+        QCOMPARE(combo("cboVideo")->currentText(), QStringLiteral("opengl"));
+        choose(combo("cboVideo"), QStringLiteral("soft"));
+        QVERIFY(!check("chkHwStretch")->isEnabled());
+        QVERIFY(check("chkHwStretch")->toolTip().contains(QStringLiteral("\"hwstretch\"")));
+        QVERIFY(!find<QLabel>(QStringLiteral("lblCombo_28"))->isEnabled()); // LED Mode
+        QVERIFY(check("chkWindow")->isEnabled() && check("chkWindow")->toolTip().isEmpty());
+        m_panel->model().assign(Option::HwStretch, QStringLiteral("0"));
+        button("cmdOK")->click();
+        QCOMPARE(stored("raster.cfg", Option::Video), QStringLiteral("soft"));
+        QCOMPARE(stored("raster.cfg", Option::HwStretch), QStringLiteral("0"));
+    }
+
     void rebuildReportHasBoldHeadingWords()
     {
         QTextEdit box;
