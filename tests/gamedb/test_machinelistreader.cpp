@@ -166,7 +166,8 @@ private slots:
                                               "\rLine Number: %1")
                                    .arg(lines + 1));
         QCOMPARE(result.games, 3);
-        QCOMPARE(readFile(report("gameinfo.txt")).count("\r\n"), 3);
+        // A failed build never replaces the database with the games read so far.
+        QVERIFY(!QFile::exists(report("gameinfo.txt")));
     }
 };
 

@@ -42,7 +42,7 @@ struct StartedProgram
         prefs.mameSize = qint32(QFileInfo(mame.scriptPath()).size());
         const ProgramPaths paths = program.paths();
         TempProgram::writeFile(paths.report("gameinfo.txt"), database(sixGames()));
-        for (const char* name : {"listxml.txt", "crcinfo.txt", "resource.txt"})
+        for (const char* name : {"listxml.txt", "crcinfo.txt", "resource.txt", "showusage.txt"})
             TempProgram::writeFile(paths.report(QLatin1String(name)), "\r\n");
         TempProgram::writeFile(prefs.folder(DataFolder::ROMs) + "/pacman.zip", "PK");
         state.paths = paths;
