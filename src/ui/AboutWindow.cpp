@@ -6,6 +6,7 @@
 #include "platform/Seams.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Pictures.h"
+#include "ui/WaitCursor.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -49,15 +50,6 @@ template <typename T> T* named(T* widget, const char* name)
     widget->setObjectName(QLatin1String(name));
     return widget;
 }
-
-class WaitPointer
-{
-public:
-    WaitPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitPointer() { QApplication::restoreOverrideCursor(); }
-    WaitPointer(const WaitPointer&) = delete;
-    WaitPointer& operator=(const WaitPointer&) = delete;
-};
 
 } // namespace
 
@@ -191,7 +183,7 @@ QGroupBox* AboutWindow::buildOtherExtras()
 void AboutWindow::cmdVersion_Click()
 {
     {
-        WaitPointer wait;
+        WaitCursor wait;
         m_cmdOK->setEnabled(false);
         const QString mameFolder = m_state.prefs.folder(DataFolder::MAME);
         if (!QFileInfo(mameFolder + QStringLiteral("/mame")).isFile()) {

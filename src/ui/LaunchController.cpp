@@ -7,6 +7,7 @@
 #include "launch/MameIniViewer.h"
 #include "platform/Seams.h"
 #include "ui/ReportPanel.h"
+#include "ui/WaitCursor.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -16,16 +17,6 @@
 
 namespace velmora {
 namespace {
-
-// The wait pointer while MAME works; the default pointer again on every way out.
-class WaitPointer
-{
-public:
-    WaitPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitPointer() { QApplication::restoreOverrideCursor(); }
-    WaitPointer(const WaitPointer&) = delete;
-    WaitPointer& operator=(const WaitPointer&) = delete;
-};
 
 template <typename T> T* child(QWidget& window, const char* name)
 {
@@ -228,7 +219,7 @@ void LaunchController::cmdVerify_Click()
     const SelectedGame game = m_hooks.selectedGame ? m_hooks.selectedGame() : SelectedGame{};
     if (game.rom.isEmpty() || !mamePresent(caption))
         return;
-    const WaitPointer wait;
+    const WaitCursor wait;
     m_panel->bringToFront(caption);
     m_panel->setLeaveButtonsEnabled(false);
     m_panel->setFindEnabled(false);
@@ -284,7 +275,7 @@ void LaunchController::verifyAllSets(SetKind kind)
     const SetAuditKind& k = setAuditKind(kind);
     if (!mamePresent(k.verifyCaption) || !confirmSetAudit())
         return;
-    const WaitPointer wait;
+    const WaitCursor wait;
     prepareAuditPanel(k.verifyCaption);
     m_panel->setLeaveButtonsEnabled(false);
     m_window.repaint();
