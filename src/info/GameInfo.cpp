@@ -148,27 +148,40 @@ private:
     const KeepAlive& m_keepAlive;
 };
 
+// Opens a community file and reads on to the first line of the game's entry (`belongs` says
+// which). False when the part is already complete: the file is missing (`missingText`), cannot be
+// read, or holds no entry for the game (`absentText`).
+template <typename Belongs>
+bool findEntry(DatReader& reader, const QString& path, Belongs belongs, const char* missingText,
+               const char* absentText, string_view* line, Part* part)
+{
+    if (path.isEmpty()) {
+        part->text = missingText;
+        return false;
+    }
+    if ((part->error = reader.open(path)))
+        return false;
+    bool found = false;
+    while (!found && reader.next(line))
+        found = belongs(*line);
+    if (!found)
+        part->text = absentText;
+    return found;
+}
+
 // The lines of a history entry: a paragraph's lines joined with blanks, paragraphs kept apart by
 // the empty lines between them.
 Part historyPart(const QString& path, string_view name, const KeepAlive& keepAlive)
 {
     Part part;
-    if (path.isEmpty()) {
-        part.text = "Cannot find history.dat file.  This file must be in your M.A.M.E. "
-                    "directory.\r\n\r\n";
-        return part;
-    }
     DatReader reader(keepAlive);
-    if ((part.error = reader.open(path)))
-        return part;
     string_view line;
-    bool found = false;
-    while (!found && reader.next(&line))
-        found = historyListsGame(line, name);
-    if (!found) {
-        part.text = "There is no history for this game.\r\n\r\n\r\n";
+    if (!findEntry(
+            reader, path, [name](string_view l) { return historyListsGame(l, name); },
+            "Cannot find history.dat file.  This file must be in your M.A.M.E. "
+            "directory.\r\n\r\n",
+            "There is no history for this game.\r\n\r\n\r\n", &line, &part))
         return part;
-    }
     // The line after "$bio" is the blank line that separates it from the text.
     if (!reader.skipTo(&line, kBioMarker, &part) || !reader.nextInEntry(&line, &part))
         return part;
@@ -190,22 +203,14 @@ Part historyPart(const QString& path, string_view name, const KeepAlive& keepAli
 Part mameinfoPart(const QString& path, string_view name, const KeepAlive& keepAlive)
 {
     Part part;
-    if (path.isEmpty()) {
-        part.text = "Cannot find mameinfo.dat file.  This file must be in your M.A.M.E. "
-                    "directory.\r\n\r\n";
-        return part;
-    }
     DatReader reader(keepAlive);
-    if ((part.error = reader.open(path)))
-        return part;
     string_view line;
-    bool found = false;
-    while (!found && reader.next(&line))
-        found = mameinfoListsGame(line, name);
-    if (!found) {
-        part.text = "There is no mameinfo for this game.\r\n\r\n";
+    if (!findEntry(
+            reader, path, [name](string_view l) { return mameinfoListsGame(l, name); },
+            "Cannot find mameinfo.dat file.  This file must be in your M.A.M.E. "
+            "directory.\r\n\r\n",
+            "There is no mameinfo for this game.\r\n\r\n", &line, &part))
         return part;
-    }
     if (!reader.skipTo(&line, kMameMarker, &part))
         return part;
     QByteArray text;
@@ -224,21 +229,13 @@ Part mameinfoPart(const QString& path, string_view name, const KeepAlive& keepAl
 Part cheatPart(const QString& path, string_view name, const KeepAlive& keepAlive)
 {
     Part part;
-    if (path.isEmpty()) {
-        part.text = "Cannot find cheat.dat file.  This file must be in your M.A.M.E. directory.";
-        return part;
-    }
     DatReader reader(keepAlive);
-    if ((part.error = reader.open(path)))
-        return part;
     string_view line;
-    bool found = false;
-    while (!found && reader.next(&line))
-        found = cheatLineOf(line, name);
-    if (!found) {
-        part.text = "There are no cheats for this game.";
+    if (!findEntry(
+            reader, path, [name](string_view l) { return cheatLineOf(l, name); },
+            "Cannot find cheat.dat file.  This file must be in your M.A.M.E. directory.",
+            "There are no cheats for this game.", &line, &part))
         return part;
-    }
     do {
         const std::size_t colon = line.rfind(':');
         part.text += bytes(colon == string_view::npos ? line : line.substr(colon + 1)) + kCrLf;
