@@ -3,6 +3,7 @@
 #include "changes/MameDiffReport.h"
 #include "gamedb/ExecCmd.h"
 #include "platform/Seams.h"
+#include "support/NamedWidget.h"
 #include "support/ScriptedMessageBox.h"
 #include "support/TempProgram.h"
 #include "ui/MameDiffController.h"
@@ -18,18 +19,12 @@
 #include <QTextEdit>
 
 using namespace velmora;
+using velmora::testing::addNamed;
 using velmora::testing::fixturePath;
 using velmora::testing::ScriptedMessageBox;
 using velmora::testing::TempProgram;
 
 namespace {
-
-template <typename T> T* add(QWidget* parent, const char* name)
-{
-    auto* w = new T(parent);
-    w->setObjectName(QLatin1String(name));
-    return w;
-}
 
 // The report panel's controls by their names.
 struct ReportWindow : QMainWindow
@@ -40,12 +35,12 @@ struct ReportWindow : QMainWindow
         panels->addWidget(fraVerify);
         setCentralWidget(panels);
     }
-    QStackedWidget* panels = add<QStackedWidget>(this, "panels");
-    QGroupBox* fraList = add<QGroupBox>(panels, "fraList");
-    QGroupBox* fraVerify = add<QGroupBox>(panels, "fraVerify");
-    QTextEdit* txtVerify = add<QTextEdit>(fraVerify, "txtVerify");
-    QPushButton* cmdGameList = add<QPushButton>(fraVerify, "cmdGameList");
-    QPushButton* cmdExit = add<QPushButton>(this, "cmdExit");
+    QStackedWidget* panels = addNamed<QStackedWidget>(this, "panels");
+    QGroupBox* fraList = addNamed<QGroupBox>(panels, "fraList");
+    QGroupBox* fraVerify = addNamed<QGroupBox>(panels, "fraVerify");
+    QTextEdit* txtVerify = addNamed<QTextEdit>(fraVerify, "txtVerify");
+    QPushButton* cmdGameList = addNamed<QPushButton>(fraVerify, "cmdGameList");
+    QPushButton* cmdExit = addNamed<QPushButton>(this, "cmdExit");
 };
 
 // A program folder with both lists and a MAME folder holding a link to the built mamediff.

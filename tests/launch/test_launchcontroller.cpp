@@ -6,6 +6,7 @@
 #include "platform/Seams.h"
 #include "platform/qt/DocumentPrinter.h"
 #include "support/FakeMame.h"
+#include "support/NamedWidget.h"
 #include "support/PdfPrinter.h"
 #include "support/ScriptedMessageBox.h"
 #include "support/TempProgram.h"
@@ -25,6 +26,7 @@
 
 using namespace velmora;
 using velmora::platform::MessageAnswer;
+using velmora::testing::addNamed;
 using velmora::testing::FakeMame;
 using velmora::testing::fixturePath;
 using velmora::testing::PdfPrinter;
@@ -32,15 +34,6 @@ using velmora::testing::ScriptedMessageBox;
 using velmora::testing::TempProgram;
 
 namespace {
-
-template <typename T> T* add(QWidget* parent, const char* name)
-{
-    auto* w = new T(parent);
-    w->setObjectName(QLatin1String(name));
-    if (parent->layout())
-        parent->layout()->addWidget(w);
-    return w;
-}
 
 // The controls of the main window that the launch and the reports use, by their names.
 class FakeMainWindow : public QMainWindow
@@ -61,17 +54,17 @@ public:
     }
 
     QWidget* central = new QWidget(this);
-    QStackedWidget* panels = add<QStackedWidget>(central, "panels");
-    QGroupBox* fraList = add<QGroupBox>(panels, "fraList");
-    QGroupBox* fraVerify = add<QGroupBox>(panels, "fraVerify");
-    QTextEdit* txtVerify = add<QTextEdit>(fraVerify, "txtVerify");
-    QPushButton* cmdGameList = add<QPushButton>(fraVerify, "cmdGameList");
-    QPushButton* cmdFind = add<QPushButton>(central, "cmdFind");
-    QPushButton* cmdExit = add<QPushButton>(central, "cmdExit");
-    QCheckBox* chkRecord = add<QCheckBox>(central, "chkRecord");
-    QCheckBox* chkPlayback = add<QCheckBox>(central, "chkPlayback");
-    QCheckBox* chkAutoRun = add<QCheckBox>(central, "chkAutoRun");
-    QLabel* iconScreen = add<QLabel>(central, "IconScreen");
+    QStackedWidget* panels = addNamed<QStackedWidget>(central, "panels");
+    QGroupBox* fraList = addNamed<QGroupBox>(panels, "fraList");
+    QGroupBox* fraVerify = addNamed<QGroupBox>(panels, "fraVerify");
+    QTextEdit* txtVerify = addNamed<QTextEdit>(fraVerify, "txtVerify");
+    QPushButton* cmdGameList = addNamed<QPushButton>(fraVerify, "cmdGameList");
+    QPushButton* cmdFind = addNamed<QPushButton>(central, "cmdFind");
+    QPushButton* cmdExit = addNamed<QPushButton>(central, "cmdExit");
+    QCheckBox* chkRecord = addNamed<QCheckBox>(central, "chkRecord");
+    QCheckBox* chkPlayback = addNamed<QCheckBox>(central, "chkPlayback");
+    QCheckBox* chkAutoRun = addNamed<QCheckBox>(central, "chkAutoRun");
+    QLabel* iconScreen = addNamed<QLabel>(central, "IconScreen");
     QTimer* tmr[2];
 };
 
