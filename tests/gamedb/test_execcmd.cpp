@@ -238,7 +238,7 @@ private slots:
                 // The program heard the request and finished its own way out before the wait
                 // ended (the shell between reports the signal, so the status is not the program's).
                 const QByteArray heard = TempProgram::readFile(output);
-                QVERIFY2(heard.startsWith("started\n") && heard.endsWith("ending\n"), heard);
+                QVERIFY2(heard.startsWith("started\n") && heard.contains("ending\n"), heard);
             } else {
                 QVERIFY(status.crashed || status.exitCode != 0);
             }
