@@ -28,6 +28,8 @@ namespace {
 bool g_commandRunning = false;
 // Whether the program asked the running command to end (it is ending itself).
 bool g_endRequested = false;
+// The file whose appearance asks the running command to end itself (empty: it has none).
+QString g_endRequestFile;
 
 // The process groups of the running commands (each group's id is its shell's pid).
 std::vector<qint64> g_runningGroups;
@@ -202,7 +204,7 @@ namespace {
 
 ExecOutcome execInFolder(const QStringList& commands, const QString& mameFolder,
                          const std::function<void(int)>& commandEnded, const QString& outputFile,
-                         ExecStatus* status)
+                         ExecStatus* status, const QString& endRequestFile = QString())
 {
     if (g_commandRunning) {
         qWarning("ExecCmd: a command is already running; \"%s\" was not started",
@@ -217,8 +219,12 @@ ExecOutcome execInFolder(const QStringList& commands, const QString& mameFolder,
 
     g_commandRunning = true;
     g_endRequested = false;
+    g_endRequestFile = endRequestFile;
     const ExecOutcome outcome =
         runInFolder(commands, absoluteMameFolder, commandEnded, outputFile, status);
+    if (!g_endRequestFile.isEmpty())
+        QFile::remove(g_endRequestFile);
+    g_endRequestFile.clear();
     g_commandRunning = false;
     QDir::setCurrent(previousFolder);
     return outcome;
@@ -234,11 +240,12 @@ ExecOutcome ExecCmds(const QStringList& commands, WindowStyle style, const QStri
 }
 
 ExecStatus ExecCmdKeepingOutput(const QString& command, WindowStyle style,
-                                const QString& mameFolder, const QString& outputFile)
+                                const QString& mameFolder, const QString& outputFile,
+                                const QString& endRequestFile)
 {
     Q_UNUSED(style);
     ExecStatus status;
-    status.outcome = execInFolder({command}, mameFolder, {}, outputFile, &status);
+    status.outcome = execInFolder({command}, mameFolder, {}, outputFile, &status, endRequestFile);
     return status;
 }
 
@@ -252,6 +259,10 @@ void endRunningCommand(int msecs)
     if (!commandRunning())
         return;
     g_endRequested = true;
+    if (!g_endRequestFile.isEmpty()) {
+        QFile request(g_endRequestFile);
+        request.open(QIODevice::WriteOnly);
+    }
     terminateRunningCommands(msecs);
 }
 

@@ -63,17 +63,20 @@ struct ExecStatus
 };
 
 // ExecCmd that keeps both output streams of the command in `outputFile` (replaced; empty: they
-// go where the program's own go) and reports how the command ended.
+// go where the program's own go) and reports how the command ended. A command that ends itself
+// when a file appears (a game with the end script) names that file in `endRequestFile`:
+// endRunningCommand creates it before anything else, and it is removed when the command ends.
 ExecStatus ExecCmdKeepingOutput(const QString& command, WindowStyle style,
-                                const QString& mameFolder, const QString& outputFile);
+                                const QString& mameFolder, const QString& outputFile,
+                                const QString& endRequestFile = QString());
 
 // True while a command started by ExecCmd runs.
 bool commandRunning();
 
 // The program is asked to end (log-out, shutdown) while a command runs: the request is passed on
-// to the command's process group (MAME gets SIGTERM and saves its configuration, NVRAM and
-// autosave as on a normal exit), and the caller waits up to `msecs` for it to end; what is left
-// then is killed.
+// to the command (its end-request file appears, so a game ends itself and MAME saves its
+// configuration, NVRAM and autosave as on a normal exit; its process group gets SIGTERM), and the
+// caller waits up to `msecs` for it to end; what is left then is killed.
 void endRunningCommand(int msecs);
 
 // The form of an existing path that may be pasted into a shell command line: the path in POSIX

@@ -3,6 +3,7 @@
 #include "emulator_settings/BuildIni.h"
 #include "emulator_settings/MameIni.h"
 #include "emulator_settings/SettingsFiles.h"
+#include "launch/GameEndPlugin.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,15 +40,25 @@ LaunchServices launchServicesFor(const Preferences& prefs, const ProgramPaths& p
         return ExecCmd(command, style, prefs.folder(DataFolder::MAME));
     };
     services.playOutputFile = paths.report(kPlayOutputFile);
-    services.play = [&prefs, output = services.playOutputFile](const QString& command,
-                                                               WindowStyle style) {
+    services.play = [&prefs, paths, usageFile, output = services.playOutputFile](
+                        const QString& command, WindowStyle style) {
         // A reports folder that cannot take the file costs the report, never the game.
         QDir().mkpath(QFileInfo(output).path());
         QFile probe(output);
         const bool keep = probe.open(QIODevice::WriteOnly | QIODevice::Append);
         probe.close();
-        return ExecCmdKeepingOutput(command, style, prefs.folder(DataFolder::MAME),
-                                    keep ? output : QString());
+        // A MAME with plugins gets Velmora's end plugin, so a log-out lets the game save what
+        // it saves on a normal exit.
+        const std::optional<MameUsage> usage = MameUsage::fromFile(usageFile);
+        std::optional<GameEndPlugin> end;
+        if (usage && usage->knows(QStringLiteral("pluginspath")) &&
+            usage->knows(QStringLiteral("plugin"))) {
+            const QString mame = prefs.folder(DataFolder::MAME) + QStringLiteral("/mame");
+            end = writeGameEndPlugin(paths, mamePluginsPath(mame));
+        }
+        return ExecCmdKeepingOutput(end ? withGameEndPlugin(command, *end) : command, style,
+                                    prefs.folder(DataFolder::MAME), keep ? output : QString(),
+                                    end ? end->request : QString());
     };
     return services;
 }

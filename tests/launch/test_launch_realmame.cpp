@@ -4,6 +4,8 @@
 #include "app/IniFile.h"
 #include "emulator_settings/MameIni.h"
 #include "emulator_settings/MamePathLinks.h"
+#include "emulator_settings/MameUsage.h"
+#include "gamedb/MameCommands.h"
 #include "launch/BadSets.h"
 #include "launch/GameAudit.h"
 #include "launch/GameLaunch.h"
@@ -12,6 +14,7 @@
 #include "support/ScriptedMessageBox.h"
 #include "support/TempProgram.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTest>
@@ -163,6 +166,28 @@ private slots:
         QCOMPARE(box.shown().size(), 0);
         m_prefs.setFolder(DataFolder::ROMs, roms);
         QVERIFY(CreateMAMEIni(m_prefs));
+    }
+
+    // Told to end while a game runs (a log-out), the program has MAME end the game itself: MAME
+    // writes the game's configuration as on a normal exit, long before the grace time is out.
+    void anEndRequestLetsMameSaveTheGame()
+    {
+        const QString usage = m_tp.paths().report(kShowUsageFile);
+        QCOMPARE(ExecCmd(MameCommands::showUsage(usage), WindowStyle::Normal,
+                         m_prefs.folder(DataFolder::MAME)),
+                 ExecOutcome::Ran);
+        writeRaster(QStringLiteral("-video none -sound none"), false);
+        const QString cfg = folder("cfg") + QStringLiteral("/pong.cfg");
+        QFile::remove(cfg);
+        QTimer::singleShot(4000, [] { endRunningCommand(kCommandEndGraceMs); });
+        QElapsedTimer ran;
+        ran.start();
+        QCOMPARE(play().outcome, LaunchOutcome::Played);
+        QVERIFY(ran.elapsed() < 4000 + kCommandEndGraceMs / 2);
+        QVERIFY(m_lastRun.endRequested);
+        QVERIFY2(QFileInfo(cfg).size() > 0, lastOutput().constData());
+        QVERIFY(!QFile::exists(m_tp.paths().report(QStringLiteral("endgame.request"))));
+        QFile::remove(usage);
     }
 
     // A game MAME cannot run says why, in MAME's words, under the title "Play Game".
