@@ -25,15 +25,12 @@
 #include <QVBoxLayout>
 
 using namespace velmora;
+using namespace velmora::testing;
 using velmora::platform::MessageAnswer;
-using velmora::testing::addNamed;
-using velmora::testing::FakeMame;
-using velmora::testing::fixturePath;
-using velmora::testing::PdfPrinter;
-using velmora::testing::ScriptedMessageBox;
-using velmora::testing::TempProgram;
 
 namespace {
+
+const QString kAsk = QStringLiteral("This could take a long time.  Do you want to continue?");
 
 // The controls of the main window that the launch and the reports use, by their names.
 class FakeMainWindow : public QMainWindow
@@ -91,20 +88,25 @@ struct ControllerRig
         state.prefs = tp.standardPreferences();
         state.prefs.setFolder(DataFolder::Input, tp.root() + QStringLiteral("/inp"));
         tp.writeOptionsIni(state.prefs);
-        TempProgram::writeFile(state.prefs.folder(DataFolder::ROMs) + QStringLiteral("/pong.zip"),
-                               "");
+        addRom("pong");
         CreateMAMEIni(state.prefs);
         controller = std::make_unique<LaunchController>(window, state, hooks(), services());
         window.show();
     }
 
+    void addRom(const char* rom)
+    {
+        TempProgram::writeFile(state.prefs.folder(DataFolder::ROMs) + u'/' + rom + ".zip", "");
+    }
+
     LaunchWindowHooks hooks()
     {
+        const auto note = [this](const char* call) { return [this, call] { calls << call; }; };
         LaunchWindowHooks h;
         h.selectedGame = [this] { return selected; };
-        h.getSelectedIndex = [this] { calls << QStringLiteral("getSelectedIndex"); };
-        h.loadShot = [this] { calls << QStringLiteral("loadShot"); };
-        h.disableFormButtons = [this] { calls << QStringLiteral("disableFormButtons"); };
+        h.getSelectedIndex = note("getSelectedIndex");
+        h.loadShot = note("loadShot");
+        h.disableFormButtons = note("disableFormButtons");
         h.hideGameArt = [this] {
             calls << QStringLiteral("hideGameArt");
             window.iconScreen->hide();
@@ -123,34 +125,33 @@ struct ControllerRig
     LaunchServices services()
     {
         LaunchServices s = launchServicesFor(state.prefs, state.paths.settingsFolder());
-        s.settingsFileFor = [](const QString&, const QString&) {
-            return QStringLiteral("raster.cfg");
-        };
+        s.settingsFileFor = [](const QString&, const QString&) { return QString("raster.cfg"); };
         s.buildIni = [this](const QString&, const QString&, RecordPlayback) {
             return std::optional<QString>(otherCommands);
         };
-        const auto exec = s.exec;
-        s.exec = [this, exec](const QString& command, WindowStyle style) {
-            visibleWhileMameRan = window.isVisible();
-            return exec(command, style);
+        const auto watched = [this](auto inner) {
+            return [this, inner](const QString& command, WindowStyle style) {
+                visibleWhileMameRan = window.isVisible();
+                return inner(command, style);
+            };
         };
-        const auto play = s.play;
-        s.play = [this, play](const QString& command, WindowStyle style) {
-            visibleWhileMameRan = window.isVisible();
-            return play(command, style);
-        };
+        s.exec = watched(s.exec);
+        s.play = watched(s.play);
         return s;
     }
 
     QString text() const { return window.txtVerify->toPlainText(); }
+    bool boldAt(int position) const
+    {
+        QTextCursor c(window.txtVerify->document());
+        c.setPosition(position + 1);
+        return c.charFormat().fontWeight() == QFont::Bold;
+    }
+    QString stored() const
+    {
+        return ReadIniValue(state.paths.optionsIni(), "Miscellaneous", "AutoRun", "");
+    }
 };
-
-bool boldAt(QTextEdit* edit, int position)
-{
-    QTextCursor c(edit->document());
-    c.setPosition(position + 1);
-    return c.charFormat().fontWeight() == QFont::Bold;
-}
 
 } // namespace
 
@@ -171,8 +172,7 @@ private slots:
         QCOMPARE(rig.mame.arguments(),
                  QStringList({"pong", "-seconds_to_run", "2", "-cfg_directory", "/tmp/My Cfg"}));
         QVERIFY(!rig.visibleWhileMameRan);
-        QVERIFY(rig.window.isVisible());
-        QVERIFY(rig.window.tmr[0]->isActive());
+        QVERIFY(rig.window.isVisible() && rig.window.tmr[0]->isActive());
         QVERIFY(!rig.window.chkPlayback->isChecked());
         QCOMPARE(rig.settingsType, QStringLiteral("Raster"));
         QCOMPARE(rig.calls, QStringList({"getSelectedIndex", "loadShot"}));
@@ -181,7 +181,9 @@ private slots:
                  mameIniPathLayer(rig.state.prefs));
     }
 
-    void recordAndPlaybackExcludeEachOther()
+    // Record and Playback exclude each other (unchecking leaves the other alone); AutoRun is
+    // remembered, and at start-up it is checked again and the game plays.
+    void boxesAndAutoRun()
     {
         ControllerRig rig;
         rig.window.chkPlayback->setChecked(true);
@@ -191,34 +193,23 @@ private slots:
         rig.window.chkPlayback->setChecked(true);
         rig.controller->chkPlayback_Click();
         QVERIFY(!rig.window.chkRecord->isChecked() && rig.window.chkPlayback->isChecked());
-        // Unchecking leaves the other box alone.
         rig.window.chkPlayback->setChecked(false);
         rig.controller->chkPlayback_Click();
         QVERIFY(!rig.window.chkRecord->isChecked());
         QCOMPARE(rig.calls.count(QStringLiteral("getSelectedIndex")), 3);
-    }
 
-    void autoRunIsRememberedAndPlaysAtStartUp()
-    {
-        ControllerRig rig;
         rig.window.chkAutoRun->setChecked(true);
         rig.controller->chkAutoRun_Click();
-        const auto stored = [&rig] {
-            return ReadIniValue(rig.state.paths.optionsIni(), "Miscellaneous", "AutoRun", "");
-        };
-        QCOMPARE(stored(), QString("True"));
+        QCOMPARE(rig.stored(), QString("True"));
         QVERIFY(rig.state.prefs.autoRun);
         rig.window.chkAutoRun->setChecked(false);
         rig.controller->chkAutoRun_Click();
-        QCOMPARE(stored(), QString("False"));
-        QCOMPARE(rig.calls.count(QStringLiteral("getSelectedIndex")), 2);
-
-        // At start-up the box is checked again (no selection restore yet) and the game plays.
+        QCOMPARE(rig.stored(), QString("False"));
         rig.calls.clear();
         rig.state.startupInProgress = true;
         rig.controller->autoRunAtStartUp();
         QVERIFY(rig.window.chkAutoRun->isChecked());
-        QCOMPARE(stored(), QString("True"));
+        QCOMPARE(rig.stored(), QString("True"));
         QCOMPARE(rig.mame.calls(), QStringList({"pong"}));
         QCOMPARE(rig.calls, QStringList({"getSelectedIndex", "loadShot"}));
     }
@@ -243,17 +234,14 @@ private slots:
         ControllerRig rig;
         rig.selected = {
             QStringLiteral("pacman"), {}, QStringLiteral("Raster"), ListKind::Uninstalled};
-        TempProgram::writeFile(
-            rig.state.prefs.folder(DataFolder::ROMs) + QStringLiteral("/pacman.zip"), "");
+        rig.addRom("pacman");
         rig.mame.answer(QStringLiteral("-verifyroms"), fixturePath("verifyroms-puckman.txt"));
         rig.controller->cmdVerify_Click();
 
         QCOMPARE(rig.window.fraVerify->title(), QStringLiteral("Game Audit"));
-        const QString text = rig.text();
-        QVERIFY(text.startsWith(QStringLiteral("ROMs\n\nromset puckman is good\n")));
-        QVERIFY(boldAt(rig.window.txtVerify, 0));
-        QVERIFY(!boldAt(rig.window.txtVerify, 6));
-        QVERIFY(boldAt(rig.window.txtVerify, int(text.indexOf(QStringLiteral("Samples")))));
+        QVERIFY(rig.text().startsWith(QStringLiteral("ROMs\n\nromset puckman is good\n")));
+        QVERIFY(rig.boldAt(0) && !rig.boldAt(6));
+        QVERIFY(rig.boldAt(int(rig.text().indexOf(QStringLiteral("Samples")))));
         QVERIFY(rig.window.cmdGameList->isEnabled() && !rig.window.cmdFind->isEnabled());
         QCOMPARE(rig.status.value(1), QStringLiteral("Total Games: 41"));
         QCOMPARE(rig.status.value(6), QStringLiteral("New ROM Found"));
@@ -267,12 +255,10 @@ private slots:
 
         // The bold headings stay with their report: the next one starts plain.
         ScriptedMessageBox box;
-        box.expect(QStringLiteral("This could take a long time.  Do you want to continue?"),
-                   MessageAnswer::Yes);
+        box.expect(kAsk, MessageAnswer::Yes);
         rig.mame.answer(QStringLiteral("-verifyroms"), fixturePath("verifyroms-all.txt"));
         rig.controller->mnuReportsVerifyRoms_Click();
-        QVERIFY(!rig.text().isEmpty());
-        QVERIFY(!boldAt(rig.window.txtVerify, 0));
+        QVERIFY(!rig.text().isEmpty() && !rig.boldAt(0));
     }
 
     void verifyAllRomsListsBadSetsAndPrints()
@@ -280,13 +266,11 @@ private slots:
         ScriptedMessageBox box;
         ControllerRig rig;
         rig.mame.answer(QStringLiteral("-verifyroms"), fixturePath("verifyroms-all.txt"));
-        const QString ask =
-            QStringLiteral("This could take a long time.  Do you want to continue?");
-        box.expect(ask, MessageAnswer::No);
+        box.expect(kAsk, MessageAnswer::No);
         rig.controller->mnuReportsVerifyRoms_Click();
         QCOMPARE(rig.mame.callCount(), 0);
 
-        box.expect(ask, MessageAnswer::Yes);
+        box.expect(kAsk, MessageAnswer::Yes);
         rig.controller->mnuReportsVerifyRoms_Click();
         QCOMPARE(rig.window.fraVerify->title(), QStringLiteral("Verify All ROMs"));
         QVERIFY(rig.calls.contains(QStringLiteral("hideGameArt")));
@@ -307,24 +291,46 @@ private slots:
         QVERIFY(box.allExpectedShown());
     }
 
-    void lastReportIsShownAsSavedAndAMissingMameIsTold()
+    // The last report is shown as saved and prints page by page within the margins; a missing
+    // printer or a missing mame is told.
+    void lastReportPrintsAndMissingPiecesAreTold()
     {
         ScriptedMessageBox box;
         ControllerRig rig;
+        QString longText;
+        for (int i = 0; i < 400; ++i)
+            longText += QStringLiteral("romset set%1 is bad\n").arg(i);
+        longText += QStringLiteral("400 romsets found, 0 were OK.\n"); // not moved up
         TempProgram::writeFile(rig.state.paths.report(QStringLiteral("roms.txt")),
-                               "romset a is bad\n2 romsets found, 1 were OK.\n");
+                               longText.toUtf8());
         rig.controller->mnuReportsLastRom_Click();
         QCOMPARE(rig.window.fraVerify->title(), QStringLiteral("Last ROMs Report"));
-        QCOMPARE(rig.text(), QStringLiteral("romset a is bad\n2 romsets found, 1 were OK.\n"));
+        QCOMPARE(rig.text(), longText);
         QCOMPARE(rig.window.cmdFind->text(), QStringLiteral("&List Bad Sets"));
         QVERIFY(rig.window.iconScreen->isHidden());
 
+        PdfPrinter pdf(rig.tp.root() + QStringLiteral("/long.pdf"));
+        rig.controller->printReport();
+        const int pages = pdf.pageCount();
+        QVERIFY2(pages > 2, qPrintable(QString::number(pages)));
+        // Wider margins leave less room on each page.
+        QPrinter wide(QPrinter::HighResolution);
+        wide.setOutputFormat(QPrinter::PdfFormat);
+        wide.setOutputFileName(rig.tp.root() + QStringLiteral("/wide.pdf"));
+        QVERIFY(platform::printDocument(*rig.window.txtVerify->document(), wide, 4000, nullptr));
+        QVERIFY(PdfPrinter(wide.outputFileName()).pageCount() > pages);
+
+        box.expect(QStringLiteral("Unknown Printing Error."), MessageAnswer::Ok,
+                   QStringLiteral("Velmora"));
+        platform::Printer* pdfSeam = platform::seams().printer;
+        platform::seams().printer = nullptr;
+        rig.controller->printReport();
+        platform::seams().printer = pdfSeam;
+
         QFile::remove(rig.tp.mameFolder() + QStringLiteral("/mame"));
-        box.expect(QStringLiteral("Cannot find mame!"), MessageAnswer::Ok,
-                   QStringLiteral("Verify All Samples"));
+        for (const char* title : {"Verify All Samples", "Game Audit"})
+            box.expect(QStringLiteral("Cannot find mame!"), MessageAnswer::Ok, title);
         rig.controller->mnuReportsVerifySamples_Click();
-        box.expect(QStringLiteral("Cannot find mame!"), MessageAnswer::Ok,
-                   QStringLiteral("Game Audit"));
         rig.controller->cmdVerify_Click();
         QVERIFY(box.allExpectedShown());
     }
@@ -347,42 +353,10 @@ private slots:
         // An audit with no output: the headings alone, and no summary to move up.
         rig.controller->cmdVerify_Click();
         QCOMPARE(rig.text(), QStringLiteral("ROMs\n\n\n\nSamples\n\n"));
-        box.expect(QStringLiteral("This could take a long time.  Do you want to continue?"),
-                   MessageAnswer::Yes);
+        box.expect(kAsk, MessageAnswer::Yes);
         rig.controller->mnuReportsVerifySamples_Click();
         QCOMPARE(rig.text(), QStringLiteral("No sets were found."));
         QVERIFY(!rig.window.cmdFind->isEnabled() && rig.window.cmdGameList->isEnabled());
-    }
-
-    void printingGoesPageByPageWithinTheMargins()
-    {
-        ScriptedMessageBox box;
-        ControllerRig rig;
-        QString longText;
-        for (int i = 0; i < 400; ++i)
-            longText += QStringLiteral("romset set%1 is bad\r\n").arg(i);
-        TempProgram::writeFile(rig.state.paths.report(QStringLiteral("roms.txt")),
-                               longText.toUtf8());
-        rig.controller->mnuReportsLastRom_Click();
-        PdfPrinter pdf(rig.tp.root() + QStringLiteral("/long.pdf"));
-        rig.controller->printReport();
-        const int pages = pdf.pageCount();
-        QVERIFY2(pages > 2, qPrintable(QString::number(pages)));
-        // Wider margins leave less room on each page.
-        QPrinter wide(QPrinter::HighResolution);
-        wide.setOutputFormat(QPrinter::PdfFormat);
-        wide.setOutputFileName(rig.tp.root() + QStringLiteral("/wide.pdf"));
-        QVERIFY(platform::printDocument(*rig.window.txtVerify->document(), wide, 4000, nullptr));
-        QVERIFY(PdfPrinter(wide.outputFileName()).pageCount() > pages);
-
-        // Without a printer the user is told, and nothing else happens.
-        box.expect(QStringLiteral("Unknown Printing Error."), MessageAnswer::Ok,
-                   QStringLiteral("Velmora"));
-        platform::Printer* pdfSeam = platform::seams().printer;
-        platform::seams().printer = nullptr;
-        rig.controller->printReport();
-        platform::seams().printer = pdfSeam;
-        QVERIFY(box.allExpectedShown());
     }
 };
 
