@@ -1,20 +1,16 @@
 // The load sequence and the orderly end: first run, the version and preferences-problem paths,
-// the stored view state, and the new-MAME detection, against throw-away program folders.
+// the stored view state, bringing the program forward and SIGTERM, against throw-away program
+// folders. Detecting a new MAME is tested with the database routines in the gamedb tests.
 #include "app/IniFile.h"
 #include "support/ScriptedMessageBox.h"
 #include "ui/BringForward.h"
 #include "ui/MainWindow.h"
 #include "ui/StartUp.h"
 
-#include <QDialog>
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
-
 #include "platform/SingleInstance.h"
+
+#include <QtTest>
+#include <QtWidgets>
 
 using namespace velmora;
 using velmora::testing::ScriptedMessageBox;
@@ -34,55 +30,50 @@ void writeFile(const QString& path, const QByteArray& content)
     f.write(content);
 }
 
-// A program folder with a MAME folder holding an executable `mame` of the given size.
+// A program folder, and a MAME folder holding an executable `mame` of 100 bytes.
 struct Folders
 {
     QTemporaryDir dir;
-    QString program() const { return dir.path() + QStringLiteral("/Velmora program"); }
-    QString mame() const { return dir.path() + QStringLiteral("/mame folder"); }
-    QString optionsIni() const { return program() + QStringLiteral("/settings/options.ini"); }
+    QString program() const { return dir.path() + "/Velmora program"; }
+    QString mame() const { return dir.path() + "/mame folder"; }
+    QString optionsIni() const { return program() + "/settings/options.ini"; }
 
-    explicit Folders(int mameSize = 100)
+    Folders()
     {
         QDir().mkpath(program());
-        writeFile(mame() + QStringLiteral("/mame"), QByteArray(mameSize, '#'));
-        QFile(mame() + QStringLiteral("/mame")).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        writeFile(mame() + "/mame", QByteArray(100, '#'));
+        QFile(mame() + "/mame").setPermissions(QFile::ReadOwner | QFile::ExeOwner);
     }
 
-    void writeOptions(const QString& version, const QByteArray& extra = {}) const
+    // An options.ini of the given version (none when null) and a database of one game.
+    void write(const QString& version, const QByteArray& extra = {}) const
     {
         const QByteArray versionLine =
             version.isNull() ? QByteArray() : "VelmoraVersion=" + version.toUtf8() + "\r\n";
-        QByteArray text = "[Miscellaneous]\r\n" + versionLine +
-                          "MAMESize=100\r\n[Directories]\r\nMAME=" + mame().toUtf8() +
-                          "\r\nIni=" + mame().toUtf8() + "\r\n" + extra;
-        writeFile(optionsIni(), text);
-    }
-
-    // The game database holds one game, so the lists load.
-    void writeDatabase() const
-    {
+        writeFile(optionsIni(), "[Miscellaneous]\r\n" + versionLine +
+                                    "MAMESize=100\r\n[Directories]\r\nMAME=" + mame().toUtf8() +
+                                    "\r\nIni=" + mame().toUtf8() + "\r\n" + extra);
         for (const char* name : {"listxml.txt", "crcinfo.txt", "resource.txt"})
-            writeFile(program() + QStringLiteral("/reports/") + QLatin1String(name), "x\r\n");
+            writeFile(program() + "/reports/" + name, "x\r\n");
         writeGameInfo();
     }
 
     void writeGameInfo() const
     {
-        writeFile(program() + QStringLiteral("/reports/gameinfo.txt"),
+        writeFile(program() + "/reports/gameinfo.txt",
                   "\"Pong (Rev E)\",\"1972\",\"Good\",\"Good\",\"Good\",\"Good\",\"\",\"Atari\","
                   "\"Raster\",\"Multiple\",\"Horizontal\",\"60\",\"Original\",\"pong\","
                   "\"atari/pong.cpp\",\"N/A\",\"No\"\r\n");
     }
 };
 
+// The load sequence with the first-run dialog and the database build as counting stand-ins.
 struct Run
 {
     AppState state;
     MainWindow window{state};
     StartUp startUp{state, window};
     int firstRuns = 0;
-    int rebuilds = 0;
     int firstBuilds = 0;
     int ends = 0;
     bool acceptFirstRun = false;
@@ -93,16 +84,13 @@ struct Run
         StartUp::Hooks& hooks = startUp.hooks();
         hooks.firstRunDialog = [this, &folders](Preferences& prefs) {
             ++firstRuns;
-            if (!acceptFirstRun)
-                return false;
-            prefs.setFolder(DataFolder::MAME, folders.mame());
-            writeDirectories(folders.optionsIni(), prefs);
-            return true;
+            if (acceptFirstRun) {
+                prefs.setFolder(DataFolder::MAME, folders.mame());
+                writeDirectories(folders.optionsIni(), prefs);
+            }
+            return acceptFirstRun;
         };
-        hooks.rebuildAfterChange = [this](ProgressSink&) {
-            ++rebuilds;
-            return true;
-        };
+        hooks.rebuildAfterChange = [](ProgressSink&) { return true; };
         hooks.firstBuild = [this, &folders](ProgressSink&) {
             ++firstBuilds;
             folders.writeGameInfo();
@@ -113,7 +101,7 @@ struct Run
 
 QString read(const QString& file, const char* section, const char* key)
 {
-    return ReadIniValue(file, QLatin1String(section), QLatin1String(key), QStringLiteral("<none>"));
+    return ReadIniValue(file, QLatin1String(section), QLatin1String(key), "<none>");
 }
 
 } // namespace
@@ -128,102 +116,63 @@ private slots:
         QGuiApplication::setQuitOnLastWindowClosed(false);
     }
 
-    void firstRunCancelledEndsWithoutViewState()
+    // Cancel in the first-run dialog ends the start with nothing written; a second start that
+    // accepts it builds the database, writes the version and, at the end, a fresh View section.
+    void firstRun()
     {
         Folders folders;
         ScriptedMessageBox boxes;
-        Run run(folders);
-        QVERIFY(!run.startUp.runLoadSequence());
-        QCOMPARE(run.firstRuns, 1);
-        QVERIFY(run.state.startAborted);
-        run.window.close();
-        QCOMPARE(run.ends, 1);
-        QCOMPARE(read(folders.optionsIni(), "View", "GameView"), QStringLiteral("<none>"));
-        QCOMPARE(run.firstBuilds, 0);
-    }
-
-    void firstRunAcceptedBuildsDatabaseAndWritesVersion()
-    {
-        Folders folders;
-        ScriptedMessageBox boxes;
+        {
+            Run run(folders);
+            QVERIFY(!run.startUp.runLoadSequence());
+            QVERIFY(run.state.startAborted);
+            run.window.close();
+            QCOMPARE(run.ends, 1);
+            QCOMPARE(read(folders.optionsIni(), "View", "GameView"), "<none>");
+            QCOMPARE(run.firstBuilds, 0);
+        }
         Run run(folders);
         run.acceptFirstRun = true;
         QVERIFY(run.startUp.runLoadSequence());
         QCOMPARE(run.firstBuilds, 1);
-        QCOMPARE(read(folders.optionsIni(), "Miscellaneous", "VelmoraVersion"),
-                 QStringLiteral("4.0.0"));
-        QCOMPARE(read(folders.optionsIni(), "Miscellaneous", "MAMESize"), QStringLiteral("100"));
-        QVERIFY(QFileInfo(folders.program() + QStringLiteral("/reports")).isDir());
+        QCOMPARE(read(folders.optionsIni(), "Miscellaneous", "VelmoraVersion"), "4.0.0");
+        QCOMPARE(read(folders.optionsIni(), "Miscellaneous", "MAMESize"), "100");
         // A new user's lists are written in the system's window-text colour.
         QCOMPARE(run.state.prefs.fontColor, kSystemWindowText);
-
-        // A fresh View section is written in its key order at the end.
         run.window.show();
         run.window.close();
-        QFile f(folders.optionsIni());
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QString text = QString::fromUtf8(f.readAll());
-        const QStringList keys = {
-            "GameView=All Games",    "ScreenShots=False",  "Favorites=False",
-            "WindowState=0",         "AllIndex=1",         "AllSortKey=0",
-            "AllSortOrder=0",        "InstalledIndex=1",   "InstalledSortKey=0",
-            "InstalledSortOrder=0",  "UninstalledIndex=1", "UninstalledSortKey=0",
-            "UninstalledSortOrder=0"};
-        qsizetype at = text.indexOf(QLatin1String("[View]"));
-        QVERIFY(at >= 0);
-        for (const QString& key : keys) {
-            const qsizetype next = text.indexOf(key, at);
-            QVERIFY2(next > at, qPrintable(key));
-            at = next;
-        }
+        QCOMPARE(read(folders.optionsIni(), "View", "GameView"), "All Games");
+        QCOMPARE(read(folders.optionsIni(), "View", "UninstalledSortOrder"), "0");
     }
 
+    // An options.ini that is too old or cannot be read is deleted and the first run comes back.
     void versionCheck_data()
     {
         QTest::addColumn<QString>("version");
+        QTest::addColumn<QByteArray>("extra");
         QTest::addColumn<QString>("message");
-        QTest::addColumn<bool>("accepted");
-        QTest::newRow("3.4.0 rejected") << "3.4.0" << kRecreate << false;
-        QTest::newRow("missing counts as 0") << QString() << kRecreate << false;
-        QTest::newRow("empty value") << "" << kProblem << false;
-        QTest::newRow("3.4.1 accepted") << "3.4.1" << QString() << true;
-        QTest::newRow("4.0.0 accepted") << "4.0.0" << QString() << true;
-        QTest::newRow("non-numeric") << "4.x" << kProblem << false;
-        QTest::newRow("beyond 16 bits") << "40000" << kProblem << false;
+        QTest::newRow("3.4.0 rejected") << "3.4.0" << QByteArray() << kRecreate;
+        QTest::newRow("missing counts as 0") << QString() << QByteArray() << kRecreate;
+        QTest::newRow("3.4.1 accepted") << "3.4.1" << QByteArray() << QString();
+        QTest::newRow("non-numeric") << "4.x" << QByteArray() << kProblem;
+        QTest::newRow("unreadable value")
+            << "4.0.0" << QByteArray("[View]\r\nAllIndex=abc\r\n") << kProblem;
     }
-
     void versionCheck()
     {
         QFETCH(QString, version);
+        QFETCH(QByteArray, extra);
         QFETCH(QString, message);
-        QFETCH(bool, accepted);
         Folders folders;
-        folders.writeDatabase();
-        folders.writeOptions(version);
+        folders.write(version, extra);
         ScriptedMessageBox boxes;
         if (!message.isEmpty())
             boxes.expect(message);
         Run run(folders);
-        QCOMPARE(run.startUp.runLoadSequence(), accepted);
+        QCOMPARE(run.startUp.runLoadSequence(), message.isEmpty());
         QVERIFY(boxes.allExpectedShown());
-        QCOMPARE(run.firstRuns, accepted ? 0 : 1);
-        if (!accepted)
-            QVERIFY(!QFile::exists(folders.optionsIni()));
-    }
-
-    void unreadableValueRecreatesTheFile()
-    {
-        Folders folders;
-        folders.writeDatabase();
-        folders.writeOptions(QStringLiteral("4.0.0"), "[View]\r\nAllIndex=abc\r\n");
-        ScriptedMessageBox boxes;
-        boxes.expect(kProblem);
-        Run run(folders);
-        run.acceptFirstRun = true;
-        QVERIFY(run.startUp.runLoadSequence());
-        QCOMPARE(run.firstRuns, 1);
-        QVERIFY(boxes.allExpectedShown());
-        QCOMPARE(read(folders.optionsIni(), "View", "AllIndex"), QStringLiteral("<none>"));
+        QCOMPARE(run.firstRuns, message.isEmpty() ? 0 : 1);
+        QCOMPARE(QFile::exists(folders.optionsIni()), message.isEmpty());
     }
 
     // A rejected options.ini that cannot be deleted is named once and the start ends, instead of
@@ -241,8 +190,7 @@ private slots:
         QFETCH(QString, version);
         QFETCH(QStringList, messages);
         Folders folders;
-        folders.writeDatabase();
-        folders.writeOptions(version);
+        folders.write(version);
         ScriptedMessageBox boxes;
         boxes.allowAny(true);
         Run run(folders);
@@ -262,53 +210,26 @@ private slots:
         QCOMPARE(told.icon, platform::MessageIcon::Critical);
         QVERIFY(QFile::exists(folders.optionsIni()));
         run.window.close();
-        QCOMPARE(read(folders.optionsIni(), "View", "GameView"), QStringLiteral("<none>"));
+        QCOMPARE(read(folders.optionsIni(), "View", "GameView"), "<none>");
     }
 
     void viewStateIsSavedInOrderAtClose()
     {
         Folders folders;
-        folders.writeDatabase();
         // No catver.ini: a stored category sort falls back to the first column.
-        folders.writeOptions(QStringLiteral("4.0.0"),
-                             "[View]\r\nGameView=Installed Games\r\nAllSortKey=17\r\n"
-                             "AllSortOrder=1\r\nScreenShots=True\r\n");
+        folders.write("4.0.0", "[View]\r\nGameView=Installed Games\r\nAllSortKey=17\r\n"
+                               "AllSortOrder=1\r\nScreenShots=True\r\n");
         ScriptedMessageBox boxes;
         Run run(folders);
         QVERIFY(run.startUp.runLoadSequence());
-        QCOMPARE(run.firstBuilds, 0);
-        QCOMPARE(run.state.prefs.all.sortKey, 0);
         QCOMPARE(run.state.prefs.all.sortOrder, 0);
         QVERIFY(run.window.screenShotsChecked());
         run.window.show();
         run.window.close();
 
-        QCOMPARE(read(folders.optionsIni(), "View", "GameView"), QStringLiteral("Installed Games"));
-        QCOMPARE(read(folders.optionsIni(), "View", "AllSortKey"), QStringLiteral("0"));
-        QCOMPARE(read(folders.optionsIni(), "View", "ScreenShots"), QStringLiteral("True"));
-    }
-
-    void newMameIsDetectedOnlyWithAStoredSize()
-    {
-        Folders changed(250);
-        changed.writeDatabase();
-        changed.writeOptions(QStringLiteral("4.0.0"));
-        ScriptedMessageBox boxes;
-        {
-            Run run(changed);
-            QVERIFY(run.startUp.runLoadSequence());
-            QCOMPARE(run.rebuilds, 1);
-            QCOMPARE(read(changed.optionsIni(), "Miscellaneous", "MAMESize"),
-                     QStringLiteral("250"));
-        }
-        Folders unknown(250);
-        unknown.writeDatabase();
-        unknown.writeOptions(QStringLiteral("4.0.0"));
-        WriteIniValue(unknown.optionsIni(), QStringLiteral("Miscellaneous"),
-                      QStringLiteral("MAMESize"), 0);
-        Run run(unknown);
-        QVERIFY(run.startUp.runLoadSequence());
-        QCOMPARE(run.rebuilds, 0);
+        QCOMPARE(read(folders.optionsIni(), "View", "GameView"), "Installed Games");
+        QCOMPARE(read(folders.optionsIni(), "View", "AllSortKey"), "0");
+        QCOMPARE(read(folders.optionsIni(), "View", "ScreenShots"), "True");
     }
 
     void secondInstanceRaisesTheFirst()
@@ -333,16 +254,14 @@ private slots:
         QDialog dialog;
         dialog.show();
         bringForward(window);
-        QVERIFY(!window.isVisible());
-        QVERIFY(dialog.isVisible());
+        QVERIFY(!window.isVisible() && dialog.isVisible());
         dialog.hide();
         bringForward(window);
         QVERIFY(!window.isVisible());
 
         window.showMinimized();
         bringForward(window);
-        QVERIFY(window.isVisible());
-        QVERIFY(!window.isMinimized());
+        QVERIFY(window.isVisible() && !window.isMinimized());
     }
 
     // The real program, copied into a program folder of its own: SIGTERM takes the orderly end
@@ -358,20 +277,16 @@ private slots:
     {
         QFETCH(bool, firstRun);
         Folders folders;
-        if (!firstRun) {
-            folders.writeDatabase();
-            folders.writeOptions(QStringLiteral("4.0.0"),
-                                 "[View]\r\nGameView=Uninstalled Games\r\n");
-        }
-        const QString binary = folders.program() + QStringLiteral("/velmora");
-        QVERIFY(QFile::copy(QStringLiteral(VELMORA_BINARY), binary));
+        if (!firstRun)
+            folders.write("4.0.0", "[View]\r\nGameView=Uninstalled Games\r\n");
+        const QString binary = folders.program() + "/velmora";
+        QVERIFY(QFile::copy(VELMORA_BINARY, binary));
         QProcess program;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        env.insert(QStringLiteral("HOME"), folders.dir.path());
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), folders.dir.path());
+        env.insert("QT_QPA_PLATFORM", "offscreen");
         // The single-instance socket lives in the temporary folder: a running Velmora is not asked.
-        env.insert(QStringLiteral("TMPDIR"), folders.dir.path());
+        for (const char* name : {"HOME", "XDG_RUNTIME_DIR", "TMPDIR"})
+            env.insert(name, folders.dir.path());
         program.setProcessEnvironment(env);
         program.start(binary, {});
         QVERIFY(program.waitForStarted());
@@ -394,9 +309,8 @@ private slots:
             QVERIFY(QDir(folders.program() + "/reports").isEmpty());
             return;
         }
-        QCOMPARE(read(folders.optionsIni(), "View", "GameView"),
-                 QStringLiteral("Uninstalled Games"));
-        QCOMPARE(read(folders.optionsIni(), "View", "UninstalledSortOrder"), QStringLiteral("0"));
+        QCOMPARE(read(folders.optionsIni(), "View", "GameView"), "Uninstalled Games");
+        QCOMPARE(read(folders.optionsIni(), "View", "UninstalledSortOrder"), "0");
     }
 };
 
