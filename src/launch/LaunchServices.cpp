@@ -40,8 +40,8 @@ LaunchServices launchServicesFor(const Preferences& prefs, const ProgramPaths& p
         return ExecCmd(command, style, prefs.folder(DataFolder::MAME));
     };
     services.playOutputFile = paths.report(kPlayOutputFile);
-    services.play = [&prefs, paths, usageFile, output = services.playOutputFile](
-                        const QString& command, WindowStyle style) {
+    services.play = [&prefs, paths, usageFile,
+                     output = services.playOutputFile](const QString& command, WindowStyle style) {
         // A reports folder that cannot take the file costs the report, never the game.
         QDir().mkpath(QFileInfo(output).path());
         QFile probe(output);
