@@ -9,7 +9,8 @@
 #include "platform/Seams.h"
 #include "platform/qt/QtSeams.h"
 #include "support/ScriptedMessageBox.h"
-#include "ui/ColorComboBox.h"
+#include "support/TempProgram.h"
+#include "support/UiHelpers.h"
 #include "ui/ColorValue.h"
 #include "ui/OptionsDialog.h"
 
@@ -17,27 +18,24 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 using namespace velmora;
-using platform::MessageIcon;
-using testing::ScriptedMessageBox;
+using namespace velmora::testing;
+using platform::MessageAnswer;
+using Occasion = OptionsDialog::Occasion;
 
 namespace {
 
-class FakeFolderBrowser : public platform::FolderBrowser
+struct FakeFolderBrowser : platform::FolderBrowser
 {
-public:
     QList<std::optional<QString>> answers;
     QStringList titles;
     std::optional<QString> browseForFolder(const QString& title, const QString&) override
@@ -47,21 +45,15 @@ public:
     }
 };
 
-class FakeColorDialog : public platform::ColorDialog
+struct FakeColorDialog : platform::ColorDialog
 {
-public:
     std::optional<qint32> answer;
     qint32 offered = -1;
-    std::optional<qint32> chooseColor(qint32 initialRgb) override
-    {
-        offered = initialRgb;
-        return answer;
-    }
+    std::optional<qint32> chooseColor(qint32 rgb) override { return offered = rgb, answer; }
 };
 
-class FixedClock : public platform::Clock
+struct FixedClock : platform::Clock
 {
-public:
     QDateTime now() const override { return QDateTime(QDate(2026, 6, 1), QTime(12, 0)); }
 };
 
@@ -83,7 +75,6 @@ struct Fixture
         program.setPermissions(program.permissions() | QFile::ExeOwner);
         return folder;
     }
-
     Preferences readyPreferences() const
     {
         Preferences p = firstRunPreferences();
@@ -93,76 +84,54 @@ struct Fixture
                 p.setFolder(e.folder, defaultFolderPath(e.folder, mame));
         return p;
     }
-
     bool wroteNothing() const
     {
         return !QFile::exists(optionsIni) && !QFile::exists(mame + "/mame.ini");
     }
 };
 
-template <typename T> T* child(QWidget& w, const char* name)
+// The dialog on screen, with its controls by name.
+struct Dialog : OptionsDialog
 {
-    T* found = w.findChild<T*>(QLatin1String(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
-QPushButton* btn(QWidget& w, const char* name)
-{
-    return child<QPushButton>(w, name);
-}
-QCheckBox* chk(QWidget& w, const char* name)
-{
-    return child<QCheckBox>(w, name);
-}
-QLineEdit* txt(QWidget& w, const char* name)
-{
-    return child<QLineEdit>(w, name);
-}
-QComboBox* cbo(QWidget& w, const char* name)
-{
-    return child<QComboBox>(w, name);
-}
-bool shown(QWidget& w, const char* name)
-{
-    return child<QWidget>(w, name)->isVisible();
-}
-
-QList<int> selectedRows(QWidget& w)
-{
-    QList<int> rows;
-    auto* list = child<QListWidget>(w, "lstHideBios");
-    for (int i = 0; i < list->count(); ++i)
-        if (list->item(i)->isSelected())
-            rows << i;
-    return rows;
-}
-
-QColor patchColor(QWidget& w)
-{
-    return child<QLabel>(w, "lblListBack")->palette().color(QPalette::Window);
-}
-
-QColor textColor(QWidget& w)
-{
-    return child<QLabel>(w, "lblListText")->palette().color(QPalette::WindowText);
-}
-
-// Counts the paint events a widget receives.
-class PaintCounter : public QObject
-{
-public:
-    explicit PaintCounter(int* count) : m_count(count) {}
-    bool eventFilter(QObject*, QEvent* event) override
+    Dialog(const Preferences& p, const QString& ini, Occasion o = Occasion::Tools)
+        : OptionsDialog(p, ini, o)
     {
-        if (event->type() == QEvent::Paint)
-            ++*m_count;
-        return false;
+        show();
     }
-
-private:
-    int* m_count;
+    QPushButton* btn(const char* name) const { return control<QPushButton>(*this, name); }
+    QCheckBox* chk(const char* name) const { return control<QCheckBox>(*this, name); }
+    QLineEdit* txt(const char* name) const { return control<QLineEdit>(*this, name); }
+    QComboBox* cbo(const char* name) const { return control<QComboBox>(*this, name); }
+    void press(const char* name) const { control<QAbstractButton>(*this, name)->click(); }
+    bool on(const char* name) const { return control<QWidget>(*this, name)->isEnabled(); }
+    bool shown(const char* name) const { return control<QWidget>(*this, name)->isVisible(); }
+    bool ticked(const char* name) const { return chk(name)->isChecked(); }
+    QLabel* sample() const { return control<QLabel>(*this, "lblListText"); }
+    QColor textColor() const { return sample()->palette().color(QPalette::WindowText); }
+    QColor patch() const
+    {
+        return control<QLabel>(*this, "lblListBack")->palette().color(QPalette::Window);
+    }
+    QString text(const char* name) const { return txt(name)->text(); }
+    QString combo(const char* name) const { return cbo(name)->currentText(); }
+    void type(const char* name, const QString& text) const { txt(name)->setText(text); }
+    QList<int> selectedRows() const
+    {
+        QList<int> rows;
+        auto* list = control<QListWidget>(*this, "lstHideBios");
+        for (int i = 0; i < list->count(); ++i)
+            if (list->item(i)->isSelected())
+                rows << i;
+        return rows;
+    }
 };
+
+Preferences stored(const QString& optionsIni)
+{
+    Preferences p = firstRunPreferences();
+    QString error;
+    return readPreferences(optionsIni, &p, &error) ? p : Preferences();
+}
 
 } // namespace
 
@@ -184,97 +153,57 @@ private slots:
         platform::seams().clock = &m_clock;
     }
 
-    void loadingShowsThePreferencesOnPageOne()
+    // Page 1 shows the stored choices and reacts to its own boxes.
+    void pageOneLoadsAndReacts()
     {
         Fixture fx;
         Preferences p = fx.readyPreferences();
         p.setHidden(HideFlag::NeoGeo, true);
         p.setHidden(HideFlag::Clones, true);
-        p.cloneShots = true;
-        p.disableHotKeys = true;
-        p.fontSize = "12";
+        p.cloneShots = p.disableHotKeys = true;
         p.fontColor = rgbColorValue(255, 0, 0);
-        ScriptedMessageBox boxes;
-        OptionsDialog d(p, fx.optionsIni, OptionsDialog::Occasion::Tools);
-        d.show();
-        QVERIFY(child<QGroupBox>(d, "fraPreferences")->isEnabled());
-        QVERIFY(!child<QGroupBox>(d, "fraDirectories")->isEnabled());
-        QVERIFY(!btn(d, "cmdOK")->isEnabled() && !btn(d, "cmdBack")->isEnabled());
-        QCOMPARE(d.focusWidget(), btn(d, "cmdNext"));
-        QCOMPARE(txt(d, "txtSnapPath")->text(), fx.mame + "/snap");
-
-        QCOMPARE(selectedRows(d), QList<int>{10});
-        QVERIFY(chk(d, "chkHideClones")->isChecked() && !chk(d, "chkHideVS")->isChecked());
+        ScriptedMessageBox boxes; // the first-run background is a list entry: no message
+        Dialog d(p, fx.optionsIni);
+        QVERIFY(d.on("fraPreferences") && !d.on("fraDirectories") && !d.on("cmdOK"));
+        QCOMPARE(d.selectedRows(), QList<int>{10});
+        QVERIFY(d.ticked("chkHideClones") && !d.ticked("chkHideVS"));
         // Hide Clone Games keeps the clone-shots box disabled, but it still shows its value.
-        QVERIFY(chk(d, "chkCloneShots")->isChecked() && !chk(d, "chkCloneShots")->isEnabled());
+        QVERIFY(d.ticked("chkCloneShots") && !d.on("chkCloneShots"));
         // No hot-key switch on this platform: cleared and disabled whatever was stored.
-        QVERIFY(!chk(d, "chkDisable")->isChecked() && !chk(d, "chkDisable")->isEnabled());
-        QVERIFY(!chk(d, "chkHideYear")->isChecked() && !cbo(d, "cboHideYear")->isEnabled());
-        QCOMPARE(cbo(d, "cboHideYear")->currentText(), QString("2025")); // none stored: the last
+        QVERIFY(!d.ticked("chkDisable") && !d.on("chkDisable"));
+        QVERIFY(!d.ticked("chkHideYear") && !d.on("cboHideYear"));
+        QCOMPARE(d.combo("cboHideYear"), QString("2025")); // none stored: the last
+        QCOMPARE(d.cbo("cboBackColor")->currentIndex(), 5);
+        QCOMPARE(d.textColor(), QColor(255, 0, 0));
 
-        // The first-run background (the system window colour) is an entry: no message.
-        QVERIFY(boxes.shown().isEmpty());
-        QCOMPARE(cbo(d, "cboBackColor")->currentIndex(), 5);
-        QVERIFY(!shown(d, "imgStarfield"));
-        QCOMPARE(child<QLabel>(d, "lblListText")->font().pointSize(), 12);
-        QCOMPARE(textColor(d), QColor(255, 0, 0));
+        d.press("chkHideClones");
+        d.press("chkHideClones");
+        QVERIFY(!d.ticked("chkCloneShots") && !d.on("chkCloneShots"));
+        d.press("chkHideClones");
+        QVERIFY(d.on("chkCloneShots") && !d.ticked("chkCloneShots")); // not ticked again
+        d.press("chkHideYear");
+        QVERIFY(d.on("cboHideYear"));
 
-        // A stored year and the star field.
-        p.setHidden(HideFlag::Year, true);
-        p.year = "1984";
-        p.useStarfield = true;
-        OptionsDialog stars(p, fx.optionsIni, OptionsDialog::Occasion::Tools);
-        stars.show();
-        QVERIFY(cbo(stars, "cboHideYear")->isEnabled());
-        QCOMPARE(cbo(stars, "cboHideYear")->currentText(), QString("1984"));
-        QVERIFY(shown(stars, "imgStarfield"));
-        QVERIFY(!cbo(stars, "cboBackColor")->isEnabled() &&
-                !btn(stars, "cmdBackColor")->isEnabled());
-    }
-
-    void checkBoxesReactToEachOther()
-    {
-        Fixture fx;
-        Preferences p = fx.readyPreferences();
-        p.cloneShots = true;
-        OptionsDialog d(p, fx.optionsIni, OptionsDialog::Occasion::Tools);
-        d.show();
-        QCheckBox* shots = chk(d, "chkCloneShots");
-        chk(d, "chkHideClones")->click();
-        QVERIFY(!shots->isChecked() && !shots->isEnabled());
-        chk(d, "chkHideClones")->click();
-        QVERIFY(shots->isEnabled() && !shots->isChecked()); // not ticked again
-
-        // The disabled year list hides its text in the button face.
-        QComboBox* years = cbo(d, "cboHideYear");
-        const QColor face = years->palette().color(QPalette::Button);
-        QCOMPARE(years->palette().color(QPalette::ButtonText), face);
-        chk(d, "chkHideYear")->click();
-        QVERIFY(years->isEnabled() && years->palette().color(QPalette::ButtonText) != face);
-
-        QComboBox* colors = cbo(d, "cboBackColor");
-        colors->setCurrentIndex(colors->findText("Navy"));
-        QCOMPARE(patchColor(d), QColor(0, 0, 128));
-        chk(d, "chkBackground")->click();
-        QVERIFY(shown(d, "imgStarfield") && !colors->isEnabled());
+        d.cbo("cboBackColor")->setCurrentIndex(d.cbo("cboBackColor")->findText("Navy"));
+        QCOMPARE(d.patch(), QColor(0, 0, 128));
+        d.press("chkBackground");
+        QVERIFY(d.shown("imgStarfield") && !d.on("cboBackColor") && !d.on("cmdBackColor"));
         // A colour from the colour dialog paints the patch; unticking the star field brings the
         // list entry's colour back.
-        chk(d, "chkBackground")->click();
+        d.press("chkBackground");
         m_colors.answer = rgbColorValue(1, 2, 3);
-        btn(d, "cmdBackColor")->click();
+        d.press("cmdBackColor");
         QCOMPARE(m_colors.offered, rgbColorValue(0, 0, 128));
-        QCOMPARE(patchColor(d), QColor(1, 2, 3));
-        QCOMPARE(d.focusWidget(), btn(d, "cmdFontColor"));
-        chk(d, "chkBackground")->click();
-        chk(d, "chkBackground")->click();
-        QCOMPARE(patchColor(d), QColor(0, 0, 128));
-
+        QCOMPARE(d.patch(), QColor(1, 2, 3));
+        d.press("chkBackground");
+        d.press("chkBackground");
+        QCOMPARE(d.patch(), QColor(0, 0, 128));
         m_colors.answer = rgbColorValue(0, 255, 0);
-        btn(d, "cmdFontColor")->click();
-        QCOMPARE(textColor(d), QColor(0, 255, 0));
-        QCOMPARE(d.focusWidget(), btn(d, "cmdNext"));
-        cbo(d, "cboSize")->setCurrentIndex(3);
-        QCOMPARE(child<QLabel>(d, "lblListText")->font().pointSize(), 14);
+        d.press("cmdFontColor");
+        QCOMPARE(d.textColor(), QColor(0, 255, 0));
+        QCOMPARE(d.focusWidget(), d.btn("cmdNext"));
+        d.cbo("cboSize")->setCurrentIndex(3);
+        QCOMPARE(d.sample()->font().pointSize(), 14);
     }
 
     void velmoraChoicesAndClearAll()
@@ -284,58 +213,46 @@ private slots:
         p.setHidden(HideFlag::Arcadia, true);
         p.setHidden(HideFlag::Imperfect, true);
         p.fontSize = "14";
-        OptionsDialog d(p, fx.optionsIni, OptionsDialog::Occasion::Tools);
-        d.show();
+        Dialog d(p, fx.optionsIni);
         const char* boxes[] = {"chkHideClones", "chkHidePrelim", "chkHideVS",  "chkHideYear",
                                "chkHideBoot",   "chkHideTest",   "chkHideCHD", "chkBackground"};
-        btn(d, "cmdMyDefaults")->click();
-        QCOMPARE(selectedRows(d), (QList<int>{6, 10, 13, 14}));
+        d.press("cmdMyDefaults");
+        QCOMPARE(d.selectedRows(), (QList<int>{6, 10, 13, 14}));
         for (const char* name : boxes)
-            QVERIFY2(chk(d, name)->isChecked(), name);
-        QVERIFY(!chk(d, "chkHideImperfect")->isChecked() && !chk(d, "chkCloneShots")->isChecked());
-        QCOMPARE(cbo(d, "cboHideYear")->currentText(), QString("1990"));
-        QCOMPARE(cbo(d, "cboBackColor")->currentIndex(), kDefaultBackColorIndex);
-        QCOMPARE(textColor(d), QColor(Qt::white));
-        QCOMPARE(child<QLabel>(d, "lblListText")->font().pointSize(), 8);
-        QCOMPARE(d.focusWidget(), btn(d, "cmdNext"));
+            QVERIFY2(d.ticked(name), name);
+        QVERIFY(!d.ticked("chkHideImperfect") && !d.ticked("chkCloneShots"));
+        QCOMPARE(d.combo("cboHideYear"), QString("1990"));
+        QCOMPARE(d.cbo("cboBackColor")->currentIndex(), kDefaultBackColorIndex);
+        QCOMPARE(d.textColor(), QColor(Qt::white));
+        QCOMPARE(d.sample()->font().pointSize(), 8);
 
-        btn(d, "cmdClearAll")->click();
-        QVERIFY(selectedRows(d).isEmpty());
+        d.press("cmdClearAll");
+        QVERIFY(d.selectedRows().isEmpty() && d.on("chkCloneShots"));
         for (const char* name : boxes)
-            QVERIFY2(!chk(d, name)->isChecked(), name);
-        QVERIFY(chk(d, "chkCloneShots")->isEnabled());
+            QVERIFY2(!d.ticked(name), name);
         // Year, colours and size stay.
-        QCOMPARE(cbo(d, "cboHideYear")->currentText(), QString("1990"));
-        QCOMPARE(cbo(d, "cboSize")->currentText(), QString("8"));
+        QCOMPARE(d.combo("cboHideYear"), QString("1990"));
+        QCOMPARE(d.combo("cboSize"), QString("8"));
     }
 
     void nextAndBackSwitchPagesAndFocus()
     {
         Fixture fx;
-        OptionsDialog d(firstRunPreferences(), fx.optionsIni, OptionsDialog::Occasion::FirstRun);
-        d.show();
-        btn(d, "cmdNext")->click();
-        QVERIFY(child<QGroupBox>(d, "fraDirectories")->isEnabled());
-        QVERIFY(!child<QGroupBox>(d, "fraPreferences")->isEnabled());
-        QVERIFY(btn(d, "cmdOK")->isEnabled() && btn(d, "cmdBack")->isEnabled());
+        Dialog d(firstRunPreferences(), fx.optionsIni, Occasion::FirstRun);
+        d.press("cmdNext");
+        QVERIFY(d.on("fraDirectories") && !d.on("fraPreferences") && d.on("cmdOK"));
         for (const char* name : {"cmdNext", "cmdMyDefaults", "cmdClearAll"})
-            QVERIFY2(!btn(d, name)->isEnabled(), name);
-        QCOMPARE(d.focusWidget(), txt(d, "txtMAMEPath"));
-
+            QVERIFY2(!d.on(name), name);
         // Page 2 takes the focus to the first required box still empty, then to OK.
-        const auto fillAndGoBackAndForth = [&d](const char* box, const QString& text) {
-            txt(d, box)->setText(text);
-            btn(d, "cmdBack")->click();
-            QCOMPARE(d.focusWidget(), btn(d, "cmdNext"));
-            QVERIFY(!btn(d, "cmdOK")->isEnabled() && btn(d, "cmdClearAll")->isEnabled());
-            btn(d, "cmdNext")->click();
-        };
-        fillAndGoBackAndForth("txtMAMEPath", fx.mame);
-        QCOMPARE(d.focusWidget(), txt(d, "txtROMPath"));
-        fillAndGoBackAndForth("txtROMPath", fx.mame + "/roms");
-        QCOMPARE(d.focusWidget(), txt(d, "txtAddROMPath"));
-        fillAndGoBackAndForth("txtAddROMPath", fx.mame + "/roms");
-        QCOMPARE(d.focusWidget(), btn(d, "cmdOK"));
+        const char* required[] = {"txtMAMEPath", "txtROMPath", "txtAddROMPath", "cmdOK"};
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(d.focusWidget(), control<QWidget>(d, required[i]));
+            d.type(required[i], fx.mame + (i ? "/roms" : ""));
+            d.press("cmdBack");
+            QVERIFY(!d.on("cmdOK") && d.on("cmdClearAll"));
+            d.press("cmdNext");
+        }
+        QCOMPARE(d.focusWidget(), d.btn("cmdOK"));
     }
 
     void theFolderButtonsRefuseBadChoicesAndFillOnlyEmptyBoxes()
@@ -344,172 +261,138 @@ private slots:
         ScriptedMessageBox boxes;
         Preferences p = firstRunPreferences();
         p.setFolder(DataFolder::ROMs, "/data/My ROMs");
-        OptionsDialog d(p, fx.optionsIni, OptionsDialog::Occasion::FirstRun);
-        d.show();
-        btn(d, "cmdNext")->click();
-
-        // Cancelling the browser changes nothing.
-        btn(d, "cmdSelectMAME")->click();
-        QCOMPARE(m_browser.titles.last(), QString("Select your M.A.M.E. folder..."));
-        QVERIFY(txt(d, "txtMAMEPath")->text().isEmpty());
+        Dialog d(p, fx.optionsIni, Occasion::FirstRun);
+        d.press("cmdNext");
+        d.press("cmdSelectMAME"); // cancelled: changes nothing
+        QVERIFY(d.text("txtMAMEPath").isEmpty());
 
         // A folder without mame is refused and fills nothing.
-        boxes.expect("Cannot find mame!", platform::MessageAnswer::Ok, "Directories");
+        boxes.expect("Cannot find mame!", MessageAnswer::Ok, "Directories");
         m_browser.answers << fx.mame + "/roms";
-        txt(d, "txtMAMEPath")->setText("typed");
-        btn(d, "cmdSelectMAME")->click();
+        d.type("txtMAMEPath", "typed");
+        d.press("cmdSelectMAME");
         QVERIFY(boxes.allExpectedShown());
-        QCOMPARE(boxes.shown().last().icon, MessageIcon::Critical);
-        QVERIFY(txt(d, "txtMAMEPath")->text().isEmpty());
-        QCOMPARE(d.focusWidget(), txt(d, "txtMAMEPath"));
-        QVERIFY(txt(d, "txtSamPath")->text().isEmpty());
+        QCOMPARE(boxes.shown().last().icon, platform::MessageIcon::Critical);
+        QVERIFY(d.text("txtMAMEPath").isEmpty() && d.text("txtSamPath").isEmpty());
+        QCOMPARE(d.focusWidget(), d.txt("txtMAMEPath"));
 
         m_browser.answers << fx.mame;
-        btn(d, "cmdSelectMAME")->click();
-        QCOMPARE(txt(d, "txtMAMEPath")->text(), fx.mame);
-        QCOMPARE(txt(d, "txtROMPath")->text(), QString("/data/My ROMs"));
-        QCOMPARE(txt(d, "txtSamPath")->text(), fx.mame + "/samples");
-        QVERIFY(txt(d, "txtAddROMPath")->text().isEmpty());
-        QCOMPARE(d.focusWidget(), btn(d, "cmdOK"));
+        d.press("cmdSelectMAME");
+        QCOMPARE(d.text("txtMAMEPath"), fx.mame);
+        QCOMPARE(d.text("txtROMPath"), QString("/data/My ROMs"));
+        QCOMPARE(d.text("txtSamPath"), fx.mame + "/samples");
+        QVERIFY(d.text("txtAddROMPath").isEmpty());
 
         // A data folder at the root is refused; a good one keeps its letter case.
         boxes.expect("Snapshot cannot reside in the root!  Please select a folder.",
-                     platform::MessageAnswer::Ok, "Directories");
+                     MessageAnswer::Ok, "Directories");
         m_browser.answers << "/"
                           << "/Media/Snaps";
-        btn(d, "cmdSelectSnap")->click();
-        QCOMPARE(m_browser.titles.last(), QString("Select your Snapshot folder..."));
-        QVERIFY(boxes.allExpectedShown());
-        QVERIFY(txt(d, "txtSnapPath")->text().isEmpty());
-        QCOMPARE(d.focusWidget(), txt(d, "txtSnapPath"));
-        btn(d, "cmdSelectSnap")->click();
-        QCOMPARE(txt(d, "txtSnapPath")->text(), QString("/Media/Snaps"));
+        d.press("cmdSelectSnap");
+        QVERIFY(boxes.allExpectedShown() && d.text("txtSnapPath").isEmpty());
+        d.press("cmdSelectSnap");
+        QCOMPARE(d.text("txtSnapPath"), QString("/Media/Snaps"));
     }
 
+    // OK checks the folders in order, stops at the first bad one with the focus on it, and writes
+    // nothing until all pass; Cancel after a refused OK keeps the folders as they were.
     void okStopsAtTheFirstBadFolderAndWritesNothing()
     {
         Fixture fx;
         ScriptedMessageBox boxes;
-        OptionsDialog d(fx.readyPreferences(), fx.optionsIni, OptionsDialog::Occasion::Tools);
-        d.show();
-        btn(d, "cmdNext")->click();
+        const Preferences before = fx.readyPreferences();
+        Dialog d(before, fx.optionsIni);
+        d.press("cmdNext");
         const QString other = fx.makeMameFolder("Other MAME");
-        const auto pressOk = [&](const QString& message, const char* box) {
-            boxes.expect(message, platform::MessageAnswer::Ok, "Directories");
-            btn(d, "cmdOK")->click();
-            QVERIFY(boxes.allExpectedShown());
-            QVERIFY(d.isVisible() && d.cancelled());
-            QVERIFY(fx.wroteNothing() && !QFile::exists(other + "/mame.ini"));
-            QVERIFY(txt(d, box)->text().isEmpty());
-            QCOMPARE(d.focusWidget(), txt(d, box));
+        d.type("txtMAMEPath", fx.tmp.path());
+        d.type("txtSamPath", fx.tmp.path() + "/no samples");
+        d.type("txtCfgPath", "/no/cfg");
+        d.type("txtROMPath", other + "/roms/");
+        const struct
+        {
+            const char* box;
+            QString message;
+            QString fix;
+        } refusals[] = {
+            {"txtMAMEPath", "Cannot find mame!", other + u'/'},
+            {"txtSamPath", "The Samples folder does not exist!  Please select an existing folder.",
+             other + "/samples"},
+            {"txtCfgPath", "The Cfg folder does not exist!  Please select an existing folder.",
+             other + "/cfg"},
         };
-        txt(d, "txtMAMEPath")->setText(fx.tmp.path());
-        txt(d, "txtSamPath")->setText(fx.tmp.path() + "/no samples");
-        txt(d, "txtROMPath")->setText(other + "/roms/");
-        pressOk("Cannot find mame!", "txtMAMEPath");
-
-        txt(d, "txtMAMEPath")->setText(other + u'/');
-        pressOk("The Samples folder does not exist!  Please select an existing folder.",
-                "txtSamPath");
-
-        txt(d, "txtSamPath")->setText(other + "/samples");
-        txt(d, "txtINIsPath")->setText(other);
-        btn(d, "cmdOK")->click();
-        QVERIFY(!d.cancelled());
-        QCOMPARE(d.result(), int(QDialog::Accepted));
+        for (const auto& r : refusals) {
+            boxes.expect(r.message, MessageAnswer::Ok, "Directories");
+            d.press("cmdOK");
+            QVERIFY2(boxes.allExpectedShown() && d.isVisible() && d.cancelled(), r.box);
+            QVERIFY2(fx.wroteNothing() && !QFile::exists(other + "/mame.ini"), r.box);
+            QVERIFY2(d.text(r.box).isEmpty(), r.box);
+            QCOMPARE(d.focusWidget(), d.txt(r.box));
+            d.type(r.box, r.fix);
+        }
+        d.type("txtINIsPath", other);
+        d.press("cmdOK");
+        QVERIFY(!d.cancelled() && d.result() == QDialog::Accepted);
         QCOMPARE(d.preferences().folder(DataFolder::MAME), other);
         QCOMPARE(d.preferences().folder(DataFolder::ROMs), other + "/roms");
         QVERIFY(QFile::exists(fx.optionsIni));
-        QFile ini(other + "/mame.ini");
-        QVERIFY(ini.open(QIODevice::ReadOnly));
-        QCOMPARE(ini.readAll(), mameIniPathLayer(d.preferences()));
+        QCOMPARE(TempProgram::readFile(other + "/mame.ini"), mameIniPathLayer(d.preferences()));
         QVERIFY(d.applyDecision().refreshLists);
+
+        Dialog cancelled(before, fx.optionsIni);
+        cancelled.press("cmdNext");
+        cancelled.type("txtROMPath", fx.mame + "/samples");
+        cancelled.type("txtCfgPath", "/no/cfg");
+        boxes.expect(refusals[2].message);
+        cancelled.press("cmdOK");
+        cancelled.press("cmdCancel");
+        QVERIFY(cancelled.cancelled() && cancelled.result() == QDialog::Rejected);
+        QCOMPARE(cancelled.preferences().folders, before.folders);
+        QVERIFY(!QFile::exists(fx.mame + "/mame.ini"));
     }
 
-    void cancelAfterAFailedOkKeepsEverything()
-    {
-        Fixture fx;
-        ScriptedMessageBox boxes;
-        const Preferences before = fx.readyPreferences();
-        OptionsDialog d(before, fx.optionsIni, OptionsDialog::Occasion::Tools);
-        d.show();
-        btn(d, "cmdNext")->click();
-        txt(d, "txtROMPath")->setText(fx.mame + "/samples");
-        txt(d, "txtCfgPath")->setText("/no/cfg");
-        boxes.expect("The Cfg folder does not exist!  Please select an existing folder.");
-        btn(d, "cmdOK")->click();
-        btn(d, "cmdCancel")->click();
-        QVERIFY(d.cancelled());
-        QCOMPARE(d.result(), int(QDialog::Rejected));
-        QVERIFY(fx.wroteNothing());
-        QCOMPARE(d.preferences().folders, before.folders);
-    }
-
-    void customBackColorRevertsOnTheNextOpening()
-    {
-        Fixture fx;
-        {
-            ScriptedMessageBox boxes;
-            OptionsDialog d(fx.readyPreferences(), fx.optionsIni, OptionsDialog::Occasion::Tools);
-            d.show();
-            m_colors.answer = rgbColorValue(1, 2, 3);
-            btn(d, "cmdBackColor")->click();
-            btn(d, "cmdNext")->click();
-            btn(d, "cmdOK")->click();
-            QVERIFY(!d.cancelled());
-        }
-        Preferences stored = firstRunPreferences();
-        QString error;
-        QVERIFY(readPreferences(fx.optionsIni, &stored, &error));
-        QCOMPARE(stored.backColor, rgbColorValue(1, 2, 3));
-
-        ScriptedMessageBox boxes;
-        boxes.expect("Problem getting Back Color.  Reverting to default setting.",
-                     platform::MessageAnswer::Ok, "Preferences");
-        OptionsDialog again(stored, fx.optionsIni, OptionsDialog::Occasion::Tools);
-        QVERIFY(boxes.allExpectedShown());
-        QCOMPARE(boxes.shown().last().icon, MessageIcon::Information);
-        QCOMPARE(cbo(again, "cboBackColor")->currentIndex(), kDefaultBackColorIndex);
-        QCOMPARE(patchColor(again), QColor(Qt::black));
-    }
-
+    // A first run's choices are stored and come back; a custom back colour does not.
     void firstRunOkStoresThePreferencesAndReopensTheSame()
     {
         Fixture fx;
         ScriptedMessageBox boxes;
-        OptionsDialog d(firstRunPreferences(), fx.optionsIni, OptionsDialog::Occasion::FirstRun);
-        d.show();
-        btn(d, "cmdMyDefaults")->click();
-        chk(d, "chkHideImperfect")->click();
-        child<QListWidget>(d, "lstHideBios")->item(18)->setSelected(true);
-        btn(d, "cmdNext")->click();
+        Dialog d(firstRunPreferences(), fx.optionsIni, Occasion::FirstRun);
+        d.press("cmdMyDefaults");
+        d.press("chkHideImperfect");
+        control<QListWidget>(d, "lstHideBios")->item(18)->setSelected(true);
+        d.press("chkBackground");
+        m_colors.answer = rgbColorValue(1, 2, 3);
+        d.press("cmdBackColor");
+        d.press("chkBackground");
+        d.press("cmdNext");
         m_browser.answers << fx.mame;
-        btn(d, "cmdSelectMAME")->click();
-        txt(d, "txtAddROMPath")->setText(fx.mame + "/artwork");
-        btn(d, "cmdOK")->click();
+        d.press("cmdSelectMAME");
+        d.type("txtAddROMPath", fx.mame + "/artwork");
+        d.press("cmdOK");
         QVERIFY(!d.cancelled());
         const Preferences chosen = d.preferences();
         QVERIFY(chosen.hidden(HideFlag::SystemGX) && chosen.hidden(HideFlag::Imperfect));
-        QVERIFY(chosen.useStarfield);
         QCOMPARE(chosen.folder(DataFolder::Ini), fx.mame);
         QVERIFY(QFile::exists(fx.mame + "/mame.ini"));
-
-        Preferences back = firstRunPreferences();
-        QString error;
-        QVERIFY(readPreferences(fx.optionsIni, &back, &error));
+        const Preferences back = stored(fx.optionsIni);
         QCOMPARE(back.hide, chosen.hide);
         QCOMPARE(back.folders, chosen.folders);
         QCOMPARE(back.year, chosen.year);
-        QCOMPARE(back.backColor, chosen.backColor);
+        QVERIFY(back.useStarfield);
+        QCOMPARE(back.backColor, rgbColorValue(1, 2, 3));
 
-        // Opened again from the Tools menu it shows the same, and OK without a change asks for no
-        // reload.
-        OptionsDialog again(back, fx.optionsIni, OptionsDialog::Occasion::Tools);
-        again.show();
-        QCOMPARE(selectedRows(again), (QList<int>{6, 10, 13, 14, 18}));
-        QCOMPARE(txt(again, "txtAddROMPath")->text(), fx.mame + "/artwork");
-        btn(again, "cmdNext")->click();
-        btn(again, "cmdOK")->click();
+        // Opened again it shows the same, but the custom colour goes back to the default; OK
+        // without a change asks for no reload.
+        boxes.expect("Problem getting Back Color.  Reverting to default setting.",
+                     MessageAnswer::Ok, "Preferences");
+        Dialog again(back, fx.optionsIni);
+        QVERIFY(boxes.allExpectedShown());
+        QCOMPARE(boxes.shown().last().icon, platform::MessageIcon::Information);
+        QCOMPARE(again.cbo("cboBackColor")->currentIndex(), kDefaultBackColorIndex);
+        QCOMPARE(again.selectedRows(), (QList<int>{6, 10, 13, 14, 18}));
+        QVERIFY(again.shown("imgStarfield"));
+        QCOMPARE(again.text("txtAddROMPath"), fx.mame + "/artwork");
+        again.press("cmdNext");
+        again.press("cmdOK");
         QVERIFY(!again.cancelled());
         QVERIFY(!again.applyDecision().refreshLists && !again.applyDecision().reloadScreenshot);
     }
@@ -520,15 +403,13 @@ private slots:
         ScriptedMessageBox boxes;
         boxes.allowAny(true);
         QDir(fx.mame).mkdir("mame.ini"); // a folder where the file should go
-        OptionsDialog d(fx.readyPreferences(), fx.optionsIni, OptionsDialog::Occasion::Tools);
-        d.show();
-        btn(d, "cmdNext")->click();
-        btn(d, "cmdOK")->click();
+        Dialog d(fx.readyPreferences(), fx.optionsIni);
+        d.press("cmdNext");
+        d.press("cmdOK");
         QCOMPARE(boxes.shown().size(), 1);
         QCOMPARE(boxes.shown().last().title, QString("Velmora"));
         QVERIFY(boxes.lastText().startsWith("Error In cmdOK: Cannot write "));
-        QVERIFY(d.cancelled());
-        QVERIFY(!QFile::exists(fx.optionsIni));
+        QVERIFY(d.cancelled() && !QFile::exists(fx.optionsIni));
     }
 
     void newUsersReadTheirListsAndStoredChoicesStay()
@@ -536,15 +417,13 @@ private slots:
         Fixture fx;
         ScriptedMessageBox boxes;
         // A first run shows the lists' text in the system's window-text colour; Clear All keeps it.
-        OptionsDialog d(firstRunPreferences(), fx.optionsIni, OptionsDialog::Occasion::FirstRun);
-        d.show();
-        QCOMPARE(textColor(d), systemColor(8));
-        btn(d, "cmdClearAll")->click();
-        btn(d, "cmdNext")->click();
+        Dialog d(firstRunPreferences(), fx.optionsIni, Occasion::FirstRun);
+        QCOMPARE(d.textColor(), systemColor(8));
+        d.press("cmdClearAll");
+        d.press("cmdNext");
         m_browser.answers << fx.mame;
-        btn(d, "cmdSelectMAME")->click();
-        btn(d, "cmdOK")->click();
-        QVERIFY(!d.cancelled());
+        d.press("cmdSelectMAME");
+        d.press("cmdOK");
         QCOMPARE(ReadIniValue(fx.optionsIni, "Preferences", "FontColor", QString()),
                  QString("-2147483640"));
 
@@ -554,18 +433,14 @@ private slots:
         p.setHidden(HideFlag::Year, true);
         p.year = "1970";
         p.fontSize = "9";
-        OptionsDialog again(p, fx.optionsIni, OptionsDialog::Occasion::Tools);
-        again.show();
-        QCOMPARE(cbo(again, "cboHideYear")->currentText(), QString("1970"));
-        QCOMPARE(cbo(again, "cboHideYear")->currentIndex(), 0);
-        QCOMPARE(cbo(again, "cboSize")->currentText(), QString("9"));
-        QCOMPARE(cbo(again, "cboSize")->currentIndex(), 1);
-        btn(again, "cmdNext")->click();
-        btn(again, "cmdOK")->click();
-        QVERIFY(!again.cancelled());
-        QCOMPARE(again.preferences().year, QString("1970"));
-        QCOMPARE(again.preferences().fontSize, QString("9"));
-        QVERIFY(boxes.shown().isEmpty());
+        Dialog again(p, fx.optionsIni);
+        QVERIFY(again.on("cboHideYear"));
+        QCOMPARE(again.combo("cboHideYear") + again.combo("cboSize"), QString("19709"));
+        QCOMPARE(again.cbo("cboHideYear")->currentIndex(), 0);
+        QCOMPARE(again.cbo("cboSize")->currentIndex(), 1);
+        again.press("cmdNext");
+        again.press("cmdOK");
+        QCOMPARE(again.preferences().year + again.preferences().fontSize, QString("19709"));
     }
 
     // The program's own message box: the window it covered is painted as soon as it closes.
@@ -574,21 +449,19 @@ private slots:
         Fixture fx;
         const platform::Seams fakes = platform::seams();
         platform::installQtSeams();
-        OptionsDialog d(fx.readyPreferences(), fx.optionsIni, OptionsDialog::Occasion::Tools);
-        d.show();
+        Dialog d(fx.readyPreferences(), fx.optionsIni);
         QVERIFY(QTest::qWaitForWindowExposed(&d));
         d.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&d));
-        int paints = 0;
-        PaintCounter counter(&paints);
+        PaintCounter counter;
         d.installEventFilter(&counter);
-        QTimer::singleShot(0, [&paints] {
-            paints = 0;
+        QTimer::singleShot(0, [&counter] {
+            counter.paints = 0;
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
                 box->accept();
         });
-        platform::showMessage("Cannot find mame!", "Directories", MessageIcon::Critical);
-        const int paintedAtClose = paints;
+        platform::showMessage("Cannot find mame!", "Directories", platform::MessageIcon::Critical);
+        const int paintedAtClose = counter.paints;
         platform::seams() = fakes;
         QVERIFY(paintedAtClose > 0);
     }
@@ -601,8 +474,7 @@ private slots:
                 if (w->objectName() == "frmChoose" && w->isVisible())
                     w->findChild<QPushButton*>("cmdCancel")->click();
         });
-        QVERIFY(!OptionsDialog::ask(fx.readyPreferences(), fx.optionsIni,
-                                    OptionsDialog::Occasion::FirstRun));
+        QVERIFY(!OptionsDialog::ask(fx.readyPreferences(), fx.optionsIni, Occasion::FirstRun));
         QVERIFY(fx.wroteNothing());
     }
 };
