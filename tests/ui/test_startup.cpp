@@ -2,7 +2,9 @@
 // the stored view state, bringing the program forward and SIGTERM, against throw-away program
 // folders. Detecting a new MAME is tested with the database routines in the gamedb tests.
 #include "app/IniFile.h"
+#include "lists/ListFixtures.h"
 #include "support/ScriptedMessageBox.h"
+#include "support/TempProgram.h"
 #include "ui/BringForward.h"
 #include "ui/MainWindow.h"
 #include "ui/StartUp.h"
@@ -13,7 +15,7 @@
 #include <QtWidgets>
 
 using namespace velmora;
-using velmora::testing::ScriptedMessageBox;
+using namespace velmora::testing;
 
 namespace {
 
@@ -21,14 +23,6 @@ const QString kProblem =
     QStringLiteral("Problem in options.ini file.  Velmora will now create a new one.");
 const QString kRecreate =
     QStringLiteral("The options.ini file must be recreated with this version of Velmora.");
-
-void writeFile(const QString& path, const QByteArray& content)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(content);
-}
 
 // A program folder, and a MAME folder holding an executable `mame` of 100 bytes.
 struct Folders
@@ -41,7 +35,7 @@ struct Folders
     Folders()
     {
         QDir().mkpath(program());
-        writeFile(mame() + "/mame", QByteArray(100, '#'));
+        TempProgram::writeFile(mame() + "/mame", QByteArray(100, '#'));
         QFile(mame() + "/mame").setPermissions(QFile::ReadOwner | QFile::ExeOwner);
     }
 
@@ -50,20 +44,19 @@ struct Folders
     {
         const QByteArray versionLine =
             version.isNull() ? QByteArray() : "VelmoraVersion=" + version.toUtf8() + "\r\n";
-        writeFile(optionsIni(), "[Miscellaneous]\r\n" + versionLine +
-                                    "MAMESize=100\r\n[Directories]\r\nMAME=" + mame().toUtf8() +
-                                    "\r\nIni=" + mame().toUtf8() + "\r\n" + extra);
+        TempProgram::writeFile(optionsIni(),
+                               "[Miscellaneous]\r\n" + versionLine +
+                                   "MAMESize=100\r\n[Directories]\r\nMAME=" + mame().toUtf8() +
+                                   "\r\nIni=" + mame().toUtf8() + "\r\n" + extra);
         for (const char* name : {"listxml.txt", "crcinfo.txt", "resource.txt"})
-            writeFile(program() + "/reports/" + name, "x\r\n");
+            TempProgram::writeFile(program() + "/reports/" + name, "x\r\n");
         writeGameInfo();
     }
 
     void writeGameInfo() const
     {
-        writeFile(program() + "/reports/gameinfo.txt",
-                  "\"Pong (Rev E)\",\"1972\",\"Good\",\"Good\",\"Good\",\"Good\",\"\",\"Atari\","
-                  "\"Raster\",\"Multiple\",\"Horizontal\",\"60\",\"Original\",\"pong\","
-                  "\"atari/pong.cpp\",\"N/A\",\"No\"\r\n");
+        TempProgram::writeFile(program() + "/reports/gameinfo.txt",
+                               database({game("pong", "Pong")}));
     }
 };
 
