@@ -10,80 +10,55 @@
 
 namespace velmora::testing {
 
-// ---- ROMs Info ---------------------------------------------------------------------------------
-
 // Lines without their line ends: LF, or CR LF; a final line end adds no line.
 inline QList<QByteArray> referenceLines(const QByteArray& text)
 {
-    QList<QByteArray> lines;
-    qsizetype pos = 0;
-    while (pos < text.size()) {
-        const qsizetype end = text.indexOf('\n', pos);
-        if (end < 0) {
-            lines << text.mid(pos);
-            break;
-        }
-        QByteArray line = text.mid(pos, end - pos);
-        if (line.endsWith('\r'))
-            line.chop(1);
-        lines << line;
-        pos = end + 1;
-    }
+    QList<QByteArray> lines = text.split('\n');
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i)
+        if (lines[i].endsWith('\r'))
+            lines[i].chop(1);
+    if (lines.last().isEmpty())
+        lines.removeLast();
     return lines;
 }
 
-inline QByteArray referenceTrim(QByteArray s)
-{
-    while (s.startsWith(' '))
-        s.remove(0, 1);
-    while (s.endsWith(' '))
-        s.chop(1);
-    return s;
-}
-
+// The game of a checksum line: the field after the first tab, or all after the second blank.
 inline QByteArray referenceKey(const QByteArray& line)
 {
-    if (line.contains('\t')) {
-        const qsizetype first = line.indexOf('\t');
-        const qsizetype second = line.indexOf('\t', first + 1);
-        return referenceTrim(line.mid(first + 1, second < 0 ? -1 : second - first - 1));
-    }
-    const qsizetype first = line.indexOf(' ');
-    const qsizetype second = first < 0 ? -1 : line.indexOf(' ', first + 1);
-    return second < 0 ? QByteArray() : referenceTrim(line.mid(second + 1));
+    const bool tabbed = line.contains('\t');
+    QList<QByteArray> fields = line.split(tabbed ? '\t' : ' ');
+    QByteArray key = tabbed              ? fields[1]
+                     : fields.size() < 3 ? QByteArray()
+                                         : fields.mid(2).join(' ');
+    while (key.startsWith(' '))
+        key.remove(0, 1);
+    while (key.endsWith(' '))
+        key.chop(1);
+    return key;
 }
 
 inline QByteArray referenceRomChanges(const QByteArray& newText, const QByteArray& oldText)
 {
-    const QList<QByteArray> lines = referenceLines(newText);
-    const QList<QByteArray> oldLines = referenceLines(oldText);
-    int count = 0;
-    for (qsizetype i = 0; i < lines.size(); ++i)
-        if (i == 0 || referenceKey(lines[i]) != referenceKey(lines[i - 1]))
-            ++count;
+    const QList<QByteArray> lines = referenceLines(newText), oldLines = referenceLines(oldText);
     QByteArray result;
     QSet<QByteArray> devices;
-    int value = 0;
-    qsizetype i = 0;
-    while (value < count) {
+    for (qsizetype i = 0; i < lines.size();) {
         const QByteArray key = referenceKey(lines[i]);
         const bool tabbed = lines[i].contains('\t');
-        QByteArray block;
+        QByteArray block, oldBlock;
         for (; i < lines.size() && referenceKey(lines[i]) == key; ++i)
             block += lines[i];
-        // The previous list, read again from its start.
-        QByteArray oldBlock;
-        qsizetype j = 0;
+        qsizetype j = 0; // the previous list, read again from its start
         while (j < oldLines.size() && referenceKey(oldLines[j]) != key)
             ++j;
         for (; j < oldLines.size() && referenceKey(oldLines[j]) == key; ++j)
             oldBlock += oldLines[j];
+        // A device's ROMs repeat under every machine using it: only its first block counts.
         const bool repeated = tabbed && devices.contains(key);
         if (tabbed)
             devices.insert(key);
         if (!repeated && block != oldBlock)
             result += key + "\r\n";
-        ++value;
     }
     if (result.isEmpty())
         return {};
@@ -93,34 +68,24 @@ inline QByteArray referenceRomChanges(const QByteArray& newText, const QByteArra
            result;
 }
 
-// ---- All Info ----------------------------------------------------------------------------------
-
-struct ReferenceLayout
+// The start of a game element as the list spells it; empty when it has none.
+inline QByteArray referenceElement(const QByteArray& text)
 {
-    QByteArray name, runnable;
-    bool found = false;
-};
-
-inline ReferenceLayout referenceLayout(const QByteArray& text)
-{
-    const qsizetype machine = text.indexOf("<machine n", 6);
-    const qsizetype game = text.indexOf("<game n", 6);
+    const qsizetype machine = text.indexOf("<machine n", 6), game = text.indexOf("<game n", 6);
     if (game >= 0 && (machine < 0 || game < machine))
-        return {"<game n", "<game r", true};
-    if (machine >= 0)
-        return {"<machine n", "<machine r", true};
-    return {};
+        return "<game ";
+    return machine >= 0 ? "<machine " : "";
 }
 
 // Cuts the next chunk off the front of `content`; `last` tells whether it was the last one.
-inline QByteArray referenceCut(QByteArray& content, const ReferenceLayout& layout, bool& last)
+inline QByteArray referenceCut(QByteArray& content, const QByteArray& element, bool& last)
 {
-    qsizetype end = content.indexOf(layout.name, 6);
+    qsizetype end = content.indexOf(element + 'n', 6);
     if (end < 0)
-        end = content.indexOf(layout.runnable, 6);
+        end = content.indexOf(element + 'r', 6);
     last = end < 0;
     const QByteArray chunk = last ? content : content.left(end);
-    content.remove(content.indexOf(chunk), chunk.size());
+    content.remove(0, chunk.size());
     return chunk;
 }
 
@@ -128,21 +93,17 @@ inline QByteArray referenceNameTabDescription(const QByteArray& chunk)
 {
     QByteArray name, description;
     qsizetype quote = 0;
-    const qsizetype at = chunk.indexOf("name=");
-    if (at >= 0) {
+    if (const qsizetype at = chunk.indexOf("name="); at >= 0) {
         const qsizetype begin = qMin(at + 6, chunk.size());
         quote = chunk.indexOf('"', begin);
         if (quote < 0)
             quote = chunk.size();
         name = chunk.mid(begin, quote - begin);
     }
-    const qsizetype tag = chunk.indexOf("<desc", quote);
-    if (tag >= 0) {
+    if (const qsizetype tag = chunk.indexOf("<desc", quote); tag >= 0) {
         const qsizetype begin = qMin(tag + 13, chunk.size());
         qsizetype end = chunk.indexOf('<', begin);
-        if (end < 0)
-            end = chunk.size();
-        description = chunk.mid(begin, end - begin);
+        description = chunk.mid(begin, (end < 0 ? chunk.size() : end) - begin);
     }
     return name + '\t' + description;
 }
@@ -151,29 +112,24 @@ inline QByteArray referenceNameTabDescription(const QByteArray& chunk)
 inline QByteArray referenceMachineChanges(QByteArray content, QByteArray old,
                                           int* unusable = nullptr)
 {
-    const ReferenceLayout layout = referenceLayout(content), oldLayout = referenceLayout(old);
+    const QByteArray element = referenceElement(content), oldElement = referenceElement(old);
     if (unusable)
-        *unusable = !layout.found ? 1 : !oldLayout.found ? 2 : 0;
-    if (!layout.found || !oldLayout.found)
+        *unusable = element.isEmpty() ? 1 : oldElement.isEmpty() ? 2 : 0;
+    if (element.isEmpty() || oldElement.isEmpty())
         return {};
-    const QByteArray header = content.left(content.indexOf(layout.name, 6));
-    content.remove(content.indexOf(header), header.size());
-    const QByteArray oldHeader = old.left(old.indexOf(oldLayout.name, 6));
-    old.remove(old.indexOf(oldHeader), oldHeader.size());
-
+    content.remove(0, content.indexOf(element + 'n', 6)); // the headers
+    old.remove(0, old.indexOf(oldElement + 'n', 6));
     QByteArray result;
-    bool last = false;
-    while (!last) {
-        const QByteArray chunk = referenceCut(content, layout, last);
+    for (bool last = false; !last;) {
+        const QByteArray chunk = referenceCut(content, element, last);
         const qsizetype at = old.indexOf(chunk);
         if (at >= 0)
             old.remove(at, chunk.size());
         else
             result += referenceNameTabDescription(chunk) + "\r\n";
     }
-    last = old.isEmpty();
-    while (!last) {
-        const QByteArray entry = referenceNameTabDescription(referenceCut(old, oldLayout, last));
+    for (bool last = old.isEmpty(); !last;) {
+        const QByteArray entry = referenceNameTabDescription(referenceCut(old, oldElement, last));
         if (!result.contains(entry))
             result += entry + "\r\n";
     }

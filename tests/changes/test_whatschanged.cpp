@@ -20,104 +20,69 @@ std::string_view view(const QByteArray& b)
     return std::string_view(b.constData(), size_t(b.size()));
 }
 
-QByteArray outcomeText(const CompareResult& r)
-{
-    switch (r.outcome) {
-    case CompareResult::Outcome::Changed:
-        return r.report;
-    case CompareResult::Outcome::NewListUnusable:
-        return "unusable 1";
-    case CompareResult::Outcome::OldListUnusable:
-        return "unusable 2";
-    default:
-        return {};
-    }
-}
-
 // Texts that provoke the compares' odd corners when dropped into a list.
 const char* const kSnippets[] = {
     "<game n", "<game r",       "<machine n", "<machine r", "name=\"",     "\"",
     "<desc",   "<description>", "<",          "\n",         "\t",          "\r\n",
     "<gam",    "e n",           "<machi",     "ne name=",   "</game>\n\t", "x"};
 
-class Maker
+struct Maker
 {
-public:
-    explicit Maker(quint32 seed) : m_rng(seed) {}
-
-    int below(int n) { return int(m_rng.bounded(quint32(n))); }
+    QRandomGenerator rng;
+    int below(int n) { return int(rng.bounded(quint32(n))); }
     bool chance(int percent) { return below(100) < percent; }
-    template <typename T> const T& pick(const QList<T>& list)
+    QByteArray pick(std::initializer_list<const char*> list)
     {
-        return list[below(int(list.size()))];
+        return list.begin()[below(int(list.size()))];
     }
 
-    // ---- machine lists
     QByteArray game(const QByteArray& element)
     {
-        static const QList<QByteArray> names = {"a",   "ab",     "abc",      "b", "ba",
-                                                "pac", "pacman", "mspacman", "x", "neogeo"};
-        static const QList<QByteArray> descriptions = {
-            "Pac", "Pac-Man", "Pac-Man (Midway)", "B", "Ms. Pac-Man", "", "Neo-Geo"};
-        const QByteArray open =
-            chance(15) ? "<" + element + " runnable=\"no\" name=\"" : "<" + element + " name=\"";
-        QByteArray text = open + pick(names) + "\" sourcefile=\"s.cpp\">\n\t\t<description>" +
-                          pick(descriptions) + "</description>\n\t\t<year>19" +
-                          QByteArray::number(80 + below(4)) + "</year>\n";
+        QByteArray text = "<" + element + (chance(15) ? " runnable=\"no\"" : "") + " name=\"" +
+                          pick({"a", "ab", "abc", "b", "ba", "pac", "pacman", "mspacman", "x"}) +
+                          "\" sourcefile=\"s.cpp\">\n\t\t<description>" +
+                          pick({"Pac", "Pac-Man", "Pac-Man (Midway)", "B", "Ms. Pac-Man", ""}) +
+                          "</description>\n\t\t<year>19" + QByteArray::number(80 + below(4)) +
+                          "</year>\n";
         if (chance(30))
             text += "\t\t<rom name=\"r" + QByteArray::number(below(3)) + "\" size=\"4\"/>\n";
         return text + "\t</" + element + ">\n\t";
     }
 
-    QList<QByteArray> games(const QByteArray& element, int most)
+    // One game's checksum lines, each ended by LF.
+    QByteArray crcBlock(bool tabbed)
     {
-        QList<QByteArray> list;
-        for (int n = below(most + 1); n > 0; --n)
-            list << game(element);
-        return list;
+        const QByteArray key = pick({"pacman", "puckman", "pac", "namco51", "neogeo", "", "x y"});
+        QByteArray block;
+        for (int n = 1 + below(3); n > 0; --n) {
+            const QByteArray crc = QByteArray::number(rng.bounded(16u), 16).repeated(8);
+            const QByteArray rom = crc + " rom" + QByteArray::number(below(4)) + ".bin";
+            block += (tabbed ? rom + "       \t" + key + "   \tThe " + key
+                             : rom + " " + key + (chance(10) ? " " : "")) +
+                     "\n";
+        }
+        return block;
     }
 
-    QByteArray machineList(const QList<QByteArray>& games, const QByteArray& version,
-                           const QByteArray& closing)
-    {
-        QByteArray text = "<?xml version=\"1.0\"?>\n<mame build=\"" + version + "\">\n\t";
-        for (const QByteArray& g : games)
-            text += g;
-        return text + closing;
-    }
-
-    void mutateGames(QList<QByteArray>& games, const QByteArray& element)
+    // Removes, adds, moves, repeats and changes a few pieces of a list.
+    void mutate(QList<QByteArray>& pieces, const std::function<QByteArray()>& fresh,
+                const std::function<void(QByteArray&)>& change)
     {
         for (int n = below(4); n > 0; --n) {
-            const int at = games.isEmpty() ? 0 : below(int(games.size()));
-            switch (below(7)) {
-            case 0:
-                if (!games.isEmpty())
-                    games.removeAt(at);
-                break;
-            case 1:
-                games.insert(at, game(element));
-                break;
-            case 2:
-                if (games.size() > 1)
-                    games.swapItemsAt(at, below(int(games.size())));
-                break;
-            case 3:
-                if (!games.isEmpty())
-                    games.insert(at, games[at]);
-                break;
-            case 4: // a longer form of a game: the shorter one is a prefix of it
-                if (!games.isEmpty())
-                    games[at] += "<!-- more -->\n\t";
-                break;
-            case 5:
-                if (!games.isEmpty())
-                    games[at].replace("<year>19", "<year>20");
-                break;
-            default:
-                if (!games.isEmpty())
-                    games[at].replace("Pac", "Puck");
-            }
+            const int at = pieces.isEmpty() ? 0 : below(int(pieces.size()));
+            const int op = below(5);
+            if (op == 1)
+                pieces.insert(at, fresh());
+            else if (pieces.isEmpty())
+                continue;
+            else if (op == 0)
+                pieces.removeAt(at);
+            else if (op == 2)
+                pieces.swapItemsAt(at, below(int(pieces.size())));
+            else if (op == 3)
+                pieces.insert(at, pieces[at]);
+            else
+                change(pieces[at]);
         }
     }
 
@@ -132,33 +97,72 @@ public:
         }
     }
 
-    // ---- checksum lists
-    QList<QByteArray> crcBlock(const QByteArray& key, bool tabbed)
+    // Both machine list layouts, another layout or build in the previous list, other closings.
+    std::pair<QByteArray, QByteArray> machineLists()
     {
-        QList<QByteArray> lines;
-        for (int n = 1 + below(3); n > 0; --n) {
-            const QByteArray crc = QByteArray::number(m_rng.bounded(16u), 16).repeated(8);
-            const QByteArray rom = "rom" + QByteArray::number(below(4)) + ".bin";
-            lines << (tabbed ? crc + " " + rom + "       \t" + key + "   \tThe " + key
-                             : crc + " " + rom + " " + key + (chance(10) ? " " : ""));
-        }
-        return lines;
+        const QByteArray element = chance(50) ? "machine" : "game";
+        QList<QByteArray> games, oldGames;
+        for (int n = below(10); n > 0; --n)
+            games << game(element);
+        oldGames = games;
+        mutate(
+            oldGames, [&] { return game(element); },
+            [&](QByteArray& g) {
+                if (const int how = below(3); how == 0) // the shorter form is a prefix
+                    g += "<!-- more -->\n\t";
+                else
+                    g.replace(how == 1 ? "<year>19" : "Pac", how == 1 ? "<year>20" : "Puck");
+            });
+        if (chance(5))
+            for (QByteArray& g : oldGames)
+                g.replace("machine", "game");
+        const auto list = [](const QByteArray& build, const QList<QByteArray>& pieces,
+                             const QByteArray& closing) {
+            return "<?xml version=\"1.0\"?>\n<mame build=\"" + build + "\">\n\t" + pieces.join() +
+                   closing;
+        };
+        const QByteArray closing = chance(80) ? "</mame>\n" : "</mame>";
+        QByteArray newList = list("0.251", games, closing);
+        QByteArray oldList = list(chance(50) ? "0.251" : "0.250", oldGames,
+                                  chance(80) ? closing : QByteArray("</mame>\n\n"));
+        if (chance(40))
+            sprinkle(chance(50) ? newList : oldList, 1 + below(4));
+        if (chance(5))
+            newList.replace("\n", "");
+        return {newList, oldList};
     }
 
-    QByteArray crcText(const QList<QList<QByteArray>>& blocks)
+    // Both checksum layouts; blocks reordered inside, shortened; LF or CR LF, last one missing.
+    std::pair<QByteArray, QByteArray> checksumLists()
     {
-        const QByteArray end = chance(50) ? "\r\n" : "\n";
-        QByteArray text;
-        for (const QList<QByteArray>& block : blocks)
-            for (const QByteArray& line : block)
-                text += line + (chance(5) ? QByteArray("\n") : end);
-        if (chance(20) && !text.isEmpty())
-            text.chop(1);
-        return text;
+        const bool tabbed = chance(70);
+        QList<QByteArray> blocks;
+        for (int n = below(8); n > 0; --n)
+            blocks << crcBlock(tabbed);
+        QList<QByteArray> oldBlocks = blocks;
+        mutate(
+            oldBlocks, [&] { return crcBlock(tabbed); },
+            [&](QByteArray& block) {
+                QList<QByteArray> lines = block.split('\n');
+                lines.removeLast();
+                std::reverse(lines.begin(), lines.end());
+                if (chance(50) && lines.size() > 1)
+                    lines.removeLast();
+                block = lines.join('\n') + '\n';
+            });
+        const auto text = [&](const QList<QByteArray>& list) {
+            QByteArray t = list.join();
+            if (chance(50))
+                t.replace("\n", "\r\n");
+            if (chance(20))
+                t.chop(1);
+            return t;
+        };
+        QByteArray newList = text(blocks), oldList = text(oldBlocks);
+        if (chance(15))
+            sprinkle(chance(50) ? newList : oldList, 1 + below(3));
+        return {newList, oldList};
     }
-
-private:
-    QRandomGenerator m_rng;
 };
 
 } // namespace
@@ -167,88 +171,35 @@ class WhatsChangedTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void machineListsMatchTheReference();
-    void checksumListsMatchTheReference();
+    void generatedListsMatchTheReference();
     void identicalAndMissingGames();
     void elapsedTimeAndProgressTexts();
 };
 
-void WhatsChangedTest::machineListsMatchTheReference()
+void WhatsChangedTest::generatedListsMatchTheReference()
 {
     CompareMonitor quiet;
-    for (quint32 seed = 1; seed <= 800; ++seed) {
-        Maker m(seed);
-        const QByteArray element = m.chance(50) ? "machine" : "game";
-        const QList<QByteArray> games = m.games(element, 9);
-        QList<QByteArray> oldGames = games;
-        m.mutateGames(oldGames, element);
-        const QByteArray closing = m.chance(80) ? "</mame>\n" : "</mame>";
-        QByteArray newList = m.machineList(games, "0.251", closing);
-        if (m.chance(5)) // a previous list of the other layout
-            for (QByteArray& g : oldGames)
-                g.replace("machine", "game");
-        QByteArray oldList = m.machineList(oldGames, m.chance(50) ? "0.251" : "0.250",
-                                           m.chance(80) ? closing : QByteArray("</mame>\n\n"));
-        if (m.chance(40))
-            m.sprinkle(m.chance(50) ? newList : oldList, 1 + m.below(4));
-        if (m.chance(5))
-            newList.replace("\n", "");
-
+    for (quint32 seed = 1; seed <= 1300; ++seed) {
+        Maker m{QRandomGenerator(seed)};
+        const bool machines = seed % 5 < 3;
+        const auto [newList, oldList] = machines ? m.machineLists() : m.checksumLists();
         int unusable = 0;
-        const QByteArray expected = referenceMachineChanges(newList, oldList, &unusable);
-        const QByteArray actual =
-            outcomeText(compareMachineLists(view(newList), view(oldList), quiet));
-        const QByteArray wanted = unusable ? "unusable " + QByteArray::number(unusable) : expected;
+        QByteArray wanted = machines ? referenceMachineChanges(newList, oldList, &unusable)
+                                     : referenceRomChanges(newList, oldList);
+        if (unusable)
+            wanted = "unusable " + QByteArray::number(unusable);
+        const CompareResult r = machines ? compareMachineLists(view(newList), view(oldList), quiet)
+                                         : compareRomLists(view(newList), view(oldList), quiet);
+        QByteArray actual = r.outcome == CompareResult::Outcome::Changed ? r.report : "";
+        if (r.outcome == CompareResult::Outcome::NewListUnusable)
+            actual = "unusable 1";
+        if (r.outcome == CompareResult::Outcome::OldListUnusable)
+            actual = "unusable 2";
         QVERIFY2(actual == wanted,
                  qPrintable(QStringLiteral("seed %1\nnew:\n%2\nold:\n%3\ngot:\n%4\nwanted:\n%5")
                                 .arg(seed)
                                 .arg(QString::fromLatin1(newList), QString::fromLatin1(oldList),
                                      QString::fromLatin1(actual), QString::fromLatin1(wanted))));
-    }
-}
-
-void WhatsChangedTest::checksumListsMatchTheReference()
-{
-    CompareMonitor quiet;
-    const QList<QByteArray> keys = {"pacman", "puckman", "pac", "namco51", "neogeo", "", "x y"};
-    for (quint32 seed = 1; seed <= 500; ++seed) {
-        Maker m(seed);
-        const bool tabbed = m.chance(70);
-        QList<QList<QByteArray>> blocks;
-        for (int n = m.below(8); n > 0; --n)
-            blocks << m.crcBlock(m.pick(keys), tabbed);
-        QList<QList<QByteArray>> oldBlocks = blocks;
-        for (int n = m.below(4); n > 0 && !oldBlocks.isEmpty(); --n) {
-            const int at = m.below(int(oldBlocks.size()));
-            switch (m.below(5)) {
-            case 0:
-                oldBlocks.removeAt(at);
-                break;
-            case 1:
-                oldBlocks.insert(at, m.crcBlock(m.pick(keys), tabbed));
-                break;
-            case 2:
-                oldBlocks.swapItemsAt(at, m.below(int(oldBlocks.size())));
-                break;
-            case 3:
-                if (oldBlocks[at].size() > 1)
-                    oldBlocks[at].swapItemsAt(0, 1); // the same lines in another order
-                break;
-            default:
-                if (!oldBlocks[at].isEmpty())
-                    oldBlocks[at].removeLast();
-            }
-        }
-        QByteArray newList = m.crcText(blocks), oldList = m.crcText(oldBlocks);
-        if (m.chance(15))
-            m.sprinkle(m.chance(50) ? newList : oldList, 1 + m.below(3));
-
-        const QByteArray expected = referenceRomChanges(newList, oldList);
-        const QByteArray actual = outcomeText(compareRomLists(view(newList), view(oldList), quiet));
-        QVERIFY2(actual == expected,
-                 qPrintable(QStringLiteral("seed %1\nnew:\n%2\nold:\n%3")
-                                .arg(seed)
-                                .arg(QString::fromLatin1(newList), QString::fromLatin1(oldList))));
     }
 }
 
