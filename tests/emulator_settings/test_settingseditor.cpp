@@ -57,7 +57,9 @@ private slots:
         m_editor = std::make_unique<SettingsEditor>(SettingsFolder(m_dir->path()), m_model.get());
     }
 
-    void rasterWithoutFileShowsDefaultsAndOkLeavesNoFile()
+    // The global files: OK saves a file only while it differs from the MAME defaults, and
+    // updates a hand-made file name in place; an unwritable folder is reported.
+    void globalFilesAreSavedOrDeleted()
     {
         QVERIFY(m_model->assign(O::Window, QStringLiteral("1")));
         m_editor->openRaster();
@@ -65,33 +67,23 @@ private slots:
         QCOMPARE(m_editor->caption(), QStringLiteral("Raster Settings"));
         QCOMPARE(m_editor->restoreCaption(), QStringLiteral("R&estore M.A.M.E. Defaults"));
         QVERIFY(!m_model->enabling().enabled(Frame::VectorRendering));
-        QVERIFY(!m_model->enabling().enabled(O::Beam));
-        QVERIFY(m_model->enabling().enabled(O::Bios));
+        QVERIFY(!m_model->enabling().enabled(O::Beam) && m_model->enabling().enabled(O::Bios));
         const OkResult ok = m_editor->ok();
-        QVERIFY(ok.saved);
-        QVERIFY(!ok.settingsStatus);
+        QVERIFY(ok.saved && !ok.settingsStatus);
         QVERIFY(!exists("raster.cfg"));
-    }
 
-    void globalOkSavesOrDeletes()
-    {
         m_editor->openVector();
-        QVERIFY(m_model->enabling().enabled(O::Flicker));
-        QVERIFY(!m_model->enabling().enabled(O::Bios));
+        QVERIFY(m_model->enabling().enabled(O::Flicker) && !m_model->enabling().enabled(O::Bios));
         QVERIFY(m_model->assign(O::Beam, QStringLiteral("2.50")));
         QVERIFY(m_editor->ok().saved);
         QCOMPARE(stored("vector.cfg", O::Beam), QStringLiteral("2.50"));
-
         m_editor->openVector();
         QCOMPARE(m_model->value(O::Beam), QStringLiteral("2.50"));
         m_editor->restore();
         QVERIFY(m_model->checkDefaults());
         QVERIFY(m_editor->ok().saved);
         QVERIFY(!exists("vector.cfg"));
-    }
 
-    void handMadeFileNameIsUpdatedInPlace()
-    {
         writeSettings("Raster.cfg", {{O::Video, QStringLiteral("GDI")}});
         m_editor->openRaster();
         QCOMPARE(m_model->value(O::Video), QStringLiteral("GDI"));
@@ -99,6 +91,13 @@ private slots:
         QVERIFY(m_editor->ok().saved);
         QCOMPARE(stored("Raster.cfg", O::Video), QStringLiteral("DDraw"));
         QVERIFY(!exists("raster.cfg"));
+
+        QVERIFY(writeAll(path("blocker"), ""));
+        SettingsEditor blocked(SettingsFolder(path("blocker")), m_model.get());
+        blocked.openRaster();
+        QVERIFY(m_model->assign(O::Cheat, QStringLiteral("1")));
+        const OkResult failed = blocked.ok();
+        QVERIFY(!failed.saved && !failed.error.isEmpty());
     }
 
     void loadMessagesAreTitledWithTheMode()
@@ -145,18 +144,14 @@ private slots:
         QCOMPARE(*ok.settingsStatus, QStringLiteral("Default Settings"));
         QVERIFY(!exists("pacman.cfg"));
         QVERIFY(exists("raster.cfg"));
-    }
 
-    void vectorCustomLeavesTheBiosListAlone()
-    {
-        m_editor->openRaster();
+        // A vector game's own file leaves the BIOS list as it was; without vector.cfg Restore
+        // gives the MAME defaults.
         QVERIFY(m_model->enabling().enabled(O::Bios));
         writeSettings("asteroid.cfg", {{O::Flicker, QStringLiteral("10.00")}});
         m_editor->openCustom(kAsteroid);
-        QVERIFY(m_model->enabling().enabled(O::Bios));
-        QVERIFY(m_model->enabling().enabled(O::Flicker));
+        QVERIFY(m_model->enabling().enabled(O::Bios) && m_model->enabling().enabled(O::Flicker));
         QCOMPARE(m_editor->restoreCaption(), QStringLiteral("R&estore M.A.M.E. Defaults"));
-        // No vector.cfg: Restore gives the MAME defaults.
         m_editor->restore();
         QVERIFY(m_model->checkDefaults());
     }
@@ -192,17 +187,6 @@ private slots:
         QCOMPARE(m_model->value(O::Cheat), QStringLiteral("1"));
         QCOMPARE(*m_editor->ok().settingsStatus, QStringLiteral("Custom Settings"));
         QCOMPARE(m_editor->settingsType(), SettingsType::Vector);
-    }
-
-    void unwritableFolderIsReported()
-    {
-        QVERIFY(writeAll(path("blocker"), ""));
-        SettingsEditor editor(SettingsFolder(path("blocker")), m_model.get());
-        editor.openRaster();
-        QVERIFY(m_model->assign(O::Cheat, QStringLiteral("1")));
-        const OkResult ok = editor.ok();
-        QVERIFY(!ok.saved);
-        QVERIFY(!ok.error.isEmpty());
     }
 };
 
