@@ -68,18 +68,15 @@ private slots:
         QCOMPARE(loaded->value(O::OtherCommands), QStringLiteral("-a  -b c"));
         // Loading runs the enabling rules, and a fixed resolution ticks Switch Resolution again.
         QCOMPARE(loaded->value(O::SwitchRes), QStringLiteral("1"));
-    }
 
-    void savingKeepsWhatElseTheFileHolds()
-    {
-        const QString path = file("kept.cfg");
-        QVERIFY(writeAll(path, "; my notes\r\n[Video Options]\r\nVideo=GDI\r\nMyKey=1\r\n"));
-        SettingsModel model;
-        QVERIFY(SaveSettings(model, path));
-        const QByteArray text = readAll(path);
-        QVERIFY(text.startsWith("; my notes\r\n[Video Options]\r\nVideo=D3D\r\n"));
-        QVERIFY(text.contains("MyKey=1"));
-        QCOMPARE(text.count("Video="), 1);
+        // Saving keeps what else the file holds, and changes each key once.
+        const QString kept = file("kept.cfg");
+        QVERIFY(writeAll(kept, "; my notes\r\n[Video Options]\r\nVideo=GDI\r\nMyKey=1\r\n"));
+        QVERIFY(SaveSettings(SettingsModel(), kept));
+        const QByteArray keptText = readAll(kept);
+        QVERIFY(keptText.startsWith("; my notes\r\n[Video Options]\r\nVideo=D3D\r\n"));
+        QVERIFY(keptText.contains("MyKey=1"));
+        QCOMPARE(keptText.count("Video="), 1);
     }
 
     void editorModeTellsAndLeavesTheFile()
@@ -108,6 +105,12 @@ private slots:
         QCOMPARE(model.value(O::Throttle), QStringLiteral("1")); // missing key: no message
         QVERIFY(!context.invalidValueFound);
         QCOMPARE(readAll(path), original);
+
+        // Over-long Other Commands are cut to what an ini value holds.
+        QVERIFY(
+            writeAll(path, "[Miscellaneous]\r\nOther Commands=" + QByteArray(300, 'x') + "\r\n"));
+        LoadControls(model, path, context);
+        QCOMPARE(model.value(O::OtherCommands).size(), kIniValueLimit);
     }
 
     void rebuildModeReportsAndRepairs()
@@ -129,28 +132,12 @@ private slots:
         QCOMPARE(report, QStringLiteral("bad-rebuild.cfg\tBios\r\nbad-rebuild.cfg\tCheat\r\n"
                                         "bad-rebuild.cfg\tEffect\r\n"
                                         "bad-rebuild.cfg\tBrightness\r\n"));
-        const QString bios =
-            ReadIniValue(path, QStringLiteral("Miscellaneous Options"), QStringLiteral("Bios"), "");
-        QCOMPARE(bios, QStringLiteral("Default"));
-        QCOMPARE(ReadIniValue(path, QStringLiteral("Miscellaneous Options"),
-                              QStringLiteral("Cheat"), ""),
-                 QStringLiteral("0"));
-        QCOMPARE(ReadIniValue(path, QStringLiteral("Game Screen Options"),
-                              QStringLiteral("Brightness"), ""),
-                 QStringLiteral("1.00"));
+        for (const auto& [option, value] :
+             {std::pair{O::Bios, "Default"}, {O::Cheat, "0"}, {O::Brightness, "1.00"}})
+            QCOMPARE(ReadIniValue(path, sectionOf(option), keyOf(option), ""),
+                     QLatin1String(value));
         // Missing keys are neither reported nor added.
         QVERIFY(!readAll(path).contains("Throttle"));
-    }
-
-    void overLongOtherCommandsAreCut()
-    {
-        const QString path = file("long.cfg");
-        QVERIFY(
-            writeAll(path, "[Miscellaneous]\r\nOther Commands=" + QByteArray(300, 'x') + "\r\n"));
-        SettingsModel model;
-        LoadContext context = editor();
-        LoadControls(model, path, context);
-        QCOMPARE(model.value(O::OtherCommands).size(), kIniValueLimit);
     }
 
     void compareSettingsDeletesOnlyEqualFiles()
