@@ -9,33 +9,28 @@ class TestLaunchCommand : public QObject
 {
     Q_OBJECT
 private slots:
-    void blanksAreCollapsedInOnePassAndLettersLowered()
+    // Outside quotes letters are lowered and blanks collapsed in one left-to-right pass (four
+    // blanks leave two, three leave two); quoted text passes unchanged.
+    void normalise()
     {
         QCOMPARE(launchCommandLine(QStringLiteral("pong"), QString()), QStringLiteral("mame pong"));
-        QCOMPARE(
-            launchCommandLine(QStringLiteral("pong"), QStringLiteral("-Video  None -SOUND none")),
-            QStringLiteral("mame pong -video none -sound none"));
-        // One left-to-right pass: four blanks leave two, three leave two.
-        QCOMPARE(normaliseLaunchCommand(QStringLiteral("a    b   c")), QStringLiteral("a  b  c"));
-        QCOMPARE(normaliseLaunchCommand(QStringLiteral("ÉCRAN Ω")), QStringLiteral("écran ω"));
-    }
-
-    void quotedTextPassesUnchanged()
-    {
         QCOMPARE(launchCommandLine(QStringLiteral("pong"),
                                    QStringLiteral("-Snapshot_Directory '/Home/My  Snaps' -X")),
                  QStringLiteral("mame pong -snapshot_directory '/Home/My  Snaps' -x"));
-        QCOMPARE(normaliseLaunchCommand(QStringLiteral("-A \"/P Q/\\\"R\\\"\" -B")),
-                 QStringLiteral("-a \"/P Q/\\\"R\\\"\" -b"));
-        // A single quote inside double quotes does not open a second quote, and the reverse.
-        QCOMPARE(normaliseLaunchCommand(QStringLiteral("\"It's\" X 'A\"B' Y")),
-                 QStringLiteral("\"It's\" x 'A\"B' y"));
-        // An escaped quote opens nothing; an unclosed quote runs to the end.
-        QCOMPARE(normaliseLaunchCommand(QStringLiteral("\\'A B 'C D")),
-                 QStringLiteral("\\'a b 'C D"));
-        // Outside quotes a backslash keeps nothing from being lowered.
-        QCOMPARE(normaliseLaunchCommand(QStringLiteral("-Cfg_Directory My\\ CFG\\X -\\Q")),
-                 QStringLiteral("-cfg_directory my\\ cfg\\x -\\q"));
+        const std::pair<const char*, const char*> cases[] = {
+            {"-Video  None -SOUND none", "-video none -sound none"},
+            {"a    b   c", "a  b  c"},
+            {"ÉCRAN Ω", "écran ω"},
+            {"-A \"/P Q/\\\"R\\\"\" -B", "-a \"/P Q/\\\"R\\\"\" -b"},
+            // A single quote inside double quotes does not open a second quote, and the reverse.
+            {"\"It's\" X 'A\"B' Y", "\"It's\" x 'A\"B' y"},
+            // An escaped quote opens nothing; an unclosed quote runs to the end.
+            {"\\'A B 'C D", "\\'a b 'C D"},
+            // Outside quotes a backslash keeps nothing from being lowered.
+            {"-Cfg_Directory My\\ CFG\\X -\\Q", "-cfg_directory my\\ cfg\\x -\\q"},
+        };
+        for (const auto& [in, out] : cases)
+            QCOMPARE(normaliseLaunchCommand(QString::fromUtf8(in)), QString::fromUtf8(out));
     }
 };
 
