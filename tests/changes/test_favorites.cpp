@@ -75,10 +75,9 @@ struct Program
     }
     QByteArray read(const char* name) const { return TempProgram::readFile(paths.report(name)); }
     bool exists(const char* name) const { return QFile::exists(paths.report(name)); }
-    QList<QByteArray> databaseLines() const { return read("gameinfo.txt").split('\n'); }
     QByteArray databaseLine(const char* description) const
     {
-        for (QByteArray line : databaseLines())
+        for (QByteArray line : read("gameinfo.txt").split('\n'))
             if (favoriteIdentity(line) == description)
                 return line.chopped(1); // without the CR
         return {};
@@ -93,55 +92,41 @@ class TestFavorites : public QObject
 private slots:
     // A description is on the list once: the same game and another game of the same
     // description are refused; a description differing in letter case is another favourite.
-    void addRefusesADescriptionAlreadyOnTheList()
+    // Removing drops every game of the description, from a list an older program left with LF
+    // line ends and a blank line.
+    void addAndRemove()
     {
         TempProgram tp;
         const FavoritesFiles files = FavoritesFiles::under(tp.paths());
-        const GameRecord pacman = game("pacman", "Pac-Man");
-        const GameRecord galaga = game("galaga", "Galaga");
-        const struct
-        {
-            GameRecord record;
-            AddOutcome outcome;
-        } steps[] = {
+        const GameRecord pacman = game("pacman", "Pac-Man"), galaga = game("galaga", "Galaga");
+        const std::pair<GameRecord, AddOutcome> steps[] = {
             {pacman, AddOutcome::Added},
             {pacman, AddOutcome::AlreadyOnList},
             {galaga, AddOutcome::Added},
             {game("pacmanf", "Pac-Man", {{GameRecord::Year, "1981"}}), AddOutcome::AlreadyOnList},
             {game("pacmanu", "PAC-MAN"), AddOutcome::Added}};
-        for (const auto& step : steps)
-            QCOMPARE(addFavorite(files, step.record).outcome, step.outcome);
+        for (const auto& [record, outcome] : steps)
+            QCOMPARE(addFavorite(files, record).outcome, outcome);
         QCOMPARE(TempProgram::readFile(files.list),
                  database({pacman, galaga, game("pacmanu", "PAC-MAN")}));
-        QVERIFY(!QFile::exists(files.next));
-    }
 
-    void removeDropsEveryFavoriteOfTheDescription_data()
-    {
-        QTest::addColumn<QByteArray>("description");
-        QTest::addColumn<QByteArray>("left");
-        QTest::addColumn<int>("gamesLeft");
-        const QByteArray galaga = database({game("galaga", "Galaga")});
-        const QByteArray both = database(
-            {game("pacman", "Pac-Man"), game("galaga", "Galaga"), game("pacmanf", "Pac-Man")});
-        QTest::newRow("two games share the description") << QByteArray("Pac-Man") << galaga << 1;
-        QTest::newRow("not a favourite") << QByteArray("Zaxxon") << both << 3;
-        QTest::newRow("the whole first field, case counting") << QByteArray("pac") << both << 3;
-    }
-    void removeDropsEveryFavoriteOfTheDescription()
-    {
-        QFETCH(QByteArray, description);
-        TempProgram tp;
-        const FavoritesFiles files = FavoritesFiles::under(tp.paths());
-        // The list as an older program left it: LF line ends and a blank line.
-        QByteArray list = database({game("pacman", "Pac-Man"), game("galaga", "Galaga")});
-        list.replace("\r\n", "\n");
-        list += "\n" + database({game("pacmanf", "Pac-Man")});
-        QVERIFY(TempProgram::writeFile(files.list, list));
-        const RemoveResult result = removeFavorite(files, description);
-        QVERIFY(result.ok);
-        QTEST(result.gamesLeft, "gamesLeft");
-        QTEST(TempProgram::readFile(files.list), "left");
+        const QByteArray old = QByteArray(database({pacman, galaga})).replace("\r\n", "\n") + "\n" +
+                               database({game("pacmanf", "Pac-Man")});
+        const QByteArray three = database({pacman, galaga, game("pacmanf", "Pac-Man")});
+        const struct
+        {
+            const char* description;
+            QByteArray left;
+            int gamesLeft;
+        } removals[] = {{"Pac-Man", database({galaga}), 1},
+                        {"Zaxxon", three, 3},
+                        {"pac", three, 3}}; // the whole first field, letter case counting
+        for (const auto& r : removals) {
+            QVERIFY(TempProgram::writeFile(files.list, old));
+            const RemoveResult result = removeFavorite(files, r.description);
+            QVERIFY2(result.ok && result.gamesLeft == r.gamesLeft, r.description);
+            QCOMPARE(TempProgram::readFile(files.list), r.left);
+        }
         QVERIFY(!QFile::exists(files.next));
     }
 
@@ -204,45 +189,40 @@ private slots:
     // Up to the rename the old list is in place (a kill there leaves it whole); when newfav.txt
     // cannot take its place, the list stays as it was, nothing is logged and newfav.txt does not
     // stay behind.
-    void failedRenameLeavesTheWholeList_data()
-    {
-        QTest::addColumn<int>("operation");
-        QTest::newRow("add") << 0;
-        QTest::newRow("remove") << 1;
-        QTest::newRow("check") << 2;
-    }
     void failedRenameLeavesTheWholeList()
     {
-        QFETCH(int, operation);
-        TempProgram tp;
-        FavoritesFiles files = FavoritesFiles::under(tp.paths());
-        const QByteArray list = database({game("pacman", "Pac-Man"), game("galaga", "Galaga")});
-        QByteArray listAtRename;
-        files.rename = [&listAtRename](const QString&, const QString& to) {
-            listAtRename = TempProgram::readFile(to);
-            return false;
-        };
-        QVERIFY(TempProgram::writeFile(files.list, list));
-        QVERIFY(TempProgram::writeFile(files.database, database({game("galaga", "Galaga")})));
-        QString error;
-        if (operation == 0) {
-            const AddResult result = addFavorite(files, game("zaxxon", "Zaxxon"));
-            QCOMPARE(result.outcome, AddOutcome::Failed);
-            error = result.error;
-        } else if (operation == 1) {
-            const RemoveResult result = removeFavorite(files, "Pac-Man");
-            QVERIFY(!result.ok);
-            error = result.error;
-        } else {
-            const FavoritesCheck check = checkFavoritesAgainstDatabase(files);
-            QCOMPARE(check.outcome, FavoritesCheck::Outcome::Failed);
-            QVERIFY(check.dropped.isEmpty());
-            error = check.error;
+        for (int operation = 0; operation < 3; ++operation) {
+            TempProgram tp;
+            FavoritesFiles files = FavoritesFiles::under(tp.paths());
+            const QByteArray list = database({game("pacman", "Pac-Man"), game("galaga", "Galaga")});
+            QByteArray listAtRename;
+            files.rename = [&listAtRename](const QString&, const QString& to) {
+                listAtRename = TempProgram::readFile(to);
+                return false;
+            };
+            QVERIFY(TempProgram::writeFile(files.list, list));
+            QVERIFY(TempProgram::writeFile(files.database, database({game("galaga", "Galaga")})));
+            // Each operation's error, or what it did instead of failing.
+            const std::function<QString()> operations[] = {
+                [&] {
+                    const AddResult r = addFavorite(files, game("zaxxon", "Zaxxon"));
+                    return r.outcome == AddOutcome::Failed ? r.error : "added";
+                },
+                [&] {
+                    const RemoveResult r = removeFavorite(files, "Pac-Man");
+                    return r.ok ? "removed" : r.error;
+                },
+                [&] {
+                    const FavoritesCheck c = checkFavoritesAgainstDatabase(files);
+                    const bool failed = c.outcome == FavoritesCheck::Outcome::Failed;
+                    return failed && c.dropped.isEmpty() ? c.error : "checked";
+                }};
+            const QString error = operations[operation]();
+            QVERIFY2(error.contains("newfav.txt"), qPrintable(error));
+            QCOMPARE(listAtRename, list);
+            QCOMPARE(TempProgram::readFile(files.list), list);
+            QVERIFY(!QFile::exists(files.changes) && !QFile::exists(files.next));
         }
-        QVERIFY(error.contains("newfav.txt"));
-        QCOMPARE(listAtRename, list);
-        QCOMPARE(TempProgram::readFile(files.list), list);
-        QVERIFY(!QFile::exists(files.changes) && !QFile::exists(files.next));
     }
 };
 
