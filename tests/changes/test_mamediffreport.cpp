@@ -56,7 +56,9 @@ struct Rig
         commands << command;
         return ExecCmd(command, style, tp.mameFolder());
     };
-    MameDiffController diff{window, state, hooks(),
+    MameDiffController diff{window,
+                            state,
+                            {.disableFormButtons = [this] { ++disabled; }},
                             [this](const QString& c, WindowStyle s) { return exec(c, s); }};
 
     Rig()
@@ -65,13 +67,6 @@ struct Rig
         state.prefs = tp.standardPreferences();
         QFile::link(VELMORA_MAMEDIFF_BINARY, tp.mameFolder() + "/mamediff");
         QDir().mkpath(tp.paths().reportsFolder());
-    }
-
-    MameDiffWindowHooks hooks()
-    {
-        MameDiffWindowHooks h;
-        h.disableFormButtons = [this] { ++disabled; };
-        return h;
     }
 
     void lists(const QString& oldFixture, const QString& newFixture)
@@ -98,28 +93,14 @@ class MameDiffReportTest : public QObject
     Q_OBJECT
 
 private slots:
-    void tidyingTheLog_data()
+    void tidyingTheLogAndHyphenRuns()
     {
-        QTest::addColumn<QByteArray>("log");
-        QTest::addColumn<QByteArray>("tidied");
-        QTest::newRow("blanks trimmed, tabs kept")
-            << QByteArray("  a  b  \n\tc \r\n") << QByteArray("a  b\r\n\tc\r\n");
-        QTest::newRow("an empty line after each separator")
-            << QByteArray("--- Added\nx\n  ---\n--\n")
-            << QByteArray("--- Added\r\n\r\nx\r\n---\r\n\r\n--\r\n");
-        QTest::newRow("last line without its end")
-            << QByteArray("a\n\nb") << QByteArray("a\r\n\r\nb\r\n");
-    }
-
-    void tidyingTheLog()
-    {
-        QFETCH(QByteArray, log);
-        QFETCH(QByteArray, tidied);
-        QCOMPARE(tidyMameDiffLines(log), tidied);
-    }
-
-    void hyphenRunsRemoved()
-    {
+        const std::pair<QByteArray, QByteArray> logs[] = {
+            {"  a  b  \n\tc \r\n", "a  b\r\n\tc\r\n"}, // blanks trimmed, tabs kept
+            {"--- Added\nx\n  ---\n--\n", "--- Added\r\n\r\nx\r\n---\r\n\r\n--\r\n"},
+            {"a\n\nb", "a\r\n\r\nb\r\n"}}; // an empty line after each separator; last line end
+        for (const auto& [log, tidied] : logs)
+            QCOMPARE(tidyMameDiffLines(log), tidied);
         const QString twelve(12, u'-');
         QCOMPARE(removeHyphenRuns(twelve + twelve + "---- x -" + twelve + "-"),
                  QString("---- x --"));
