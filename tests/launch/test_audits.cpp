@@ -84,22 +84,8 @@ private slots:
         QCOMPARE(runSetAudit(SetKind::Roms, rig.tp.paths(), rig.services.exec), QString());
     }
 
-    void missingSavedReportsAreTold()
-    {
-        ScriptedMessageBox box;
-        TempProgram tp;
-        box.expect(QStringLiteral("Cannot find ROMs report.  You can create one from the Reports "
-                                  "pull-down menu above."),
-                   MessageAnswer::Ok, QStringLiteral("Last ROMs Report"));
-        QVERIFY(!lastSetReport(SetKind::Roms, tp.paths()));
-        box.expect(QStringLiteral("Cannot find Samples report.  You can create one from the "
-                                  "Reports pull-down menu above."),
-                   MessageAnswer::Ok, QStringLiteral("Last Samples Report"));
-        QVERIFY(!lastSetReport(SetKind::Samples, tp.paths()));
-        QCOMPARE(box.shown().first().icon, platform::MessageIcon::Information);
-    }
-
-    void longAuditsAskFirst()
+    // The set audits ask first; a missing saved report is told.
+    void messages()
     {
         ScriptedMessageBox box;
         const QString ask =
@@ -110,6 +96,18 @@ private slots:
         QVERIFY(confirmSetAudit());
         QCOMPARE(box.shown().first().buttons, platform::MessageButtons::YesNo);
         QCOMPARE(box.shown().first().icon, platform::MessageIcon::Question);
+
+        TempProgram tp;
+        for (const auto& [kind, name] :
+             {std::pair{SetKind::Roms, "ROMs"}, {SetKind::Samples, "Samples"}}) {
+            box.expect(QStringLiteral("Cannot find %1 report.  You can create one from the Reports "
+                                      "pull-down menu above.")
+                           .arg(name),
+                       MessageAnswer::Ok, QStringLiteral("Last %1 Report").arg(name));
+            QVERIFY(!lastSetReport(kind, tp.paths()));
+        }
+        QVERIFY(box.allExpectedShown());
+        QCOMPARE(box.shown().last().icon, platform::MessageIcon::Information);
     }
 };
 
