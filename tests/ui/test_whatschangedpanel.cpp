@@ -1,8 +1,9 @@
 // The What's Changed commands on the report panel: the messages for missing lists and reports,
 // the no-change texts, a saved report, and Cancel (no file, Exit restored, elapsed time shown).
-#include "support/NamedWidget.h"
 #include "support/ScriptedMessageBox.h"
 #include "support/TempProgram.h"
+#include "ui/ListWindowFixture.h"
+#include "ui/StatusPanels.h"
 #include "ui/WhatsChangedController.h"
 
 #include <QtTest>
@@ -27,52 +28,27 @@ QByteArray machines(int count, const QByteArray& year)
     return text + "</mame>\n";
 }
 
-// The controls the commands use, named as in the main window, over a throw-away program folder.
-struct Window
+// The main window with the What's Changed commands wired, over a throw-away program folder.
+struct Window : ListWindow
 {
-    TempProgram program;
-    AppState state{program.paths(), {}};
-    QMainWindow window;
-    QTextEdit* text = nullptr;
-    QPushButton* exit = nullptr;
-    WhatsChangedController* controller = nullptr;
-    QMap<int, QString> status;
+    QTextEdit* text = window.txtVerify();
+    QPushButton* exit = child<QPushButton>("cmdExit");
 
-    Window()
-    {
-        auto* box = new QWidget(&window);
-        box->setLayout(new QVBoxLayout);
-        addNamed<QGroupBox>(box, "fraList");
-        text = addNamed<QTextEdit>(addNamed<QGroupBox>(box, "fraVerify"), "txtVerify");
-        addNamed<QPushButton>(box, "cmdGameList");
-        exit = addNamed<QPushButton>(box, "cmdExit");
-        exit->setText(QStringLiteral("E&xit"));
-        QObject::connect(exit, &QPushButton::clicked, [this] {
-            if (exit->text() == QStringLiteral("&Cancel"))
-                state.cancelRequested = true;
-        });
-        window.addAction(new QAction(&window));
-        window.actions().first()->setObjectName(QStringLiteral("mnuFileExit"));
-        window.setCentralWidget(box);
-        WhatsChangedHooks hooks;
-        hooks.reportStatusBar = [this] { return window.statusBar(); };
-        hooks.setReportStatus = [this](int panel, const QString& t) { status[panel] = t; };
-        controller = new WhatsChangedController(window, state, hooks, &window);
-    }
+    Window() { wireWhatsChanged(window, state); }
     void write(const QString& report, const QByteArray& content) const
     {
         TempProgram::writeFile(program.paths().report(report), content);
     }
-    void compare(bool allInfo) const
+    void compare(bool allInfo)
     {
-        allInfo ? controller->mnuReportsWhatsNewAll_Click()
-                : controller->mnuReportsWhatsNewROMs_Click();
+        allInfo ? window.commands().whatsChangedAll() : window.commands().whatsChangedRoms();
     }
-    void showLast(bool allInfo) const
+    void showLast(bool allInfo)
     {
-        allInfo ? controller->mnuReportsWhatsChangedAll_Click()
-                : controller->mnuReportsWhatsChangedROMs_Click();
+        allInfo ? window.commands().lastWhatsChangedAll()
+                : window.commands().lastWhatsChangedRoms();
     }
+    QString elapsed() const { return window.statusBarElement(1)->text(2); }
 };
 
 } // namespace
@@ -175,7 +151,7 @@ private slots:
         w.compare(allInfo);
 
         QVERIFY2(w.text->toPlainText().endsWith(panel), qPrintable(w.text->toPlainText()));
-        QVERIFY(w.status[2].startsWith(QStringLiteral("Elapsed Time: ")));
+        QVERIFY(w.elapsed().startsWith(QStringLiteral("Elapsed Time: ")));
         QCOMPARE(w.exit->text(), QStringLiteral("E&xit"));
         QCOMPARE(QFile::exists(report), !bold.isEmpty());
         if (bold.isEmpty())
@@ -214,7 +190,7 @@ private slots:
         QVERIFY(!QFile::exists(w.program.paths().report("whatsnew.txt")));
         QCOMPARE(w.exit->text(), QStringLiteral("E&xit"));
         QCOMPARE(w.exit->toolTip(), QStringLiteral("Closes Velmora"));
-        QVERIFY(w.status[2].startsWith(QStringLiteral("Elapsed Time: ")));
+        QVERIFY(w.elapsed().startsWith(QStringLiteral("Elapsed Time: ")));
         QVERIFY(!w.state.cancelRequested);
     }
 };
