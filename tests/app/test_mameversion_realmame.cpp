@@ -1,5 +1,6 @@
 // MAME's version as the About window shows it, asked of Debian's real MAME.
 #include "app/MameVersion.h"
+#include "support/RealMame.h"
 #include "support/TempProgram.h"
 
 #include <QFile>
@@ -14,11 +15,8 @@ class MameVersionRealMameTest : public QObject
 private slots:
     void realMameNamesItsVersion()
     {
-        if (!QFile::exists("/usr/games/mame"))
-            QSKIP("Debian's MAME is not installed");
         TempProgram program;
-        program.setTemporaryHome();
-        QVERIFY(program.linkMame());
+        USE_REAL_MAME(program);
         const auto version = askMameVersion(program.paths(), program.mameFolder());
         QVERIFY(version.has_value());
         QVERIFY2(version->startsWith("MAME Version 0."), qPrintable(*version));

@@ -4,6 +4,7 @@
 #include "changes/VerifyFavorites.h"
 #include "gamedb/DatabaseUpdate.h"
 #include "gamedb/GameDatabaseBuilder.h"
+#include "support/RealMame.h"
 #include "support/ScriptedMessageBox.h"
 #include "support/TempProgram.h"
 
@@ -20,11 +21,8 @@ class TestFavoritesRealMame : public QObject
 private slots:
     void favoritesSurviveARebuild()
     {
-        if (!QFile::exists("/usr/games/mame"))
-            QSKIP("Debian's MAME is not installed");
         TempProgram tp;
-        tp.setTemporaryHome();
-        QVERIFY(tp.linkMame());
+        USE_REAL_MAME(tp);
         tp.writeOptionsIni();
         const ProgramPaths paths = tp.paths();
         const DatabaseSetup setup{paths, tp.mameFolder(), [&paths] {

@@ -4,6 +4,7 @@
 #include "WhatsChangedReference.h"
 #include "changes/MachineChanges.h"
 #include "changes/RomChanges.h"
+#include "support/RealMame.h"
 
 #include <QProcess>
 #include <QRandomGenerator>
@@ -69,8 +70,7 @@ private slots:
 
 void WhatsChangedRealMameTest::realListsMatchTheReference()
 {
-    if (!QFile::exists(QStringLiteral("/usr/games/mame")))
-        QSKIP("Debian's mame is not installed");
+    SKIP_WITHOUT_REAL_MAME();
     const QByteArray xml = mameList(QStringLiteral("-listxml"));
     const QByteArray crc = mameList(QStringLiteral("-listcrc"));
     QVERIFY(xml.count("<machine name=") > 300);

@@ -5,6 +5,7 @@
 #include "app/FolderTable.h"
 #include "emulator_settings/BuildIni.h"
 #include "emulator_settings/MameIni.h"
+#include "support/RealMame.h"
 
 #include <QDir>
 #include <QFile>
@@ -69,8 +70,7 @@ private:
 private slots:
     void initTestCase()
     {
-        if (!QFileInfo(QStringLiteral("/usr/games/mame")).isExecutable())
-            QSKIP("Debian's MAME is not installed");
+        SKIP_WITHOUT_REAL_MAME();
         const QByteArray said =
             run(QStringLiteral("/bin/sh"), {kScript}, m_home.path(), m_home.path());
         QVERIFY2(said.contains(m_mame.toUtf8()), said.constData());

@@ -5,6 +5,7 @@
 // the test can see whether any of them is still alive.
 #include "gamedb/DatabaseUpdate.h"
 #include "gamedb/ListFiles.h"
+#include "support/RealMame.h"
 #include "support/TempProgram.h"
 
 #include <QDir>
@@ -21,7 +22,6 @@ using namespace velmora::testing;
 
 namespace {
 
-const QString kRealMame = QStringLiteral("/usr/games/mame");
 const char* const kChildProgram = "VELMORA_TEST_CHILD_PROGRAM";
 const char* const kChildMame = "VELMORA_TEST_CHILD_MAME";
 const char* const kChildEndAfter = "VELMORA_TEST_CHILD_END_AFTER_MS";
@@ -109,14 +109,7 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        if (!QFile::exists(kRealMame))
-            QSKIP("Debian's mame is not installed");
-        QVERIFY(m_tp.isValid());
-        m_tp.setTemporaryHome();
-        QVERIFY(m_tp.linkMame(kRealMame));
-    }
+    void initTestCase() { USE_REAL_MAME(m_tp); }
 
     // SIGTERM or a log-out while MAME makes its lists: MAME ends with Velmora at once, the lists
     // are as they were and no temporary list is left.

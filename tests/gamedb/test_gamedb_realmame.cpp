@@ -7,6 +7,7 @@
 #include "gamedb/GameRecord.h"
 #include "gamedb/ListFiles.h"
 #include "gamedb/MameCommands.h"
+#include "support/RealMame.h"
 #include "support/TempProgram.h"
 
 #include <QFile>
@@ -17,8 +18,6 @@ using namespace velmora;
 using namespace velmora::testing;
 
 namespace {
-
-const QString kRealMame = QStringLiteral("/usr/games/mame");
 
 // Counts the machines that are games on their own: runnable, not a BIOS, not a device. Counted
 // straight from the list's <machine lines, apart from the builder.
@@ -58,11 +57,7 @@ private:
 private slots:
     void initTestCase()
     {
-        if (!QFile::exists(kRealMame))
-            QSKIP("Debian's mame is not installed");
-        QVERIFY(m_tp.isValid());
-        m_tp.setTemporaryHome();
-        QVERIFY(m_tp.linkMame(kRealMame));
+        USE_REAL_MAME(m_tp);
         NullProgress progress;
         const MameListsResult lists = CreateMameLists(m_tp.paths(), m_tp.mameFolder(), progress);
         QVERIFY(lists.listsTaken());

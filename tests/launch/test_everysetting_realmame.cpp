@@ -9,6 +9,7 @@
 #include "emulator_settings/MamePathLinks.h"
 #include "emulator_settings/SettingsLoader.h"
 #include "launch/GameLaunch.h"
+#include "support/RealMame.h"
 #include "support/ScriptedMessageBox.h"
 #include "support/TempProgram.h"
 
@@ -24,7 +25,6 @@ using velmora::testing::TempProgram;
 
 namespace {
 
-const QString kRealMame = QStringLiteral("/usr/games/mame");
 const QByteArray kEmptyZip("PK\x05\x06" + QByteArray(18, '\0'));
 
 QByteArray runMame(const QString& mameFolder, const QStringList& args)
@@ -69,10 +69,7 @@ private:
 private slots:
     void initTestCase()
     {
-        if (!QFileInfo(kRealMame).isExecutable())
-            QSKIP("Debian's mame is not installed");
-        const QString home = m_tp.setTemporaryHome();
-        QVERIFY(m_tp.linkMame(kRealMame));
+        USE_REAL_MAME(m_tp);
         m_prefs = m_tp.standardPreferences();
         m_prefs.setFolder(DataFolder::Ini, m_tp.makeFolder(QStringLiteral("home/.mame")));
         for (const auto& [folder, name] :

@@ -11,6 +11,7 @@
 #include "launch/GameLaunch.h"
 #include "launch/MoveSummary.h"
 #include "launch/SetAudit.h"
+#include "support/RealMame.h"
 #include "support/ScriptedMessageBox.h"
 #include "support/TempProgram.h"
 
@@ -26,7 +27,6 @@ using velmora::testing::TempProgram;
 
 namespace {
 
-const QString kRealMame = QStringLiteral("/usr/games/mame");
 const QString kQuickRun = QStringLiteral("-video none -sound none -seconds_to_run 2");
 
 // An empty zip archive: pong needs no ROMs, so this alone makes it installed.
@@ -88,11 +88,8 @@ private:
 private slots:
     void initTestCase()
     {
-        if (!QFileInfo(kRealMame).isExecutable())
-            QSKIP("Debian's mame is not installed");
-        QVERIFY(m_tp.isValid());
-        const QString home = m_tp.setTemporaryHome();
-        QVERIFY(m_tp.linkMame(kRealMame));
+        USE_REAL_MAME(m_tp);
+        const QString home = qEnvironmentVariable("HOME");
         m_prefs = m_tp.standardPreferences();
         m_prefs.setFolder(DataFolder::Ini, home + QStringLiteral("/.mame"));
         const char* names[] = {"inp", "sta", "snap", "cfg", "nvram"};
