@@ -1,25 +1,19 @@
 // The started program's commands reach their subsystems: the settings editor takes the window and
 // gives it back, Refresh with an unchanged MAME runs no MAME command, and Play runs the selected
 // game in MAME with mame.ini back to its path layer afterwards.
+#include "app/IniFile.h"
 #include "emulator_settings/MameIni.h"
-#include "lists/ListFixtures.h"
 #include "support/FakeMame.h"
 #include "support/ScriptedMessageBox.h"
-#include "support/TempProgram.h"
-#include "ui/CommandWiring.h"
-#include "ui/GameListView.h"
-#include "ui/ListWindowFixture.h"
-#include "ui/MainWindow.h"
-#include "ui/StartUp.h"
-
-#include "app/IniFile.h"
 #include "ui/BannerFrame.h"
+#include "ui/CommandWiring.h"
+#include "ui/ListWindowFixture.h"
+#include "ui/StartUp.h"
 #include "ui/StatusPanels.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QPushButton>
-#include <QTest>
 #include <QTimer>
 
 using namespace velmora;
@@ -63,10 +57,9 @@ struct StartedProgram
         return true;
     }
 
-    QString stored(const char* section, const char* key) const
+    QString storedAutoRun() const
     {
-        return ReadIniValue(program.optionsIni(), QLatin1String(section), QLatin1String(key),
-                            QStringLiteral("<none>"));
+        return ReadIniValue(program.optionsIni(), "Miscellaneous", "AutoRun", "<none>");
     }
     QCheckBox* autoRun() const { return window->findChild<QCheckBox*>("chkAutoRun"); }
 };
@@ -86,32 +79,28 @@ private slots:
         ScriptedMessageBox boxes;
         QVERIFY(p.start());
         MainWindow& window = *p.window;
-        AppState& state = p.state;
-        FakeMame& mame = p.mame;
-        const QByteArray pathLayer = TempProgram::readFile(mameIniPath(state.prefs));
+        const QByteArray pathLayer = TempProgram::readFile(mameIniPath(p.state.prefs));
         QVERIFY(pathLayer.startsWith("#\r\n# PATH AND DIRECTORY OPTIONS #"));
+        const auto report = [&window](int panel) {
+            return window.statusBarElement(1)->text(panel);
+        };
 
         // The settings editor takes the window and Cancel gives it back, with the game's art and
         // an empty report status bar.
         auto* banner = window.findChild<BannerFrame*>("fraScroll");
         QTRY_COMPARE(banner->text(), QString("NAMCO"));
         window.onCustom();
-        QCOMPARE(state.panelBusy, 1);
-        QVERIFY(window.fraDefaults()->isEnabled());
-        QCOMPARE(window.statusBarElement(1)->text(3), QString("pacman"));
+        QVERIFY(p.state.panelBusy == 1 && window.fraDefaults()->isEnabled());
+        QCOMPARE(report(3), QString("pacman"));
         QCOMPARE(banner->text(), QString());
-        auto* cancel = window.fraDefaults()->findChild<QPushButton*>(QStringLiteral("cmdCancel"));
-        QVERIFY(cancel);
-        cancel->click();
-        QCOMPARE(state.panelBusy, 0);
-        QVERIFY(!window.fraDefaults()->isEnabled());
-        QVERIFY(window.statusBarElement(1)->text(2).isEmpty());
-        QVERIFY(window.statusBarElement(1)->text(3).isEmpty());
+        window.fraDefaults()->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+        QVERIFY(p.state.panelBusy == 0 && !window.fraDefaults()->isEnabled());
+        QVERIFY(report(2).isEmpty() && report(3).isEmpty());
         QVERIFY(window.findChild<QTimer*>("Tmr[1]")->isActive());
         QTRY_COMPARE(banner->text(), QString("NAMCO"));
 
         // The Rebuild Settings report viewer: the report status bar, and the way back in focus.
-        TempProgram::writeFile(state.paths.report("rebuilt.txt"),
+        TempProgram::writeFile(p.state.paths.report("rebuilt.txt"),
                                "Filename\tSetting\r\n\r\n\r\nraster.cfg     \tVideo\r\n");
         window.commands().rebuildSettingsReport();
         QVERIFY(window.statusBarElement(1)->isVisible());
@@ -120,7 +109,7 @@ private slots:
 
         // Refresh: MAME unchanged, so only the lists reload.
         window.onViewRefresh();
-        QCOMPARE(mame.callCount(), 0);
+        QCOMPARE(p.mame.callCount(), 0);
         QCOMPARE(window.gameCount(ListKind::Installed), 1);
 
         // Play the one installed game: MAME gets it, mame.ini ends in its path layer.
@@ -128,9 +117,9 @@ private slots:
         window.listView(ListKind::Installed)
             ->setCurrentIndex(window.listModel(ListKind::Installed)->index(0, 0));
         window.onPlay();
-        QCOMPARE(mame.callCount(), 1);
-        QCOMPARE(mame.arguments().value(0), QStringLiteral("pacman"));
-        QCOMPARE(TempProgram::readFile(mameIniPath(state.prefs)), pathLayer);
+        QCOMPARE(p.mame.callCount(), 1);
+        QCOMPARE(p.mame.arguments().value(0), QStringLiteral("pacman"));
+        QCOMPARE(TempProgram::readFile(mameIniPath(p.state.prefs)), pathLayer);
         QVERIFY(window.isVisible());
         window.close();
     }
@@ -160,18 +149,15 @@ private slots:
         QVERIFY(p.start());
         p.startUp->afterShown();
         QCOMPARE(p.mame.callCount(), plays ? 1 : 0);
-        QCOMPARE(p.autoRun()->isChecked(), plays);
-        QCOMPARE(p.state.prefs.autoRun, plays);
-        QCOMPARE(p.stored("Miscellaneous", "AutoRun"), plays ? QString("True") : QString("False"));
+        QVERIFY(p.autoRun()->isChecked() == plays && p.state.prefs.autoRun == plays);
+        QCOMPARE(p.storedAutoRun(), plays ? QString("True") : QString("False"));
         if (!plays)
             return;
 
         // Selecting a game that is not installed clears the box the user ticked, and the file.
-        GameListView* all = p.window->listView(ListKind::All);
-        clickRow(all, 0);
-        QVERIFY(!p.autoRun()->isChecked());
-        QVERIFY(!p.state.prefs.autoRun);
-        QCOMPARE(p.stored("Miscellaneous", "AutoRun"), QString("False"));
+        clickRow(p.window->listView(ListKind::All), 0);
+        QVERIFY(!p.autoRun()->isChecked() && !p.state.prefs.autoRun);
+        QCOMPARE(p.storedAutoRun(), QString("False"));
         p.window->close();
     }
 };
