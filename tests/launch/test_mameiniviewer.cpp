@@ -61,8 +61,9 @@ struct ViewerRig
     std::optional<LaunchResult> view(const MameIniStatus& status = kInstalled,
                                      const QString& type = QStringLiteral("Raster"))
     {
-        return viewMameIni(SelectedGame{QStringLiteral("pong"), {}, type, ListKind::All}, {}, status,
-                           prefs, services(), {}, [this](const QString& text) { shown = text; });
+        return viewMameIni(SelectedGame{QStringLiteral("pong"), {}, type, ListKind::All}, {},
+                           status, prefs, services(), {},
+                           [this](const QString& text) { shown = text; });
     }
 };
 
@@ -92,27 +93,23 @@ private slots:
         QCOMPARE(TempProgram::readFile(rig.mameIni()), pathLayer);
     }
 
-    void aMameIniWithoutSettingsIsCalledIncomplete()
+    // 49 lines or fewer are called incomplete; 50 are complete; a game of no settings type
+    // shows the path layer alone.
+    void incompleteOrMissingMameIni()
     {
         ScriptedMessageBox box;
         ViewerRig rig;
-        // 49 lines or fewer: the path layer alone or nearly so.
         rig.settingsLines = 49 - int(TempProgram::readFile(rig.mameIni()).count("\r\n"));
         box.expect(kIncomplete, MessageAnswer::Ok, QStringLiteral("Mame.Ini"));
         QVERIFY(rig.view());
         QVERIFY(box.allExpectedShown());
-        // 50 lines are complete; a game of no settings type shows the path layer alone.
         rig.settingsLines += 1;
         QVERIFY(rig.view());
         box.expect(kIncomplete, MessageAnswer::Ok, QStringLiteral("Mame.Ini"));
         QVERIFY(rig.view(kInstalled, QStringLiteral("LCD")));
         QCOMPARE(box.shown().size(), 2);
-    }
 
-    void needsAnInstalledGameAndAMameIni()
-    {
-        ScriptedMessageBox box;
-        ViewerRig rig;
+        // It needs an installed game and a mame.ini.
         const QString select = QStringLiteral("An installed game must first be selected!");
         box.expect(select, MessageAnswer::Ok, QStringLiteral("Mame.Ini"));
         QVERIFY(!rig.view({QStringLiteral("Total Games: 0"), QString()}));
@@ -120,6 +117,7 @@ private slots:
         QVERIFY(!rig.view({QStringLiteral("Total Games: 5"), QStringLiteral("Not Installed")}));
         QCOMPARE(box.shown().last().icon, platform::MessageIcon::Exclamation);
 
+        rig.shown.clear();
         QFile::remove(rig.mameIni());
         box.expect(QStringLiteral("Cannot find mame.ini!"), MessageAnswer::Ok,
                    QStringLiteral("Mame.Ini"));
