@@ -15,8 +15,7 @@ using platform::MessageAnswer;
 
 namespace {
 
-const QString kConfirm =
-    QStringLiteral("This can take an EXTREMELY long time.  Do you want to continue?");
+const QString kConfirm = QString("This can take an EXTREMELY long time.  Do you want to continue?");
 
 QByteArray machines(int count, const QByteArray& year)
 {
@@ -63,37 +62,24 @@ private slots:
         QTest::addColumn<QStringList>("present");
         QTest::addColumn<bool>("last");
         QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("title");
-        const QString roms = QStringLiteral("What's Changed (ROMs Info)");
-        const QString all = QStringLiteral("What's Changed (All Info)");
-        const QString last = QStringLiteral("Last What's Changed Report");
-        QTest::newRow("no crcinfo") << false << QStringList{} << false
-                                    << QStringLiteral("Cannot find crcinfo.txt.") << roms;
-        QTest::newRow("no oldcrcinfo")
-            << false << QStringList{"crcinfo.txt"} << false
-            << QStringLiteral("Cannot find oldcrcinfo.txt.  Velmora must first detect a new "
-                              "version of M.A.M.E.\rbefore it can create the oldcrcinfo.txt file.")
-            << roms;
+        QTest::newRow("no crcinfo")
+            << false << QStringList{} << false << QString("Cannot find crcinfo.txt.");
         QTest::newRow("no oldlistxml")
             << true << QStringList{"listxml.txt"} << false
-            << QStringLiteral("Cannot find oldlistxml.txt.  Velmora must first detect a new "
-                              "version of M.A.M.E.\rbefore it can create the oldlistxml.txt file.")
-            << all;
+            << QString("Cannot find oldlistxml.txt.  Velmora must first detect a new "
+                       "version of M.A.M.E.\rbefore it can create the oldlistxml.txt file.");
         QTest::newRow("empty list")
             << true << QStringList{"listxml.txt", "oldlistxml.txt"} << false
-            << QStringLiteral("listxml.txt holds nothing to compare.  The file is empty or is "
-                              "not a list made by M.A.M.E.")
-            << all;
+            << QString("listxml.txt holds nothing to compare.  The file is empty or is "
+                       "not a list made by M.A.M.E.");
         QTest::newRow("no newroms.txt")
             << false << QStringList{} << true
-            << QStringLiteral("Cannot find What's Changed (ROMs Info) report.  You can create one "
-                              "from the Reports pull-down menu above.")
-            << last;
+            << QString("Cannot find What's Changed (ROMs Info) report.  You can create one "
+                       "from the Reports pull-down menu above.");
         QTest::newRow("no whatsnew.txt")
             << true << QStringList{} << true
-            << QStringLiteral("Cannot find What's Changed (All Info) report.  You can create one "
-                              "from the Reports pull-down menu above.")
-            << last;
+            << QString("Cannot find What's Changed (All Info) report.  You can create one "
+                       "from the Reports pull-down menu above.");
     }
     void missingFiles()
     {
@@ -101,7 +87,9 @@ private slots:
         QFETCH(QStringList, present);
         QFETCH(bool, last);
         QFETCH(QString, message);
-        QFETCH(QString, title);
+        const QString title = last      ? "Last What's Changed Report"
+                              : allInfo ? "What's Changed (All Info)"
+                                        : "What's Changed (ROMs Info)";
         Window w;
         for (const QString& file : present)
             w.write(file, {});
@@ -111,7 +99,7 @@ private slots:
         box.expect(message, MessageAnswer::Ok, title);
         last ? w.showLast(allInfo) : w.compare(allInfo);
         QVERIFY(box.allExpectedShown());
-        QCOMPARE(w.exit->text(), QStringLiteral("E&xit"));
+        QCOMPARE(w.exit->text(), QString("E&xit"));
     }
 
     void compareEnds_data()
@@ -147,12 +135,12 @@ private slots:
         w.write(list, allInfo ? machines(3, "1981") : QByteArray("1 a.bin\tpacman\tPac-Man\n"));
         w.write("old" + list, oldList);
         ScriptedMessageBox box;
-        box.expect(kConfirm, MessageAnswer::Yes, QStringLiteral("Confirm Continue"));
+        box.expect(kConfirm, MessageAnswer::Yes, QString("Confirm Continue"));
         w.compare(allInfo);
 
         QVERIFY2(w.text->toPlainText().endsWith(panel), qPrintable(w.text->toPlainText()));
-        QVERIFY(w.elapsed().startsWith(QStringLiteral("Elapsed Time: ")));
-        QCOMPARE(w.exit->text(), QStringLiteral("E&xit"));
+        QVERIFY(w.elapsed().startsWith(QString("Elapsed Time: ")));
+        QCOMPARE(w.exit->text(), QString("E&xit"));
         QCOMPARE(QFile::exists(report), !bold.isEmpty());
         if (bold.isEmpty())
             return;
@@ -176,8 +164,8 @@ private slots:
         box.expect(kConfirm, MessageAnswer::Yes);
         QElapsedTimer sinceCancel;
         QTimer::singleShot(0, w.exit, [&] {
-            QCOMPARE(w.exit->text(), QStringLiteral("&Cancel"));
-            QCOMPARE(w.exit->toolTip(), QStringLiteral("Cancels The Compare"));
+            QCOMPARE(w.exit->text(), QString("&Cancel"));
+            QCOMPARE(w.exit->toolTip(), QString("Cancels The Compare"));
             sinceCancel.start();
             w.exit->click();
         });
@@ -186,11 +174,11 @@ private slots:
         QVERIFY(sinceCancel.isValid());
         QVERIFY2(sinceCancel.elapsed() < 1000, "the compare went on after Cancel");
         QCOMPARE(w.text->toPlainText(),
-                 QStringLiteral("The compare has been cancelled at the users request."));
+                 QString("The compare has been cancelled at the users request."));
         QVERIFY(!QFile::exists(w.program.paths().report("whatsnew.txt")));
-        QCOMPARE(w.exit->text(), QStringLiteral("E&xit"));
-        QCOMPARE(w.exit->toolTip(), QStringLiteral("Closes Velmora"));
-        QVERIFY(w.elapsed().startsWith(QStringLiteral("Elapsed Time: ")));
+        QCOMPARE(w.exit->text(), QString("E&xit"));
+        QCOMPARE(w.exit->toolTip(), QString("Closes Velmora"));
+        QVERIFY(w.elapsed().startsWith(QString("Elapsed Time: ")));
         QVERIFY(!w.state.cancelRequested);
     }
 };
