@@ -56,7 +56,8 @@ private slots:
         QCOMPARE(text, expected.replace("$", base.toUtf8()));
     }
 
-    void romPathAddsOnlyADifferentAdditionalFolder()
+    // The ROM path adds only an additional folder that differs from the ROMs folder.
+    void romPathAndCommentFolder()
     {
         Preferences p = folderPrefs(QStringLiteral("/m"));
         auto romPath = [&p](const char* additional) {
@@ -68,39 +69,15 @@ private slots:
         // Folders are compared exactly: on a case-sensitive system these are two folders.
         QCOMPARE(romPath("/m/ROMS"), QByteArray("rompath\t.;/m/roms;/m/ROMS"));
         QCOMPARE(romPath("/data/more roms"), QByteArray("rompath\t.;/m/roms;/data/more roms"));
-    }
 
-    void commentFolderOnlyWhenSet()
-    {
-        Preferences p = folderPrefs(QStringLiteral("/m"));
+        // The comment folder only when set, between ctrlrpath and cheat_file.
         QCOMPARE(lineStarting(mameIniPathLayer(p), "comment_directory"), QByteArray("<missing>"));
         p.setFolder(DataFolder::Comments, QStringLiteral("/m/Comments"));
         const QByteArray text = mameIniPathLayer(p);
         QCOMPARE(lineStarting(text, "comment_directory"),
                  QByteArray("comment_directory\t/m/Comments"));
-        // It sits between ctrlrpath and cheat_file.
         QVERIFY(text.indexOf("ctrlrpath") < text.indexOf("comment_directory"));
         QVERIFY(text.indexOf("comment_directory") < text.indexOf("cheat_file"));
-    }
-
-    void createWritesAndReplacesTheFile()
-    {
-        QTemporaryDir tmp;
-        Preferences p = folderPrefs(tmp.path());
-        QVERIFY(QDir(tmp.path()).mkpath(QStringLiteral("ini")));
-        const QString ini = tmp.path() + QStringLiteral("/ini/mame.ini");
-        QCOMPARE(mameIniPath(p), ini);
-
-        // A file holding a settings layer is put back to the path layer alone.
-        QVERIFY(
-            testing::writeAll(ini, mameIniPathLayer(p) + "#\r\n# CONFIGURATION OPTIONS\r\n#\r\n"));
-
-        QString error;
-        QVERIFY(CreateMAMEIni(p, &error));
-        QVERIFY(error.isEmpty());
-        QCOMPARE(testing::readAll(ini), mameIniPathLayer(p));
-        QCOMPARE(QDir(tmp.path() + QStringLiteral("/ini")).entryList(QDir::Files),
-                 QStringList{QStringLiteral("mame.ini")});
     }
 
     // MAME cuts a value at '#', splits it at ';', expands '$' and hangs on bytes above 127: such
@@ -145,17 +122,25 @@ private slots:
         setMamePathLinkFolder(QString());
     }
 
-    // At start-up mame.ini must hold exactly the path layer: a file holding more (a crash during
-    // a game left its `record` line) or nothing is written afresh, a right one is left alone.
-    void startUpResetsAFileThatHoldsMore()
+    // CreateMAMEIni writes the path layer alone, replacing a file that holds a settings layer and
+    // leaving no other file; at start-up a file holding more (a crash during a game left its
+    // `record` line) or nothing is written afresh, a right one is left alone. A missing ini
+    // folder is reported and nothing is written.
+    void fileOnDisk()
     {
         QTemporaryDir tmp;
         Preferences p = folderPrefs(tmp.path());
+        QString error;
+        QVERIFY(!CreateMAMEIni(p, &error));
+        QVERIFY2(error.contains(QStringLiteral("/ini/mame.ini")), qPrintable(error));
+        QVERIFY(!QFile::exists(tmp.path() + QStringLiteral("/ini")));
+        QVERIFY(!CreateMAMEIni(p)); // the error text is optional
+
         QVERIFY(QDir(tmp.path()).mkpath(QStringLiteral("ini")));
-        const QString ini = mameIniPath(p);
+        const QString ini = tmp.path() + QStringLiteral("/ini/mame.ini");
+        QCOMPARE(mameIniPath(p), ini);
         QVERIFY(resetMameIni(p));
         QCOMPARE(testing::readAll(ini), mameIniPathLayer(p));
-
         const QDateTime old(QDate(2001, 1, 1), QTime(12, 0));
         QFile file(ini);
         QVERIFY(file.open(QIODevice::ReadWrite) &&
@@ -167,17 +152,14 @@ private slots:
         QVERIFY(testing::writeAll(ini, mameIniPathLayer(p) + "record\tpong.inp\r\n"));
         QVERIFY(resetMameIni(p));
         QCOMPARE(testing::readAll(ini), mameIniPathLayer(p));
-    }
-
-    void missingIniFolderIsReportedAndWritesNothing()
-    {
-        QTemporaryDir tmp;
-        Preferences p = folderPrefs(tmp.path());
-        QString error;
-        QVERIFY(!CreateMAMEIni(p, &error));
-        QVERIFY2(error.contains(QStringLiteral("/ini/mame.ini")), qPrintable(error));
-        QVERIFY(!QFile::exists(tmp.path() + QStringLiteral("/ini")));
-        QVERIFY(!CreateMAMEIni(p)); // the error text is optional
+        QVERIFY(
+            testing::writeAll(ini, mameIniPathLayer(p) + "#\r\n# CONFIGURATION OPTIONS\r\n#\r\n"));
+        error.clear();
+        QVERIFY(CreateMAMEIni(p, &error));
+        QVERIFY(error.isEmpty());
+        QCOMPARE(testing::readAll(ini), mameIniPathLayer(p));
+        QCOMPARE(QDir(tmp.path() + QStringLiteral("/ini")).entryList(QDir::Files),
+                 QStringList{QStringLiteral("mame.ini")});
     }
 };
 
