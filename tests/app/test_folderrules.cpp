@@ -14,34 +14,25 @@ using namespace velmora;
 
 namespace {
 
-const QString kDirectories = QStringLiteral("Directories");
-
-void makeFile(const QString& path)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("#!/bin/sh\n");
-    f.close();
-    f.setPermissions(f.permissions() | QFile::ExeOwner);
-}
-
 // A MAME folder with the mame program and every default data folder.
 QString readyMameFolder(const QTemporaryDir& tmp)
 {
     const QString mame = tmp.path() + QStringLiteral("/Mame Dir");
     QDir().mkpath(mame);
-    makeFile(mame + QStringLiteral("/mame"));
+    QFile f(mame + QStringLiteral("/mame"));
+    f.open(QIODevice::WriteOnly);
+    f.write("#!/bin/sh\n");
+    f.close();
+    f.setPermissions(f.permissions() | QFile::ExeOwner);
     for (const QString& sub : defaultSubfolderNames())
         QDir(mame).mkdir(sub);
     return mame;
 }
 
-FolderTexts defaultsUnder(const QString& mame)
+QString missing(const char* name)
 {
-    FolderTexts texts;
-    texts[int(DataFolder::MAME)] = mame;
-    fillEmptyFoldersWithDefaults(texts, mame);
-    return texts;
+    return QStringLiteral("The %1 folder does not exist!  Please select an existing folder.")
+        .arg(QLatin1String(name));
 }
 
 } // namespace
@@ -50,50 +41,51 @@ class TestFolderRules : public QObject
 {
     Q_OBJECT
 private slots:
-    void requiredFoldersMustBeGivenAndLongerThanThreeCharacters()
-    {
-        for (const QString& text :
-             {QString(), QStringLiteral("/"), QStringLiteral("/ab"), QStringLiteral("//")}) {
-            const FolderVerdict v = TestPaths(DataFolder::ROMs, text);
-            QVERIFY2(!v.passed, qPrintable(text));
-            QCOMPARE(v.message, QStringLiteral("You must select a ROMs folder!"));
-            QCOMPARE(v.title, kDirectories);
-        }
-        // Names in messages are the table's, not the keys.
-        QCOMPARE(TestPaths(DataFolder::Snapshots, QString()).message,
-                 QStringLiteral("You must select a Snapshot folder!"));
-        // An existing folder of four characters passes.
-        QVERIFY(TestPaths(DataFolder::Cfg, QStringLiteral("/tmp")).passed);
-    }
-
-    void optionalFoldersMayBeEmptyButNotMissing()
-    {
-        for (DataFolder f : {DataFolder::AdditionalROMs, DataFolder::Comments}) {
-            const FolderVerdict empty = TestPaths(f, QString());
-            QVERIFY(empty.passed);
-            QVERIFY(empty.path.isEmpty());
-        }
-        const FolderVerdict missing =
-            TestPaths(DataFolder::AdditionalROMs, QStringLiteral("/no/such/folder"));
-        QVERIFY(!missing.passed);
-        QCOMPARE(missing.message, QStringLiteral("The Additional Roms folder does not exist!  "
-                                                 "Please select an existing folder."));
-        // The root is no folder: at OK only the two folder messages are given.
-        QCOMPARE(TestPaths(DataFolder::Comments, QStringLiteral("/")).message,
-                 QStringLiteral("You must select a Comment folder!"));
-    }
-
-    void onlyExistingReadableAbsoluteFoldersPass()
+    void typedFoldersAreCheckedAndStored()
     {
         QTemporaryDir tmp;
         const QString mame = readyMameFolder(tmp);
-        const QString missing = QStringLiteral("The Samples folder does not exist!  Please select "
-                                               "an existing folder.");
-        QCOMPARE(TestPaths(DataFolder::Samples, mame + QStringLiteral("/nope")).message, missing);
-        // A file is not a folder, and a relative path names no folder MAME would find.
-        QCOMPARE(TestPaths(DataFolder::Samples, mame + QStringLiteral("/mame")).message, missing);
-        QCOMPARE(TestPaths(DataFolder::Samples, QStringLiteral("samples")).message, missing);
-        QVERIFY(TestPaths(DataFolder::Samples, mame + QStringLiteral("/samples")).passed);
+        const QString roms = mame + QStringLiteral("/roms");
+        const QString mustRoms = QStringLiteral("You must select a ROMs folder!");
+        const struct
+        {
+            DataFolder folder;
+            QString text;
+            QString message; // empty: passes
+            QString stored;
+        } cases[] = {
+            // Required folders must be given and longer than three characters.
+            {DataFolder::ROMs, QString(), mustRoms, {}},
+            {DataFolder::ROMs, "/", mustRoms, {}},
+            {DataFolder::ROMs, "/ab", mustRoms, {}},
+            {DataFolder::ROMs, "//", mustRoms, {}},
+            // Names in messages are the table's, not the keys.
+            {DataFolder::Snapshots, QString(), "You must select a Snapshot folder!", {}},
+            {DataFolder::Cfg, "/tmp", {}, "/tmp"},
+            // Optional folders may be empty but not missing; the root is no folder.
+            {DataFolder::AdditionalROMs, QString(), {}, {}},
+            {DataFolder::Comments, QString(), {}, {}},
+            {DataFolder::AdditionalROMs, "/no/such/folder", missing("Additional Roms"), {}},
+            {DataFolder::Comments, "/", "You must select a Comment folder!", {}},
+            // A file is not a folder, and a relative path names no folder MAME would find.
+            {DataFolder::Samples, mame + "/nope", missing("Samples"), {}},
+            {DataFolder::Samples, mame + "/mame", missing("Samples"), {}},
+            {DataFolder::Samples, "samples", missing("Samples"), {}},
+            // Stored paths lose trailing separators and keep their case.
+            {DataFolder::ROMs, roms + "/", {}, roms},
+            {DataFolder::ROMs, roms + "//", {}, roms}};
+        for (const auto& c : cases) {
+            const FolderVerdict v = TestPaths(c.folder, c.text);
+            QVERIFY2(v.passed == c.message.isEmpty(), qPrintable(c.text));
+            QCOMPARE(v.message, c.message);
+            if (v.passed)
+                QCOMPARE(v.path, c.stored);
+            else
+                QCOMPARE(v.title, QStringLiteral("Directories"));
+        }
+        QCOMPARE(testMameFolder(mame + u'/').path, mame);
+        QCOMPARE(folderPathFromText(QStringLiteral("~/mame/")), QDir::homePath() + "/mame");
+        QCOMPARE(folderPathFromText(QStringLiteral("/")), QString());
 
         if (geteuid() == 0)
             QSKIP("file permissions do not hold for root");
@@ -103,18 +95,6 @@ private slots:
         QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(v.message,
                  QStringLiteral("The Cfg folder cannot be read!  Please select another folder."));
-    }
-
-    void storedPathsLoseTrailingSeparatorsAndKeepCase()
-    {
-        QTemporaryDir tmp;
-        const QString mame = readyMameFolder(tmp);
-        const QString roms = mame + QStringLiteral("/roms");
-        QCOMPARE(TestPaths(DataFolder::ROMs, roms + u'/').path, roms);
-        QCOMPARE(TestPaths(DataFolder::ROMs, roms + QStringLiteral("//")).path, roms);
-        QCOMPARE(testMameFolder(mame + u'/').path, mame);
-        QCOMPARE(folderPathFromText(QStringLiteral("~/mame/")), QDir::homePath() + "/mame");
-        QCOMPARE(folderPathFromText(QStringLiteral("/")), QString());
     }
 
     void mameFolderMustHoldMame()
@@ -141,7 +121,7 @@ private slots:
         const FolderVerdict root = checkChosenDataFolder(DataFolder::State, QStringLiteral("/"));
         QCOMPARE(root.message,
                  QStringLiteral("State cannot reside in the root!  Please select a folder."));
-        QCOMPARE(root.title, kDirectories);
+        QCOMPARE(root.title, QStringLiteral("Directories"));
         const FolderVerdict invalid =
             checkChosenDataFolder(DataFolder::State, QStringLiteral("relative/path"));
         QCOMPARE(invalid.message, QStringLiteral("Invalid selection!  Please try again."));
@@ -151,7 +131,8 @@ private slots:
         QVERIFY(checkChosenDataFolder(DataFolder::State, QStringLiteral("/srv/sta")).passed);
     }
 
-    void defaultsGoOnlyIntoEmptyBoxes()
+    // Defaults go only into empty boxes; OK's check stops at the first failure in table order.
+    void defaultsAndTheFolderCheck()
     {
         FolderTexts texts;
         texts[int(DataFolder::ROMs)] = QStringLiteral("/data/My ROMs");
@@ -162,24 +143,20 @@ private slots:
         QVERIFY(texts[int(DataFolder::AdditionalROMs)].isEmpty());
         QVERIFY(texts[int(DataFolder::Comments)].isEmpty());
         QVERIFY(texts[int(DataFolder::MAME)].isEmpty());
-    }
 
-    void folderCheckStopsAtTheFirstFailureInTableOrder()
-    {
         QTemporaryDir tmp;
         const QString mame = readyMameFolder(tmp);
-        FolderTexts texts = defaultsUnder(mame);
+        texts = FolderTexts();
+        texts[int(DataFolder::MAME)] = mame;
+        fillEmptyFoldersWithDefaults(texts, mame);
         QVERIFY(checkFolders(texts).allPassed());
-
         texts[int(DataFolder::Nvram)] = mame + QStringLiteral("/gone");
         texts[int(DataFolder::Ctrlr)].clear();
         FolderCheck check = checkFolders(texts);
         QCOMPARE(check.failed, DataFolder::Nvram);
-        QCOMPARE(check.failure.message, QStringLiteral("The Nvram folder does not exist!  Please "
-                                                       "select an existing folder."));
+        QCOMPARE(check.failure.message, missing("Nvram"));
         QCOMPARE(check.paths[int(DataFolder::Cfg)], mame + QStringLiteral("/cfg"));
         QVERIFY(check.paths[int(DataFolder::Memcard)].isEmpty());
-
         texts[int(DataFolder::MAME)] = tmp.path();
         check = checkFolders(texts);
         QCOMPARE(check.failed, DataFolder::MAME);
