@@ -32,15 +32,6 @@ private:
     QString path(const QString& name) const { return m_dir.filePath(name); }
 
 private slots:
-    void namesMatchWithoutRegardToCase()
-    {
-        const QString ini = path("case.ini");
-        writeBytes(ini, "[Directories]\r\nMAME=/games/mame\r\n");
-        QCOMPARE(ReadIniValue(ini, "directories", "mame", ""), QString("/games/mame"));
-        QVERIFY(WriteIniValue(ini, "DIRECTORIES", "Mame", "/opt/mame"));
-        QCOMPARE(readBytes(ini), QByteArray("[Directories]\r\nMame=/opt/mame\r\n"));
-    }
-
     void missingFileSectionOrKeyReadsTheDefault()
     {
         const QString missing = path("nothing-here.ini");
@@ -82,7 +73,8 @@ private slots:
                         "Scroll=True\r\n"
                         "junk line without equals\r\n"
                         "AllIndex=3"); // no line end on the last line
-        QVERIFY(WriteIniValue(ini, "preferences", "Year", "1990"));
+        QVERIFY(
+            WriteIniValue(ini, "preferences", "YEAR", "1990")); // any case; the key takes this one
         QVERIFY(WriteIniValue(ini, "Preferences", "FontSize", "10"));
         QVERIFY(WriteIniValue(ini, "View", "AllSortKey", 2));
         QVERIFY(WriteIniValue(ini, "Directories", "MAME", "/m"));
@@ -90,7 +82,7 @@ private slots:
                                             "[Preferences]\r\n"
                                             "HideCVS = True\r\n"
                                             "; a comment inside\r\n"
-                                            "Year=1990\r\n"
+                                            "YEAR=1990\r\n"
                                             "FontSize=10\r\n"
                                             "\r\n"
                                             "[View]\r\n"
@@ -101,7 +93,7 @@ private slots:
                                             "\r\n"
                                             "[Directories]\r\n"
                                             "MAME=/m\r\n"));
-        QCOMPARE(ReadIniValue(ini, "Preferences", "HideCVS", false), QString("True"));
+        QCOMPARE(ReadIniValue(ini, "PREFERENCES", "hidecvs", false), QString("True"));
         QCOMPARE(ReadIniValue(ini, "Preferences", "; a comment inside", "none"), QString("none"));
     }
 
@@ -167,18 +159,13 @@ private slots:
             QCOMPARE(iniToBool(no), std::optional<bool>(false));
         for (const char* bad : {"", "yes", "maybe", "nan", "inf", "1x"})
             QVERIFY2(!iniToBool(bad), bad);
-
         QCOMPARE(iniToInt32("-2147483643"), std::optional<qint32>(qint32(0x80000005u)));
         QCOMPARE(iniToInt32("16777215"), std::optional<qint32>(0xFFFFFF));
-        QCOMPARE(iniToInt32("40000"), std::optional<qint32>(40000));
-        QVERIFY(!iniToInt32("2147483648"));
-        QVERIFY(!iniToInt32("12abc"));
-        QVERIFY(!iniToInt32(""));
-        QVERIFY(!iniToInt32("-"));
+        for (const char* bad : {"2147483648", "12abc", "", "-"})
+            QVERIFY2(!iniToInt32(bad), bad);
         QCOMPARE(iniToInt16("32767"), std::optional<qint16>(32767));
         QCOMPARE(iniToInt16("-32768"), std::optional<qint16>(-32768));
         QVERIFY(!iniToInt16("32768"));
-        QVERIFY(!iniToInt16("99999"));
     }
 };
 
