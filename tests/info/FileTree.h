@@ -1,7 +1,6 @@
 #pragma once
 // Small file trees for the maintenance and delete tests: make files by relative path under a
 // folder, and list what is left afterwards.
-#include "platform/MessageBox.h"
 #include "support/TempProgram.h"
 
 #include <QDir>
@@ -29,18 +28,8 @@ inline QStringList filesUnder(const QString& root)
 
 inline QStringList without(QStringList files, const QStringList& gone)
 {
-    for (const QString& file : gone)
-        files.removeAll(file);
+    files.removeIf([&gone](const QString& file) { return gone.contains(file); });
     return files;
-}
-
-inline platform::MessageAnswer answerNamed(const QString& name)
-{
-    if (name == QLatin1String("Yes"))
-        return platform::MessageAnswer::Yes;
-    if (name == QLatin1String("Cancel"))
-        return platform::MessageAnswer::Cancel;
-    return platform::MessageAnswer::No;
 }
 
 } // namespace velmora::testing

@@ -8,6 +8,7 @@
 
 using namespace velmora;
 using namespace velmora::testing;
+using Answer = platform::MessageAnswer;
 
 namespace {
 
@@ -35,180 +36,132 @@ class TestMaintenance : public QObject
 {
     Q_OBJECT
 private slots:
-    void gameFiles_data();
-    void gameFiles();
-    void reports_data();
-    void reports();
-    void romCompare_data();
+    void gameFilesAndReports();
     void romCompare();
 };
 
-void TestMaintenance::gameFiles_data()
+// Questions default to No; an answer of Ok marks a notice that nothing is there. Files of other
+// games, of other kinds, and a name leading outside the folder are never touched.
+void TestMaintenance::gameFilesAndReports()
 {
-    QTest::addColumn<int>("box");
-    QTest::addColumn<bool>("allFiles");
-    QTest::addColumn<QString>("rom");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("answer");
-    QTest::addColumn<QStringList>("gone");
-
     const QString cfgQuestion = "Are you sure you want to delete the .cfg file for pacman?";
-    QTest::newRow("current game, Yes")
-        << 0 << false << "pacman" << cfgQuestion << "Yes" << QStringList{"cfg/pacman.cfg"};
-    QTest::newRow("current game, No")
-        << 0 << false << "pacman" << cfgQuestion << "No" << QStringList{};
-    QTest::newRow("current game, missing") << 0 << false << "digdug"
-                                           << "There is no .cfg file for digdug."
-                                           << "" << QStringList{};
-    QTest::newRow("name leading outside the folder") << 0 << false << "../outside"
-                                                     << "There is no .cfg file for ../outside."
-                                                     << "" << QStringList{};
-    QTest::newRow("current game's nvram file and folder")
-        << 1 << false << "pacman"
-        << "Are you sure you want to delete the .nv file for pacman?"
-        << "Yes" << QStringList{"nvram/pacman.nv", "nvram/pacman/eeprom"};
-    QTest::newRow("all recordings, any case of the extension")
-        << 2 << true << ""
-        << "Are you sure you want to delete all .inp files?"
-        << "Yes" << QStringList{"inp/a.inp", "inp/b.INP"};
-    QTest::newRow("all recordings, No") << 2 << true << ""
-                                        << "Are you sure you want to delete all .inp files?"
-                                        << "No" << QStringList{};
-    QTest::newRow("all nvram with the game folders")
-        << 1 << true << ""
-        << "Are you sure you want to delete all .nv files?"
-        << "Yes" << QStringList{"nvram/pacman.nv", "nvram/pacman/eeprom", "nvram/galaga/ram"};
-    QTest::newRow("all, none there") << 3 << true << ""
-                                     << "There are no .hi files to delete."
-                                     << "" << QStringList{};
+    const QString allInp = "Are you sure you want to delete all .inp files?";
+    const struct
+    {
+        int kind;
+        bool allFiles;
+        const char* rom;
+        QString message;
+        Answer answer;
+        QStringList gone;
+    } gameCases[] = {
+        {0, false, "pacman", cfgQuestion, Answer::Yes, {"cfg/pacman.cfg"}},
+        {0, false, "pacman", cfgQuestion, Answer::No, {}},
+        {0, false, "digdug", "There is no .cfg file for digdug.", Answer::Ok, {}},
+        {0, false, "../outside", "There is no .cfg file for ../outside.", Answer::Ok, {}},
+        {1,
+         false,
+         "pacman",
+         "Are you sure you want to delete the .nv file for pacman?",
+         Answer::Yes,
+         {"nvram/pacman.nv", "nvram/pacman/eeprom"}},
+        {2, true, "", allInp, Answer::Yes, {"inp/a.inp", "inp/b.INP"}}, // any case of extension
+        {2, true, "", allInp, Answer::No, {}},
+        {1,
+         true,
+         "",
+         "Are you sure you want to delete all .nv files?",
+         Answer::Yes,
+         {"nvram/pacman.nv", "nvram/pacman/eeprom", "nvram/galaga/ram"}},
+        {3, true, "", "There are no .hi files to delete.", Answer::Ok, {}}};
+    for (const auto& c : gameCases) {
+        TempProgram tp;
+        makeFiles(tp.root(), kTree);
+        const QStringList before = filesUnder(tp.root());
+        ScriptedMessageBox box;
+        box.expect(c.message, c.answer, c.answer == Answer::Ok ? "Maintenance" : "Confirm Delete");
+        deleteGameFiles(treePreferences(tp), kGameFileKinds[size_t(c.kind)],
+                        c.allFiles ? FileScope::AllFiles : FileScope::CurrentGame, c.rom);
+        QVERIFY2(box.allExpectedShown(), qPrintable(c.message));
+        if (c.answer != Answer::Ok)
+            QCOMPARE(box.shown().first().defaultButton, Answer::No);
+        QCOMPARE(filesUnder(tp.root()), without(before, c.gone));
+    }
+
+    // Reports are matched by their exact name, exported lists in any letter case.
+    const struct
+    {
+        int row;
+        const char* present;
+        QString message;
+        Answer answer;
+    } reportCases[] = {
+        {0, "roms.txt", "Are you sure you want to delete the ROMs report?", Answer::Yes},
+        {8, "whatsnew.txt", "Are you sure you want to delete the What's Changed (All Info) report?",
+         Answer::No},
+        {2, "", "There is no Rebuilt Settings report to delete.", Answer::Ok},
+        {3, "AllGames.TXT", "Are you sure you want to delete the All Games list?", Answer::Yes},
+        {1, "Samples.txt", "There is no Samples report to delete.", Answer::Ok}};
+    for (const auto& c : reportCases) {
+        TempProgram tp;
+        makeFiles(tp.paths().reportsFolder(), {c.present});
+        ScriptedMessageBox box;
+        box.expect(c.message, c.answer);
+        deleteReport(tp.paths(), kReportFiles[size_t(c.row)]);
+        QVERIFY2(box.allExpectedShown(), qPrintable(c.message));
+        QCOMPARE(filesUnder(tp.paths().reportsFolder()).size(),
+                 qsizetype(*c.present && c.answer != Answer::Yes));
+    }
 }
 
-void TestMaintenance::gameFiles()
-{
-    QFETCH(int, box);
-    QFETCH(bool, allFiles);
-    QFETCH(QString, rom);
-    QFETCH(QString, message);
-    QFETCH(QString, answer);
-    QFETCH(QStringList, gone);
-    TempProgram tp;
-    makeFiles(tp.root(), kTree);
-    const QStringList before = filesUnder(tp.root());
-    ScriptedMessageBox box_;
-    box_.expect(message, answerNamed(answer),
-                answer.isEmpty() ? QStringLiteral("Maintenance")
-                                 : QStringLiteral("Confirm Delete"));
-
-    deleteGameFiles(treePreferences(tp), kGameFileKinds[size_t(box)],
-                    allFiles ? FileScope::AllFiles : FileScope::CurrentGame, rom);
-
-    QVERIFY(box_.allExpectedShown());
-    if (!answer.isEmpty())
-        QCOMPARE(box_.shown().first().defaultButton, platform::MessageAnswer::No);
-    QCOMPARE(filesUnder(tp.root()), without(before, gone));
-}
-
-void TestMaintenance::reports_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::addColumn<QString>("present");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("answer");
-    QTest::addColumn<bool>("deleted");
-    QTest::newRow("Yes") << 0 << "roms.txt"
-                         << "Are you sure you want to delete the ROMs report?"
-                         << "Yes" << true;
-    QTest::newRow("No") << 8 << "whatsnew.txt"
-                        << "Are you sure you want to delete the What's Changed (All Info) report?"
-                        << "No" << false;
-    QTest::newRow("missing") << 2 << ""
-                             << "There is no Rebuilt Settings report to delete."
-                             << "" << false;
-    QTest::newRow("exported list in another case")
-        << 3 << "AllGames.TXT"
-        << "Are you sure you want to delete the All Games list?"
-        << "Yes" << true;
-    QTest::newRow("reports are matched exactly") << 1 << "Samples.txt"
-                                                 << "There is no Samples report to delete."
-                                                 << "" << false;
-}
-
-void TestMaintenance::reports()
-{
-    QFETCH(int, row);
-    QFETCH(QString, present);
-    QFETCH(QString, message);
-    QFETCH(QString, answer);
-    QFETCH(bool, deleted);
-    TempProgram tp;
-    if (!present.isEmpty())
-        makeFiles(tp.paths().reportsFolder(), {present});
-    ScriptedMessageBox box;
-    box.expect(message, answerNamed(answer));
-    deleteReport(tp.paths(), kReportFiles[size_t(row)]);
-    QVERIFY(box.allExpectedShown());
-    if (!present.isEmpty())
-        QCOMPARE(QFile::exists(tp.paths().report(present)), !deleted);
-}
-
-void TestMaintenance::romCompare_data()
-{
-    QTest::addColumn<QString>("additional"); // "", "same" (ROMs with a trailing separator), "other"
-    QTest::addColumn<QStringList>("answers");
-    QTest::addColumn<QStringList>("gone");
-    QTest::addColumn<QStringList>("labels");
-    QTest::addColumn<int>("result");
-    // Orphans in listing order: hidden.zip (a game the list hides), pacman.7z, readme.txt.
-    QTest::newRow("Yes, No, Yes") << "" << QStringList{"Yes", "No", "Yes"}
-                                  << QStringList{"roms/hidden.zip", "roms/readme.txt"}
-                                  << QStringList{""} << int(RomCompareResult::OrphansFound);
-    QTest::newRow("Cancel at the first orphan")
-        << "" << QStringList{"Cancel"} << QStringList{} << QStringList{""}
-        << int(RomCompareResult::Cancelled);
-    QTest::newRow("additional folder equal to ROMs")
-        << "same" << QStringList{"No", "No", "No"} << QStringList{} << QStringList{""}
-        << int(RomCompareResult::OrphansFound);
-    QTest::newRow("additional folder")
-        << "other" << QStringList{"No", "No", "No", "Yes"} << QStringList{"extra/extra.zip"}
-        << QStringList{"ROMs Folder", "Additional ROMs Folder"}
-        << int(RomCompareResult::OrphansFound);
-}
-
+// Orphans in listing order: hidden.zip (a game the list hides), pacman.7z, readme.txt, and
+// extra.zip of the additional folder when it is another folder.
 void TestMaintenance::romCompare()
 {
-    QFETCH(QString, additional);
-    QFETCH(QStringList, answers);
-    QFETCH(QStringList, gone);
-    QFETCH(QStringList, labels);
-    QFETCH(int, result);
-    TempProgram tp;
-    makeFiles(tp.root(), kTree);
-    const QStringList before = filesUnder(tp.root());
-    Preferences prefs = treePreferences(tp);
-    if (additional == "same")
-        prefs.setFolder(DataFolder::AdditionalROMs, tp.root() + "/roms/");
-    else if (additional == "other")
-        prefs.setFolder(DataFolder::AdditionalROMs, tp.root() + "/extra");
-    const QStringList orphans = {"Hidden.zip", "Pacman.7z", "Readme.txt", "Extra.zip"};
-    ScriptedMessageBox box;
-    for (qsizetype i = 0; i < answers.size(); ++i)
-        box.expect(orphans[i] + " is not in the All Games List.\rDo you want to delete it?",
-                   answerNamed(answers[i]), "Confirm Delete");
-
-    QStringList seenLabels;
-    int lastDone = 0;
-    RomCompareHooks hooks;
-    hooks.folderStarted = [&](const QString& label) { seenLabels << label; };
-    hooks.advanced = [&](int done) { lastDone = done; };
-    const ArchiveNames archives = {"pacman.zip", "galaga.zip"};
-    QCOMPARE(int(compareRomFolders(prefs, archives, hooks)), result);
-
-    QVERIFY(box.allExpectedShown());
-    QCOMPARE(box.shown().first().buttons, platform::MessageButtons::YesNoCancel);
-    QCOMPARE(filesUnder(tp.root()), without(before, gone));
-    QCOMPARE(seenLabels, labels);
-    if (result != int(RomCompareResult::Cancelled))
-        QVERIFY(lastDone > 0);
+    const struct
+    {
+        const char* additional;
+        QList<Answer> answers;
+        QStringList gone;
+        QStringList labels;
+        RomCompareResult result;
+    } cases[] = {
+        {"",
+         {Answer::Yes, Answer::No, Answer::Yes},
+         {"roms/hidden.zip", "roms/readme.txt"},
+         {""},
+         RomCompareResult::OrphansFound},
+        {"", {Answer::Cancel}, {}, {""}, RomCompareResult::Cancelled},
+        {"roms/", {Answer::No, Answer::No, Answer::No}, {}, {""}, RomCompareResult::OrphansFound},
+        {"extra",
+         {Answer::No, Answer::No, Answer::No, Answer::Yes},
+         {"extra/extra.zip"},
+         {"ROMs Folder", "Additional ROMs Folder"},
+         RomCompareResult::OrphansFound}};
+    for (const auto& c : cases) {
+        TempProgram tp;
+        makeFiles(tp.root(), kTree);
+        const QStringList before = filesUnder(tp.root());
+        Preferences prefs = treePreferences(tp);
+        if (*c.additional)
+            prefs.setFolder(DataFolder::AdditionalROMs, tp.root() + '/' + c.additional);
+        const QStringList orphans = {"Hidden.zip", "Pacman.7z", "Readme.txt", "Extra.zip"};
+        ScriptedMessageBox box;
+        for (qsizetype i = 0; i < c.answers.size(); ++i)
+            box.expect(orphans[i] + " is not in the All Games List.\rDo you want to delete it?",
+                       c.answers[i], "Confirm Delete");
+        QStringList seenLabels;
+        int lastDone = 0;
+        RomCompareHooks hooks;
+        hooks.folderStarted = [&](const QString& label) { seenLabels << label; };
+        hooks.advanced = [&](int done) { lastDone = done; };
+        QVERIFY(compareRomFolders(prefs, {"pacman.zip", "galaga.zip"}, hooks) == c.result);
+        QVERIFY(box.allExpectedShown());
+        QCOMPARE(box.shown().first().buttons, platform::MessageButtons::YesNoCancel);
+        QCOMPARE(filesUnder(tp.root()), without(before, c.gone));
+        QCOMPARE(seenLabels, c.labels);
+        QVERIFY(lastDone > 0 || c.result == RomCompareResult::Cancelled);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestMaintenance)
