@@ -2,6 +2,7 @@
 // Small game databases for the list tests: records with readable defaults and a writer of
 // gameinfo.txt lines (17 quoted fields, CR LF).
 #include "gamedb/GameRecord.h"
+#include "support/TempProgram.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -38,13 +39,10 @@ inline QByteArray database(const QList<GameRecord>& games)
     return out;
 }
 
+// Writes a file, making its folder.
 inline bool writeFile(const QString& path, const QByteArray& bytes)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    return f.write(bytes) == bytes.size();
+    return TempProgram::writeFile(path, bytes);
 }
 
 } // namespace velmora::testing

@@ -101,29 +101,46 @@ private slots:
         QCOMPARE(lists.table->at(0).players, QByteArray());
     }
 
-    void driverFileHidesCompareTheFileExactly_data()
+    // Each filter compares its field exactly: other letter case, longer names and other places
+    // in the text do not hide a game.
+    void hideFiltersCompareExactly()
     {
-        QTest::addColumn<QString>("source");
-        QTest::addColumn<bool>("hidden");
-        QTest::newRow("old name") << "neogeo.c" << true;
-        QTest::newRow("old name, other case") << "NeoGeo.c" << false;
-        QTest::newRow("today's name") << "neogeo/neogeo.cpp" << true;
-        QTest::newRow("today's name, other case") << "neogeo/NeoGeo.cpp" << false;
-        QTest::newRow("bare .cpp") << "neogeo.cpp" << true;
-        QTest::newRow("longer name") << "neogeo2.c" << false;
-        QTest::newRow("no extension, old form") << "neogeo" << false;
-        QTest::newRow("other driver") << "snk/neoprint.cpp" << false;
-    }
-
-    void driverFileHidesCompareTheFileExactly()
-    {
-        QFETCH(QString, source);
-        QFETCH(bool, hidden);
-        const QByteArray src = source.toUtf8();
-        const QList<GameRecord> games = {
-            game("mslug", "Metal Slug", {{GameRecord::Source, src.constData()}})};
-        QCOMPARE(listedRoms(games, rulesWith({HideFlag::NeoGeo})).isEmpty(), hidden);
-        QCOMPARE(listedRoms(games, rulesWith({})).size(), 1);
+        QList<GameRecord> records;
+        QStringList all;
+        // Pairs of ROM name and the field's value.
+        const auto add = [&](GameRecord::Field field, const QStringList& pairs) {
+            for (qsizetype i = 0; i < pairs.size(); i += 2) {
+                const QByteArray value = pairs[i + 1].toUtf8();
+                records << game(pairs[i].toUtf8().constData(), "Game",
+                                {{field, value.constData()}});
+                all << pairs[i];
+            }
+        };
+        add(GameRecord::Source, {"n1", "neogeo.c", "n2", "NeoGeo.c", "n3", "neogeo/neogeo.cpp",
+                                 "n4", "neogeo/NeoGeo.cpp", "n5", "neogeo.cpp", "n6", "neogeo2.c",
+                                 "n7", "neogeo", "n8", "snk/neoprint.cpp"});
+        add(GameRecord::Origin, {"clone1", "Clone of pacman", "clone2", "clone of pacman"});
+        add(GameRecord::Status, {"pre", "Preliminary", "imp", "Imperfect"});
+        add(GameRecord::Game, {"a", "VS. Tennis", "b", "Vs. Castlevania", "c", "vs Something", "d",
+                               "Versus", "e", "Galaxian vs"});
+        add(GameRecord::Manufacturer,
+            {"boot", "bootleg", "boot2", "Bootleg", "boot3", "bootleg (Sega)"});
+        add(GameRecord::Chd, {"sentetst", "No", "ctsttape", "No", "Sentetst", "No", "disk", "Yes"});
+        QCOMPARE(listedRoms(records, rulesWith({})), all);
+        const auto hides = [&](HideFlag flag, const QString& roms) {
+            QStringList expected = all;
+            for (const QString& rom : roms.split(u' '))
+                expected.removeOne(rom);
+            QCOMPARE(listedRoms(records, rulesWith({flag})), expected);
+        };
+        hides(HideFlag::NeoGeo, "n1 n3 n5");
+        hides(HideFlag::Clones, "clone1");
+        hides(HideFlag::Preliminary, "pre");
+        hides(HideFlag::Imperfect, "imp");
+        hides(HideFlag::Vs, "a b c");
+        hides(HideFlag::Bootleg, "boot");
+        hides(HideFlag::Test, "sentetst ctsttape");
+        hides(HideFlag::CHD, "disk");
     }
 
     void everyDriverFlagHidesItsOwnFileOnly()
@@ -152,43 +169,6 @@ private slots:
             game("pgmx", "Not PGM", {{GameRecord::Source, "PGM.c"}}),
             game("unk", "Unknown source", {{GameRecord::Source, "?"}})};
         QCOMPARE(listedRoms(games, rulesWith({HideFlag::Standard})), QStringList({"stv1", "pgm1"}));
-    }
-
-    void recordFiltersCompareExactly()
-    {
-        const QList<GameRecord> games = {
-            game("clone1", "Clone", {{GameRecord::Origin, "Clone of pacman"}}),
-            game("clone2", "Lower case", {{GameRecord::Origin, "clone of pacman"}}),
-            game("orig", "Original")};
-        QCOMPARE(listedRoms(games, rulesWith({HideFlag::Clones})), QStringList({"clone2", "orig"}));
-
-        const QList<GameRecord> status = {game("pre", "Pre", {{GameRecord::Status, "Preliminary"}}),
-                                          game("imp", "Imp", {{GameRecord::Status, "Imperfect"}}),
-                                          game("good", "Good")};
-        QCOMPARE(listedRoms(status, rulesWith({HideFlag::Preliminary})),
-                 QStringList({"imp", "good"}));
-        QCOMPARE(listedRoms(status, rulesWith({HideFlag::Imperfect})),
-                 QStringList({"pre", "good"}));
-
-        const QList<GameRecord> vs = {game("a", "VS. Tennis"), game("b", "Vs. Castlevania"),
-                                      game("c", "vs Something"), game("d", "Versus"),
-                                      game("e", "Galaxian vs")};
-        QCOMPARE(listedRoms(vs, rulesWith({HideFlag::Vs})), QStringList({"d", "e"}));
-
-        const QList<GameRecord> makers = {
-            game("boot", "Boot", {{GameRecord::Manufacturer, "bootleg"}}),
-            game("boot2", "Boot2", {{GameRecord::Manufacturer, "Bootleg"}}),
-            game("boot3", "Boot3", {{GameRecord::Manufacturer, "bootleg (Sega)"}})};
-        QCOMPARE(listedRoms(makers, rulesWith({HideFlag::Bootleg})),
-                 QStringList({"boot2", "boot3"}));
-
-        const QList<GameRecord> tests = {game("sentetst", "Test"), game("ctsttape", "Tape"),
-                                         game("Sentetst", "Other case")};
-        QCOMPARE(listedRoms(tests, rulesWith({HideFlag::Test})), QStringList({"Sentetst"}));
-
-        const QList<GameRecord> disks = {game("disk", "Disk", {{GameRecord::Chd, "Yes"}}),
-                                         game("nodisk", "No disk")};
-        QCOMPARE(listedRoms(disks, rulesWith({HideFlag::CHD})), QStringList({"nodisk"}));
     }
 
     void yearIsComparedAsText()
@@ -263,44 +243,34 @@ private slots:
         QCOMPARE(lists.table->at(0).category, QByteArray("Not Found"));
     }
 
-    void favouritesViewReadsTheFavouritesFile()
+    // The Favorites view reads the favourites file; a missing file, or a record cut short by
+    // the end of the file, fails with the game it had reached.
+    void favouritesViewAndLoadErrors()
     {
         Folder folder;
         writeFile(folder.path("reports/gameinfo.txt"), database({game("a", "A"), game("b", "B")}));
         writeFile(folder.path("reports/favorite.txt"), database({game("b", "B")}));
-        Preferences prefs;
         NullProgress progress;
         LoadedLists lists;
-        const ProgramPaths paths{folder.dir.path()};
-        QVERIFY(LoadLists(ListLoadRequest::forProgram(paths, prefs, true, false, false), progress,
-                          &lists)
-                    .ok);
+        const ListLoadRequest favorites = ListLoadRequest::forProgram(
+            ProgramPaths{folder.dir.path()}, Preferences(), true, false, false);
+        QVERIFY(LoadLists(favorites, progress, &lists).ok);
         QCOMPARE(lists.all.size(), size_t(1));
+        const QString advice = "\r\rThis might mean you are not using the correct version of "
+                               "M.A.M.E..";
         QFile::remove(folder.path("reports/favorite.txt"));
-        const LoadListsResult missing = LoadLists(
-            ListLoadRequest::forProgram(paths, prefs, true, false, false), progress, &lists);
-        QVERIFY(!missing.ok);
-        QCOMPARE(missing.message(),
-                 QStringLiteral("Error In LoadLists: File not found\rROM: \r\rThis might mean you "
-                                "are not using the correct version of M.A.M.E.."));
-    }
+        QCOMPARE(LoadLists(favorites, progress, &lists).message(),
+                 "Error In LoadLists: File not found\rROM: " + advice);
 
-    void aRecordCutShortByTheEndOfTheFileFails()
-    {
-        Folder folder;
-        QByteArray text = database({game("pacman", "Pac-Man")});
-        text += "\"Galaga\",\"1981\",\"Good\"\r\n";
-        writeFile(folder.path("gameinfo.txt"), text);
+        // The ROM field was not reached: it still holds the previous game's.
         ListLoadRequest request;
         request.sourceFile = folder.path("gameinfo.txt");
-        NullProgress progress;
-        LoadedLists lists;
+        writeFile(request.sourceFile,
+                  database({game("pacman", "Pac-Man")}) + "\"Galaga\",\"1981\",\"Good\"\r\n");
         const LoadListsResult result = LoadLists(request, progress, &lists);
         QVERIFY(!result.ok);
-        // The ROM field was not reached: it still holds the previous game's.
         QCOMPARE(result.message(),
-                 QStringLiteral("Error In LoadLists: Input past end of file\rROM: pacman\r\rThis "
-                                "might mean you are not using the correct version of M.A.M.E.."));
+                 "Error In LoadLists: Input past end of file\rROM: pacman" + advice);
     }
 
     void fieldsAreReadOneAfterAnother()
