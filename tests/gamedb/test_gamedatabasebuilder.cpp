@@ -211,32 +211,6 @@ private slots:
                  QStringList({"gameinfo.txt", "listxml.txt", "oldresource.txt", "resource.txt"}));
     }
 
-    // A list at fault leaves the previous database in place: the user keeps a usable list.
-    void listWithoutResourceSetsFailsAndKeepsThePreviousDatabase()
-    {
-        writeFile(report("gameinfo.txt"), "old database\r\n");
-        writeFile(report("resource.txt"), "old resources\r\n");
-        const QByteArray list = kHeader + kGameAandB + "</mame>\n";
-        writeList(list);
-        const int lines = list.count('\n');
-
-        testing::ScriptedMessageBox box;
-        const QString expected = QStringLiteral("Error In CreateGameInfo: Input past end of file"
-                                                "\rLine Number: %1")
-                                     .arg(lines + 1);
-        box.expect(expected);
-        NullProgress progress;
-        const GameInfoResult result = createGameInfoReportingErrors(m_paths, progress);
-        QVERIFY(!result.ok);
-        QCOMPARE(result.error, expected);
-        QVERIFY(box.allExpectedShown());
-        QCOMPARE(box.shown().last().title, QStringLiteral("Velmora"));
-        QCOMPARE(box.shown().last().icon, platform::MessageIcon::Critical);
-        QCOMPARE(readFile(report("gameinfo.txt")), QByteArray("old database\r\n"));
-        QCOMPARE(readFile(report("resource.txt")), QByteArray("old resources\r\n"));
-        QCOMPARE(readFile(report("oldresource.txt")), QByteArray("old resources\r\n"));
-    }
-
     // Text the list may legally hold must not break the database's lines: a raw double quote
     // in an element's text, and a short name that MAME would read as an option.
     void everyRecordReadsBackAndNoGameIsAnOption()
@@ -259,46 +233,51 @@ private slots:
         QCOMPARE(record.toLine(), line);
     }
 
-    void valueMissingWhereTheLayoutPutsItStopsAtItsLine()
-    {
-        // A game line without a sourcefile: the value after the name has no closing quote.
-        const QByteArray list = kHeader + kGameAandB + "\t<game name=\"broken\">\n" + kResourceTail;
-        writeList(list);
-        const int brokenLine = (kHeader + kGameAandB).count('\n') + 1;
-        NullProgress progress;
-        const GameInfoResult result = CreateGameInfo(m_paths, progress);
-        QCOMPARE(result.error,
-                 QStringLiteral("Error In CreateGameInfo: Invalid procedure call or argument"
-                                "\rLine Number: %1")
-                     .arg(brokenLine));
-        QCOMPARE(result.games, 2);
-        QVERIFY(!QFile::exists(report("gameinfo.txt")));
-
-        // A driver line whose status has no closing quote.
-        writeList(kHeader + "\t<game name=\"x\" sourcefile=\"x.c\">\n\t\t<driver status=\"good\n" +
-                  kResourceTail);
-        const int driverLine = kHeader.count('\n') + 2;
-        QVERIFY(CreateGameInfo(m_paths, progress)
-                    .error.endsWith(QStringLiteral("argument\rLine Number: %1").arg(driverLine)));
-    }
-
-    void missingOrEmptyList()
+    // A list at fault fails at its line and leaves the previous database in place: the user
+    // keeps a usable list.
+    void faultyListsKeepThePreviousDatabase()
     {
         writeFile(report("gameinfo.txt"), "old database\r\n");
         writeFile(report("resource.txt"), "old resources\r\n");
-        RecordingProgress progress;
-        const GameInfoResult result = CreateGameInfo(m_paths, progress);
-        QCOMPARE(result.error,
-                 QStringLiteral("Error In CreateGameInfo: File not found\rLine Number: 0"));
-        QCOMPARE(readFile(report("gameinfo.txt")), QByteArray("old database\r\n"));
-        QCOMPARE(readFile(report("resource.txt")), QByteArray("old resources\r\n"));
-        QCOMPARE(progress.messages.last(), QString());
-
-        // An empty list fails at its first line and leaves the database as it was.
+        int games = -1; // games read before the failure
+        const auto failsAt = [&](const char* error, qsizetype line) {
+            RecordingProgress progress;
+            const GameInfoResult result = CreateGameInfo(m_paths, progress);
+            QCOMPARE(result.error, QStringLiteral("Error In CreateGameInfo: %1\rLine Number: %2")
+                                       .arg(QLatin1String(error))
+                                       .arg(line));
+            QCOMPARE(progress.messages.last(), QString());
+            QCOMPARE(readFile(report("gameinfo.txt")), QByteArray("old database\r\n"));
+            QCOMPARE(readFile(report("resource.txt")), QByteArray("old resources\r\n"));
+            games = result.games;
+        };
+        failsAt("File not found", 0);
         writeList(QByteArray());
-        QCOMPARE(CreateGameInfo(m_paths, progress).error,
-                 QStringLiteral("Error In CreateGameInfo: Input past end of file\rLine Number: 1"));
+        failsAt("Input past end of file", 1);
+        // A game line without a sourcefile: the value after the name has no closing quote.
+        writeList(kHeader + kGameAandB + "\t<game name=\"broken\">\n" + kResourceTail);
+        failsAt("Invalid procedure call or argument", (kHeader + kGameAandB).count('\n') + 1);
+        QCOMPARE(games, 2);
+        // A driver line whose status has no closing quote.
+        writeList(kHeader + "\t<game name=\"x\" sourcefile=\"x.c\">\n\t\t<driver status=\"good\n" +
+                  kResourceTail);
+        failsAt("Invalid procedure call or argument", kHeader.count('\n') + 2);
+
+        // A list without resource sets; the message box the user sees.
+        const QByteArray list = kHeader + kGameAandB + "</mame>\n";
+        writeList(list);
+        testing::ScriptedMessageBox box;
+        const QString expected = QStringLiteral("Error In CreateGameInfo: Input past end of file"
+                                                "\rLine Number: %1")
+                                     .arg(list.count('\n') + 1);
+        box.expect(expected);
+        NullProgress progress;
+        QCOMPARE(createGameInfoReportingErrors(m_paths, progress).error, expected);
+        QVERIFY(box.allExpectedShown());
+        QCOMPARE(box.shown().last().title, QStringLiteral("Velmora"));
+        QCOMPARE(box.shown().last().icon, platform::MessageIcon::Critical);
         QCOMPARE(readFile(report("gameinfo.txt")), QByteArray("old database\r\n"));
+        QCOMPARE(readFile(report("oldresource.txt")), QByteArray("old resources\r\n"));
     }
 
     // The builder is killed while it reads the list (here fed through a pipe, so it waits
