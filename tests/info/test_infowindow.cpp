@@ -46,19 +46,17 @@ private slots:
         ScriptedMessageBox messages;
         messages.expect("You must first select a directory.", MessageAnswer::Ok, "Maintenance");
         w.click("cmdFolders");
-        // Select All of one group leaves the other group alone.
+        // Select All of one group leaves the other group alone; a run clears its group's boxes.
+        messages.allowAny(true);
         w.click("cmdSelectAll[0]");
         QVERIFY(w.checked("chkFolder[4]") && !w.checked("chkDeleteROMs"));
         w.child<QRadioButton>("optCurrent")->setChecked(true);
-        for (const char* ext : {".cfg", ".nv", ".inp", ".hi", ".png"})
-            messages.expect(QString("There is no %1 file for pacman.").arg(ext));
         w.click("cmdFolders");
+        QCOMPARE(messages.lastText(), "There is no .png file for pacman.");
         for (int i = 0; i < 5; ++i)
             QVERIFY(!w.checked(QString("chkFolder[%1]").arg(i)));
-
         w.click("cmdSelectAll[1]");
         QVERIFY(!w.checked("chkFolder[0]"));
-        messages.allowAny(true);
         w.click("cmdReports");
         QCOMPARE(messages.shown().size(), 1 + 5 + 9);
         QVERIFY(!w.checked("chkDeleteWhatsChanged"));
