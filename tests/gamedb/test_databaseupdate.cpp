@@ -1,9 +1,8 @@
 // The first build, the rebuild after a new MAME and the database steps of Refresh, with a fake
 // mame whose size changes.
-#include "app/IniFile.h"
 #include "gamedb/DatabaseUpdate.h"
 #include "platform/Seams.h"
-#include "support/FakeMame.h"
+#include "support/DatabaseProgram.h"
 #include "support/ScriptedMessageBox.h"
 #include "support/TempProgram.h"
 
@@ -27,43 +26,22 @@ public:
 };
 
 // A program whose database was built from an earlier MAME, with reports of the last change.
-struct BuiltProgram
+struct BuiltProgram : DatabaseProgram
 {
-    TempProgram tp;
-    FakeMame mame{tp.mameFolder()};
-    ProgramPaths paths = tp.paths();
     QStringList favoritesChecks; // gameinfo.txt's line count at each favourites check
-    DatabaseSetup setup;
+    DatabaseSetup setup{paths, tp.mameFolder(), [this] {
+                            favoritesChecks << QString::number(read("gameinfo.txt").count("\r\n"));
+                        }};
 
-    BuiltProgram()
+    BuiltProgram() { tp.writeOptionsIni(); }
+    void verifyPreviousDatabase() const
     {
-        tp.writeOptionsIni();
-        for (const char* name : {"listxml.txt", "crcinfo.txt", "gameinfo.txt", "resource.txt",
-                                 "newroms.txt", "whatsnew.txt"})
-            TempProgram::writeFile(paths.report(name), QByteArray("previous ") + name);
-        mame.answer("-listxml", fixturePath("gamedb/machines-0251.xml"));
-        mame.answer("-listcrc", fixturePath("listcrc.txt"));
-        setup = DatabaseSetup{paths, tp.mameFolder(), [this] {
-                                  favoritesChecks
-                                      << QString::number(read("gameinfo.txt").count("\r\n"));
-                              }};
-    }
-
-    QByteArray read(const char* name) const { return TempProgram::readFile(paths.report(name)); }
-    bool exists(const char* name) const { return QFile::exists(paths.report(name)); }
-    qint32 mameSize() const { return currentMameSize(tp.mameFolder()); }
-    // A new MAME: the same script, some bytes longer.
-    void growMame() const
-    {
-        QFile script(mame.scriptPath());
-        script.open(QIODevice::Append);
-        script.write("# a newer build\n");
-    }
-    QString storedSize() const
-    {
-        return ReadIniValue(tp.optionsIni(), "Miscellaneous", "MAMESize", "");
+        QCOMPARE(read("gameinfo.txt"), previous("gameinfo.txt"));
+        QCOMPARE(read("resource.txt"), previous("resource.txt"));
     }
 };
+
+const QByteArray kMachines = TempProgram::readFile(fixturePath("gamedb/machines-0251.xml"));
 
 } // namespace
 
@@ -76,37 +54,25 @@ private slots:
         BuiltProgram p;
         RecordingProgress progress;
         const RebuildResult result = rebuildAfterChange(p.setup, progress);
-        QVERIFY(result.commandsRan);
-        QVERIFY(result.database.ok);
-        // The three MAME commands ran side by side.
-        QStringList calls = p.mame.calls();
-        calls.sort();
-        QCOMPARE(calls, QStringList({"-listcrc", "-listxml", "-showusage"}));
+        QVERIFY(result.commandsRan && result.database.ok);
+        QCOMPARE(p.sortedCalls(), QStringList({"-listcrc", "-listxml", "-showusage"}));
         QCOMPARE(p.read("oldlistxml.txt"), QByteArray("previous listxml.txt"));
         QCOMPARE(p.read("oldcrcinfo.txt"), QByteArray("previous crcinfo.txt"));
         QCOMPARE(p.read("oldresource.txt"), QByteArray("previous resource.txt"));
-        QCOMPARE(p.read("listxml.txt"),
-                 TempProgram::readFile(fixturePath("gamedb/machines-0251.xml")));
-        QCOMPARE(p.read("gameinfo.txt").count("\r\n"), 11);
-        QVERIFY(!p.exists("newroms.txt"));
-        QVERIFY(!p.exists("whatsnew.txt"));
+        QCOMPARE(p.read("listxml.txt"), kMachines);
+        QVERIFY(!p.exists("newroms.txt") && !p.exists("whatsnew.txt"));
         // The favourites were checked once, against the new database.
         QCOMPARE(p.favoritesChecks, QStringList({"11"}));
         QCOMPARE(progress.messages.first(), QString("Creating listxml.txt..."));
         QCOMPARE(progress.messages.mid(progress.messages.size() - 3),
                  QStringList({"Creating gameinfo.txt...", "Creating resource.txt...", ""}));
-    }
 
-    void firstBuildMakesNoOldCopiesAndKeepsReports()
-    {
-        BuiltProgram p;
-        NullProgress progress;
-        QVERIFY(firstBuild(p.setup, progress).database.ok);
-        QVERIFY(!p.exists("oldlistxml.txt"));
-        QVERIFY(!p.exists("oldcrcinfo.txt"));
-        QVERIFY(p.exists("newroms.txt"));
-        QVERIFY(p.exists("whatsnew.txt"));
-        QCOMPARE(p.favoritesChecks, QStringList({"11"}));
+        // A first build makes no old copies and keeps the reports.
+        BuiltProgram first;
+        QVERIFY(firstBuild(first.setup, progress).database.ok);
+        QVERIFY(!first.exists("oldlistxml.txt") && !first.exists("oldcrcinfo.txt"));
+        QVERIFY(first.exists("newroms.txt") && first.exists("whatsnew.txt"));
+        QCOMPARE(first.favoritesChecks, QStringList({"11"}));
     }
 
     // MAME dies half-way through its machine list: the list is not taken, the builder reports the
@@ -114,9 +80,8 @@ private slots:
     void mameDyingHalfWayKeepsThePreviousDatabase()
     {
         BuiltProgram p;
-        const QByteArray full = TempProgram::readFile(fixturePath("gamedb/machines-0251.xml"));
         const QString half = p.tp.root() + "/half.xml";
-        QVERIFY(TempProgram::writeFile(half, full.left(full.size() / 2)));
+        QVERIFY(TempProgram::writeFile(half, kMachines.left(kMachines.size() / 2)));
         p.mame.answer("-listxml", half);
         ScriptedMessageBox box;
         box.expect("M.A.M.E.'s output was incomplete: listxml.txt could not be made.\r"
@@ -127,13 +92,11 @@ private slots:
         QVERIFY(box.allExpectedShown());
         QCOMPARE(box.shown().size(), 1);
         QCOMPARE(result.listXml, ListOutcome::Incomplete);
-        QVERIFY(!result.succeeded());
+        QVERIFY(!result.succeeded() && !result.database.ok);
         QVERIFY(p.favoritesChecks.isEmpty());
-        QVERIFY(!result.database.ok);
         QVERIFY(!p.exists("listxml.txt"));
         QCOMPARE(p.read("oldlistxml.txt"), QByteArray("previous listxml.txt"));
-        QCOMPARE(p.read("gameinfo.txt"), QByteArray("previous gameinfo.txt"));
-        QCOMPARE(p.read("resource.txt"), QByteArray("previous resource.txt"));
+        p.verifyPreviousDatabase();
         QVERIFY(derivedFilesMissing(p.paths)); // so the next start builds again
     }
 
@@ -152,9 +115,8 @@ private slots:
         NullProgress progress;
         QVERIFY(!rebuildAfterChange(p.setup, progress).succeeded());
         QVERIFY(box.lastText().contains("crcinfo.txt could not be made"));
-        QCOMPARE(p.read("listxml.txt"),
-                 TempProgram::readFile(fixturePath("gamedb/machines-0251.xml")));
-        QCOMPARE(p.read("gameinfo.txt"), QByteArray("previous gameinfo.txt"));
+        QCOMPARE(p.read("listxml.txt"), kMachines);
+        QCOMPARE(p.read("gameinfo.txt"), BuiltProgram::previous("gameinfo.txt"));
         QVERIFY(p.exists("whatsnew.txt"));
 
         p.mame.answer("-listcrc", fixturePath("listcrc.txt"));
@@ -171,81 +133,68 @@ private slots:
 
     // A list that looks complete but gives no game, or one the builder cannot read, keeps the
     // previous database and the stored size, says so once, and the next Refresh tries again.
-    void unusableListKeepsDatabaseAndStoredSize_data()
-    {
-        QTest::addColumn<QByteArray>("list");
-        QTest::newRow("no machine") << QByteArray("<?xml version=\"1.0\"?>\n<mame build=\"0.251\">"
-                                                  "\n</mame>\n");
-        QTest::newRow("garbage") << QByteArray("\x01\x02 not a list at all\n</mame>\n");
-        QTest::newRow("cut and closed")
-            << QByteArray("<?xml version=\"1.0\"?>\n<mame build=\"0.251\">\n"
-                          "\t<machine name=\"puckman\" sourcefile=\"pacman/pacman.cpp\">\n"
-                          "\t\t<description>Puck Man</description>\n</mame>\n");
-    }
     void unusableListKeepsDatabaseAndStoredSize()
     {
-        QFETCH(QByteArray, list);
-        BuiltProgram p;
-        const QString file = p.tp.root() + "/list.xml";
-        QVERIFY(TempProgram::writeFile(file, list));
-        p.mame.answer("-listxml", file);
-        const qint32 oldSize = p.mameSize();
-        qint32 stored = oldSize;
-        p.growMame();
-        ScriptedMessageBox box;
-        box.allowAny(true);
-        NullProgress wait;
-        QCOMPARE(refreshDatabase(p.setup, &stored, wait), RefreshOutcome::RebuildFailed);
-        QCOMPARE(box.shown().size(), 1);
-        QVERIFY(box.lastText().endsWith("Velmora will ask M.A.M.E. again at the next start."));
-        QCOMPARE(stored, oldSize);
-        QCOMPARE(p.read("gameinfo.txt"), QByteArray("previous gameinfo.txt"));
-        QCOMPARE(p.read("resource.txt"), QByteArray("previous resource.txt"));
-        QVERIFY(p.favoritesChecks.isEmpty());
+        for (const QByteArray& list :
+             {QByteArray("<?xml version=\"1.0\"?>\n<mame build=\"0.251\">\n</mame>\n"),
+              QByteArray("\x01\x02 not a list at all\n</mame>\n"),
+              QByteArray("<?xml version=\"1.0\"?>\n<mame build=\"0.251\">\n"
+                         "\t<machine name=\"puckman\" sourcefile=\"pacman/pacman.cpp\">\n"
+                         "\t\t<description>Puck Man</description>\n</mame>\n")}) {
+            BuiltProgram p;
+            const QString file = p.tp.root() + "/list.xml";
+            QVERIFY(TempProgram::writeFile(file, list));
+            p.mame.answer("-listxml", file);
+            const qint32 oldSize = p.mameSize();
+            qint32 stored = oldSize;
+            p.growMame();
+            ScriptedMessageBox box;
+            box.allowAny(true);
+            NullProgress wait;
+            QCOMPARE(refreshDatabase(p.setup, &stored, wait), RefreshOutcome::RebuildFailed);
+            QCOMPARE(box.shown().size(), 1);
+            QVERIFY(box.lastText().endsWith("Velmora will ask M.A.M.E. again at the next start."));
+            QCOMPARE(stored, oldSize);
+            p.verifyPreviousDatabase();
+            QVERIFY(p.favoritesChecks.isEmpty());
 
-        p.mame.answer("-listxml", fixturePath("gamedb/machines-0251.xml"));
-        QCOMPARE(refreshDatabase(p.setup, &stored, wait), RefreshOutcome::Rebuilt);
-        QCOMPARE(p.read("oldlistxml.txt"), QByteArray("previous listxml.txt"));
+            p.mame.answer("-listxml", fixturePath("gamedb/machines-0251.xml"));
+            QCOMPARE(refreshDatabase(p.setup, &stored, wait), RefreshOutcome::Rebuilt);
+            QCOMPARE(p.read("oldlistxml.txt"), QByteArray("previous listxml.txt"));
+        }
     }
 
-    void refreshWithoutChangeRunsNoMameCommand()
+    void refreshRebuildsOnlyAfterANewMame()
     {
         BuiltProgram p;
-        qint32 stored = p.mameSize();
+        const qint32 oldSize = p.mameSize();
+        qint32 stored = oldSize;
         RecordingProgress wait;
         QCOMPARE(refreshDatabase(p.setup, &stored, wait), RefreshOutcome::Unchanged);
         QCOMPARE(p.mame.callCount(), 0);
         QCOMPARE(wait.texts, QStringList({"Please wait while Velmora refreshes the game list."}));
-        QCOMPARE(p.read("gameinfo.txt"), QByteArray("previous gameinfo.txt"));
+        p.verifyPreviousDatabase();
         QVERIFY(p.favoritesChecks.isEmpty());
+
+        p.growMame();
+        QVERIFY(p.mameSize() != oldSize);
+        wait.texts.clear();
+        QCOMPARE(refreshDatabase(p.setup, &stored, wait), RefreshOutcome::Rebuilt);
+        QCOMPARE(stored, p.mameSize());
+        QCOMPARE(p.storedSize(), QString::number(p.mameSize()));
+        QCOMPARE(wait.texts, QStringList({"A new version of M.A.M.E. was detected.",
+                                          "Please wait while Velmora refreshes the game list."}));
+        QCOMPARE(refreshDatabase(p.setup, &stored, wait), RefreshOutcome::Unchanged);
+        QCOMPARE(p.mame.callCount(), 3);
 
         // A stored size of 0 is unknown: a grown MAME is no change either, and 0 stays stored.
         const QString before = p.storedSize();
         stored = 0;
         p.growMame();
         QCOMPARE(refreshDatabase(p.setup, &stored, wait), RefreshOutcome::Unchanged);
-        QCOMPARE(p.mame.callCount(), 0);
+        QCOMPARE(p.mame.callCount(), 3);
         QCOMPARE(stored, 0);
         QCOMPARE(p.storedSize(), before);
-    }
-
-    void refreshAfterANewMameRebuildsAndStoresItsSize()
-    {
-        BuiltProgram p;
-        const qint32 oldSize = p.mameSize();
-        qint32 stored = oldSize;
-        p.growMame();
-        QVERIFY(p.mameSize() != oldSize);
-        RecordingProgress wait;
-        QCOMPARE(refreshDatabase(p.setup, &stored, wait), RefreshOutcome::Rebuilt);
-        QCOMPARE(stored, p.mameSize());
-        QCOMPARE(p.storedSize(), QString::number(p.mameSize()));
-        QCOMPARE(wait.texts, QStringList({"A new version of M.A.M.E. was detected.",
-                                          "Please wait while Velmora refreshes the game list."}));
-
-        // The next Refresh finds nothing new.
-        QCOMPARE(refreshDatabase(p.setup, &stored, wait), RefreshOutcome::Unchanged);
-        QCOMPARE(p.mame.callCount(), 3);
     }
 
     // Without mame Refresh says so and still reloads the lists from the database it has.
@@ -258,16 +207,11 @@ private slots:
         box.expect("Cannot find mame!", platform::MessageAnswer::Ok, "Refresh");
         QStringList steps;
         auto step = [&steps](const char* name) { return [&steps, name] { steps << name; }; };
-        const RefreshWindowSteps window{step("prepare"),
-                                        step("showWait"),
-                                        step("clearStatusBar"),
-                                        [&steps] {
-                                            steps << "loadLists";
-                                            return true;
-                                        },
-                                        step("showView"),
-                                        step("closeWait"),
-                                        step("enableCommands")};
+        const RefreshWindowSteps window{
+            step("prepare"),        step("showWait"),
+            step("clearStatusBar"), [&steps] { return (steps << "loadLists", true); },
+            step("showView"),       step("closeWait"),
+            step("enableCommands")};
         NullProgress wait;
         QCOMPARE(runRefresh(p.setup, &stored, wait, window), RefreshOutcome::MameMissing);
         QVERIFY(box.allExpectedShown());
@@ -275,7 +219,7 @@ private slots:
         QCOMPARE(steps, QStringList({"prepare", "showWait", "clearStatusBar", "loadLists",
                                      "showView", "closeWait", "enableCommands"}));
         QCOMPARE(stored, 1234);
-        QCOMPARE(p.read("gameinfo.txt"), QByteArray("previous gameinfo.txt"));
+        p.verifyPreviousDatabase();
     }
 
     // A MAME folder that cannot be entered: ExecCmd reports it and the program ends; the rebuild
@@ -298,9 +242,8 @@ private slots:
         QCOMPARE(box.shown().size(), 1);
         QVERIFY(box.lastText().startsWith("Error In ExecCmd: "));
         QCOMPARE(p.read("listxml.txt"), QByteArray("previous listxml.txt"));
-        QCOMPARE(p.read("gameinfo.txt"), QByteArray("previous gameinfo.txt"));
-        QVERIFY(p.exists("whatsnew.txt"));
-        QVERIFY(p.favoritesChecks.isEmpty());
+        p.verifyPreviousDatabase();
+        QVERIFY(p.exists("whatsnew.txt") && p.favoritesChecks.isEmpty());
     }
 };
 
