@@ -11,7 +11,7 @@ class TestPreferenceChoices : public QObject
 {
     Q_OBJECT
 private slots:
-    void hideSystemsAreSortedAndEachFlagAppearsOnce()
+    void hideSystemsAreSortedAndYearsEndLastYear()
     {
         // The list box's order: letter case and hyphens do not count.
         const auto key = [](const char* caption) { return QString(caption).remove('-').toLower(); };
@@ -23,20 +23,15 @@ private slots:
         }
         QCOMPARE(flags.size(), kHideSystemCount);
         QVERIFY(!flags.contains(int(HideFlag::Clones)));
-    }
-
-    void yearsRunFrom1975ToLastYear()
-    {
+        // The year list runs from 1975 to last year.
         const QStringList years = yearChoices(2026);
-        QCOMPARE(years.first(), QString("1975"));
-        QCOMPARE(years.last(), QString("2025"));
         QCOMPARE(years.size(), 51);
+        QCOMPARE(years.last(), QString("2025"));
     }
 
     void colorListHoldsTheDefaultsAndTheFirstMatchWins()
     {
         const QList<ColorChoice> plain = colorChoices(std::nullopt);
-        QCOMPARE(plain[kDefaultBackColorIndex].name, QString("Black"));
         QCOMPARE(plain[kDefaultBackColorIndex].value, 0);
         // The first-run colours are entries, so a first run shows no reverting message.
         QCOMPARE(indexOfColorValue(plain, kSystemWindowBackground), 5);
@@ -47,8 +42,6 @@ private slots:
                                             0};
         const QList<ColorChoice> full = colorChoices(reported);
         QCOMPARE(full.size(), plain.size() + 3);
-        QCOMPARE(full[plain.size()].name, QString("ActiveTitleBarGradient"));
-        QCOMPARE(full.last().name, QString("HotTracking"));
         // A value shared with an earlier entry selects the earlier one.
         QCOMPARE(indexOfColorValue(full, 0), kDefaultBackColorIndex);
     }
