@@ -14,7 +14,6 @@
 #include <QAction>
 #include <QHeaderView>
 #include <QMenu>
-#include <QMenuBar>
 #include <QTest>
 
 namespace velmora::testing {
@@ -101,13 +100,10 @@ struct ListWindow
     }
     int rowOf(ListKind kind, const QString& rom) const { return roms(kind).indexOf(rom); }
 
-    void clickRow(ListKind kind, int row, Qt::MouseButton button = Qt::LeftButton)
+    void clickRow(ListKind kind, int row, Qt::MouseButton button = Qt::LeftButton,
+                  bool twice = false)
     {
-        testing::clickRow(view(kind), row, button);
-    }
-    void doubleClickRow(ListKind kind, int row)
-    {
-        testing::clickRow(view(kind), row, Qt::LeftButton, true);
+        testing::clickRow(view(kind), row, button, twice);
     }
     void clickHeader(ListKind kind, int column) { testing::clickHeader(view(kind), column); }
     void select(ListKind kind, const QString& rom) { clickRow(kind, rowOf(kind, rom)); }

@@ -72,13 +72,13 @@ private slots:
         w.window.commands().play = [&plays] { ++plays; };
         ScriptedMessageBox boxes;
         boxes.expect("This game is not installed.", MessageAnswer::Ok, "Play Game");
-        w.doubleClickRow(Uninstalled, 0);
+        w.clickRow(Uninstalled, 0, Qt::LeftButton, true);
         QVERIFY(boxes.allExpectedShown());
         QCOMPARE(boxes.shown().first().icon, platform::MessageIcon::Information);
 
         w.trigger("mnuViewInstalled");
         QVERIFY(w.button("cmdPlay")->isDefault() && w.box("chkRecord")->isEnabled());
-        w.doubleClickRow(Installed, 1);
+        w.clickRow(Installed, 1, Qt::LeftButton, true);
         QTest::keyClick(w.view(Installed), Qt::Key_Return); // presses Play, the default
         QCOMPARE(plays, 2);
         // The launch boxes hand their state on; the list keeps its stored selection.
