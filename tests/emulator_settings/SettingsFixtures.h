@@ -2,8 +2,8 @@
 // Shared pieces of the settings tests: lists as DefineCombos would fill them from a small game
 // database and Artwork folder, and a value other than the MAME default for every control.
 #include "emulator_settings/OptionLists.h"
+#include "support/TempProgram.h"
 
-#include <QFile>
 #include <QString>
 
 namespace velmora::testing {
@@ -35,16 +35,8 @@ inline QString otherValue(Option option, const OptionLists& lists = richLists())
     return entries.last() != mameDefaultOf(option) ? entries.last() : entries.first();
 }
 
-inline QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-inline bool writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
+// Whole-file reads and writes, as the throw-away program does them.
+inline constexpr auto readAll = &TempProgram::readFile;
+inline constexpr auto writeAll = &TempProgram::writeFile;
 
 } // namespace velmora::testing
