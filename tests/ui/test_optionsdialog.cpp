@@ -303,7 +303,6 @@ private slots:
         const QString other = fx.makeMameFolder("Other MAME");
         d.type("txtMAMEPath", fx.tmp.path());
         d.type("txtSamPath", fx.tmp.path() + "/no samples");
-        d.type("txtCfgPath", "/no/cfg");
         d.type("txtROMPath", other + "/roms/");
         const struct
         {
@@ -314,8 +313,6 @@ private slots:
             {"txtMAMEPath", "Cannot find mame!", other + u'/'},
             {"txtSamPath", "The Samples folder does not exist!  Please select an existing folder.",
              other + "/samples"},
-            {"txtCfgPath", "The Cfg folder does not exist!  Please select an existing folder.",
-             other + "/cfg"},
         };
         for (const auto& r : refusals) {
             boxes.expect(r.message, MessageAnswer::Ok, "Directories");
@@ -338,8 +335,8 @@ private slots:
         Dialog cancelled(before, fx.optionsIni);
         cancelled.press("cmdNext");
         cancelled.type("txtROMPath", fx.mame + "/samples");
-        cancelled.type("txtCfgPath", "/no/cfg");
-        boxes.expect(refusals[2].message);
+        cancelled.type("txtSamPath", "/no/samples");
+        boxes.expect(refusals[1].message);
         cancelled.press("cmdOK");
         cancelled.press("cmdCancel");
         QVERIFY(cancelled.cancelled() && cancelled.result() == QDialog::Rejected);
