@@ -199,7 +199,8 @@ private slots:
             {"Video Options", "Video", "bgfx", "video\tbgfx", "", true},
             {"Sound Options", "Sound", "1", "sound\tauto", "", true},
             {"Performance Options", "FrameSkip", "12", "frameskip\t10", "", true},
-            {"Performance Options", "FrameSkip", "10", "frameskip\t10", "", true},
+            {"Performance Options", "FrameSkip", "010", "frameskip\t010", "",
+             true}, // within: as is
             {"Input Device Options", "Controller", "MyPad", "ctrlr\tMyPad", "", true},
             {"Input Device Options", "Controller", "None", "# ctrlr\t<NULL> (not set)", "", true},
         };
