@@ -27,15 +27,11 @@ const char* const kEmptiedMessage =
 
 QByteArray lines(const QList<QByteArray>& list)
 {
-    QByteArray out;
-    for (const QByteArray& line : list)
-        out += line + "\r\n";
-    return out;
+    return list.join("\r\n") + "\r\n";
 }
 
-class RecordingProgress : public ProgressSink
+struct RecordingProgress : ProgressSink
 {
-public:
     void setMessage(const QString& message) override { messages << message; }
     void setCount(const QString&) override {}
     QStringList messages;

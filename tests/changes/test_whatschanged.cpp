@@ -64,10 +64,16 @@ struct Maker
         return block;
     }
 
-    // Removes, adds, moves, repeats and changes a few pieces of a list.
-    void mutate(QList<QByteArray>& pieces, const std::function<QByteArray()>& fresh,
-                const std::function<void(QByteArray&)>& change)
+    // Up to `most` pieces of a list, and the previous list's: a few removed, added, moved,
+    // repeated and changed.
+    std::pair<QList<QByteArray>, QList<QByteArray>>
+    pieces(int most, const std::function<QByteArray()>& fresh,
+           const std::function<void(QByteArray&)>& change)
     {
+        QList<QByteArray> now, pieces;
+        for (int n = below(most + 1); n > 0; --n)
+            now << fresh();
+        pieces = now;
         for (int n = below(4); n > 0; --n) {
             const int at = pieces.isEmpty() ? 0 : below(int(pieces.size()));
             const int op = below(5);
@@ -84,6 +90,7 @@ struct Maker
             else
                 change(pieces[at]);
         }
+        return {now, pieces};
     }
 
     void sprinkle(QByteArray& text, int times)
@@ -101,12 +108,8 @@ struct Maker
     std::pair<QByteArray, QByteArray> machineLists()
     {
         const QByteArray element = chance(50) ? "machine" : "game";
-        QList<QByteArray> games, oldGames;
-        for (int n = below(10); n > 0; --n)
-            games << game(element);
-        oldGames = games;
-        mutate(
-            oldGames, [&] { return game(element); },
+        auto [games, oldGames] = pieces(
+            9, [&] { return game(element); },
             [&](QByteArray& g) {
                 if (const int how = below(3); how == 0) // the shorter form is a prefix
                     g += "<!-- more -->\n\t";
@@ -136,12 +139,8 @@ struct Maker
     std::pair<QByteArray, QByteArray> checksumLists()
     {
         const bool tabbed = chance(70);
-        QList<QByteArray> blocks;
-        for (int n = below(8); n > 0; --n)
-            blocks << crcBlock(tabbed);
-        QList<QByteArray> oldBlocks = blocks;
-        mutate(
-            oldBlocks, [&] { return crcBlock(tabbed); },
+        const auto [blocks, oldBlocks] = pieces(
+            7, [&] { return crcBlock(tabbed); },
             [&](QByteArray& block) {
                 QList<QByteArray> lines = block.split('\n');
                 lines.removeLast();
