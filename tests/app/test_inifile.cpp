@@ -1,4 +1,5 @@
 #include "app/IniFile.h"
+#include "support/TempProgram.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,23 +7,7 @@
 #include <QTest>
 
 using namespace velmora;
-
-namespace {
-
-QByteArray readBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-} // namespace
+using velmora::testing::TempProgram;
 
 class TestIniFile : public QObject
 {
@@ -41,7 +26,7 @@ private slots:
         QVERIFY(!QFile::exists(missing)); // reading never creates the file
 
         const QString ini = path("partial.ini");
-        writeBytes(ini, "[View]\nScroll=False\n");
+        TempProgram::writeFile(ini, "[View]\nScroll=False\n");
         QCOMPARE(ReadIniValue(ini, "Preferences", "HideNeoGeo", false), QString("False"));
         QCOMPARE(ReadIniValue(ini, "View", "Favorites", qint64(-7)), QString("-7"));
         QCOMPARE(ReadIniValue(ini, "View", "Scroll", true), QString("False"));
@@ -52,47 +37,48 @@ private slots:
         const QString ini = path("limits.ini");
         const QString longPath = "/" + QString(299, 'x');
         QVERIFY(WriteIniValue(ini, "Directories", "ROMs", longPath));
-        QVERIFY(readBytes(ini).contains(longPath.toLatin1())); // stored whole
+        QVERIFY(TempProgram::readFile(ini).contains(longPath.toLatin1())); // stored whole
         QCOMPARE(ReadIniValue(ini, "Directories", "ROMs", ""), longPath.left(254));
 
         QVERIFY(WriteIniValue(ini, "Miscellaneous", "News", "one\r\ntwo\nthree\rfour"));
         QCOMPARE(ReadIniValue(ini, "Miscellaneous", "News", ""), QString("one  two three four"));
-        QVERIFY(readBytes(ini).endsWith("\r\n\r\n[Miscellaneous]\r\nNews=one  two three four\r\n"));
+        QVERIFY(TempProgram::readFile(ini).endsWith(
+            "\r\n\r\n[Miscellaneous]\r\nNews=one  two three four\r\n"));
     }
 
     void writesKeepEveryOtherLine()
     {
         const QString ini = path("layout.ini");
-        writeBytes(ini, "; written by hand\n"
-                        "[Preferences]\n"
-                        "HideCVS = True\n"
-                        "; a comment inside\n"
-                        "Year=1985\n"
-                        "\n"
-                        "[View]\r\n"
-                        "Scroll=True\r\n"
-                        "junk line without equals\r\n"
-                        "AllIndex=3"); // no line end on the last line
+        TempProgram::writeFile(ini, "; written by hand\n"
+                                    "[Preferences]\n"
+                                    "HideCVS = True\n"
+                                    "; a comment inside\n"
+                                    "Year=1985\n"
+                                    "\n"
+                                    "[View]\r\n"
+                                    "Scroll=True\r\n"
+                                    "junk line without equals\r\n"
+                                    "AllIndex=3"); // no line end on the last line
         QVERIFY(
             WriteIniValue(ini, "preferences", "YEAR", "1990")); // any case; the key takes this one
         QVERIFY(WriteIniValue(ini, "Preferences", "FontSize", "10"));
         QVERIFY(WriteIniValue(ini, "View", "AllSortKey", 2));
         QVERIFY(WriteIniValue(ini, "Directories", "MAME", "/m"));
-        QCOMPARE(readBytes(ini), QByteArray("; written by hand\r\n"
-                                            "[Preferences]\r\n"
-                                            "HideCVS = True\r\n"
-                                            "; a comment inside\r\n"
-                                            "YEAR=1990\r\n"
-                                            "FontSize=10\r\n"
-                                            "\r\n"
-                                            "[View]\r\n"
-                                            "Scroll=True\r\n"
-                                            "junk line without equals\r\n"
-                                            "AllIndex=3\r\n"
-                                            "AllSortKey=2\r\n"
-                                            "\r\n"
-                                            "[Directories]\r\n"
-                                            "MAME=/m\r\n"));
+        QCOMPARE(TempProgram::readFile(ini), QByteArray("; written by hand\r\n"
+                                                        "[Preferences]\r\n"
+                                                        "HideCVS = True\r\n"
+                                                        "; a comment inside\r\n"
+                                                        "YEAR=1990\r\n"
+                                                        "FontSize=10\r\n"
+                                                        "\r\n"
+                                                        "[View]\r\n"
+                                                        "Scroll=True\r\n"
+                                                        "junk line without equals\r\n"
+                                                        "AllIndex=3\r\n"
+                                                        "AllSortKey=2\r\n"
+                                                        "\r\n"
+                                                        "[Directories]\r\n"
+                                                        "MAME=/m\r\n"));
         QCOMPARE(ReadIniValue(ini, "PREFERENCES", "hidecvs", false), QString("True"));
         QCOMPARE(ReadIniValue(ini, "Preferences", "; a comment inside", "none"), QString("none"));
     }
@@ -101,11 +87,11 @@ private slots:
     {
         // "settings" is a file, so nothing can be created under it.
         const QString blocker = path("settings");
-        writeBytes(blocker, "not a folder");
+        TempProgram::writeFile(blocker, "not a folder");
         const QString ini = blocker + "/options.ini";
         QVERIFY(!WriteIniValue(ini, "View", "Scroll", true));
         QCOMPARE(ReadIniValue(ini, "View", "Scroll", false), QString("False"));
-        QCOMPARE(readBytes(blocker), QByteArray("not a folder"));
+        QCOMPARE(TempProgram::readFile(blocker), QByteArray("not a folder"));
         QVERIFY(!WriteIniValue(path("no-such-folder/options.ini"), "View", "Scroll", true));
     }
 
@@ -114,7 +100,7 @@ private slots:
         // A file that cannot be replaced keeps its old text and leaves no temporary file behind.
         QTemporaryDir locked;
         const QString kept = locked.filePath("options.ini");
-        writeBytes(kept, "[View]\r\nScroll=True\r\n");
+        TempProgram::writeFile(kept, "[View]\r\nScroll=True\r\n");
         QFile::setPermissions(locked.path(), QFile::ReadOwner | QFile::ExeOwner);
         if (QFile(locked.filePath("probe")).open(QIODevice::WriteOnly)) {
             QFile::setPermissions(locked.path(),
@@ -124,17 +110,17 @@ private slots:
         QVERIFY(!WriteIniValue(kept, "View", "Scroll", false));
         QFile::setPermissions(locked.path(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(readBytes(kept), QByteArray("[View]\r\nScroll=True\r\n"));
+        QCOMPARE(TempProgram::readFile(kept), QByteArray("[View]\r\nScroll=True\r\n"));
         QCOMPARE(QDir(locked.path()).entryList(QDir::Files), QStringList{"options.ini"});
     }
 
     void latin1AndUtf8FilesRoundTrip()
     {
         const QString latin1 = path("latin1.ini");
-        writeBytes(latin1, "[Directories]\r\nROMs=/roms/caf\xE9\r\n");
+        TempProgram::writeFile(latin1, "[Directories]\r\nROMs=/roms/caf\xE9\r\n");
         QCOMPARE(ReadIniValue(latin1, "Directories", "ROMs", ""), QString("/roms/caf\u00E9"));
         QVERIFY(WriteIniValue(latin1, "Directories", "Samples", "/samples/\u00FC"));
-        QCOMPARE(readBytes(latin1),
+        QCOMPARE(TempProgram::readFile(latin1),
                  QByteArray("[Directories]\r\nROMs=/roms/caf\xE9\r\nSamples=/samples/\xFC\r\n"));
         // A value that Latin-1 cannot hold turns the file into UTF-8 without losing the rest.
         QVERIFY(WriteIniValue(latin1, "Directories", "Artwork", "/art/\u65E5"));
@@ -142,10 +128,10 @@ private slots:
         QCOMPARE(ReadIniValue(latin1, "Directories", "Artwork", ""), QString("/art/\u65E5"));
 
         const QString utf8 = path("utf8.ini");
-        writeBytes(utf8, "\xEF\xBB\xBF[Directories]\nROMs=/roms/caf\xC3\xA9\n");
+        TempProgram::writeFile(utf8, "\xEF\xBB\xBF[Directories]\nROMs=/roms/caf\xC3\xA9\n");
         QCOMPARE(ReadIniValue(utf8, "Directories", "ROMs", ""), QString("/roms/caf\u00E9"));
         QVERIFY(WriteIniValue(utf8, "Directories", "Ini", "/ini"));
-        QCOMPARE(readBytes(utf8),
+        QCOMPARE(TempProgram::readFile(utf8),
                  QByteArray("\xEF\xBB\xBF[Directories]\r\nROMs=/roms/caf\xC3\xA9\r\nIni=/ini\r\n"));
     }
 

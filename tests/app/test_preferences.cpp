@@ -2,27 +2,16 @@
 // place and read back, values that do not convert named in the error, and the version number.
 #include "app/IniFile.h"
 #include "app/Preferences.h"
+#include "support/TempProgram.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace velmora;
+using velmora::testing::TempProgram;
 
 namespace {
-
-QByteArray readBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // Writes every section the program writes, in the order a start, an Options OK and an exit do.
 void writeAll(const QString& ini, const Preferences& p)
@@ -40,7 +29,7 @@ QStringList keysInFileOrder(const QString& path)
 {
     QStringList keys;
     QString section;
-    for (const QByteArray& raw : readBytes(path).split('\n')) {
+    for (const QByteArray& raw : TempProgram::readFile(path).split('\n')) {
         const QString line = QString::fromUtf8(raw).trimmed();
         if (line.startsWith('['))
             section = line.mid(1, line.size() - 2);
@@ -64,7 +53,7 @@ private:
     {
         const QString ini = freshFile();
         writeAll(ini, p);
-        return readBytes(ini);
+        return TempProgram::readFile(ini);
     }
 
 private slots:
@@ -74,8 +63,8 @@ private slots:
         QCOMPARE(hideFlagKey(HideFlag::SegaC2), QString("HideSEGAC2.C"));
         QCOMPARE(hideFlagKey(HideFlag::STV), QString("HideST-V"));
         const QString ini = freshFile();
-        writeBytes(ini, "[View]\r\nGameView=Installed Games\r\n"
-                        "[Miscellaneous]\r\nWebSite=http://127.0.0.1:8080\r\n");
+        TempProgram::writeFile(ini, "[View]\r\nGameView=Installed Games\r\n"
+                                    "[Miscellaneous]\r\nWebSite=http://127.0.0.1:8080\r\n");
         Preferences read;
         read.scroll = false;
         read.setHidden(HideFlag::NeoGeo, true);
@@ -117,7 +106,7 @@ private slots:
         Preferences back;
         QString error;
         QVERIFY2(readPreferences(ini, &back, &error), qPrintable(error));
-        QCOMPARE(written(back), readBytes(ini));
+        QCOMPARE(written(back), TempProgram::readFile(ini));
         QCOMPARE(back.velmoraVersion, QString("4.0.0"));
 
         QStringList expected{"Miscellaneous/VelmoraVersion", "Miscellaneous/MAMESize",
@@ -159,7 +148,7 @@ private slots:
                      {"[View]\r\nWindowState=max\r\n", "WindowState"}};
         for (const auto& c : cases) {
             const QString ini = freshFile();
-            writeBytes(ini, c.content);
+            TempProgram::writeFile(ini, c.content);
             Preferences p;
             p.news = "untouched";
             QString error;
@@ -186,7 +175,7 @@ private slots:
         for (const auto& c : cases) {
             const QString ini = freshFile();
             if (!c.content.isEmpty())
-                writeBytes(ini, c.content);
+                TempProgram::writeFile(ini, c.content);
             const std::optional<int> read = readVersionNumber(ini);
             QVERIFY2(c.number < 0 ? !read : read == c.number, c.content.constData());
         }
