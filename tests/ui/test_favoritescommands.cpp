@@ -15,18 +15,6 @@
 using namespace velmora;
 using namespace velmora::testing;
 
-namespace {
-
-GameRecord sixGamesRecord(const char* rom)
-{
-    for (const GameRecord& g : sixGames())
-        if (g[GameRecord::Rom] == rom)
-            return g;
-    return {};
-}
-
-} // namespace
-
 class TestFavoritesCommands : public QObject
 {
     Q_OBJECT
@@ -53,8 +41,7 @@ private slots:
         w.action("mnuAddFavorite")->trigger();
         QVERIFY(boxes.allExpectedShown());
         // The very lines of the database, so that a MAME upgrade can compare them.
-        QCOMPARE(TempProgram::readFile(list),
-                 database({sixGamesRecord("galaga"), sixGamesRecord("pacman")}));
+        QCOMPARE(TempProgram::readFile(list), database({sixGames()[2], sixGames()[0]}));
 
         w.action("mnuViewFavorites")->trigger();
         QCOMPARE(w.window.gameCount(ListKind::All), 2);
@@ -88,7 +75,7 @@ private slots:
         program.writeOptionsIni(prefs);
         const ProgramPaths paths = program.paths();
         TempProgram::writeFile(paths.report("gameinfo.txt"), database(sixGames()));
-        TempProgram::writeFile(paths.report("favorite.txt"), database({sixGamesRecord("galaga")}));
+        TempProgram::writeFile(paths.report("favorite.txt"), database({sixGames()[2]}));
         for (const char* name : {"listxml.txt", "crcinfo.txt", "resource.txt"})
             TempProgram::writeFile(paths.report(QLatin1String(name)), "\r\n");
 
