@@ -3,6 +3,7 @@
 #include "gamedb/GameDatabaseBuilder.h"
 #include "gamedb/GameRecord.h"
 #include "support/ScriptedMessageBox.h"
+#include "support/TempProgram.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,8 +17,12 @@
 #include <unistd.h>
 
 using namespace velmora;
+using velmora::testing::TempProgram;
 
 namespace {
+
+const auto readFile = TempProgram::readFile;
+const auto writeFile = TempProgram::writeFile;
 
 // Records the progress messages in order.
 class RecordingProgress : public ProgressSink
@@ -27,19 +32,6 @@ public:
     void setCount(const QString&) override {}
     QStringList messages;
 };
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
 
 const QByteArray kHeader = "<?xml version=\"1.0\"?>\n"
                            "<!DOCTYPE mame [\n"

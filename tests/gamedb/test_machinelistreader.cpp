@@ -2,6 +2,7 @@
 // resource machines go to resource.txt, quality columns come from features (overall first),
 // several screens, LCD and SVG screens, a machine without a screen, a list cut short.
 #include "gamedb/GameDatabaseBuilder.h"
+#include "support/TempProgram.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,13 +15,9 @@ using namespace velmora;
 
 namespace {
 
-const QString kExcerpt = QStringLiteral(VELMORA_FIXTURES "/gamedb/machines-0251.xml");
+const auto readFile = velmora::testing::TempProgram::readFile;
 
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
+const QString kExcerpt = QStringLiteral(VELMORA_FIXTURES "/gamedb/machines-0251.xml");
 
 QByteArray line(std::initializer_list<const char*> fields)
 {
@@ -120,22 +117,21 @@ private slots:
 
     void attributesAreTakenByNameWhereverTheyStand()
     {
-        QFile list(report("listxml.txt"));
-        QVERIFY(list.open(QIODevice::WriteOnly));
-        list.write("<mame build=\"x\">\n"
-                   "  <machine romof=\"base\" cloneof=\"base\" sourcefile=\"a/b.cpp\" name=\"g\">\n"
-                   "    <description>G</description>\n"
-                   "    <display refresh=\"50\" height=\"30\" width=\"40\" rotate=\"180\" "
-                   "type=\"raster\"/>\n"
-                   "    <driver palettesize=\"256\" sound=\"imperfect\" status=\"good\"/>\n"
-                   "    <feature type=\"sound\" status=\"unemulated\"/>\n"
-                   "  </machine>\n"
-                   "  <machine name=\"res\" runnable=\"no\"/>\n"
-                   "  <machine name=\"h\">\n"
-                   "    <description>H</description>\n"
-                   "  </machine>\n"
-                   "</mame>\n");
-        list.close();
+        velmora::testing::TempProgram::writeFile(
+            report("listxml.txt"),
+            "<mame build=\"x\">\n"
+            "  <machine romof=\"base\" cloneof=\"base\" sourcefile=\"a/b.cpp\" name=\"g\">\n"
+            "    <description>G</description>\n"
+            "    <display refresh=\"50\" height=\"30\" width=\"40\" rotate=\"180\" "
+            "type=\"raster\"/>\n"
+            "    <driver palettesize=\"256\" sound=\"imperfect\" status=\"good\"/>\n"
+            "    <feature type=\"sound\" status=\"unemulated\"/>\n"
+            "  </machine>\n"
+            "  <machine name=\"res\" runnable=\"no\"/>\n"
+            "  <machine name=\"h\">\n"
+            "    <description>H</description>\n"
+            "  </machine>\n"
+            "</mame>\n");
         NullProgress progress;
         const GameInfoResult result = CreateGameInfo(m_paths, progress);
         QVERIFY2(result.ok, qPrintable(result.error));
@@ -154,10 +150,7 @@ private slots:
     {
         const QByteArray list = readFile(kExcerpt);
         const qsizetype cut = list.indexOf("\t<machine name=\"kuzmich\"") + 40;
-        QFile file(report("listxml.txt"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(list.left(cut));
-        file.close();
+        velmora::testing::TempProgram::writeFile(report("listxml.txt"), list.left(cut));
         const int lines = list.left(cut).count('\n') + 1;
 
         NullProgress progress;
