@@ -66,19 +66,6 @@ private slots:
         QVERIFY(!s.setsGameCommands);
     }
 
-    void screenshotFileAndCloneShots()
-    {
-        const QString shots = QStringLiteral("/data/snap");
-        QCOMPARE(screenshotFile("mspacman", "Clone of pacman", false, shots),
-                 QString("/data/snap/mspacman.png"));
-        QCOMPARE(screenshotFile("mspacman", "Clone of pacman", true, shots),
-                 QString("/data/snap/pacman.png"));
-        QCOMPARE(screenshotFile("pacman", "Original", true, shots),
-                 QString("/data/snap/pacman.png"));
-        // "Clone of" needs its blank: the parent's name starts after it.
-        QCOMPARE(screenshotFile("odd", "Clone ofx", true, shots), QString("/data/snap/odd.png"));
-    }
-
     void placementStretchesUnlessNostretchIniPinsIt()
     {
         QTemporaryDir dir;
@@ -98,8 +85,19 @@ private slots:
         QVERIFY(placeShot(ini, true, 4000, 9000).stretched);
     }
 
-    void iconsAndArtworkAreFoundInEitherSpelling()
+    // The screenshot file with clone shots; icons and artwork found in either spelling.
+    void screenshotIconAndArtworkFiles()
     {
+        const QString shots = QStringLiteral("/data/snap");
+        QCOMPARE(screenshotFile("mspacman", "Clone of pacman", false, shots),
+                 QString("/data/snap/mspacman.png"));
+        QCOMPARE(screenshotFile("mspacman", "Clone of pacman", true, shots),
+                 QString("/data/snap/pacman.png"));
+        QCOMPARE(screenshotFile("pacman", "Original", true, shots),
+                 QString("/data/snap/pacman.png"));
+        // "Clone of" needs its blank: the parent's name starts after it.
+        QCOMPARE(screenshotFile("odd", "Clone ofx", true, shots), QString("/data/snap/odd.png"));
+
         QTemporaryDir dir;
         const QString mame = dir.path() + "/mame";
         QCOMPARE(iconFile(mame, "pacman"), QString());
