@@ -1,6 +1,8 @@
 // The Help menu against a web server on the loopback address: Check For Updates, Velmora News and
 // the start-up news check, with the server answering, refusing, failing, staying silent, sending
-// too much, binary data or a web page; and the three documents on the report panel.
+// too much or a web page; and the three documents on the report panel. How a page's version and
+// the news stamp are read, and how the web's bytes become text, is pinned by the update-check
+// tests.
 #include "app/IniFile.h"
 #include "app/NewsText.h"
 #include "app/UpdateCheck.h"
@@ -16,13 +18,11 @@
 
 using namespace velmora;
 using namespace velmora::testing;
-using namespace std::chrono_literals;
 
 namespace {
 
 const QString kUpdatePage = QStringLiteral("/velmora/index.html");
 const QString kNewsFile = QStringLiteral("/velmora/news.txt");
-constexpr auto kShortTimeout = 1500ms;
 
 // Bodies that stand for a server that answers 404, refuses the connection or never answers.
 const QByteArray k404 = "<404>", kRefuse = "<refuse>", kSilent = "<silent>";
@@ -55,7 +55,7 @@ struct HelpRig
         lists.load();
         wireHelp(lists.window, lists.state, startUp);
         help = lists.window.findChild<HelpController*>(QStringLiteral("helpController"));
-        help->setRequestTimeout(kShortTimeout);
+        help->setRequestTimeout(std::chrono::milliseconds(1500));
         lists.state.prefs.webSite = site.address();
     }
 
