@@ -4,7 +4,6 @@
 #include "app/ColorChoices.h"
 #include "app/FolderTable.h"
 #include "app/IniFile.h"
-#include "app/Preferences.h"
 #include "emulator_settings/MameIni.h"
 #include "platform/Seams.h"
 #include "platform/qt/QtSeams.h"
@@ -14,18 +13,8 @@
 #include "ui/ColorValue.h"
 #include "ui/OptionsDialog.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
+#include <QtWidgets>
 
 using namespace velmora;
 using namespace velmora::testing;
@@ -37,10 +26,8 @@ namespace {
 struct FakeFolderBrowser : platform::FolderBrowser
 {
     QList<std::optional<QString>> answers;
-    QStringList titles;
-    std::optional<QString> browseForFolder(const QString& title, const QString&) override
+    std::optional<QString> browseForFolder(const QString&, const QString&) override
     {
-        titles << title;
         return answers.isEmpty() ? std::nullopt : answers.takeFirst();
     }
 };
@@ -78,10 +65,9 @@ struct Fixture
     Preferences readyPreferences() const
     {
         Preferences p = firstRunPreferences();
-        p.setFolder(DataFolder::MAME, mame);
         for (const FolderEntry& e : folderTable())
-            if (e.folder != DataFolder::MAME)
-                p.setFolder(e.folder, defaultFolderPath(e.folder, mame));
+            p.setFolder(e.folder,
+                        e.folder == DataFolder::MAME ? mame : defaultFolderPath(e.folder, mame));
         return p;
     }
     bool wroteNothing() const
@@ -98,20 +84,18 @@ struct Dialog : OptionsDialog
     {
         show();
     }
-    QPushButton* btn(const char* name) const { return control<QPushButton>(*this, name); }
-    QCheckBox* chk(const char* name) const { return control<QCheckBox>(*this, name); }
+    QWidget* w(const char* name) const { return control<QWidget>(*this, name); }
     QLineEdit* txt(const char* name) const { return control<QLineEdit>(*this, name); }
     QComboBox* cbo(const char* name) const { return control<QComboBox>(*this, name); }
     void press(const char* name) const { control<QAbstractButton>(*this, name)->click(); }
-    bool on(const char* name) const { return control<QWidget>(*this, name)->isEnabled(); }
-    bool shown(const char* name) const { return control<QWidget>(*this, name)->isVisible(); }
-    bool ticked(const char* name) const { return chk(name)->isChecked(); }
-    QLabel* sample() const { return control<QLabel>(*this, "lblListText"); }
-    QColor textColor() const { return sample()->palette().color(QPalette::WindowText); }
-    QColor patch() const
+    bool on(const char* name) const { return w(name)->isEnabled(); }
+    bool ticked(const char* name) const { return control<QCheckBox>(*this, name)->isChecked(); }
+    QColor color(const char* label, QPalette::ColorRole role) const
     {
-        return control<QLabel>(*this, "lblListBack")->palette().color(QPalette::Window);
+        return control<QLabel>(*this, label)->palette().color(role);
     }
+    QColor textColor() const { return color("lblListText", QPalette::WindowText); }
+    QColor patch() const { return color("lblListBack", QPalette::Window); }
     QString text(const char* name) const { return txt(name)->text(); }
     QString combo(const char* name) const { return cbo(name)->currentText(); }
     void type(const char* name, const QString& text) const { txt(name)->setText(text); }
@@ -125,13 +109,6 @@ struct Dialog : OptionsDialog
         return rows;
     }
 };
-
-Preferences stored(const QString& optionsIni)
-{
-    Preferences p = firstRunPreferences();
-    QString error;
-    return readPreferences(optionsIni, &p, &error) ? p : Preferences();
-}
 
 } // namespace
 
@@ -153,13 +130,15 @@ private slots:
         platform::seams().clock = &m_clock;
     }
 
-    // Page 1 shows the stored choices and reacts to its own boxes.
+    // Page 1 shows the stored choices and reacts to its own boxes; "Velmora Choices" and Clear
+    // All set the hide boxes and leave the rest.
     void pageOneLoadsAndReacts()
     {
         Fixture fx;
         Preferences p = fx.readyPreferences();
         p.setHidden(HideFlag::NeoGeo, true);
         p.setHidden(HideFlag::Clones, true);
+        p.setHidden(HideFlag::Imperfect, true);
         p.cloneShots = p.disableHotKeys = true;
         p.fontColor = rgbColorValue(255, 0, 0);
         ScriptedMessageBox boxes; // the first-run background is a list entry: no message
@@ -187,7 +166,7 @@ private slots:
         d.cbo("cboBackColor")->setCurrentIndex(d.cbo("cboBackColor")->findText("Navy"));
         QCOMPARE(d.patch(), QColor(0, 0, 128));
         d.press("chkBackground");
-        QVERIFY(d.shown("imgStarfield") && !d.on("cboBackColor") && !d.on("cmdBackColor"));
+        QVERIFY(d.w("imgStarfield")->isVisible() && !d.on("cboBackColor") && !d.on("cmdBackColor"));
         // A colour from the colour dialog paints the patch; unticking the star field brings the
         // list entry's colour back.
         d.press("chkBackground");
@@ -201,58 +180,29 @@ private slots:
         m_colors.answer = rgbColorValue(0, 255, 0);
         d.press("cmdFontColor");
         QCOMPARE(d.textColor(), QColor(0, 255, 0));
-        QCOMPARE(d.focusWidget(), d.btn("cmdNext"));
+        QCOMPARE(d.focusWidget(), d.w("cmdNext"));
         d.cbo("cboSize")->setCurrentIndex(3);
-        QCOMPARE(d.sample()->font().pointSize(), 14);
-    }
+        QCOMPARE(control<QLabel>(d, "lblListText")->font().pointSize(), 14);
 
-    void velmoraChoicesAndClearAll()
-    {
-        Fixture fx;
-        Preferences p = fx.readyPreferences();
-        p.setHidden(HideFlag::Arcadia, true);
-        p.setHidden(HideFlag::Imperfect, true);
-        p.fontSize = "14";
-        Dialog d(p, fx.optionsIni);
-        const char* boxes[] = {"chkHideClones", "chkHidePrelim", "chkHideVS",  "chkHideYear",
-                               "chkHideBoot",   "chkHideTest",   "chkHideCHD", "chkBackground"};
+        const char* hideBoxes[] = {"chkHideClones", "chkHidePrelim", "chkHideVS",  "chkHideYear",
+                                   "chkHideBoot",   "chkHideTest",   "chkHideCHD", "chkBackground"};
         d.press("cmdMyDefaults");
         QCOMPARE(d.selectedRows(), (QList<int>{6, 10, 13, 14}));
-        for (const char* name : boxes)
+        for (const char* name : hideBoxes)
             QVERIFY2(d.ticked(name), name);
         QVERIFY(!d.ticked("chkHideImperfect") && !d.ticked("chkCloneShots"));
         QCOMPARE(d.combo("cboHideYear"), QString("1990"));
         QCOMPARE(d.cbo("cboBackColor")->currentIndex(), kDefaultBackColorIndex);
-
         d.press("cmdClearAll");
         QVERIFY(d.selectedRows().isEmpty() && d.on("chkCloneShots"));
-        for (const char* name : boxes)
+        for (const char* name : hideBoxes)
             QVERIFY2(!d.ticked(name), name);
-        // Year, colours and size stay.
-        QCOMPARE(d.combo("cboHideYear"), QString("1990"));
+        QCOMPARE(d.combo("cboHideYear") + d.combo("cboSize"), QString("19908"));
     }
 
-    void nextAndBackSwitchPagesAndFocus()
-    {
-        Fixture fx;
-        Dialog d(firstRunPreferences(), fx.optionsIni, Occasion::FirstRun);
-        d.press("cmdNext");
-        QVERIFY(d.on("fraDirectories") && !d.on("fraPreferences") && d.on("cmdOK"));
-        for (const char* name : {"cmdNext", "cmdMyDefaults", "cmdClearAll"})
-            QVERIFY2(!d.on(name), name);
-        // Page 2 takes the focus to the first required box still empty, then to OK.
-        const char* required[] = {"txtMAMEPath", "txtROMPath", "txtAddROMPath", "cmdOK"};
-        for (int i = 0; i < 3; ++i) {
-            QCOMPARE(d.focusWidget(), control<QWidget>(d, required[i]));
-            d.type(required[i], fx.mame + (i ? "/roms" : ""));
-            d.press("cmdBack");
-            QVERIFY(!d.on("cmdOK") && d.on("cmdClearAll"));
-            d.press("cmdNext");
-        }
-        QCOMPARE(d.focusWidget(), d.btn("cmdOK"));
-    }
-
-    void theFolderButtonsRefuseBadChoicesAndFillOnlyEmptyBoxes()
+    // Next and Back switch pages; page 2 takes the focus to the first required box still empty,
+    // then to OK. The folder buttons refuse bad choices and fill only empty boxes.
+    void pageTwoFocusAndTheFolderButtons()
     {
         Fixture fx;
         ScriptedMessageBox boxes;
@@ -260,9 +210,25 @@ private slots:
         p.setFolder(DataFolder::ROMs, "/data/My ROMs");
         Dialog d(p, fx.optionsIni, Occasion::FirstRun);
         d.press("cmdNext");
+        QVERIFY(d.on("fraDirectories") && !d.on("fraPreferences") && d.on("cmdOK"));
+        for (const char* name : {"cmdNext", "cmdMyDefaults", "cmdClearAll"})
+            QVERIFY2(!d.on(name), name);
+        d.type("txtROMPath", "");
+        const char* required[] = {"txtMAMEPath", "txtROMPath", "txtAddROMPath", "cmdOK"};
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(d.focusWidget(), d.w(required[i]));
+            d.type(required[i], fx.mame + (i ? "/roms" : ""));
+            d.press("cmdBack");
+            QVERIFY(!d.on("cmdOK") && d.on("cmdClearAll"));
+            d.press("cmdNext");
+        }
+        QCOMPARE(d.focusWidget(), d.w("cmdOK"));
+        d.type("txtMAMEPath", "");
+        d.type("txtROMPath", "/data/My ROMs");
+        d.type("txtAddROMPath", "");
+
         d.press("cmdSelectMAME"); // cancelled: changes nothing
         QVERIFY(d.text("txtMAMEPath").isEmpty());
-
         // A folder without mame is refused and fills nothing.
         boxes.expect("Cannot find mame!", MessageAnswer::Ok, "Directories");
         m_browser.answers << fx.mame + "/roms";
@@ -271,13 +237,11 @@ private slots:
         QVERIFY(boxes.allExpectedShown());
         QCOMPARE(boxes.shown().last().icon, platform::MessageIcon::Critical);
         QVERIFY(d.text("txtMAMEPath").isEmpty() && d.text("txtSamPath").isEmpty());
-        QCOMPARE(d.focusWidget(), d.txt("txtMAMEPath"));
-
+        QCOMPARE(d.focusWidget(), d.w("txtMAMEPath"));
         m_browser.answers << fx.mame;
         d.press("cmdSelectMAME");
-        QCOMPARE(d.text("txtMAMEPath"), fx.mame);
-        QCOMPARE(d.text("txtROMPath"), QString("/data/My ROMs"));
-        QCOMPARE(d.text("txtSamPath"), fx.mame + "/samples");
+        QCOMPARE(d.text("txtMAMEPath") + '|' + d.text("txtROMPath") + '|' + d.text("txtSamPath"),
+                 fx.mame + "|/data/My ROMs|" + fx.mame + "/samples");
         QVERIFY(d.text("txtAddROMPath").isEmpty());
 
         // A data folder at the root is refused; a good one keeps its letter case.
@@ -320,7 +284,7 @@ private slots:
             QVERIFY2(boxes.allExpectedShown() && d.isVisible() && d.cancelled(), r.box);
             QVERIFY2(fx.wroteNothing() && !QFile::exists(other + "/mame.ini"), r.box);
             QVERIFY2(d.text(r.box).isEmpty(), r.box);
-            QCOMPARE(d.focusWidget(), d.txt(r.box));
+            QCOMPARE(d.focusWidget(), d.w(r.box));
             d.type(r.box, r.fix);
         }
         d.type("txtINIsPath", other);
@@ -344,12 +308,14 @@ private slots:
         QVERIFY(!QFile::exists(fx.mame + "/mame.ini"));
     }
 
-    // A first run's choices are stored and come back; a custom back colour does not.
+    // A first run's choices are stored and come back; a custom back colour does not. The lists'
+    // text starts in the system's window-text colour.
     void firstRunOkStoresThePreferencesAndReopensTheSame()
     {
         Fixture fx;
         ScriptedMessageBox boxes;
         Dialog d(firstRunPreferences(), fx.optionsIni, Occasion::FirstRun);
+        QCOMPARE(d.textColor(), systemColor(8));
         d.press("cmdMyDefaults");
         d.press("chkHideImperfect");
         control<QListWidget>(d, "lstHideBios")->item(18)->setSelected(true);
@@ -363,15 +329,11 @@ private slots:
         d.type("txtAddROMPath", fx.mame + "/artwork");
         d.press("cmdOK");
         QVERIFY(!d.cancelled());
-        const Preferences chosen = d.preferences();
-        QVERIFY(chosen.hidden(HideFlag::SystemGX) && chosen.hidden(HideFlag::Imperfect));
-        QCOMPARE(chosen.folder(DataFolder::Ini), fx.mame);
+        QCOMPARE(d.preferences().folder(DataFolder::Ini), fx.mame);
         QVERIFY(QFile::exists(fx.mame + "/mame.ini"));
-        const Preferences back = stored(fx.optionsIni);
-        QCOMPARE(back.hide, chosen.hide);
-        QCOMPARE(back.folders, chosen.folders);
-        QCOMPARE(back.year, chosen.year);
-        QVERIFY(back.useStarfield);
+        Preferences back = firstRunPreferences();
+        QString error;
+        QVERIFY(readPreferences(fx.optionsIni, &back, &error));
         QCOMPARE(back.backColor, rgbColorValue(1, 2, 3));
 
         // Opened again it shows the same, but the custom colour goes back to the default; OK
@@ -383,7 +345,7 @@ private slots:
         QCOMPARE(boxes.shown().last().icon, platform::MessageIcon::Information);
         QCOMPARE(again.cbo("cboBackColor")->currentIndex(), kDefaultBackColorIndex);
         QCOMPARE(again.selectedRows(), (QList<int>{6, 10, 13, 14, 18}));
-        QVERIFY(again.shown("imgStarfield"));
+        QVERIFY(again.ticked("chkHideImperfect") && again.w("imgStarfield")->isVisible());
         QCOMPARE(again.text("txtAddROMPath"), fx.mame + "/artwork");
         again.press("cmdNext");
         again.press("cmdOK");
@@ -391,50 +353,37 @@ private slots:
         QVERIFY(!again.applyDecision().refreshLists && !again.applyDecision().reloadScreenshot);
     }
 
-    void anUnwritableMameIniKeepsTheDialogOpen()
+    // A stored year and font size that the lists do not offer are shown in their place and kept
+    // by OK, as is the system text colour; a mame.ini that cannot be written keeps the dialog open.
+    void offListChoicesStayAndAnUnwritableMameIniKeepsTheDialogOpen()
     {
         Fixture fx;
         ScriptedMessageBox boxes;
-        boxes.allowAny(true);
-        QDir(fx.mame).mkdir("mame.ini"); // a folder where the file should go
-        Dialog d(fx.readyPreferences(), fx.optionsIni);
-        d.press("cmdNext");
-        d.press("cmdOK");
-        QCOMPARE(boxes.shown().size(), 1);
-        QCOMPARE(boxes.shown().last().title, QString("Velmora"));
-        QVERIFY(boxes.lastText().startsWith("Error In cmdOK: Cannot write "));
-        QVERIFY(d.cancelled() && !QFile::exists(fx.optionsIni));
-    }
-
-    void newUsersReadTheirListsAndStoredChoicesStay()
-    {
-        Fixture fx;
-        ScriptedMessageBox boxes;
-        // A first run shows the lists' text in the system's window-text colour; Clear All keeps it.
-        Dialog d(firstRunPreferences(), fx.optionsIni, Occasion::FirstRun);
-        QCOMPARE(d.textColor(), systemColor(8));
-        d.press("cmdClearAll");
-        d.press("cmdNext");
-        m_browser.answers << fx.mame;
-        d.press("cmdSelectMAME");
-        d.press("cmdOK");
-        QCOMPARE(ReadIniValue(fx.optionsIni, "Preferences", "FontColor", QString()),
-                 QString("-2147483640"));
-
-        // A stored year and font size that the lists do not offer are shown in their place and
-        // kept by OK.
         Preferences p = fx.readyPreferences();
         p.setHidden(HideFlag::Year, true);
         p.year = "1970";
         p.fontSize = "9";
-        Dialog again(p, fx.optionsIni);
-        QVERIFY(again.on("cboHideYear"));
-        QCOMPARE(again.combo("cboHideYear") + again.combo("cboSize"), QString("19709"));
-        QCOMPARE(again.cbo("cboHideYear")->currentIndex(), 0);
-        QCOMPARE(again.cbo("cboSize")->currentIndex(), 1);
-        again.press("cmdNext");
-        again.press("cmdOK");
-        QCOMPARE(again.preferences().year + again.preferences().fontSize, QString("19709"));
+        Dialog d(p, fx.optionsIni);
+        QVERIFY(d.on("cboHideYear"));
+        QCOMPARE(d.combo("cboHideYear") + d.combo("cboSize"), QString("19709"));
+        QCOMPARE(d.cbo("cboHideYear")->currentIndex() + d.cbo("cboSize")->currentIndex(), 1);
+        d.press("cmdNext");
+        d.press("cmdOK");
+        QCOMPARE(d.preferences().year + d.preferences().fontSize, QString("19709"));
+        QCOMPARE(ReadIniValue(fx.optionsIni, "Preferences", "FontColor", QString()),
+                 QString("-2147483640"));
+
+        boxes.allowAny(true);
+        QFile::remove(fx.optionsIni);
+        QFile::remove(fx.mame + "/mame.ini");
+        QDir(fx.mame).mkdir("mame.ini"); // a folder where the file should go
+        Dialog bad(fx.readyPreferences(), fx.optionsIni);
+        bad.press("cmdNext");
+        bad.press("cmdOK");
+        QCOMPARE(boxes.shown().size(), 1);
+        QCOMPARE(boxes.shown().last().title, QString("Velmora"));
+        QVERIFY(boxes.lastText().startsWith("Error In cmdOK: Cannot write "));
+        QVERIFY(bad.cancelled() && !QFile::exists(fx.optionsIni));
     }
 
     // The program's own message box: the window it covered is painted as soon as it closes.
