@@ -22,19 +22,28 @@ inline QList<QByteArray> referenceLines(const QByteArray& text)
     return lines;
 }
 
-// The game of a checksum line: the field after the first tab, or all after the second blank.
+// The game of a checksum line: the field after the first tab, or all after the second blank,
+// without the blanks around it.
 inline QByteArray referenceKey(const QByteArray& line)
 {
     const bool tabbed = line.contains('\t');
-    QList<QByteArray> fields = line.split(tabbed ? '\t' : ' ');
-    QByteArray key = tabbed              ? fields[1]
-                     : fields.size() < 3 ? QByteArray()
-                                         : fields.mid(2).join(' ');
+    const QList<QByteArray> fields = line.split(tabbed ? '\t' : ' ');
+    QByteArray key = tabbed ? fields[1] : fields.mid(2).join(' ');
     while (key.startsWith(' '))
         key.remove(0, 1);
     while (key.endsWith(' '))
         key.chop(1);
     return key;
+}
+
+// The lines of `key` from `i` on, joined; `i` ends past them.
+inline QByteArray referenceBlock(const QList<QByteArray>& lines, qsizetype& i,
+                                 const QByteArray& key)
+{
+    QByteArray block;
+    for (; i < lines.size() && referenceKey(lines[i]) == key; ++i)
+        block += lines[i];
+    return block;
 }
 
 inline QByteArray referenceRomChanges(const QByteArray& newText, const QByteArray& oldText)
@@ -45,27 +54,21 @@ inline QByteArray referenceRomChanges(const QByteArray& newText, const QByteArra
     for (qsizetype i = 0; i < lines.size();) {
         const QByteArray key = referenceKey(lines[i]);
         const bool tabbed = lines[i].contains('\t');
-        QByteArray block, oldBlock;
-        for (; i < lines.size() && referenceKey(lines[i]) == key; ++i)
-            block += lines[i];
+        const QByteArray block = referenceBlock(lines, i, key);
         qsizetype j = 0; // the previous list, read again from its start
         while (j < oldLines.size() && referenceKey(oldLines[j]) != key)
             ++j;
-        for (; j < oldLines.size() && referenceKey(oldLines[j]) == key; ++j)
-            oldBlock += oldLines[j];
         // A device's ROMs repeat under every machine using it: only its first block counts.
-        const bool repeated = tabbed && devices.contains(key);
+        if (referenceBlock(oldLines, j, key) != block && !(tabbed && devices.contains(key)))
+            result += key + "\r\n";
         if (tabbed)
             devices.insert(key);
-        if (!repeated && block != oldBlock)
-            result += key + "\r\n";
     }
-    if (result.isEmpty())
-        return {};
-    return "The following games have been added or their ROMs have changed in this version of "
-           "M.A.M.E.  NOTE: This report does not show ROMs that were removed.\r\n\r\n\r\nGame "
-           "\r\n\r\n" +
-           result;
+    return result.isEmpty() ? QByteArray()
+                            : "The following games have been added or their ROMs have changed in "
+                              "this version of M.A.M.E.  NOTE: This report does not show ROMs "
+                              "that were removed.\r\n\r\n\r\nGame \r\n\r\n" +
+                                  result;
 }
 
 // The start of a game element as the list spells it; empty when it has none.
@@ -96,13 +99,10 @@ inline QByteArray referenceNameTabDescription(const QByteArray& chunk)
     if (const qsizetype at = chunk.indexOf("name="); at >= 0) {
         const qsizetype begin = qMin(at + 6, chunk.size());
         quote = chunk.indexOf('"', begin);
-        if (quote < 0)
-            quote = chunk.size();
-        name = chunk.mid(begin, quote - begin);
+        name = chunk.mid(begin, (quote < 0 ? (quote = chunk.size()) : quote) - begin);
     }
     if (const qsizetype tag = chunk.indexOf("<desc", quote); tag >= 0) {
-        const qsizetype begin = qMin(tag + 13, chunk.size());
-        qsizetype end = chunk.indexOf('<', begin);
+        const qsizetype begin = qMin(tag + 13, chunk.size()), end = chunk.indexOf('<', begin);
         description = chunk.mid(begin, (end < 0 ? chunk.size() : end) - begin);
     }
     return name + '\t' + description;
@@ -122,8 +122,7 @@ inline QByteArray referenceMachineChanges(QByteArray content, QByteArray old,
     QByteArray result;
     for (bool last = false; !last;) {
         const QByteArray chunk = referenceCut(content, element, last);
-        const qsizetype at = old.indexOf(chunk);
-        if (at >= 0)
+        if (const qsizetype at = old.indexOf(chunk); at >= 0)
             old.remove(at, chunk.size());
         else
             result += referenceNameTabDescription(chunk) + "\r\n";
@@ -133,13 +132,13 @@ inline QByteArray referenceMachineChanges(QByteArray content, QByteArray old,
         if (!result.contains(entry))
             result += entry + "\r\n";
     }
-    if (result.isEmpty())
-        return {};
-    return "These games and/or resources have changed in this version of M.A.M.E.  A change does "
-           "not necessarily mean the ROM will have to be replaced.  It can be a simple change such "
-           "as a release year or even a change in the listxml.txt format.\r\n\r\n\r\nROM\t"
-           "Description\r\n\r\n" +
-           result;
+    return result.isEmpty()
+               ? QByteArray()
+               : "These games and/or resources have changed in this version of M.A.M.E.  A change "
+                 "does not necessarily mean the ROM will have to be replaced.  It can be a simple "
+                 "change such as a release year or even a change in the listxml.txt format."
+                 "\r\n\r\n\r\nROM\tDescription\r\n\r\n" +
+                     result;
 }
 
 } // namespace velmora::testing
