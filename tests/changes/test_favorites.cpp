@@ -22,13 +22,6 @@ const char* const kDroppedMessage =
     "there were changes to it with this version of M.A.M.E.  You can\r"
     "see a list of the games removed by selecting Favorite List Changes\r"
     "from the Reports pull-down menu.";
-const char* const kEmptiedMessage =
-    "Your favorites list is now empty.  Velmora will now load\rthe default game list.";
-
-QByteArray lines(const QList<QByteArray>& list)
-{
-    return list.join("\r\n") + "\r\n";
-}
 
 struct RecordingProgress : ProgressSink
 {
@@ -46,7 +39,7 @@ struct Program
     FavoritesFiles files = FavoritesFiles::under(paths);
     RecordingProgress progress;
     int viewSwitchedOff = 0;
-    QStringList reportsAtCheck; // whatsnew.txt present when the favourites were checked
+    bool reportsAtCheck = false; // whatsnew.txt was there when the favourites were checked
 
     Program()
     {
@@ -59,7 +52,7 @@ struct Program
     DatabaseSetup setup()
     {
         return DatabaseSetup{paths, tp.mameFolder(), [this] {
-                                 reportsAtCheck << (exists("whatsnew.txt") ? "whatsnew" : "none");
+                                 reportsAtCheck = exists("whatsnew.txt");
                                  VerifyFavorites(paths, progress, [this] { ++viewSwitchedOff; });
                              }};
     }
@@ -71,11 +64,11 @@ struct Program
     }
     QByteArray read(const char* name) const { return TempProgram::readFile(paths.report(name)); }
     bool exists(const char* name) const { return QFile::exists(paths.report(name)); }
-    QByteArray databaseLine(const char* description) const
+    GameRecord databaseRecord(const char* description) const
     {
-        for (QByteArray line : read("gameinfo.txt").split('\n'))
+        for (const QByteArray& line : read("gameinfo.txt").split('\n'))
             if (favoriteIdentity(line) == description)
-                return line.chopped(1); // without the CR
+                return GameRecord::fromLine(line);
         return {};
     }
 };
@@ -109,19 +102,15 @@ private slots:
         const QByteArray old = QByteArray(database({pacman, galaga})).replace("\r\n", "\n") + "\n" +
                                database({game("pacmanf", "Pac-Man")});
         const QByteArray three = database({pacman, galaga, game("pacmanf", "Pac-Man")});
-        const struct
-        {
-            const char* description;
-            QByteArray left;
-            int gamesLeft;
-        } removals[] = {{"Pac-Man", database({galaga}), 1},
-                        {"Zaxxon", three, 3},
-                        {"pac", three, 3}}; // the whole first field, letter case counting
-        for (const auto& r : removals) {
+        const std::tuple<const char*, QByteArray, int> removals[] = {
+            {"Pac-Man", database({galaga}), 1},
+            {"Zaxxon", three, 3},
+            {"pac", three, 3}}; // the whole first field, letter case counting
+        for (const auto& [description, left, gamesLeft] : removals) {
             QVERIFY(TempProgram::writeFile(files.list, old));
-            const RemoveResult result = removeFavorite(files, r.description);
-            QVERIFY2(result.ok && result.gamesLeft == r.gamesLeft, r.description);
-            QCOMPARE(TempProgram::readFile(files.list), r.left);
+            const RemoveResult result = removeFavorite(files, description);
+            QVERIFY2(result.ok && result.gamesLeft == gamesLeft, description);
+            QCOMPARE(TempProgram::readFile(files.list), left);
         }
         QVERIFY(!QFile::exists(files.next));
     }
@@ -133,36 +122,31 @@ private slots:
     {
         Program p;
         QVERIFY(firstBuild(p.setup(), p.progress).database.ok);
-        const QByteArray puckman = p.databaseLine("Puck Man (Japan set 1)");
-        const QByteArray pacman = p.databaseLine("Pac-Man (Midway)");
-        const QByteArray kuzmich = p.databaseLine("Kuzmich-Egorych");
-        QVERIFY(!puckman.isEmpty() && !pacman.isEmpty() && !kuzmich.isEmpty());
-        GameRecord changed = GameRecord::fromLine(kuzmich);
+        const GameRecord puckman = p.databaseRecord("Puck Man (Japan set 1)"),
+                         pacman = GameRecord::fromLine(
+                             p.databaseRecord("Pac-Man (Midway)").toLine().toUpper());
+        GameRecord changed = p.databaseRecord("Kuzmich-Egorych"), gone = game("gone", "Gone Game");
+        QVERIFY(!puckman[GameRecord::Year].isEmpty() && !changed[GameRecord::Year].isEmpty());
         changed[GameRecord::Year] = "1899";
-        const QByteArray changedYear = changed.toLine();
-        const QByteArray gone = game("gone", "Gone Game").toLine();
-        const QByteArray favorites = lines({puckman, pacman.toUpper(), changedYear, gone});
-        QVERIFY(TempProgram::writeFile(p.files.list, favorites));
+        QVERIFY(TempProgram::writeFile(p.files.list, database({puckman, pacman, changed, gone})));
         QVERIFY(TempProgram::writeFile(p.files.changes, "Earlier Game\r\n"));
 
         ScriptedMessageBox boxes;
         boxes.expect(kDroppedMessage, platform::MessageAnswer::Ok, "Favorites Verify");
         p.progress.messages.clear();
         QVERIFY(p.upgrade());
-        QVERIFY(boxes.allExpectedShown());
-        QCOMPARE(p.read("favorite.txt"), lines({puckman, pacman.toUpper()}));
-        QCOMPARE(p.read("changes.txt"),
-                 QByteArray("Earlier Game\r\nKuzmich-Egorych\r\nGone Game\r\n"));
+        QCOMPARE(p.read("favorite.txt"), database({puckman, pacman}));
         QVERIFY(p.progress.messages.contains("Verifying favorites list..."));
         QCOMPARE(p.progress.messages.last(), QString());
-        QCOMPARE(p.reportsAtCheck.last(), QString("whatsnew")); // checked before the reports went
+        QVERIFY(p.reportsAtCheck); // checked before the reports went
         QVERIFY(!p.exists("whatsnew.txt") && !p.exists("newfav.txt"));
-        QCOMPARE(p.viewSwitchedOff, 0);
 
-        // Nothing on the list survives the next upgrade.
-        QVERIFY(TempProgram::writeFile(p.files.list, lines({gone})));
+        // Nothing on the list survives the next upgrade; both upgrades' drops are logged.
+        QVERIFY(TempProgram::writeFile(p.files.list, database({gone})));
         boxes.expect(kDroppedMessage, platform::MessageAnswer::Ok, "Favorites Verify");
-        boxes.expect(kEmptiedMessage, platform::MessageAnswer::Ok, "Favorites Verify");
+        boxes.expect("Your favorites list is now empty.  Velmora will now load\rthe default game "
+                     "list.",
+                     platform::MessageAnswer::Ok, "Favorites Verify");
         QVERIFY(p.upgrade());
         QVERIFY(boxes.allExpectedShown());
         QVERIFY(!p.exists("favorite.txt") && !p.exists("newfav.txt"));
@@ -173,52 +157,46 @@ private slots:
 
         // MAME dies half-way through its list: the database is not rebuilt, so the favourites
         // are not checked against it.
-        QVERIFY(TempProgram::writeFile(p.files.list, lines({gone})));
+        QVERIFY(TempProgram::writeFile(p.files.list, database({gone})));
         const QByteArray full = TempProgram::readFile(fixturePath("gamedb/machines-0251.xml"));
         QVERIFY(TempProgram::writeFile(p.tp.root() + "/half.xml", full.left(full.size() / 2)));
         p.mame.answer("-listxml", p.tp.root() + "/half.xml");
         boxes.allowAny(true);
         QVERIFY(!p.upgrade());
-        QCOMPARE(p.read("favorite.txt"), lines({gone}));
+        QCOMPARE(p.read("favorite.txt"), database({gone}));
     }
 
     // Up to the rename the old list is in place (a kill there leaves it whole); when newfav.txt
     // cannot take its place, the list stays as it was, nothing is logged and newfav.txt does not
-    // stay behind.
+    // stay behind. Adding, removing and the check against the database each fail so in turn.
     void failedRenameLeavesTheWholeList()
     {
-        for (int operation = 0; operation < 3; ++operation) {
-            TempProgram tp;
-            FavoritesFiles files = FavoritesFiles::under(tp.paths());
-            const QByteArray list = database({game("pacman", "Pac-Man"), game("galaga", "Galaga")});
-            QByteArray listAtRename;
-            files.rename = [&listAtRename](const QString&, const QString& to) {
-                listAtRename = TempProgram::readFile(to);
-                return false;
-            };
-            QVERIFY(TempProgram::writeFile(files.list, list));
-            QVERIFY(TempProgram::writeFile(files.database, database({game("galaga", "Galaga")})));
-            // Each operation's error, or what it did instead of failing.
-            const std::function<QString()> operations[] = {
-                [&] {
-                    const AddResult r = addFavorite(files, game("zaxxon", "Zaxxon"));
-                    return r.outcome == AddOutcome::Failed ? r.error : "added";
-                },
-                [&] {
-                    const RemoveResult r = removeFavorite(files, "Pac-Man");
-                    return r.ok ? "removed" : r.error;
-                },
-                [&] {
-                    const FavoritesCheck c = checkFavoritesAgainstDatabase(files);
-                    const bool failed = c.outcome == FavoritesCheck::Outcome::Failed;
-                    return failed && c.dropped.isEmpty() ? c.error : "checked";
-                }};
-            const QString error = operations[operation]();
-            QVERIFY2(error.contains("newfav.txt"), qPrintable(error));
-            QCOMPARE(listAtRename, list);
-            QCOMPARE(TempProgram::readFile(files.list), list);
-            QVERIFY(!QFile::exists(files.changes) && !QFile::exists(files.next));
-        }
+        TempProgram tp;
+        FavoritesFiles files = FavoritesFiles::under(tp.paths());
+        const QByteArray list = database({game("pacman", "Pac-Man"), game("galaga", "Galaga")});
+        QByteArray listAtRename;
+        files.rename = [&listAtRename](const QString&, const QString& to) {
+            listAtRename = TempProgram::readFile(to);
+            return false;
+        };
+        QVERIFY(TempProgram::writeFile(files.list, list));
+        QVERIFY(TempProgram::writeFile(files.database, database({game("galaga", "Galaga")})));
+        const auto leftWhole = [&](bool failed, const QString& error) {
+            const bool whole = failed && error.contains("newfav.txt") && listAtRename == list &&
+                               TempProgram::readFile(files.list) == list &&
+                               !QFile::exists(files.changes) && !QFile::exists(files.next);
+            listAtRename.clear();
+            return whole;
+        };
+        const AddResult added = addFavorite(files, game("zaxxon", "Zaxxon"));
+        QVERIFY2(leftWhole(added.outcome == AddOutcome::Failed, added.error),
+                 qPrintable(added.error));
+        const RemoveResult removed = removeFavorite(files, "Pac-Man");
+        QVERIFY2(leftWhole(!removed.ok, removed.error), qPrintable(removed.error));
+        const FavoritesCheck c = checkFavoritesAgainstDatabase(files);
+        QVERIFY2(
+            leftWhole(c.outcome == FavoritesCheck::Outcome::Failed && c.dropped.isEmpty(), c.error),
+            qPrintable(c.error));
     }
 };
 
