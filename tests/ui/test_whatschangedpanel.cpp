@@ -34,18 +34,15 @@ struct Window : ListWindow
     QPushButton* exit = child<QPushButton>("cmdExit");
 
     Window() { wireWhatsChanged(window, state); }
-    void write(const QString& report, const QByteArray& content) const
+    void write(const QString& name, const QByteArray& content) const
     {
-        TempProgram::writeFile(program.paths().report(report), content);
+        TempProgram::writeFile(program.paths().report(name), content);
     }
-    void compare(bool allInfo)
+    void compare(bool all, bool last = false)
     {
-        allInfo ? window.commands().whatsChangedAll() : window.commands().whatsChangedRoms();
-    }
-    void showLast(bool allInfo)
-    {
-        allInfo ? window.commands().lastWhatsChangedAll()
-                : window.commands().lastWhatsChangedRoms();
+        auto& c = window.commands();
+        last ? (all ? c.lastWhatsChangedAll() : c.lastWhatsChangedRoms())
+             : (all ? c.whatsChangedAll() : c.whatsChangedRoms());
     }
     QString elapsed() const { return window.statusBarElement(1)->text(2); }
 };
@@ -56,103 +53,72 @@ class WhatsChangedPanelTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void missingFiles_data()
-    {
-        QTest::addColumn<bool>("allInfo");
-        QTest::addColumn<QStringList>("present");
-        QTest::addColumn<bool>("last");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("no crcinfo")
-            << false << QStringList{} << false << QString("Cannot find crcinfo.txt.");
-        QTest::newRow("no oldlistxml")
-            << true << QStringList{"listxml.txt"} << false
-            << QString("Cannot find oldlistxml.txt.  Velmora must first detect a new "
-                       "version of M.A.M.E.\rbefore it can create the oldlistxml.txt file.");
-        QTest::newRow("empty list")
-            << true << QStringList{"listxml.txt", "oldlistxml.txt"} << false
-            << QString("listxml.txt holds nothing to compare.  The file is empty or is "
-                       "not a list made by M.A.M.E.");
-        QTest::newRow("no newroms.txt")
-            << false << QStringList{} << true
-            << QString("Cannot find What's Changed (ROMs Info) report.  You can create one "
-                       "from the Reports pull-down menu above.");
-        QTest::newRow("no whatsnew.txt")
-            << true << QStringList{} << true
-            << QString("Cannot find What's Changed (All Info) report.  You can create one "
-                       "from the Reports pull-down menu above.");
-    }
+    // Each missing or empty input is named in a box titled after the command, and Exit stays Exit.
     void missingFiles()
     {
-        QFETCH(bool, allInfo);
-        QFETCH(QStringList, present);
-        QFETCH(bool, last);
-        QFETCH(QString, message);
-        const QString title = last      ? "Last What's Changed Report"
-                              : allInfo ? "What's Changed (All Info)"
-                                        : "What's Changed (ROMs Info)";
-        Window w;
-        for (const QString& file : present)
-            w.write(file, {});
-        ScriptedMessageBox box;
-        if (!last && present.size() == 2)
-            box.expect(kConfirm, MessageAnswer::Yes);
-        box.expect(message, MessageAnswer::Ok, title);
-        last ? w.showLast(allInfo) : w.compare(allInfo);
-        QVERIFY(box.allExpectedShown());
-        QCOMPARE(w.exit->text(), QString("E&xit"));
+        const auto check = [](bool allInfo, const QStringList& present, bool last,
+                              QString message) {
+            const QString title = last      ? "Last What's Changed Report"
+                                  : allInfo ? "What's Changed (All Info)"
+                                            : "What's Changed (ROMs Info)";
+            Window w;
+            for (const QString& file : present)
+                w.write(file, {});
+            ScriptedMessageBox box;
+            if (!last && present.size() == 2)
+                box.expect(kConfirm, MessageAnswer::Yes);
+            box.expect(message, MessageAnswer::Ok, title);
+            w.compare(allInfo, last);
+            QVERIFY2(box.allExpectedShown() && w.exit->text() == "E&xit", qPrintable(message));
+        };
+        const QString where = "report.  You can create one from the Reports pull-down menu above.";
+        check(false, {}, false, "Cannot find crcinfo.txt.");
+        check(true, {"listxml.txt"}, false,
+              "Cannot find oldlistxml.txt.  Velmora must first detect a new version of "
+              "M.A.M.E.\rbefore it can create the oldlistxml.txt file.");
+        check(true, {"listxml.txt", "oldlistxml.txt"}, false,
+              "listxml.txt holds nothing to compare.  The file is empty or is not a list made by "
+              "M.A.M.E.");
+        check(false, {}, true, "Cannot find What's Changed (ROMs Info) " + where);
+        check(true, {}, true, "Cannot find What's Changed (All Info) " + where);
     }
 
-    void compareEnds_data()
-    {
-        QTest::addColumn<bool>("allInfo");
-        QTest::addColumn<QByteArray>("oldList");
-        QTest::addColumn<QString>("panel");
-        QTest::addColumn<QString>("bold"); // empty: no report is saved
-        QTest::newRow("ROMs unchanged")
-            << false << QByteArray("1 a.bin\tpacman\tPac-Man\n")
-            << "No additions or changes were detected in this version of M.A.M.E." << QString();
-        QTest::newRow("ROMs changed")
-            << false << QByteArray("2 a.bin\tpacman\tPac-Man\n") << "Game \n\npacman\n"
-            << "Game";
-        QTest::newRow("All unchanged") << true << machines(3, "1981")
-                                       << "No additions, removals, or changes were detected in "
-                                          "this version of M.A.M.E."
-                                       << QString();
-        QTest::newRow("All changed")
-            << true << machines(2, "1980")
-            << "ROM\tDescription\n\nm0\tMachine\nm1\tMachine\nm2\tMachine\n"
-            << "Description";
-    }
+    // A compare without changes says so and saves nothing; with changes, the saved report is the
+    // panel's text, its heading bold there and when shown again.
     void compareEnds()
     {
-        QFETCH(bool, allInfo);
-        QFETCH(QByteArray, oldList);
-        QFETCH(QString, panel);
-        QFETCH(QString, bold);
-        Window w;
-        const QString list = allInfo ? "listxml.txt" : "crcinfo.txt";
-        const QString report = w.program.paths().report(allInfo ? "whatsnew.txt" : "newroms.txt");
-        w.write(list, allInfo ? machines(3, "1981") : QByteArray("1 a.bin\tpacman\tPac-Man\n"));
-        w.write("old" + list, oldList);
-        ScriptedMessageBox box;
-        box.expect(kConfirm, MessageAnswer::Yes, QString("Confirm Continue"));
-        w.compare(allInfo);
-
-        QVERIFY2(w.text->toPlainText().endsWith(panel), qPrintable(w.text->toPlainText()));
-        QVERIFY(w.elapsed().startsWith(QString("Elapsed Time: ")));
-        QCOMPARE(w.exit->text(), QString("E&xit"));
-        QCOMPARE(QFile::exists(report), !bold.isEmpty());
-        if (bold.isEmpty())
-            return;
-        // The saved report is the panel's text; its heading is bold, there and when shown again.
-        const QString panelText = w.text->toPlainText();
-        QCOMPARE(QString::fromUtf8(TempProgram::readFile(report)).replace("\r\n", "\n"), panelText);
-        w.text->clear();
-        w.showLast(allInfo);
-        QCOMPARE(w.text->toPlainText(), panelText);
-        QTextCursor cursor(w.text->document());
-        cursor.setPosition(int(panelText.indexOf(bold)) + 1);
-        QCOMPARE(cursor.charFormat().fontWeight(), int(QFont::Bold));
+        const QByteArray crc = "1 a.bin\tpacman\tPac-Man\n";
+        const auto check = [&](bool allInfo, const QByteArray& oldList, const QString& panel,
+                               const QString& bold) { // bold empty: no report is saved
+            Window w;
+            const QString list = allInfo ? "listxml.txt" : "crcinfo.txt";
+            const QString report =
+                w.program.paths().report(allInfo ? "whatsnew.txt" : "newroms.txt");
+            w.write(list, allInfo ? machines(3, "1981") : crc);
+            w.write("old" + list, oldList);
+            ScriptedMessageBox box;
+            box.expect(kConfirm, MessageAnswer::Yes, QString("Confirm Continue"));
+            w.compare(allInfo);
+            const QString panelText = w.text->toPlainText();
+            QVERIFY2(panelText.endsWith(panel), qPrintable(panelText));
+            QCOMPARE(QFile::exists(report), !bold.isEmpty());
+            if (bold.isEmpty())
+                return;
+            QCOMPARE(QString::fromUtf8(TempProgram::readFile(report)).replace("\r\n", "\n"),
+                     panelText);
+            w.text->clear();
+            w.compare(allInfo, true);
+            QCOMPARE(w.text->toPlainText(), panelText);
+            QTextCursor cursor(w.text->document());
+            cursor.setPosition(int(panelText.indexOf(bold)) + 1);
+            QCOMPARE(cursor.charFormat().fontWeight(), int(QFont::Bold));
+        };
+        check(false, crc, "No additions or changes were detected in this version of M.A.M.E.", {});
+        check(false, "2 a.bin\tpacman\tPac-Man\n", "Game \n\npacman\n", "Game");
+        check(true, machines(3, "1981"),
+              "No additions, removals, or changes were detected in this version of M.A.M.E.", {});
+        check(true, machines(2, "1980"),
+              "ROM\tDescription\n\nm0\tMachine\nm1\tMachine\nm2\tMachine\n", "Description");
     }
 
     void cancelWritesNothing()
@@ -164,22 +130,19 @@ private slots:
         box.expect(kConfirm, MessageAnswer::Yes);
         QElapsedTimer sinceCancel;
         QTimer::singleShot(0, w.exit, [&] {
-            QCOMPARE(w.exit->text(), QString("&Cancel"));
-            QCOMPARE(w.exit->toolTip(), QString("Cancels The Compare"));
+            QVERIFY(w.exit->text() == "&Cancel" && w.exit->toolTip() == "Cancels The Compare");
             sinceCancel.start();
             w.exit->click();
         });
         w.compare(true);
 
-        QVERIFY(sinceCancel.isValid());
-        QVERIFY2(sinceCancel.elapsed() < 1000, "the compare went on after Cancel");
+        QVERIFY2(sinceCancel.isValid() && sinceCancel.elapsed() < 1000,
+                 "the compare went on after Cancel");
         QCOMPARE(w.text->toPlainText(),
                  QString("The compare has been cancelled at the users request."));
         QVERIFY(!QFile::exists(w.program.paths().report("whatsnew.txt")));
-        QCOMPARE(w.exit->text(), QString("E&xit"));
-        QCOMPARE(w.exit->toolTip(), QString("Closes Velmora"));
-        QVERIFY(w.elapsed().startsWith(QString("Elapsed Time: ")));
-        QVERIFY(!w.state.cancelRequested);
+        QVERIFY(w.exit->text() == "E&xit" && w.exit->toolTip() == "Closes Velmora");
+        QVERIFY(w.elapsed().startsWith(QString("Elapsed Time: ")) && !w.state.cancelRequested);
     }
 };
 
