@@ -11,10 +11,7 @@
 #include "ui/StartUp.h"
 #include "ui/StatusPanels.h"
 
-#include <QCheckBox>
-#include <QFileInfo>
-#include <QPushButton>
-#include <QTimer>
+#include <QtWidgets>
 
 using namespace velmora;
 using namespace velmora::testing;
@@ -91,12 +88,11 @@ private slots:
         QTRY_COMPARE(banner->text(), QString("NAMCO"));
         window.onCustom();
         QVERIFY(p.state.panelBusy == 1 && window.fraDefaults()->isEnabled());
-        QCOMPARE(report(3), QString("pacman"));
-        QCOMPARE(banner->text(), QString());
+        QCOMPARE(report(3) + banner->text(), QString("pacman"));
         window.fraDefaults()->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
         QVERIFY(p.state.panelBusy == 0 && !window.fraDefaults()->isEnabled());
-        QVERIFY(report(2).isEmpty() && report(3).isEmpty());
-        QVERIFY(window.findChild<QTimer*>("Tmr[1]")->isActive());
+        QVERIFY(report(2).isEmpty() && report(3).isEmpty() &&
+                window.findChild<QTimer*>("Tmr[1]")->isActive());
         QTRY_COMPARE(banner->text(), QString("NAMCO"));
 
         // The Rebuild Settings report viewer: the report status bar, and the way back in focus.
@@ -109,18 +105,16 @@ private slots:
 
         // Refresh: MAME unchanged, so only the lists reload.
         window.onViewRefresh();
-        QCOMPARE(p.mame.callCount(), 0);
-        QCOMPARE(window.gameCount(ListKind::Installed), 1);
+        QVERIFY(p.mame.callCount() == 0 && window.gameCount(ListKind::Installed) == 1);
 
         // Play the one installed game: MAME gets it, mame.ini ends in its path layer.
         window.showView(ListKind::Installed);
         window.listView(ListKind::Installed)
             ->setCurrentIndex(window.listModel(ListKind::Installed)->index(0, 0));
         window.onPlay();
-        QCOMPARE(p.mame.callCount(), 1);
+        QVERIFY(p.mame.callCount() == 1 && window.isVisible());
         QCOMPARE(p.mame.arguments().value(0), QStringLiteral("pacman"));
         QCOMPARE(TempProgram::readFile(mameIniPath(p.state.prefs)), pathLayer);
-        QVERIFY(window.isVisible());
         window.close();
     }
 
@@ -148,8 +142,8 @@ private slots:
         ScriptedMessageBox boxes;
         QVERIFY(p.start());
         p.startUp->afterShown();
-        QCOMPARE(p.mame.callCount(), plays ? 1 : 0);
-        QVERIFY(p.autoRun()->isChecked() == plays && p.state.prefs.autoRun == plays);
+        QVERIFY(p.mame.callCount() == (plays ? 1 : 0) && p.state.prefs.autoRun == plays);
+        QCOMPARE(p.autoRun()->isChecked(), plays);
         QCOMPARE(p.storedAutoRun(), plays ? QString("True") : QString("False"));
         if (!plays)
             return;
