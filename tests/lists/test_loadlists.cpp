@@ -19,19 +19,26 @@ class CountingProgress : public ProgressSink
 {
 public:
     void setMessage(const QString&) override {}
-    void setCount(const QString& count) override
-    {
-        last = count;
-        ++updates;
-    }
+    void setCount(const QString& count) override { last = count, ++updates; }
     QString last;
     int updates = 0;
 };
 
+// A program folder whose lists are loaded with `prefs`.
 struct Folder
 {
     QTemporaryDir dir;
+    Preferences prefs;
+    LoadedLists lists;
     QString path(const QString& name) const { return dir.path() + u'/' + name; }
+    LoadListsResult load(bool favorites, bool categories, bool players, ProgressSink* progress)
+    {
+        NullProgress none;
+        return LoadLists(ListLoadRequest::forProgram(ProgramPaths{dir.path()}, prefs, favorites,
+                                                     categories, players),
+                         progress ? *progress : none, &lists);
+    }
+    const ListedGame& at(int index) const { return lists.table->at(index); }
 };
 
 // Loads `games` with the given hide flags; returns the ROMs of the All list.
@@ -43,13 +50,11 @@ QStringList listedRoms(const QList<GameRecord>& games, const HideRules& rules)
     request.sourceFile = folder.path("gameinfo.txt");
     request.rules = rules;
     NullProgress progress;
-    LoadedLists lists;
-    const LoadListsResult result = LoadLists(request, progress, &lists);
-    if (!result.ok)
-        return {QStringLiteral("<error>")};
     QStringList roms;
-    for (int index : lists.all)
-        roms << QString::fromUtf8(lists.table->at(index).record[GameRecord::Rom]);
+    if (!LoadLists(request, progress, &folder.lists).ok)
+        return {QStringLiteral("<error>")};
+    for (int index : folder.lists.all)
+        roms << QString::fromUtf8(folder.at(index).record[GameRecord::Rom]);
     return roms;
 }
 
@@ -68,7 +73,10 @@ class TestLoadLists : public QObject
 {
     Q_OBJECT
 private slots:
-    void withoutFiltersEveryGameIsInAllAndInExactlyOneOtherList()
+    // The lists of a program folder: every game in All and in exactly one of Installed and
+    // Uninstalled (an archive in either ROM folder, or a folder of loose files, is installed),
+    // the category and player columns, the favourites view and the load errors.
+    void loadsTheProgramsLists()
     {
         Folder folder;
         writeFile(folder.path("reports/gameinfo.txt"),
@@ -78,27 +86,56 @@ private slots:
         writeFile(folder.path("extra/dkong.zip"), "PK");
         writeFile(folder.path("roms/galaga/readme.txt"), "a folder of loose files");
         QDir().mkpath(folder.path("roms/mspacman.zip")); // a folder, not an archive
-
-        Preferences prefs;
-        prefs.setFolder(DataFolder::ROMs, folder.path("roms"));
-        prefs.setFolder(DataFolder::AdditionalROMs, folder.path("extra"));
-        const ListLoadRequest request = ListLoadRequest::forProgram(ProgramPaths{folder.dir.path()},
-                                                                    prefs, false, false, false);
+        folder.prefs.setFolder(DataFolder::ROMs, folder.path("roms"));
+        folder.prefs.setFolder(DataFolder::AdditionalROMs, folder.path("extra"));
         CountingProgress progress;
-        LoadedLists lists;
-        QVERIFY(LoadLists(request, progress, &lists).ok);
-
-        QCOMPARE(lists.all.size(), size_t(4));
-        QCOMPARE(lists.installed.size() + lists.uninstalled.size(), lists.all.size());
-        QStringList installed;
-        for (int i : lists.installed)
-            installed << QString::fromUtf8(lists.table->at(i).record[GameRecord::Rom]);
-        QCOMPARE(installed, QStringList({"pacman", "dkong"}));
-        QCOMPARE(progress.last, QStringLiteral("4"));
-        QCOMPARE(progress.updates, 4);
+        QVERIFY(folder.load(false, false, false, &progress).ok);
+        QCOMPARE(folder.lists.all.size(), size_t(4));
+        QCOMPARE(folder.lists.installed, std::vector<int>({0, 2}));
+        QCOMPARE(folder.lists.uninstalled, std::vector<int>({1, 3}));
+        QVERIFY(progress.last == "4" && progress.updates == 4);
         // Without the two files the extra columns stay empty.
-        QCOMPARE(lists.table->at(0).category, QByteArray());
-        QCOMPARE(lists.table->at(0).players, QByteArray());
+        QVERIFY(folder.at(0).category.isEmpty() && folder.at(0).players.isEmpty());
+
+        writeFile(folder.path("catver.ini"),
+                  ";; catver.ini\r\n[Category]\r\nPACMAN = Maze / Collect\r\ngalaga=Shooter\r\n"
+                  "galaga=Second entry\r\n;dkong=commented out\r\n\r\n[VerAdded]\r\n"
+                  "dkong=.37b\r\n[Category]\r\ndkong=In a second section\r\n");
+        writeFile(folder.path("nplayers.ini"), "[NPlayers]\npacman=2P alt\ngalaga=2P alt\n");
+        QVERIFY(folder.load(false, true, true, nullptr).ok);
+        const auto columns = [&folder](int index) {
+            return folder.at(index).category + '|' + folder.at(index).players;
+        };
+        QCOMPARE(columns(0), QByteArray("Maze / Collect|2P alt"));
+        QCOMPARE(columns(1), QByteArray("Shooter|2P alt"));
+        QCOMPARE(columns(2), QByteArray("Not Found|Not Found"));
+        // A file recorded as present but gone by the time of the load lists nothing.
+        QFile::remove(folder.path("nplayers.ini"));
+        QVERIFY(folder.load(false, true, true, nullptr).ok);
+        QCOMPARE(columns(0), QByteArray("Maze / Collect|Not Found"));
+        // Line ends of an old Mac editor (CR alone) are line ends too; a FIFO in a file's place
+        // is never opened: the load does not wait for a writer.
+        writeFile(folder.path("nplayers.ini"), "[NPlayers]\rpacman=2P alt\rgalaga=1P\r");
+        QFile::remove(folder.path("catver.ini"));
+        QCOMPARE(mkfifo(QFile::encodeName(folder.path("catver.ini")).constData(), 0600), 0);
+        QVERIFY(folder.load(false, true, true, nullptr).ok);
+        QCOMPARE(columns(1), QByteArray("Not Found|1P"));
+
+        // The Favorites view reads the favourites file; a missing file, or a record cut short
+        // by the end of the file, fails with the game it had reached (the ROM field not reached
+        // still holds the previous game's).
+        writeFile(folder.path("reports/favorite.txt"), database({game("galaga", "Galaga")}));
+        QVERIFY(folder.load(true, false, false, nullptr).ok);
+        QCOMPARE(folder.lists.all.size(), size_t(1));
+        const QString advice = "\r\rThis might mean you are not using the correct version of "
+                               "M.A.M.E..";
+        QFile::remove(folder.path("reports/favorite.txt"));
+        QCOMPARE(folder.load(true, false, false, nullptr).message(),
+                 "Error In LoadLists: File not found\rROM: " + advice);
+        writeFile(folder.path("reports/favorite.txt"),
+                  database({game("pacman", "Pac-Man")}) + "\"Galaga\",\"1981\",\"Good\"\r\n");
+        QCOMPARE(folder.load(true, false, false, nullptr).message(),
+                 "Error In LoadLists: Input past end of file\rROM: pacman" + advice);
     }
 
     // Each filter compares its field exactly: other letter case, longer names and other places
@@ -108,13 +145,9 @@ private slots:
         QList<GameRecord> records;
         QStringList all;
         // Pairs of ROM name and the field's value.
-        const auto add = [&](GameRecord::Field field, const QStringList& pairs) {
-            for (qsizetype i = 0; i < pairs.size(); i += 2) {
-                const QByteArray value = pairs[i + 1].toUtf8();
-                records << game(pairs[i].toUtf8().constData(), "Game",
-                                {{field, value.constData()}});
-                all << pairs[i];
-            }
+        const auto add = [&](GameRecord::Field field, std::initializer_list<const char*> pairs) {
+            for (auto it = pairs.begin(); it != pairs.end(); it += 2)
+                records << game(it[0], "Game", {{field, it[1]}}), all << it[0];
         };
         add(GameRecord::Source, {"n1", "neogeo.c", "n2", "NeoGeo.c", "n3", "neogeo/neogeo.cpp",
                                  "n4", "neogeo/NeoGeo.cpp", "n5", "neogeo.cpp", "n6", "neogeo2.c",
@@ -122,7 +155,7 @@ private slots:
         add(GameRecord::Origin, {"clone1", "Clone of pacman", "clone2", "clone of pacman"});
         add(GameRecord::Status, {"pre", "Preliminary", "imp", "Imperfect"});
         add(GameRecord::Game, {"a", "VS. Tennis", "b", "Vs. Castlevania", "c", "vs Something", "d",
-                               "Versus", "e", "Galaxian vs"});
+                               "Versus", "e", "Galaxian vs", "f", "Vs", "g", "V"});
         add(GameRecord::Manufacturer,
             {"boot", "bootleg", "boot2", "Bootleg", "boot3", "bootleg (Sega)"});
         add(GameRecord::Chd, {"sentetst", "No", "ctsttape", "No", "Sentetst", "No", "disk", "Yes"});
@@ -137,7 +170,7 @@ private slots:
         hides(HideFlag::Clones, "clone1");
         hides(HideFlag::Preliminary, "pre");
         hides(HideFlag::Imperfect, "imp");
-        hides(HideFlag::Vs, "a b c");
+        hides(HideFlag::Vs, "a b c f");
         hides(HideFlag::Bootleg, "boot");
         hides(HideFlag::Test, "sentetst ctsttape");
         hides(HideFlag::CHD, "disk");
@@ -149,9 +182,7 @@ private slots:
     void everyDriverFlagHidesItsOwnFileOnly()
     {
         for (const DriverFileRule& rule : kDriverFileRules) {
-            QByteArray today = "folder/" + QByteArray(rule.file);
-            today.chop(2);
-            today += ".cpp";
+            const QByteArray today = "folder/" + QByteArray(rule.file).chopped(2) + ".cpp";
             const QList<GameRecord> games = {
                 game("one", "One", {{GameRecord::Source, rule.file}}),
                 game("two", "Two", {{GameRecord::Source, today.constData()}}),
@@ -163,7 +194,7 @@ private slots:
                  QStringList());
     }
 
-    void yearIsComparedAsText()
+    void yearIsComparedAsTextAndTheFirstApplyingFilterIsReported()
     {
         QList<GameRecord> games; // each game's ROM name is its year
         for (const char* year : {"1984", "1985", "1986", "198?", "19??", "2000"})
@@ -172,10 +203,8 @@ private slots:
                  QStringList({"1984", "1985", "19??"}));
         QCOMPARE(listedRoms(games, rulesWith({HideFlag::Year}, "")), QStringList({"19??"}));
         QCOMPARE(listedRoms(games, rulesWith({}, "1985")).size(), games.size());
-    }
 
-    void theFirstApplyingFilterIsReported()
-    {
+        // The first filter that applies is the one reported.
         const GameRecord g = game("vsboot", "Vs. Bootleg",
                                   {{GameRecord::Origin, "Clone of vs"},
                                    {GameRecord::Manufacturer, "bootleg"},
@@ -190,76 +219,6 @@ private slots:
         QVERIFY(!anyFilterApplied(prefs));
         prefs.setHidden(HideFlag::Imperfect, true);
         QVERIFY(anyFilterApplied(prefs));
-    }
-
-    void categoriesAndPlayersComeFromTheTwoFiles()
-    {
-        Folder folder;
-        writeFile(folder.path("reports/gameinfo.txt"),
-                  database({game("pacman", "Pac-Man"), game("galaga", "Galaga"),
-                            game("unlisted", "Unlisted")}));
-        writeFile(folder.path("catver.ini"),
-                  ";; catver.ini\r\n[Category]\r\nPACMAN = Maze / Collect\r\ngalaga=Shooter\r\n"
-                  "galaga=Second entry\r\n;unlisted=commented out\r\n\r\n[VerAdded]\r\n"
-                  "unlisted=.37b\r\n[Category]\r\nunlisted=In a second section\r\n");
-        writeFile(folder.path("nplayers.ini"), "[NPlayers]\npacman=2P alt\ngalaga=2P alt\n");
-        Preferences prefs;
-        const ListLoadRequest request =
-            ListLoadRequest::forProgram(ProgramPaths{folder.dir.path()}, prefs, false, true, true);
-        NullProgress progress;
-        LoadedLists lists;
-        QVERIFY(LoadLists(request, progress, &lists).ok);
-        QCOMPARE(lists.table->at(0).category, QByteArray("Maze / Collect"));
-        QCOMPARE(lists.table->at(1).category, QByteArray("Shooter"));
-        QCOMPARE(lists.table->at(2).category, QByteArray("Not Found"));
-        QCOMPARE(lists.table->at(0).players, QByteArray("2P alt"));
-        QCOMPARE(lists.table->at(2).players, QByteArray("Not Found"));
-
-        // A file recorded as present but gone by the time of the load lists nothing.
-        QFile::remove(folder.path("nplayers.ini"));
-        QVERIFY(LoadLists(request, progress, &lists).ok);
-        QCOMPARE(lists.table->at(0).players, QByteArray("Not Found"));
-
-        // Line ends of an old Mac editor (CR alone) are line ends too.
-        writeFile(folder.path("nplayers.ini"), "[NPlayers]\rpacman=2P alt\rgalaga=1P\r");
-        QVERIFY(LoadLists(request, progress, &lists).ok);
-        QCOMPARE(lists.table->at(1).players, QByteArray("1P"));
-
-        // A FIFO in the file's place is never opened: the load does not wait for a writer.
-        QFile::remove(folder.path("catver.ini"));
-        QCOMPARE(mkfifo(QFile::encodeName(folder.path("catver.ini")).constData(), 0600), 0);
-        QVERIFY(LoadLists(request, progress, &lists).ok);
-        QCOMPARE(lists.table->at(0).category, QByteArray("Not Found"));
-    }
-
-    // The Favorites view reads the favourites file; a missing file, or a record cut short by
-    // the end of the file, fails with the game it had reached.
-    void favouritesViewAndLoadErrors()
-    {
-        Folder folder;
-        writeFile(folder.path("reports/gameinfo.txt"), database({game("a", "A"), game("b", "B")}));
-        writeFile(folder.path("reports/favorite.txt"), database({game("b", "B")}));
-        NullProgress progress;
-        LoadedLists lists;
-        const ListLoadRequest favorites = ListLoadRequest::forProgram(
-            ProgramPaths{folder.dir.path()}, Preferences(), true, false, false);
-        QVERIFY(LoadLists(favorites, progress, &lists).ok);
-        QCOMPARE(lists.all.size(), size_t(1));
-        const QString advice = "\r\rThis might mean you are not using the correct version of "
-                               "M.A.M.E..";
-        QFile::remove(folder.path("reports/favorite.txt"));
-        QCOMPARE(LoadLists(favorites, progress, &lists).message(),
-                 "Error In LoadLists: File not found\rROM: " + advice);
-
-        // The ROM field was not reached: it still holds the previous game's.
-        ListLoadRequest request;
-        request.sourceFile = folder.path("gameinfo.txt");
-        writeFile(request.sourceFile,
-                  database({game("pacman", "Pac-Man")}) + "\"Galaga\",\"1981\",\"Good\"\r\n");
-        const LoadListsResult result = LoadLists(request, progress, &lists);
-        QVERIFY(!result.ok);
-        QCOMPARE(result.message(),
-                 "Error In LoadLists: Input past end of file\rROM: pacman" + advice);
     }
 
     void fieldsAreReadOneAfterAnother()
@@ -277,10 +236,10 @@ private slots:
         QCOMPARE(reader.readRecord(&record), GameFieldReader::Outcome::Record);
         QCOMPARE(record.toLine(), first.toLine());
         QCOMPARE(reader.readRecord(&record), GameFieldReader::Outcome::Record);
-        QCOMPARE(record[GameRecord::Game], QByteArray("plain"));
-        QCOMPARE(record[GameRecord::Color], QByteArray());
-        QCOMPARE(record[GameRecord::Palette], QByteArray("   8"));
-        QCOMPARE(record[GameRecord::Chd], QByteArray("No"));
+        QCOMPARE(record.toLine(),
+                 QByteArray("\"plain\",\"1982\",\"Good\",\"\",\"\",\"\",\"   "
+                            "8\",\"Atari\",\"Raster\",\"256x224\",\"Horizontal\",\"60\","
+                            "\"Original\",\"plain\",\"atari.cpp\",\"N/A\",\"No\""));
         QCOMPARE(reader.readRecord(&record), GameFieldReader::Outcome::End);
     }
 };
