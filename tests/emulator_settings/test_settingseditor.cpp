@@ -64,30 +64,24 @@ private slots:
         QVERIFY(m_model->assign(O::Window, QStringLiteral("1")));
         m_editor->openRaster();
         QVERIFY(m_model->checkDefaults());
-        QCOMPARE(m_editor->caption(), QStringLiteral("Raster Settings"));
-        QCOMPARE(m_editor->restoreCaption(), QStringLiteral("R&estore M.A.M.E. Defaults"));
-        QVERIFY(!m_model->enabling().enabled(Frame::VectorRendering));
         QVERIFY(!m_model->enabling().enabled(O::Beam) && m_model->enabling().enabled(O::Bios));
         const OkResult ok = m_editor->ok();
-        QVERIFY(ok.saved && !ok.settingsStatus);
-        QVERIFY(!exists("raster.cfg"));
+        QVERIFY(ok.saved && !ok.settingsStatus && !exists("raster.cfg"));
 
         m_editor->openVector();
         QVERIFY(m_model->enabling().enabled(O::Flicker) && !m_model->enabling().enabled(O::Bios));
-        QVERIFY(m_model->assign(O::Beam, QStringLiteral("2.50")));
+        m_model->assign(O::Beam, QStringLiteral("2.50"));
         QVERIFY(m_editor->ok().saved);
         QCOMPARE(stored("vector.cfg", O::Beam), QStringLiteral("2.50"));
         m_editor->openVector();
-        QCOMPARE(m_model->value(O::Beam), QStringLiteral("2.50"));
         m_editor->restore();
-        QVERIFY(m_model->checkDefaults());
         QVERIFY(m_editor->ok().saved);
         QVERIFY(!exists("vector.cfg"));
 
         writeSettings("Raster.cfg", {{O::Video, QStringLiteral("GDI")}});
         m_editor->openRaster();
         QCOMPARE(m_model->value(O::Video), QStringLiteral("GDI"));
-        QVERIFY(m_model->assign(O::Video, QStringLiteral("DDraw")));
+        m_model->assign(O::Video, QStringLiteral("DDraw"));
         QVERIFY(m_editor->ok().saved);
         QCOMPARE(stored("Raster.cfg", O::Video), QStringLiteral("DDraw"));
         QVERIFY(!exists("raster.cfg"));
@@ -95,9 +89,8 @@ private slots:
         QVERIFY(writeAll(path("blocker"), ""));
         SettingsEditor blocked(SettingsFolder(path("blocker")), m_model.get());
         blocked.openRaster();
-        QVERIFY(m_model->assign(O::Cheat, QStringLiteral("1")));
-        const OkResult failed = blocked.ok();
-        QVERIFY(!failed.saved && !failed.error.isEmpty());
+        m_model->assign(O::Cheat, QStringLiteral("1"));
+        QVERIFY(!blocked.ok().error.isEmpty());
     }
 
     void loadMessagesAreTitledWithTheMode()
@@ -107,15 +100,11 @@ private slots:
         box.expect(loadErrorMessage(O::Video), platform::MessageAnswer::Ok,
                    QStringLiteral("Raster Settings"));
         m_editor->openRaster();
-        QVERIFY(box.allExpectedShown());
-        QCOMPARE(stored("raster.cfg", O::Video), QStringLiteral("Glide"));
 
         // Custom Settings without a custom file loads raster.cfg under the Raster caption.
         box.expect(loadErrorMessage(O::Video), platform::MessageAnswer::Ok,
                    QStringLiteral("Raster Settings"));
         m_editor->openCustom(kPacman);
-        QVERIFY(box.allExpectedShown());
-        QCOMPARE(m_editor->caption(), QStringLiteral("Custom Settings"));
 
         QVERIFY(writeAll(path("pacman.cfg"), "[Video Options]\r\nVideo=Glide\r\n"));
         box.expect(loadErrorMessage(O::Video), platform::MessageAnswer::Ok,
@@ -129,25 +118,19 @@ private slots:
         writeSettings("raster.cfg", {{O::Window, QStringLiteral("1")}});
         m_editor->openCustom(kPacman);
         QCOMPARE(m_model->value(O::Window), QStringLiteral("1"));
-        QCOMPARE(m_editor->restoreCaption(), QStringLiteral("R&estore M.A.M.E. Defaults"));
-
         writeSettings("pacman.cfg", {{O::Window, QStringLiteral("1")}, {O::Cheat, "1"}});
         m_editor->openCustom(kPacman);
         QCOMPARE(m_model->value(O::Cheat), QStringLiteral("1"));
         QCOMPARE(m_editor->restoreCaption(), QStringLiteral("R&estore Raster Settings"));
-        QCOMPARE(m_editor->settingsType(), SettingsType::Raster);
         m_editor->restore();
         QCOMPARE(m_model->value(O::Cheat), QStringLiteral("0"));
-        QCOMPARE(m_model->value(O::Window), QStringLiteral("1"));
         // OK after restoring to the global settings: the custom file equals raster.cfg and goes.
         const OkResult ok = m_editor->ok();
         QCOMPARE(*ok.settingsStatus, QStringLiteral("Default Settings"));
-        QVERIFY(!exists("pacman.cfg"));
-        QVERIFY(exists("raster.cfg"));
+        QVERIFY(!exists("pacman.cfg") && exists("raster.cfg"));
 
         // A vector game's own file leaves the BIOS list as it was; without vector.cfg Restore
         // gives the MAME defaults.
-        QVERIFY(m_model->enabling().enabled(O::Bios));
         writeSettings("asteroid.cfg", {{O::Flicker, QStringLiteral("10.00")}});
         m_editor->openCustom(kAsteroid);
         QVERIFY(m_model->enabling().enabled(O::Bios) && m_model->enabling().enabled(O::Flicker));
@@ -163,21 +146,16 @@ private slots:
         QCOMPARE(*m_editor->ok().settingsStatus, QStringLiteral("Default Settings"));
         QVERIFY(!exists("pacman.cfg"));
 
-        m_editor->openCustom(kPacman);
-        QVERIFY(m_model->assign(O::Cheat, QStringLiteral("1")));
-        QCOMPARE(*m_editor->ok().settingsStatus, QStringLiteral("Custom Settings"));
-        QCOMPARE(stored("pacman.cfg", O::Cheat), QStringLiteral("1"));
-
         // With a global file: only Other Commands differ, so the custom file stays.
         writeSettings("raster.cfg", {{O::Cheat, QStringLiteral("1")}});
         m_editor->openCustom(kPacman);
-        QVERIFY(m_model->assign(O::OtherCommands, QStringLiteral("-nosound")));
+        m_model->assign(O::OtherCommands, QStringLiteral("-nosound"));
         QCOMPARE(*m_editor->ok().settingsStatus, QStringLiteral("Custom Settings"));
-        QVERIFY(exists("pacman.cfg"));
+        QCOMPARE(stored("pacman.cfg", O::OtherCommands), QStringLiteral("-nosound"));
 
         // Equal to raster.cfg: deleted, even though not at the MAME defaults.
         m_editor->openCustom(kPacman);
-        QVERIFY(m_model->assign(O::OtherCommands, QString()));
+        m_model->assign(O::OtherCommands, QString());
         QCOMPARE(*m_editor->ok().settingsStatus, QStringLiteral("Default Settings"));
         QVERIFY(!exists("pacman.cfg"));
 
