@@ -41,76 +41,54 @@ private slots:
 };
 
 // Questions default to No; an answer of Ok marks a notice that nothing is there. Files of other
-// games, of other kinds, and a name leading outside the folder are never touched.
+// games, of other kinds, and a name leading outside the folder are never touched. The files
+// deleted are separated by |.
 void TestMaintenance::gameFilesAndReports()
 {
     const QString cfgQuestion = "Are you sure you want to delete the .cfg file for pacman?";
     const QString allInp = "Are you sure you want to delete all .inp files?";
-    const struct
-    {
-        int kind;
-        bool allFiles;
-        const char* rom;
-        QString message;
-        Answer answer;
-        QStringList gone;
-    } gameCases[] = {
-        {0, false, "pacman", cfgQuestion, Answer::Yes, {"cfg/pacman.cfg"}},
-        {0, false, "pacman", cfgQuestion, Answer::No, {}},
-        {0, false, "digdug", "There is no .cfg file for digdug.", Answer::Ok, {}},
-        {0, false, "../outside", "There is no .cfg file for ../outside.", Answer::Ok, {}},
-        {1,
-         false,
-         "pacman",
-         "Are you sure you want to delete the .nv file for pacman?",
-         Answer::Yes,
-         {"nvram/pacman.nv", "nvram/pacman/eeprom"}},
-        {2, true, "", allInp, Answer::Yes, {"inp/a.inp", "inp/b.INP"}}, // any case of extension
-        {2, true, "", allInp, Answer::No, {}},
-        {1,
-         true,
-         "",
-         "Are you sure you want to delete all .nv files?",
-         Answer::Yes,
-         {"nvram/pacman.nv", "nvram/pacman/eeprom", "nvram/galaga/ram"}},
-        {3, true, "", "There are no .hi files to delete.", Answer::Ok, {}}};
-    for (const auto& c : gameCases) {
+    const QString nv = "nvram/pacman.nv|nvram/pacman/eeprom";
+    const std::tuple<int, const char*, QString, Answer, QString> gameCases[] = {
+        {0, "pacman", cfgQuestion, Answer::Yes, "cfg/pacman.cfg"},
+        {0, "pacman", cfgQuestion, Answer::No, ""},
+        {0, "digdug", "There is no .cfg file for digdug.", Answer::Ok, ""},
+        {0, "../outside", "There is no .cfg file for ../outside.", Answer::Ok, ""},
+        {1, "pacman", "Are you sure you want to delete the .nv file for pacman?", Answer::Yes, nv},
+        {2, nullptr, allInp, Answer::Yes, "inp/a.inp|inp/b.INP"}, // any case of extension
+        {2, nullptr, allInp, Answer::No, ""},
+        {1, nullptr, "Are you sure you want to delete all .nv files?", Answer::Yes,
+         nv + "|nvram/galaga/ram"},
+        {3, nullptr, "There are no .hi files to delete.", Answer::Ok, ""}};
+    for (const auto& [kind, rom, message, answer, gone] : gameCases) {
         TempProgram tp;
         makeFiles(tp.root(), kTree);
         const QStringList before = filesUnder(tp.root());
         ScriptedMessageBox box;
-        box.expect(c.message, c.answer, c.answer == Answer::Ok ? "Maintenance" : "Confirm Delete");
-        deleteGameFiles(treePreferences(tp), kGameFileKinds[size_t(c.kind)],
-                        c.allFiles ? FileScope::AllFiles : FileScope::CurrentGame, c.rom);
-        QVERIFY2(box.allExpectedShown(), qPrintable(c.message));
-        if (c.answer != Answer::Ok)
-            QCOMPARE(box.shown().first().defaultButton, Answer::No);
-        QCOMPARE(filesUnder(tp.root()), without(before, c.gone));
+        box.expect(message, answer, answer == Answer::Ok ? "Maintenance" : "Confirm Delete");
+        deleteGameFiles(treePreferences(tp), kGameFileKinds[size_t(kind)],
+                        rom ? FileScope::CurrentGame : FileScope::AllFiles, rom);
+        QVERIFY2(box.allExpectedShown(), qPrintable(message));
+        QVERIFY(answer == Answer::Ok || box.shown().first().defaultButton == Answer::No);
+        QCOMPARE(filesUnder(tp.root()), without(before, gone.split('|')));
     }
 
     // Reports are matched by their exact name, exported lists in any letter case.
-    const struct
-    {
-        int row;
-        const char* present;
-        QString message;
-        Answer answer;
-    } reportCases[] = {
+    const std::tuple<int, const char*, QString, Answer> reportCases[] = {
         {0, "roms.txt", "Are you sure you want to delete the ROMs report?", Answer::Yes},
         {8, "whatsnew.txt", "Are you sure you want to delete the What's Changed (All Info) report?",
          Answer::No},
         {2, "", "There is no Rebuilt Settings report to delete.", Answer::Ok},
         {3, "AllGames.TXT", "Are you sure you want to delete the All Games list?", Answer::Yes},
         {1, "Samples.txt", "There is no Samples report to delete.", Answer::Ok}};
-    for (const auto& c : reportCases) {
+    for (const auto& [row, present, message, answer] : reportCases) {
         TempProgram tp;
-        makeFiles(tp.paths().reportsFolder(), {c.present});
+        makeFiles(tp.paths().reportsFolder(), {present});
         ScriptedMessageBox box;
-        box.expect(c.message, c.answer);
-        deleteReport(tp.paths(), kReportFiles[size_t(c.row)]);
-        QVERIFY2(box.allExpectedShown(), qPrintable(c.message));
+        box.expect(message, answer);
+        deleteReport(tp.paths(), kReportFiles[size_t(row)]);
+        QVERIFY2(box.allExpectedShown(), qPrintable(message));
         QCOMPARE(filesUnder(tp.paths().reportsFolder()).size(),
-                 qsizetype(*c.present && c.answer != Answer::Yes));
+                 qsizetype(*present && answer != Answer::Yes));
     }
 }
 
@@ -118,49 +96,41 @@ void TestMaintenance::gameFilesAndReports()
 // extra.zip of the additional folder when it is another folder.
 void TestMaintenance::romCompare()
 {
-    const struct
-    {
-        const char* additional;
-        QList<Answer> answers;
-        QStringList gone;
-        QStringList labels;
-        RomCompareResult result;
-    } cases[] = {
-        {"",
-         {Answer::Yes, Answer::No, Answer::Yes},
-         {"roms/hidden.zip", "roms/readme.txt"},
-         {""},
-         RomCompareResult::OrphansFound},
-        {"", {Answer::Cancel}, {}, {""}, RomCompareResult::Cancelled},
-        {"roms/", {Answer::No, Answer::No, Answer::No}, {}, {""}, RomCompareResult::OrphansFound},
-        {"extra",
-         {Answer::No, Answer::No, Answer::No, Answer::Yes},
-         {"extra/extra.zip"},
-         {"ROMs Folder", "Additional ROMs Folder"},
-         RomCompareResult::OrphansFound}};
-    for (const auto& c : cases) {
+    // The answers to the questions in turn (Yes, No, Cancel), the files deleted and the folder
+    // labels shown, separated by |.
+    const std::tuple<const char*, QString, QString, QString> cases[] = {
+        {"", "YNY", "roms/hidden.zip|roms/readme.txt", ""},
+        {"", "C", "", ""},
+        {"roms/", "NNN", "", ""},
+        {"extra", "NNNY", "extra/extra.zip", "ROMs Folder|Additional ROMs Folder"}};
+    for (const auto& [additional, answers, gone, labels] : cases) {
         TempProgram tp;
         makeFiles(tp.root(), kTree);
         const QStringList before = filesUnder(tp.root());
         Preferences prefs = treePreferences(tp);
-        if (*c.additional)
-            prefs.setFolder(DataFolder::AdditionalROMs, tp.root() + '/' + c.additional);
+        if (*additional)
+            prefs.setFolder(DataFolder::AdditionalROMs, tp.root() + '/' + additional);
         const QStringList orphans = {"Hidden.zip", "Pacman.7z", "Readme.txt", "Extra.zip"};
         ScriptedMessageBox box;
-        for (qsizetype i = 0; i < c.answers.size(); ++i)
+        for (qsizetype i = 0; i < answers.size(); ++i)
             box.expect(orphans[i] + " is not in the All Games List.\rDo you want to delete it?",
-                       c.answers[i], "Confirm Delete");
+                       answers[i] == 'Y'   ? Answer::Yes
+                       : answers[i] == 'N' ? Answer::No
+                                           : Answer::Cancel,
+                       "Confirm Delete");
         QStringList seenLabels;
         int lastDone = 0;
         RomCompareHooks hooks;
         hooks.folderStarted = [&](const QString& label) { seenLabels << label; };
         hooks.advanced = [&](int done) { lastDone = done; };
-        QVERIFY(compareRomFolders(prefs, {"pacman.zip", "galaga.zip"}, hooks) == c.result);
+        const bool cancelled = answers == "C";
+        QVERIFY(compareRomFolders(prefs, {"pacman.zip", "galaga.zip"}, hooks) ==
+                (cancelled ? RomCompareResult::Cancelled : RomCompareResult::OrphansFound));
         QVERIFY(box.allExpectedShown());
         QCOMPARE(box.shown().first().buttons, platform::MessageButtons::YesNoCancel);
-        QCOMPARE(filesUnder(tp.root()), without(before, c.gone));
-        QCOMPARE(seenLabels, c.labels);
-        QVERIFY(lastDone > 0 || c.result == RomCompareResult::Cancelled);
+        QCOMPARE(filesUnder(tp.root()), without(before, gone.split('|')));
+        QCOMPARE(seenLabels, labels.split('|'));
+        QVERIFY(lastDone > 0 || cancelled);
     }
 }
 
