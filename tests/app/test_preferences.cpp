@@ -70,8 +70,8 @@ private slots:
         read.setHidden(HideFlag::NeoGeo, true);
         QString error;
         QVERIFY(readPreferences(ini, &read, &error));
-        QCOMPARE(read.webSite, QString("http://127.0.0.1:8080"));
-        QVERIFY(read.scroll && !read.hidden(HideFlag::NeoGeo));
+        QVERIFY(read.webSite == "http://127.0.0.1:8080" && read.scroll &&
+                !read.hidden(HideFlag::NeoGeo));
         Preferences expected = firstRunPreferences();
         expected.gameView = "Installed Games";
         QCOMPARE(written(read), written(expected));
@@ -84,22 +84,14 @@ private slots:
         Preferences p = firstRunPreferences();
         for (int i = 0; i < kHideFlagCount; i += 2)
             p.hide[i] = true;
-        p.year = "1985";
-        p.disableHotKeys = p.cloneShots = p.useStarfield = p.autoRun = true;
-        p.screenShots = p.favorites = true;
-        p.backColor = 0x102030;
-        p.fontColor = -2147483640;
-        p.fontSize = "12";
-        p.gradientColor = 0x00FF00;
+        p.disableHotKeys = p.cloneShots = p.useStarfield = p.autoRun = p.screenShots = true;
+        p.favorites = true;
+        p.year = "1985", p.fontSize = "12", p.news = "20240101", p.gameView = "Uninstalled Games";
+        p.backColor = 0x102030, p.fontColor = -2147483640, p.gradientColor = 0x00FF00;
         for (int i = 0; i < kDataFolderCount; ++i)
             p.folders[i] = QString("/data/folder %1").arg(i);
-        p.mameSize = 356894752;
-        p.news = "20240101";
-        p.gameView = "Uninstalled Games";
-        p.windowState = 2;
-        p.all = {40000, 17, 1};
-        p.installed = {2, 3, 0};
-        p.uninstalled = {5, 0, 1};
+        p.mameSize = 356894752, p.windowState = 2;
+        p.all = {40000, 17, 1}, p.installed = {2, 3, 0}, p.uninstalled = {5, 0, 1};
 
         const QString ini = freshFile();
         writeAll(ini, p);
@@ -130,55 +122,44 @@ private slots:
         writeMameSize(ini, 123);
         writeFavorites(ini, false);
         QVERIFY(readPreferences(ini, &back, &error));
-        QVERIFY(!back.autoRun && !back.favorites);
-        QCOMPARE(back.mameSize, 123);
+        QVERIFY(!back.autoRun && !back.favorites && back.mameSize == 123);
         QCOMPARE(keysInFileOrder(ini), expected);
     }
 
     void valuesThatDoNotConvertNameTheirKey()
     {
-        const struct
-        {
-            QByteArray content;
-            QString key;
-        } cases[] = {{"[View]\r\nAllIndex=abc\r\n", "AllIndex"},
-                     {"[Preferences]\r\nHideNeoGeo=maybe\r\n", "HideNeoGeo"},
-                     {"[Preferences]\r\nBackColor=2147483653\r\n", "BackColor"},
-                     {"[Miscellaneous]\r\nMAMESize=\r\n", "MAMESize"},
-                     {"[View]\r\nWindowState=max\r\n", "WindowState"}};
-        for (const auto& c : cases) {
+        for (const char* content :
+             {"[View]\r\nAllIndex=abc", "[Preferences]\r\nHideNeoGeo=maybe",
+              "[View]\r\nWindowState=max", "[Preferences]\r\nBackColor=2147483653",
+              "[Miscellaneous]\r\nMAMESize="}) {
             const QString ini = freshFile();
-            TempProgram::writeFile(ini, c.content);
+            TempProgram::writeFile(ini, QByteArray(content) + "\r\n");
             Preferences p;
             p.news = "untouched";
             QString error;
-            QVERIFY(!readPreferences(ini, &p, &error));
-            QVERIFY2(error.contains(c.key), qPrintable(error));
+            const QString key = QString(content).section('\n', 1).section('=', 0, 0);
+            QVERIFY2(!readPreferences(ini, &p, &error) && error.contains(key), qPrintable(error));
             QCOMPARE(p.news, QString("untouched"));
         }
     }
 
     void versionNumber()
     {
-        const struct
-        {
-            QByteArray content;
-            int number; // -1: does not convert
-        } cases[] = {{"[Miscellaneous]\r\nVelmoraVersion=3.4.1\r\n", 341},
-                     {"[Miscellaneous]\r\nVelmoraVersion=3.27.67\r\n", 32767},
-                     {"[Miscellaneous]\r\nVelmoraVersion=3.27.68\r\n", -1},
-                     {"[Miscellaneous]\r\nVelmoraVersion=four\r\n", -1},
-                     {"[Miscellaneous]\r\nVelmoraVersion=\r\n", -1},
-                     {"[miscellaneous]\r\nvelmoraversion=4.0.0\r\n", 400},
-                     {"[Miscellaneous]\r\nNews=x\r\n", 0},
-                     {"", 0}};
-        for (const auto& c : cases) {
+        const auto number = [this](const QByteArray& content) {
             const QString ini = freshFile();
-            if (!c.content.isEmpty())
-                TempProgram::writeFile(ini, c.content);
-            const std::optional<int> read = readVersionNumber(ini);
-            QVERIFY2(c.number < 0 ? !read : read == c.number, c.content.constData());
+            if (!content.isEmpty())
+                TempProgram::writeFile(ini, content);
+            return readVersionNumber(ini);
+        };
+        // -1: does not convert.
+        for (const auto& [version, expected] : std::initializer_list<std::pair<const char*, int>>{
+                 {"3.4.1", 341}, {"3.27.67", 32767}, {"3.27.68", -1}, {"four", -1}, {"", -1}}) {
+            const auto read = number(QByteArray("[Miscellaneous]\r\nVelmoraVersion=") + version);
+            QVERIFY2(expected < 0 ? !read : read == expected, version);
         }
+        QCOMPARE(number("[miscellaneous]\r\nvelmoraversion=4.0.0\r\n"), 400);
+        QCOMPARE(number("[Miscellaneous]\r\nNews=x\r\n"), 0); // no version: before versions
+        QCOMPARE(number(""), 0);                              // no file
     }
 };
 
