@@ -16,10 +16,7 @@ namespace {
 const QString kRomQuestion =
     "Are you sure you want to permanently delete the ROM pacman.zip from your hard drive?\r"
     "Associated artwork, .cfg, .hi, .nv, and .inp files will also be deleted.";
-const QString kSampleQuestion = "A Sample set for this ROM was found.  Would you like to "
-                                "permanently delete it also?\rUse caution as a clone game might "
-                                "be using it.";
-const QString kShotQuestion = "A Snapshot for this ROM was found.  Would you like to permanently "
+const QString kAlsoQuestion = "A %1 for this ROM was found.  Would you like to permanently "
                               "delete it also?\rUse caution as a clone game might be using it.";
 const QStringList kGameFiles = {"roms/pacman.zip", "extra/pacman.zip",  "cfg/pacman.cfg",
                                 "hi/pacman.hi",    "nvram/pacman.nv",   "nvram/pacman/eeprom",
@@ -55,67 +52,62 @@ private slots:
 // folder are never touched.
 void TestDeleteExport::deleteRomAsks()
 {
-    const struct
-    {
-        const char* rom;
-        QStringList extra; // sample set and snapshot present
-        QList<std::pair<QString, Answer>> boxes;
-        QStringList gone;
-        DeleteRomResult result;
-    } cases[] = {
-        {"pacman", {}, {{kRomQuestion, Answer::Yes}}, kGameFiles, DeleteRomResult::Deleted},
-        {"pacman",
-         {"samples/pacman.zip"},
-         {{kRomQuestion, Answer::No}},
-         {},
-         DeleteRomResult::Declined},
-        {"pacman",
-         {"samples/pacman.zip", "snap/pacman.png"},
-         {{kRomQuestion, Answer::Yes}, {kSampleQuestion, Answer::No}, {kShotQuestion, Answer::Yes}},
-         kGameFiles + QStringList{"snap/pacman.png"},
-         DeleteRomResult::Deleted},
-        {"../x",
-         {},
-         {{"Error in mnuDeleteROM_Click: Bad file name or number", Answer::Ok}},
-         {},
-         DeleteRomResult::Failed}};
-    for (const auto& c : cases) {
+    // The sample set and snapshot present, the questions with their answers, what goes.
+    const std::tuple<const char*, QString, QList<std::pair<QString, Answer>>, QStringList,
+                     DeleteRomResult>
+        cases[] = {
+            {"pacman", "", {{kRomQuestion, Answer::Yes}}, kGameFiles, DeleteRomResult::Deleted},
+            {"pacman",
+             "samples/pacman.zip",
+             {{kRomQuestion, Answer::No}},
+             {},
+             DeleteRomResult::Declined},
+            {"pacman",
+             "samples/pacman.zip|snap/pacman.png",
+             {{kRomQuestion, Answer::Yes},
+              {kAlsoQuestion.arg("Sample set"), Answer::No},
+              {kAlsoQuestion.arg("Snapshot"), Answer::Yes}},
+             kGameFiles + QStringList{"snap/pacman.png"},
+             DeleteRomResult::Deleted},
+            {"../x",
+             "",
+             {{"Error in mnuDeleteROM_Click: Bad file name or number", Answer::Ok}},
+             {},
+             DeleteRomResult::Failed}};
+    for (const auto& [rom, extra, boxes, gone, result] : cases) {
         TempProgram tp;
         const Preferences prefs = gamePreferences(tp);
         makeFiles(tp.root(),
-                  kGameFiles + c.extra +
+                  kGameFiles + extra.split('|', Qt::SkipEmptyParts) +
                       QStringList{"roms/galaga.zip", "cfg/galaga.cfg", "x.zip", "roms/x.zip"});
         const QStringList before = filesUnder(tp.root());
         ScriptedMessageBox box;
-        for (const auto& [question, answer] : c.boxes)
+        for (const auto& [question, answer] : boxes)
             box.expect(question, answer);
-        QVERIFY2(deleteRom(prefs, c.rom) == c.result, c.rom);
+        QVERIFY2(deleteRom(prefs, rom) == result, rom);
         QVERIFY(box.allExpectedShown());
-        QCOMPARE(filesUnder(tp.root()), without(before, c.gone));
+        QCOMPARE(filesUnder(tp.root()), without(before, gone));
     }
 }
 
-// Yes deletes the sample set, No keeps it; a missing one is an error.
+// No keeps the sample set, Yes deletes it; once it is gone, deleting it is an error.
 void TestDeleteExport::deleteSamplesAsks()
 {
-    for (const auto& [present, answer] : {std::pair(true, Answer::Yes), std::pair(true, Answer::No),
-                                          std::pair(false, Answer::Yes)}) {
-        TempProgram tp;
-        const Preferences prefs = gamePreferences(tp);
-        if (present)
-            makeFiles(tp.root(), {"samples/pacman.zip"});
-        ScriptedMessageBox box;
-        box.expect("Are you sure you want to permanently delete the sample pacman.zip from your "
-                   "hard drive?\rUse caution as a clone game might be using it.",
-                   answer, "Confirm Delete");
-        if (!present)
-            box.expect("Error in mnuDeleteSamples_Click: File not found", Answer::Ok,
-                       "Delete Samples");
-        const bool deleted = present && answer == Answer::Yes;
-        QCOMPARE(deleteSamples(prefs, "pacman"), deleted);
-        QVERIFY(box.allExpectedShown());
-        QCOMPARE(QFile::exists(tp.root() + "/samples/pacman.zip"), present && !deleted);
-    }
+    TempProgram tp;
+    const Preferences prefs = gamePreferences(tp);
+    makeFiles(tp.root(), {"samples/pacman.zip"});
+    const QString question =
+        "Are you sure you want to permanently delete the sample pacman.zip "
+        "from your hard drive?\rUse caution as a clone game might be using it.";
+    ScriptedMessageBox box;
+    box.expect(question, Answer::No, "Confirm Delete");
+    QVERIFY(!deleteSamples(prefs, "pacman") && QFile::exists(tp.root() + "/samples/pacman.zip"));
+    box.expect(question, Answer::Yes);
+    QVERIFY(deleteSamples(prefs, "pacman") && !QFile::exists(tp.root() + "/samples/pacman.zip"));
+    box.expect(question, Answer::Yes);
+    box.expect("Error in mnuDeleteSamples_Click: File not found", Answer::Ok, "Delete Samples");
+    QVERIFY(!deleteSamples(prefs, "pacman"));
+    QVERIFY(box.allExpectedShown());
 }
 
 // Names fill a 14-character print zone, longer ones take two; Yes writes over an older export.
