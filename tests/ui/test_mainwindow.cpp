@@ -277,7 +277,8 @@ private slots:
         platform::seams().endProgram = nullptr;
     }
 
-    void screenshotsFollowCloneShotsAndNostretch()
+    // The screenshot, icon, artwork and banner of the selected game.
+    void theSelectedGamesPictures()
     {
         Window w;
         w.state.prefs.cloneShots = true;
@@ -306,12 +307,8 @@ private slots:
         QVERIFY(img->geometry() == QRect(100, 30, 120, 80) && !img->hasScaledContents());
         w.trigger("mnuViewShots");
         QVERIFY(!w.visible("imgShots") && !w.visible("lblShots"));
-    }
 
-    void iconAndBannerFollowTheLastSelection()
-    {
-        Window w;
-        QVERIFY(w.load());
+        // The icon, artwork and banner follow the last selection.
         QImage icon(32, 32, QImage::Format_ARGB32);
         icon.fill(Qt::red);
         QDir().mkpath(w.folder(DataFolder::MAME) + "/Icons");
@@ -342,8 +339,6 @@ private slots:
         QVERIFY(w.visible("IconScreen") && w.visible("lblArtwork"));
 
         // The banner scrolls, and a click pauses and resumes it.
-        w.window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
         w.window.setBannerRunning(true);
         const int start = banner->scrollLeft();
         QTest::qWait(200);
