@@ -34,11 +34,8 @@ struct AboutRig
 
     AboutWindow::Hooks hooks()
     {
-        AboutWindow::Hooks h;
-        h.bannerRunning = [this] { return bannerRunning; };
-        h.setBannerRunning = [this](bool running) { bannerRunning = running; };
-        h.refreshScroll = [this] { ++refreshes; };
-        return h;
+        return {[this] { return bannerRunning; }, [this](bool on) { bannerRunning = on; },
+                [this] { ++refreshes; }};
     }
 };
 
@@ -47,21 +44,17 @@ template <typename T> T* child(QWidget& w, const char* name)
     return w.findChild<T*>(QLatin1String(name));
 }
 
-// Receives the web site address instead of a browser.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
-
 } // namespace
 
 class AboutGradientTest : public QObject
 {
     Q_OBJECT
+    QList<QUrl> m_opened;
+
+public slots:
+    // Receives the web site address instead of a browser.
+    void open(const QUrl& url) { m_opened << url; }
+
 private slots:
     void versionLines()
     {
@@ -80,13 +73,12 @@ private slots:
         QVERIFY(mame.answer("-help", fixturePath("help.txt")));
         {
             AboutWindow about(rig.state, rig.hooks());
-            QVERIFY(!rig.bannerRunning);
-            QCOMPARE(rig.refreshes, 1);
+            QVERIFY(!rig.bannerRunning && rig.refreshes == 1);
             auto* cmdVersion = child<QPushButton>(about, "cmdVersion");
             cmdVersion->click();
             QCOMPARE(child<QLabel>(about, "lblMAMEVersion")->text(), QString("MAME Version 0.251"));
-            QVERIFY(!cmdVersion->isEnabled());
-            QVERIFY(!QFile::exists(rig.state.paths.report("version.txt")));
+            QVERIFY(!cmdVersion->isEnabled() &&
+                    !QFile::exists(rig.state.paths.report("version.txt")));
             child<QPushButton>(about, "cmdOK")->click();
         }
         QVERIFY(rig.bannerRunning);
@@ -101,11 +93,10 @@ private slots:
             QApplication::sendEvent(url, &event);
             QCOMPARE(url->font().underline(), type == QEvent::Enter);
         }
-        UrlCatcher catcher;
-        QDesktopServices::setUrlHandler("http", &catcher, "open");
+        QDesktopServices::setUrlHandler("http", this, "open");
         QTest::mouseClick(url, Qt::LeftButton);
         QDesktopServices::unsetUrlHandler("http");
-        QCOMPARE(catcher.opened, QList<QUrl>({QUrl("http://velmora.test")}));
+        QCOMPARE(m_opened, QList<QUrl>({QUrl("http://velmora.test")}));
         about.reject();
         QVERIFY(!rig.bannerRunning);
     }
@@ -123,12 +114,11 @@ private slots:
         AboutWindow about(rig.state, rig.hooks());
         auto* files = child<QListWidget>(about, "File1");
         auto* total = child<QLabel>(about, "lblTotal");
+        const auto pick = [&](const char* name) { child<QAbstractButton>(about, name)->click(); };
 
-        child<QCheckBox>(about, "chkOther")->click();
-        QVERIFY(child<QRadioButton>(about, "optArtwork")->isChecked());
-        QCOMPARE(total->text(), QString("2"));
-
-        child<QRadioButton>(about, "optDATs")->click();
+        pick("chkOther");
+        QVERIFY(child<QRadioButton>(about, "optArtwork")->isChecked() && total->text() == "2");
+        pick("optDATs");
         QCOMPARE(files->item(0)->text(), QString("history.dat"));
         files->setCurrentRow(0);
         about.File1_Click();
@@ -136,24 +126,21 @@ private slots:
                  fileDateTimeText(mame + "/history.dat"));
         QVERIFY(child<QPushButton>(about, "cmdVersion")->isEnabled());
 
-        boxes.expect("Error in optIcons_Click.\rThis might mean you do not have an Icons folder.",
-                     platform::MessageAnswer::Ok, "Icons");
-        child<QRadioButton>(about, "optIcons")->click();
+        const QString error = "Error in opt%1_Click.\rThis might mean you do not have %2 folder.";
+        boxes.expect(error.arg("Icons", "an Icons"), platform::MessageAnswer::Ok, "Icons");
+        pick("optIcons");
         QCOMPARE(total->text(), QString("0"));
-        boxes.expect("Error in optSamples_Click.\rThis might mean you do not have a Samples "
-                     "folder.",
-                     platform::MessageAnswer::Ok, "Samples");
-        child<QRadioButton>(about, "optSamples")->click();
+        boxes.expect(error.arg("Samples", "a Samples"), platform::MessageAnswer::Ok, "Samples");
+        pick("optSamples");
         QVERIFY(boxes.allExpectedShown());
 
         // Icons are found in either spelling of the folder.
         TempProgram::writeFile(mame + "/Icons/pacman.ico", "ico");
-        child<QRadioButton>(about, "optIcons")->click();
+        pick("optIcons");
         QCOMPARE(total->text(), QString("1"));
-
-        child<QCheckBox>(about, "chkOther")->click();
-        QVERIFY(child<QWidget>(about, "fraOther")->isHidden());
-        QCOMPARE(child<QLabel>(about, "lblMAMEVersion")->text(), QString());
+        pick("chkOther");
+        QVERIFY(child<QWidget>(about, "fraOther")->isHidden() &&
+                child<QLabel>(about, "lblMAMEVersion")->text().isEmpty());
     }
 
     void gradientFallsBackAndPreviews()
@@ -166,22 +153,20 @@ private slots:
         boxes.expect("Problem getting color.  Reverting to default setting.",
                      platform::MessageAnswer::Ok, "Velmora");
         GradientWindow window(rig.state, [&repaints] { ++repaints; });
-        QVERIFY(boxes.allExpectedShown());
         auto* list = child<ColorComboBox>(window, "cboSysCol");
-        QCOMPARE(list->currentIndex(), kDefaultGradientColorIndex);
+        QVERIFY(boxes.allExpectedShown() && list->currentIndex() == kDefaultGradientColorIndex);
         QCOMPARE(rig.state.prefs.gradientColor, list->valueAt(kDefaultGradientColorIndex));
 
         // Each choice is previewed at once; only OK stores it.
         const int before = repaints;
         list->setCurrentIndex(7);
-        QCOMPARE(repaints, before + 1);
-        QCOMPARE(rig.state.prefs.gradientColor, list->valueAt(7));
-        const QString ini = rig.state.paths.optionsIni();
-        QCOMPARE(ReadIniValue(ini, "Preferences", "GradientColor", ""),
-                 QString::number(kSystemButtonShadow));
+        QVERIFY(repaints == before + 1 && rig.state.prefs.gradientColor == list->valueAt(7));
+        const auto stored = [&] {
+            return ReadIniValue(rig.state.paths.optionsIni(), "Preferences", "GradientColor", "");
+        };
+        QCOMPARE(stored(), QString::number(kSystemButtonShadow));
         child<QPushButton>(window, "cmdOK")->click();
-        QCOMPARE(ReadIniValue(ini, "Preferences", "GradientColor", ""),
-                 QString::number(list->valueAt(7)));
+        QCOMPARE(stored(), QString::number(list->valueAt(7)));
 
         // A listed colour is selected without a word.
         GradientWindow again(rig.state, [] {});
