@@ -40,66 +40,53 @@ class TestGameInfo : public QObject
 {
     Q_OBJECT
 private slots:
-    void lookups_data();
-    void lookups();
-    void missingAndCutOffFiles();
-};
-
-void TestGameInfo::lookups_data()
-{
-    QTest::addColumn<QString>("rom");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("name after a comma, inside a longer name first")
-        << "pacman"
-        << infoText("Pac history. \r\n", "Pac notes\r\n\r\n",
-                    "Infinite Lives\r\nInvincibility\r\n");
-    QTest::newRow("two paragraphs, no mameinfo, no cheats")
-        << "mspacman"
-        << infoText("Ms. history line one line two. \r\nSecond paragraph. \r\n", kNoMameinfo,
-                    kNoCheats);
-    QTest::newRow("last entries; mameinfo's doubled breaks made single")
-        << "galaga"
-        << infoText("Last entry. \r\n", "Galaga notes\r\nMore notes\r\n\r\n", "Extra Ships\r\n");
-    QTest::newRow("name at the end of the line: mameinfo only")
-        << "digdug" << infoText(kNoHistory, "Dig notes\r\n\r\n", kNoCheats);
-    QTest::newRow("letter case counts") << "PACMAN" << infoText(kNoHistory, kNoMameinfo, kNoCheats);
-}
-
-void TestGameInfo::lookups()
-{
-    QFETCH(QString, rom);
-    TempProgram tp;
-    TempProgram::writeFile(tp.mameFolder() + "/history.dat", kHistory);
-    TempProgram::writeFile(tp.mameFolder() + "/mameinfo.dat", kMameinfo);
-    // Found whatever the letter case of the file's name.
-    TempProgram::writeFile(tp.mameFolder() + "/Cheat.DAT", kCheat);
-    int keptAlive = 0;
-    const GameInformation info = gameInformation(tp.mameFolder(), rom, [&] { ++keptAlive; });
-    QVERIFY(!info.failed);
-    QTEST(info.text, "expected");
-}
-
-// Missing files are named in the text; an entry cut off before its end is an error.
-void TestGameInfo::missingAndCutOffFiles()
-{
-    TempProgram tp;
-    const QString missing = "Cannot find %1.dat file.  This file must be in your M.A.M.E. "
-                            "directory.";
-    QCOMPARE(gameInformation(tp.mameFolder(), "pacman").text,
-             infoText(missing.arg("history") + "\r\n\r\n", missing.arg("mameinfo") + "\r\n\r\n",
-                      missing.arg("cheat")));
-    const std::pair<const char*, QByteArray> cutOff[] = {
-        {"history.dat", "$info=pacman,\n"}, // before $bio
-        {"history.dat", "$info=pacman,\n$bio\n\nText\n"},
-        {"mameinfo.dat", "$info=pacman\n$mame\nText\n"}};
-    for (const auto& [file, content] : cutOff) {
-        TempProgram cut;
-        TempProgram::writeFile(cut.mameFolder() + '/' + file, content);
-        const GameInformation info = gameInformation(cut.mameFolder(), "pacman");
-        QVERIFY2(info.failed, content);
-        QCOMPARE(info.text, QStringLiteral("Error: 62\rInput past end of file"));
+    void lookups()
+    {
+        TempProgram tp;
+        TempProgram::writeFile(tp.mameFolder() + "/history.dat", kHistory);
+        TempProgram::writeFile(tp.mameFolder() + "/mameinfo.dat", kMameinfo);
+        // Found whatever the letter case of the file's name.
+        TempProgram::writeFile(tp.mameFolder() + "/Cheat.DAT", kCheat);
+        const std::pair<const char*, QString> lookups[] = {
+            // The name after a comma, found inside a longer name first.
+            {"pacman", infoText("Pac history. \r\n", "Pac notes\r\n\r\n",
+                                "Infinite Lives\r\nInvincibility\r\n")},
+            {"mspacman", infoText("Ms. history line one line two. \r\nSecond paragraph. \r\n",
+                                  kNoMameinfo, kNoCheats)},
+            // The last entries; mameinfo's doubled line breaks made single.
+            {"galaga",
+             infoText("Last entry. \r\n", "Galaga notes\r\nMore notes\r\n\r\n", "Extra Ships\r\n")},
+            {"digdug", infoText(kNoHistory, "Dig notes\r\n\r\n", kNoCheats)},
+            {"PACMAN", infoText(kNoHistory, kNoMameinfo, kNoCheats)}}; // letter case counts
+        for (const auto& [rom, expected] : lookups) {
+            const GameInformation info = gameInformation(tp.mameFolder(), rom);
+            QVERIFY2(!info.failed, rom);
+            QCOMPARE(info.text, expected);
+        }
     }
-}
+
+    // Missing files are named in the text; an entry cut off before its end is an error.
+    void missingAndCutOffFiles()
+    {
+        TempProgram tp;
+        const QString missing = "Cannot find %1.dat file.  This file must be in your M.A.M.E. "
+                                "directory.";
+        QCOMPARE(gameInformation(tp.mameFolder(), "pacman").text,
+                 infoText(missing.arg("history") + "\r\n\r\n", missing.arg("mameinfo") + "\r\n\r\n",
+                          missing.arg("cheat")));
+        const std::pair<const char*, QByteArray> cutOff[] = {
+            {"history.dat", "$info=pacman,\n"}, // before $bio
+            {"history.dat", "$info=pacman,\n$bio\n\nText\n"},
+            {"mameinfo.dat", "$info=pacman\n$mame\nText\n"}};
+        for (const auto& [file, content] : cutOff) {
+            TempProgram cut;
+            TempProgram::writeFile(cut.mameFolder() + '/' + file, content);
+            const GameInformation info = gameInformation(cut.mameFolder(), "pacman");
+            QVERIFY2(info.failed, content);
+            QCOMPARE(info.text, QStringLiteral("Error: 62\rInput past end of file"));
+        }
+    }
+};
 
 QTEST_GUILESS_MAIN(TestGameInfo)
 #include "test_gameinfo.moc"
