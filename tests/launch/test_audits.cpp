@@ -42,7 +42,6 @@ private slots:
     void gameAuditRunsFourCommandsAndLeavesNoFiles()
     {
         AuditRig rig;
-        QVERIFY(rig.mame.isInstalled());
         rig.mame.answer(QStringLiteral("-verifyroms"), fixturePath("verifyroms-puckman.txt"));
         rig.mame.answer(QStringLiteral("-listroms"), fixturePath("listroms-puckman.txt"));
         rig.mame.answer(QStringLiteral("-listsamples"), fixturePath("listsamples-005.txt"));
@@ -95,7 +94,6 @@ private slots:
         box.expect(ask, MessageAnswer::Yes, QStringLiteral("Confirm Continue"));
         QVERIFY(confirmSetAudit());
         QCOMPARE(box.shown().first().buttons, platform::MessageButtons::YesNo);
-        QCOMPARE(box.shown().first().icon, platform::MessageIcon::Question);
 
         TempProgram tp;
         for (const auto& [kind, name] :
@@ -107,7 +105,6 @@ private slots:
             QVERIFY(!lastSetReport(kind, tp.paths()));
         }
         QVERIFY(box.allExpectedShown());
-        QCOMPARE(box.shown().last().icon, platform::MessageIcon::Information);
     }
 };
 
