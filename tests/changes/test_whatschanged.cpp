@@ -15,10 +15,9 @@ using namespace velmora::testing;
 
 namespace {
 
-std::string_view view(const QByteArray& b)
-{
+const auto view = [](const QByteArray& b) {
     return std::string_view(b.constData(), size_t(b.size()));
-}
+};
 
 // Texts that provoke the compares' odd corners when dropped into a list.
 const char* const kSnippets[] = {
@@ -31,9 +30,9 @@ struct Maker
     QRandomGenerator rng;
     int below(int n) { return int(rng.bounded(quint32(n))); }
     bool chance(int percent) { return below(100) < percent; }
-    QByteArray pick(std::initializer_list<const char*> list)
+    QByteArray pick(std::initializer_list<const char*> l)
     {
-        return list.begin()[below(int(list.size()))];
+        return l.begin()[below(int(l.size()))];
     }
 
     QByteArray game(const QByteArray& element)
