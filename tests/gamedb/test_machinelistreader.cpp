@@ -19,12 +19,9 @@ const auto readFile = velmora::testing::TempProgram::readFile;
 
 const QString kExcerpt = QStringLiteral(VELMORA_FIXTURES "/gamedb/machines-0251.xml");
 
-QByteArray line(std::initializer_list<const char*> fields)
+QByteArray crlf(QByteArray text)
 {
-    QByteArray out;
-    for (const char* f : fields)
-        out += (out.isEmpty() ? "\"" : ",\"") + QByteArray(f) + '"';
-    return out + "\r\n";
+    return text.replace("\n", "\r\n");
 }
 
 // The lines of one machine of the excerpt, from its start tag to its end tag, with CR LF ends.
@@ -63,49 +60,23 @@ private slots:
         QVERIFY2(result.ok, qPrintable(result.error));
         QCOMPARE(result.layout, ListLayout::MachineElements);
 
-        const QByteArray expected =
-            // A sound feature without an overall state: its status.
-            line({"Cow Tipping - Shake Cattle &amp; Roll (set 1)", "2004", "Preliminary", "Good",
-                  "Unemulated", "Good", "", "Game Refuge / Team Play", "Raster", "1024x256",
-                  "Vertical", "60.000000", "Original", "cowtipp", "misc/cowtipping.cpp", "N/A",
-                  "No"}) +
-            // overall (devices counted) wins over status; a disk; a clone.
-            line({"GameCristal (version 2.613)", "2002", "Preliminary", "Good", "Unemulated",
-                  "Imperfect", "", "Cristaltec", "Raster", " 640x480", "Horizontal", "53.178707",
-                  "Clone of gamecstl", "gamecst2", "pc/sis630.cpp", "gamecstl", "Yes"}) +
-            // Two SVG screens.
-            line({"Game &amp; Watch: Black Jack", "1985", "Good", "Good", "Good", "Good", "",
-                  "Nintendo", "Svg", "Multiple", "Horizontal", "60.000000", "Original", "gnw_bjack",
-                  "handheld/hh_sm510.cpp", "N/A", "No"}) +
-            // A palette feature feeds Color.
-            line({"Kuzmich-Egorych", "199?", "Imperfect", "Imperfect", "Good", "Good", "", "Nippel",
-                  "Raster", " 560x192", "Horizontal", "60.000000", "Original", "kuzmich",
-                  "apple/superga2.cpp", "N/A", "No"}) +
-            // One SVG screen shows its size.
-            line({"Super Mario Bros. 3 (Nelsonic)", "1990", "Preliminary", "Good", "Good", "Good",
-                  "", "Nelsonic (licensed from Nintendo)", "Svg", "1000x1000", "Horizontal",
-                  "60.000000", "Original", "nsmb3", "handheld/hh_sm510.cpp", "N/A", "No"}) +
-            line({"Pac-Man (Midway)", "1980", "Good", "Good", "Good", "Good", "",
-                  "Namco (Midway license)", "Raster", " 288x224", "Vertical", "60.606061",
-                  "Clone of puckman", "pacman", "pacman/pacman.cpp", "puckman", "No"}) +
-            // Three screens.
-            line({"Poka Poka Satan (Japan)", "1996", "Imperfect", "Good", "Good", "Imperfect", "",
-                  "Kato Seisakujo Co., Ltd.", "Raster", "Multiple", "Horizontal", "57.550645",
-                  "Original", "ppsatan", "misc/cave.cpp", "N/A", "No"}) +
-            line({"Puck Man (Japan set 1)", "1980", "Good", "Good", "Good", "Good", "", "Namco",
-                  "Raster", " 288x224", "Vertical", "60.606061", "Original", "puckman",
-                  "pacman/pacman.cpp", "N/A", "No"}) +
-            line({"Spectrum I+", "1984", "Preliminary", "Good", "Good", "Good", "",
-                  "Roy Abel &amp; Associates", "Vector", "N/A", "Vertical", "60.000000", "Original",
-                  "raaspec", "miltonbradley/vectrex.cpp", "N/A", "No"}) +
-            // No screen: the display columns keep their defaults.
-            line({"Snowball War - WakuWaku Yukigassen", "20??", "Preliminary", "Good", "Unemulated",
-                  "Good", "", "Sealy", "", "", "", "", "Original", "snowbwar", "misc/sealy_fr.cpp",
-                  "N/A", "Yes"}) +
-            // An LCD screen shows its size; overall without status.
-            line({"VL1", "1993", "Preliminary", "Good", "Unemulated", "Imperfect", "", "Yamaha",
-                  "Lcd", "  240x64", "Horizontal", "60.000000", "Original", "vl1",
-                  "yamaha/ymvl1.cpp", "N/A", "No"});
+        // Sound without an overall state gives its status (cowtipp); overall, devices counted,
+        // wins over status (gamecst2, with a disk, a clone); SVG screens, one showing its size;
+        // a palette feature feeds Color (kuzmich); three screens (ppsatan); no screen keeps the
+        // display defaults (snowbwar); an LCD screen shows its size, overall without status (vl1).
+        const QByteArray expected = crlf(
+            R"csv("Cow Tipping - Shake Cattle &amp; Roll (set 1)","2004","Preliminary","Good","Unemulated","Good","","Game Refuge / Team Play","Raster","1024x256","Vertical","60.000000","Original","cowtipp","misc/cowtipping.cpp","N/A","No"
+"GameCristal (version 2.613)","2002","Preliminary","Good","Unemulated","Imperfect","","Cristaltec","Raster"," 640x480","Horizontal","53.178707","Clone of gamecstl","gamecst2","pc/sis630.cpp","gamecstl","Yes"
+"Game &amp; Watch: Black Jack","1985","Good","Good","Good","Good","","Nintendo","Svg","Multiple","Horizontal","60.000000","Original","gnw_bjack","handheld/hh_sm510.cpp","N/A","No"
+"Kuzmich-Egorych","199?","Imperfect","Imperfect","Good","Good","","Nippel","Raster"," 560x192","Horizontal","60.000000","Original","kuzmich","apple/superga2.cpp","N/A","No"
+"Super Mario Bros. 3 (Nelsonic)","1990","Preliminary","Good","Good","Good","","Nelsonic (licensed from Nintendo)","Svg","1000x1000","Horizontal","60.000000","Original","nsmb3","handheld/hh_sm510.cpp","N/A","No"
+"Pac-Man (Midway)","1980","Good","Good","Good","Good","","Namco (Midway license)","Raster"," 288x224","Vertical","60.606061","Clone of puckman","pacman","pacman/pacman.cpp","puckman","No"
+"Poka Poka Satan (Japan)","1996","Imperfect","Good","Good","Imperfect","","Kato Seisakujo Co., Ltd.","Raster","Multiple","Horizontal","57.550645","Original","ppsatan","misc/cave.cpp","N/A","No"
+"Puck Man (Japan set 1)","1980","Good","Good","Good","Good","","Namco","Raster"," 288x224","Vertical","60.606061","Original","puckman","pacman/pacman.cpp","N/A","No"
+"Spectrum I+","1984","Preliminary","Good","Good","Good","","Roy Abel &amp; Associates","Vector","N/A","Vertical","60.000000","Original","raaspec","miltonbradley/vectrex.cpp","N/A","No"
+"Snowball War - WakuWaku Yukigassen","20??","Preliminary","Good","Unemulated","Good","","Sealy","","","","","Original","snowbwar","misc/sealy_fr.cpp","N/A","Yes"
+"VL1","1993","Preliminary","Good","Unemulated","Imperfect","","Yamaha","Lcd","  240x64","Horizontal","60.000000","Original","vl1","yamaha/ymvl1.cpp","N/A","No"
+)csv");
         QCOMPARE(readFile(report("gameinfo.txt")), expected);
         QCOMPARE(result.games, 11);
 
@@ -117,31 +88,28 @@ private slots:
 
     void attributesAreTakenByNameWhereverTheyStand()
     {
-        velmora::testing::TempProgram::writeFile(
-            report("listxml.txt"),
-            "<mame build=\"x\">\n"
-            "  <machine romof=\"base\" cloneof=\"base\" sourcefile=\"a/b.cpp\" name=\"g\">\n"
-            "    <description>G</description>\n"
-            "    <display refresh=\"50\" height=\"30\" width=\"40\" rotate=\"180\" "
-            "type=\"raster\"/>\n"
-            "    <driver palettesize=\"256\" sound=\"imperfect\" status=\"good\"/>\n"
-            "    <feature type=\"sound\" status=\"unemulated\"/>\n"
-            "  </machine>\n"
-            "  <machine name=\"res\" runnable=\"no\"/>\n"
-            "  <machine name=\"h\">\n"
-            "    <description>H</description>\n"
-            "  </machine>\n"
-            "</mame>\n");
+        velmora::testing::TempProgram::writeFile(report("listxml.txt"), R"xml(<mame build="x">
+  <machine romof="base" cloneof="base" sourcefile="a/b.cpp" name="g">
+    <description>G</description>
+    <display refresh="50" height="30" width="40" rotate="180" type="raster"/>
+    <driver palettesize="256" sound="imperfect" status="good"/>
+    <feature type="sound" status="unemulated"/>
+  </machine>
+  <machine name="res" runnable="no"/>
+  <machine name="h">
+    <description>H</description>
+  </machine>
+</mame>
+)xml");
         NullProgress progress;
         const GameInfoResult result = CreateGameInfo(m_paths, progress);
         QVERIFY2(result.ok, qPrintable(result.error));
         // The driver's own sound attribute wins over the feature.
-        QCOMPARE(
-            readFile(report("gameinfo.txt")),
-            line({"G", "19??", "Good", "Good", "Imperfect", "Good", "   256", "", "Raster",
-                  "   40x30", "Horizontal", "50", "Clone of base", "g", "a/b.cpp", "base", "No"}) +
-                line({"H", "19??", "", "Good", "Good", "Good", "", "", "", "", "", "", "Original",
-                      "h", "?", "N/A", "No"}));
+        const QByteArray expected = crlf(
+            R"csv("G","19??","Good","Good","Imperfect","Good","   256","","Raster","   40x30","Horizontal","50","Clone of base","g","a/b.cpp","base","No"
+"H","19??","","Good","Good","Good","","","","","","","Original","h","?","N/A","No"
+)csv");
+        QCOMPARE(readFile(report("gameinfo.txt")), expected);
         QCOMPARE(readFile(report("resource.txt")),
                  QByteArray("  <machine name=\"res\" runnable=\"no\"/>\r\n"));
     }
