@@ -92,20 +92,15 @@ inline QByteArray referenceCut(QByteArray& content, const QByteArray& element, b
     return chunk;
 }
 
+// The name up to its quote and the description up to the next tag; a length below zero takes
+// the rest of the chunk.
 inline QByteArray referenceNameTabDescription(const QByteArray& chunk)
 {
-    QByteArray name, description;
-    qsizetype quote = 0;
-    if (const qsizetype at = chunk.indexOf("name="); at >= 0) {
-        const qsizetype begin = qMin(at + 6, chunk.size());
-        quote = chunk.indexOf('"', begin);
-        name = chunk.mid(begin, (quote < 0 ? (quote = chunk.size()) : quote) - begin);
-    }
-    if (const qsizetype tag = chunk.indexOf("<desc", quote); tag >= 0) {
-        const qsizetype begin = qMin(tag + 13, chunk.size()), end = chunk.indexOf('<', begin);
-        description = chunk.mid(begin, (end < 0 ? chunk.size() : end) - begin);
-    }
-    return name + '\t' + description;
+    const qsizetype at = chunk.indexOf("name="), begin = qMin(at + 6, chunk.size());
+    const qsizetype quote = at < 0 ? 0 : chunk.indexOf('"', begin);
+    const qsizetype tag = chunk.indexOf("<desc", quote), from = qMin(tag + 13, chunk.size());
+    return (at < 0 ? "" : chunk.mid(begin, quote - begin)) + '\t' +
+           (tag < 0 ? "" : chunk.mid(from, chunk.indexOf('<', from) - from));
 }
 
 // Empty with `unusable` set to 1 or 2 when the current or the previous list has no game element.
