@@ -33,123 +33,104 @@ public:
     QStringList messages;
 };
 
-const QByteArray kHeader = "<?xml version=\"1.0\"?>\n"
-                           "<!DOCTYPE mame [\n"
-                           "<!ELEMENT mame (game+)>\n"
-                           "\t<!ATTLIST mame build CDATA #IMPLIED>\n"
-                           "<!ELEMENT game (description, year?, manufacturer, rom*, disk*, "
-                           "display*, driver?)>\n"
-                           "\t\t<!ATTLIST game runnable (yes|no) \"yes\">\n"
-                           "]>\n"
-                           "\n"
-                           "<mame build=\"0.106 (May 16 2006)\">\n";
-
-// A raster game with the widest palette, and a clone of it with a reference in its description,
-// no year and a vertical screen.
-const QByteArray kGameAandB =
-    "\t<game name=\"gamea\" sourcefile=\"drv.c\">\n"
-    "\t\t<description>Game A</description>\n"
-    "\t\t<year>1984</year>\n"
-    "\t\t<manufacturer>Maker</manufacturer>\n"
-    "\t\t<rom name=\"a.1\" size=\"4096\" crc=\"01234567\" region=\"cpu1\" offset=\"0\"/>\n"
-    "\t\t<chip type=\"cpu\" name=\"Z80\" clock=\"3072000\"/>\n"
-    "\t\t<display type=\"raster\" rotate=\"0\" width=\"384\" height=\"224\" "
-    "refresh=\"60.000000\" />\n"
-    "\t\t<sound channels=\"1\"/>\n"
-    "\t\t<input players=\"2\" buttons=\"2\" coins=\"2\">\n"
-    "\t\t\t<control type=\"joy8\"/>\n"
-    "\t\t</input>\n"
-    "\t\t<driver status=\"good\" color=\"good\" sound=\"imperfect\" graphic=\"good\" "
-    "savestate=\"supported\" palettesize=\"4096\"/>\n"
-    "\t</game>\n"
-    "\t<game name=\"gameb\" sourcefile=\"drv.c\" cloneof=\"gamea\" romof=\"gamea\">\n"
-    "\t\t<description>Game B &amp; Friends</description>\n"
-    "\t\t<manufacturer>Maker</manufacturer>\n"
-    "\t\t<display type=\"raster\" rotate=\"270\" width=\"224\" height=\"288\" "
-    "refresh=\"60.606061\" />\n"
-    "\t\t<driver status=\"preliminary\" color=\"IMPERFECT\" sound=\"good\" graphic=\"good\" "
-    "savestate=\"unsupported\" palettesize=\"16\"/>\n"
-    "\t</game>\n";
-
-// A game that needs a BIOS (romof without cloneof) on a vector screen with a disk; a game with
-// two screens.
-const QByteArray kBiosGameAndTwoScreens =
-    "\t<game name=\"biosgame\" sourcefile=\"neogeo.c\" romof=\"neogeo\">\n"
-    "\t\t<description>Bios Game</description>\n"
-    "\t\t<year>1991</year>\n"
-    "\t\t<manufacturer>SNK</manufacturer>\n"
-    "\t\t<disk name=\"biosgame\" sha1=\"0123\" region=\"disks\" index=\"0\"/>\n"
-    "\t\t<display type=\"vector\" rotate=\"0\" refresh=\"40.000000\" />\n"
-    "\t\t<driver status=\"good\" color=\"good\" sound=\"good\" graphic=\"good\" "
-    "savestate=\"unsupported\" palettesize=\"0\"/>\n"
-    "\t</game>\n"
-    "\t<game name=\"twoscr\" sourcefile=\"nemesis.c\">\n"
-    "\t\t<description>Two Screens</description>\n"
-    "\t\t<year>1988</year>\n"
-    "\t\t<manufacturer>Konami</manufacturer>\n"
-    "\t\t<display type=\"raster\" rotate=\"90\" width=\"256\" height=\"224\" "
-    "refresh=\"59.637405\" />\n"
-    "\t\t<display type=\"raster\" rotate=\"0\" width=\"256\" height=\"224\" "
-    "refresh=\"60.000000\" />\n"
-    "\t\t<driver status=\"good\" color=\"good\" sound=\"good\" graphic=\"good\" "
-    "savestate=\"unsupported\" palettesize=\"2048\"/>\n"
-    "\t</game>\n";
-
-// A game without a driver line is not written; what it set stays for the next game, and so does
-// its display mark. A game without a description keeps the previous game's.
-const QByteArray kCarryOver =
-    "\t<game name=\"nodrv\" sourcefile=\"x.c\">\n"
-    "\t\t<description>No Driver</description>\n"
-    "\t\t<year>1990</year>\n"
-    "\t\t<manufacturer>Nobody</manufacturer>\n"
-    "\t\t<disk name=\"nodrv\" sha1=\"0123\" region=\"disks\" index=\"0\"/>\n"
-    "\t\t<display type=\"raster\" rotate=\"90\" width=\"320\" height=\"240\" "
-    "refresh=\"57.000000\" />\n"
-    "\t</game>\n"
-    "\t<game name=\"after\" sourcefile=\"y.c\">\n"
-    "\t\t<description>After</description>\n"
-    "\t\t<display type=\"raster\" rotate=\"0\" width=\"640\" height=\"480\" "
-    "refresh=\"60.000000\" />\n"
-    "\t\t<driver status=\"imperfect\" color=\"good\" sound=\"good\" graphic=\"good\" "
-    "savestate=\"unsupported\" palettesize=\"256\"/>\n"
-    "\t</game>\n"
-    "\t<game name=\"nodesc\" sourcefile=\"z.c\">\n"
-    "\t\t<year>1999</year>\n"
-    "\t\t<driver status=\"good\" color=\"good\" sound=\"good\" graphic=\"good\" "
-    "savestate=\"unsupported\" palettesize=\"8\"/>\n"
-    "\t</game>\n";
-
-const QByteArray kResourceTail =
-    "\t<game runnable=\"no\" name=\"neogeo\" sourcefile=\"neogeo.c\">\n"
-    "\t\t<description>Neo-Geo</description>\n"
-    "\t\t<year>1990</year>\n"
-    "\t\t<manufacturer>SNK</manufacturer>\n"
-    "\t\t<biosset name=\"euro\" description=\"Europe MVS (Ver. 2)\" default=\"yes\"/>\n"
-    "\t\t<rom name=\"sp-s2.sp1\" bios=\"euro\" size=\"131072\" region=\"mainbios\"/>\n"
-    "\t</game>\n"
-    "</mame>\n";
-
-const QByteArray kExpectedGames =
-    "\"Game A\",\"1984\",\"Good\",\"Good\",\"Imperfect\",\"Good\",\"  4096\",\"Maker\",\"Raster\","
-    "\" 384x224\",\"Horizontal\",\"60.000000\",\"Original\",\"gamea\",\"drv.c\",\"N/A\",\"No\"\r\n"
-    "\"Game B &amp; Friends\",\"19??\",\"Preliminary\",\"Imperfect\",\"Good\",\"Good\",\"    16\","
-    "\"Maker\",\"Raster\",\" 224x288\",\"Vertical\",\"60.606061\",\"Clone of gamea\",\"gameb\","
-    "\"drv.c\",\"gamea\",\"No\"\r\n"
-    "\"Bios Game\",\"1991\",\"Good\",\"Good\",\"Good\",\"Good\",\"     0\",\"SNK\",\"Vector\","
-    "\"N/A\",\"Horizontal\",\"40.000000\",\"Original\",\"biosgame\",\"neogeo.c\",\"neogeo\","
-    "\"Yes\"\r\n"
-    "\"Two Screens\",\"1988\",\"Good\",\"Good\",\"Good\",\"Good\",\"  2048\",\"Konami\",\"Raster\","
-    "\"Multiple\",\"Vertical\",\"59.637405\",\"Original\",\"twoscr\",\"nemesis.c\",\"N/A\","
-    "\"No\"\r\n"
-    "\"After\",\"1990\",\"Imperfect\",\"Good\",\"Good\",\"Good\",\"   256\",\"Nobody\",\"Raster\","
-    "\"Multiple\",\"Vertical\",\"57.000000\",\"Original\",\"after\",\"y.c\",\"N/A\",\"Yes\"\r\n"
-    "\"After\",\"1999\",\"Good\",\"Good\",\"Good\",\"Good\",\"     8\",\"\",\"\",\"\",\"\",\"\","
-    "\"Original\",\"nodesc\",\"z.c\",\"N/A\",\"No\"\r\n";
-
 QByteArray withCrLf(QByteArray text)
 {
     return text.replace("\n", "\r\n");
 }
+
+const QByteArray kHeader = R"xml(<?xml version="1.0"?>
+<!DOCTYPE mame [
+<!ELEMENT mame (game+)>
+	<!ATTLIST mame build CDATA #IMPLIED>
+<!ELEMENT game (description, year?, manufacturer, rom*, disk*, display*, driver?)>
+		<!ATTLIST game runnable (yes|no) "yes">
+]>
+
+<mame build="0.106 (May 16 2006)">
+)xml";
+
+// A raster game with the widest palette, and a clone of it with a reference in its description,
+// no year and a vertical screen.
+const QByteArray kGameAandB = R"xml(	<game name="gamea" sourcefile="drv.c">
+		<description>Game A</description>
+		<year>1984</year>
+		<manufacturer>Maker</manufacturer>
+		<rom name="a.1" size="4096" crc="01234567" region="cpu1" offset="0"/>
+		<chip type="cpu" name="Z80" clock="3072000"/>
+		<display type="raster" rotate="0" width="384" height="224" refresh="60.000000" />
+		<sound channels="1"/>
+		<input players="2" buttons="2" coins="2">
+			<control type="joy8"/>
+		</input>
+		<driver status="good" color="good" sound="imperfect" graphic="good" savestate="supported" palettesize="4096"/>
+	</game>
+	<game name="gameb" sourcefile="drv.c" cloneof="gamea" romof="gamea">
+		<description>Game B &amp; Friends</description>
+		<manufacturer>Maker</manufacturer>
+		<display type="raster" rotate="270" width="224" height="288" refresh="60.606061" />
+		<driver status="preliminary" color="IMPERFECT" sound="good" graphic="good" savestate="unsupported" palettesize="16"/>
+	</game>
+)xml";
+
+// A game that needs a BIOS (romof without cloneof) on a vector screen with a disk; a game with
+// two screens.
+const QByteArray kBiosGameAndTwoScreens =
+    R"xml(	<game name="biosgame" sourcefile="neogeo.c" romof="neogeo">
+		<description>Bios Game</description>
+		<year>1991</year>
+		<manufacturer>SNK</manufacturer>
+		<disk name="biosgame" sha1="0123" region="disks" index="0"/>
+		<display type="vector" rotate="0" refresh="40.000000" />
+		<driver status="good" color="good" sound="good" graphic="good" savestate="unsupported" palettesize="0"/>
+	</game>
+	<game name="twoscr" sourcefile="nemesis.c">
+		<description>Two Screens</description>
+		<year>1988</year>
+		<manufacturer>Konami</manufacturer>
+		<display type="raster" rotate="90" width="256" height="224" refresh="59.637405" />
+		<display type="raster" rotate="0" width="256" height="224" refresh="60.000000" />
+		<driver status="good" color="good" sound="good" graphic="good" savestate="unsupported" palettesize="2048"/>
+	</game>
+)xml";
+
+// A game without a driver line is not written; what it set stays for the next game, and so does
+// its display mark. A game without a description keeps the previous game's.
+const QByteArray kCarryOver = R"xml(	<game name="nodrv" sourcefile="x.c">
+		<description>No Driver</description>
+		<year>1990</year>
+		<manufacturer>Nobody</manufacturer>
+		<disk name="nodrv" sha1="0123" region="disks" index="0"/>
+		<display type="raster" rotate="90" width="320" height="240" refresh="57.000000" />
+	</game>
+	<game name="after" sourcefile="y.c">
+		<description>After</description>
+		<display type="raster" rotate="0" width="640" height="480" refresh="60.000000" />
+		<driver status="imperfect" color="good" sound="good" graphic="good" savestate="unsupported" palettesize="256"/>
+	</game>
+	<game name="nodesc" sourcefile="z.c">
+		<year>1999</year>
+		<driver status="good" color="good" sound="good" graphic="good" savestate="unsupported" palettesize="8"/>
+	</game>
+)xml";
+
+const QByteArray kResourceTail = R"xml(	<game runnable="no" name="neogeo" sourcefile="neogeo.c">
+		<description>Neo-Geo</description>
+		<year>1990</year>
+		<manufacturer>SNK</manufacturer>
+		<biosset name="euro" description="Europe MVS (Ver. 2)" default="yes"/>
+		<rom name="sp-s2.sp1" bios="euro" size="131072" region="mainbios"/>
+	</game>
+</mame>
+)xml";
+
+const QByteArray kExpectedGames = withCrLf(
+    R"csv("Game A","1984","Good","Good","Imperfect","Good","  4096","Maker","Raster"," 384x224","Horizontal","60.000000","Original","gamea","drv.c","N/A","No"
+"Game B &amp; Friends","19??","Preliminary","Imperfect","Good","Good","    16","Maker","Raster"," 224x288","Vertical","60.606061","Clone of gamea","gameb","drv.c","gamea","No"
+"Bios Game","1991","Good","Good","Good","Good","     0","SNK","Vector","N/A","Horizontal","40.000000","Original","biosgame","neogeo.c","neogeo","Yes"
+"Two Screens","1988","Good","Good","Good","Good","  2048","Konami","Raster","Multiple","Vertical","59.637405","Original","twoscr","nemesis.c","N/A","No"
+"After","1990","Imperfect","Good","Good","Good","   256","Nobody","Raster","Multiple","Vertical","57.000000","Original","after","y.c","N/A","Yes"
+"After","1999","Good","Good","Good","Good","     8","","","","","","Original","nodesc","z.c","N/A","No"
+)csv");
 
 } // namespace
 
@@ -190,8 +171,7 @@ private slots:
         RecordingProgress progress;
         const GameInfoResult result = CreateGameInfo(m_paths, progress);
         QVERIFY2(result.ok, qPrintable(result.error));
-        QCOMPARE(result.layout, ListLayout::GameElements);
-        QCOMPARE(result.games, 6);
+        QVERIFY(result.layout == ListLayout::GameElements && result.games == 6);
         QCOMPARE(readFile(report("gameinfo.txt")), kExpectedGames);
         QCOMPARE(readFile(report("resource.txt")), withCrLf(kResourceTail));
         QCOMPARE(readFile(report("oldresource.txt")), QByteArray("previous resource\r\n"));
@@ -214,9 +194,7 @@ private slots:
         writeList(kHeader + games + kResourceTail);
         NullProgress progress;
         const GameInfoResult result = CreateGameInfo(m_paths, progress);
-        QVERIFY2(result.ok, qPrintable(result.error));
-        QCOMPARE(result.games, 1);
-        QCOMPARE(result.refused, 1);
+        QVERIFY2(result.ok && result.games == 1 && result.refused == 1, qPrintable(result.error));
         const QByteArray line = readFile(report("gameinfo.txt")).trimmed();
         GameRecord record;
         QVERIFY2(GameRecord::fromLine(line, &record), line.constData());
@@ -265,8 +243,7 @@ private slots:
         box.expect(expected);
         NullProgress progress;
         QCOMPARE(createGameInfoReportingErrors(m_paths, progress).error, expected);
-        QVERIFY(box.allExpectedShown());
-        QCOMPARE(box.shown().last().title, QStringLiteral("Velmora"));
+        QVERIFY(box.allExpectedShown() && box.shown().last().title == "Velmora");
         QCOMPARE(box.shown().last().icon, platform::MessageIcon::Critical);
         QCOMPARE(readFile(report("gameinfo.txt")), QByteArray("old database\r\n"));
         QCOMPARE(readFile(report("oldresource.txt")), QByteArray("old resources\r\n"));
@@ -297,8 +274,7 @@ private slots:
         QTest::qWait(300);
         kill(child, SIGKILL);
         int status = 0;
-        waitpid(child, &status, 0);
-        QVERIFY(WIFSIGNALED(status));
+        QVERIFY(waitpid(child, &status, 0) == child && WIFSIGNALED(status));
         pipe.close();
 
         QCOMPARE(readFile(report("gameinfo.txt")), QByteArray("old database\r\n"));
