@@ -186,9 +186,8 @@ private slots:
                                     : r.outcome == O::OldListUnusable ? 2
                                                                       : 0;
             const QByteArray got = r.outcome == O::Changed ? r.report : "";
-            QVERIFY2(got == wanted && gotUnusable == unusable, "seed " + QByteArray::number(seed) +
-                                                                   "\ngot:\n" + got +
-                                                                   "\nwanted:\n" + wanted);
+            QVERIFY2(got == wanted && gotUnusable == unusable,
+                     "seed " + QByteArray::number(seed) + ":\n" + got + "\nwanted:\n" + wanted);
         }
     }
 
