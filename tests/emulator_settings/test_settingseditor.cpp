@@ -95,21 +95,16 @@ private slots:
 
     void loadMessagesAreTitledWithTheMode()
     {
-        QVERIFY(writeAll(path("raster.cfg"), "[Video Options]\r\nVideo=Glide\r\n"));
-        ScriptedMessageBox box;
-        box.expect(loadErrorMessage(O::Video), platform::MessageAnswer::Ok,
-                   QStringLiteral("Raster Settings"));
-        m_editor->openRaster();
-
         // Custom Settings without a custom file loads raster.cfg under the Raster caption.
-        box.expect(loadErrorMessage(O::Video), platform::MessageAnswer::Ok,
-                   QStringLiteral("Raster Settings"));
-        m_editor->openCustom(kPacman);
-
-        QVERIFY(writeAll(path("pacman.cfg"), "[Video Options]\r\nVideo=Glide\r\n"));
-        box.expect(loadErrorMessage(O::Video), platform::MessageAnswer::Ok,
-                   QStringLiteral("Custom Settings"));
-        m_editor->openCustom(kPacman);
+        ScriptedMessageBox box;
+        for (const auto& [file, title, custom] :
+             {std::tuple{"raster.cfg", "Raster Settings", false},
+              {"", "Raster Settings", true},
+              {"pacman.cfg", "Custom Settings", true}}) {
+            QVERIFY(!*file || writeAll(path(file), "[Video Options]\r\nVideo=Glide\r\n"));
+            box.expect(loadErrorMessage(O::Video), platform::MessageAnswer::Ok, title);
+            custom ? m_editor->openCustom(kPacman) : m_editor->openRaster();
+        }
         QVERIFY(box.allExpectedShown());
     }
 
