@@ -17,11 +17,7 @@ namespace {
 
 struct InfoWindow : ListWindow
 {
-    InfoWindow()
-    {
-        wireInfo(window, state);
-        load(ListKind::All);
-    }
+    InfoWindow() { wireInfo(window, state), load(ListKind::All); }
     bool checked(const QString& name) const
     {
         return window.findChild<QCheckBox*>(name)->isChecked();
@@ -40,8 +36,8 @@ private slots:
         InfoWindow w;
         w.select(ListKind::All, "pacman");
         w.window.commands().maintenance();
-        QCOMPARE(w.window.findChild<QWidget*>("panels")->property("currentIndex"), QVariant(2));
-        QCOMPARE(w.window.statusBarElement(1)->text(3), QString("pacman"));
+        QVERIFY(w.window.findChild<QWidget*>("panels")->property("currentIndex") == 2 &&
+                w.window.statusBarElement(1)->text(3) == "pacman");
 
         ScriptedMessageBox messages;
         messages.expect("You must first select a directory.", MessageAnswer::Ok, "Maintenance");
@@ -58,11 +54,10 @@ private slots:
         w.click("cmdSelectAll[1]");
         QVERIFY(!w.checked("chkFolder[0]"));
         w.click("cmdReports");
-        QCOMPARE(messages.shown().size(), 1 + 5 + 9);
-        QVERIFY(!w.checked("chkDeleteWhatsChanged"));
+        QVERIFY(messages.shown().size() == 1 + 5 + 9 && !w.checked("chkDeleteWhatsChanged"));
     }
 
-    void gameInformationOnTheReportPanel()
+    void gameInformationAndDeleteRom()
     {
         InfoWindow w;
         TempProgram::writeFile(w.folder(DataFolder::MAME) + "/history.dat",
@@ -71,16 +66,15 @@ private slots:
         w.window.commands().info();
         QTextEdit* text = w.window.txtVerify();
         QVERIFY(text->toPlainText().startsWith("History.Dat\n\nPac history. \n"));
-        QTextCursor cursor(text->document());
-        cursor.setPosition(3);
-        QCOMPARE(cursor.charFormat().fontWeight(), int(QFont::Bold));
-        cursor.setPosition(text->toPlainText().indexOf("Pac history") + 2);
-        QVERIFY(cursor.charFormat().fontWeight() != int(QFont::Bold));
-    }
+        QTextCursor at(text->document());
+        const auto boldTo = [&](int end) {
+            at.setPosition(end);
+            return at.charFormat().fontWeight() == QFont::Bold;
+        };
+        QVERIFY(boldTo(3) && !boldTo(text->toPlainText().indexOf("Pac history") + 2));
 
-    void deleteRomMovesTheGame()
-    {
-        InfoWindow w;
+        // Delete ROM, once confirmed, removes the file and moves the game to the Uninstalled list.
+        w.click("cmdGameList");
         w.window.showView(ListKind::Installed);
         w.select(ListKind::Installed, "pacman");
         ScriptedMessageBox messages;
@@ -90,8 +84,8 @@ private slots:
                         MessageAnswer::Yes);
         w.window.commands().deleteRom();
         QVERIFY(!QFile::exists(w.folder(DataFolder::ROMs) + "/pacman.zip"));
-        QVERIFY(w.roms(ListKind::Uninstalled).contains("pacman"));
-        QVERIFY(!w.roms(ListKind::Installed).contains("pacman"));
+        QVERIFY(w.roms(ListKind::Uninstalled).contains("pacman") &&
+                !w.roms(ListKind::Installed).contains("pacman"));
     }
 };
 
