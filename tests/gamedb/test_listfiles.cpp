@@ -28,41 +28,13 @@ class TestListFiles : public QObject
 {
     Q_OBJECT
 private slots:
-    // Complete outputs are taken. A MAME that dies half-way (a list without its closing element)
-    // or prints nothing: the output is not taken and the list is missing afterwards, so the next
-    // start asks again.
-    void onlyCompleteOutputsAreTaken()
-    {
-        TempProgram tp("velmora lists", "prog 'one'", "mame $(x)");
-        FakeMame mame(tp.mameFolder());
-        mame.answer("-listxml", fixturePath("listxml-machine.xml"));
-        mame.answer("-listcrc", fixturePath("listcrc.txt"));
-        RecordingProgress progress;
-        const ProgramPaths paths = tp.paths();
-        QCOMPARE(CreateListXml(paths, tp.mameFolder(), progress), ListOutcome::Taken);
-        QCOMPARE(CreateCrcInfo(paths, tp.mameFolder(), progress), ListOutcome::Taken);
-        QCOMPARE(progress.messages,
-                 QStringList({"Creating listxml.txt...", "Creating crcinfo.txt..."}));
-        QCOMPARE(QDir(paths.reportsFolder()).entryList(QDir::Files),
-                 QStringList({"crcinfo.txt", "listxml.txt"}));
-
-        const QByteArray full = TempProgram::readFile(fixturePath("listxml-machine.xml"));
-        const QString half = tp.root() + "/half.xml";
-        QVERIFY(TempProgram::writeFile(half, full.left(full.size() / 2)));
-        mame.answer("-listxml", half);
-        QCOMPARE(CreateListXml(paths, tp.mameFolder(), progress), ListOutcome::Incomplete);
-        mame.setSilentExit(1);
-        QCOMPARE(CreateCrcInfo(paths, tp.mameFolder(), progress), ListOutcome::Incomplete);
-        QCOMPARE(mame.callCount(), 4);
-        QCOMPARE(QDir(paths.reportsFolder()).entryList(QDir::Files), QStringList());
-    }
-
     // A first start's MAME commands run at once, so the wait is the slowest of them rather than
-    // their sum; each output is taken only when complete, and a MAME that answers nothing leaves
-    // no list (the usage report included: it would describe another MAME).
+    // their sum; each output is taken only when complete. A MAME that dies half-way (a list
+    // without its closing element) or answers nothing leaves no list (the usage report included:
+    // it would describe another MAME), so the next start asks again.
     void mameListsAreMadeSideBySide()
     {
-        TempProgram tp;
+        TempProgram tp("velmora lists", "prog 'one'", "mame $(x)");
         const ProgramPaths paths = tp.paths();
         FakeMame mame(tp.mameFolder());
         mame.answer("-listxml", fixturePath("listxml-machine.xml"));
@@ -74,8 +46,7 @@ private slots:
         elapsed.start();
         MameListsResult result = CreateMameLists(paths, tp.mameFolder(), progress);
         QVERIFY2(elapsed.elapsed() < 3500, qPrintable(QString::number(elapsed.elapsed())));
-        QVERIFY(result.listsTaken());
-        QCOMPARE(result.usage, ListOutcome::Taken);
+        QVERIFY(result.listsTaken() && result.usage == ListOutcome::Taken);
         QCOMPARE(TempProgram::readFile(paths.report("showusage.txt")),
                  TempProgram::readFile(fixturePath("help.txt")));
         QCOMPARE(progress.messages.first(), QString("Creating listxml.txt..."));
@@ -83,6 +54,13 @@ private slots:
                  QStringList({"crcinfo.txt", "listxml.txt", "showusage.txt"}));
 
         mame.setDelay(0);
+        const QByteArray full = TempProgram::readFile(fixturePath("listxml-machine.xml"));
+        QVERIFY(TempProgram::writeFile(tp.root() + "/half.xml", full.left(full.size() / 2)));
+        mame.answer("-listxml", tp.root() + "/half.xml");
+        QCOMPARE(CreateListXml(paths, tp.mameFolder(), progress), ListOutcome::Incomplete);
+        QVERIFY(!QFile::exists(paths.report("listxml.txt")));
+        QCOMPARE(CreateCrcInfo(paths, tp.mameFolder(), progress), ListOutcome::Taken);
+        QCOMPARE(progress.messages.last(), QString("Creating crcinfo.txt..."));
         mame.setSilentExit(0);
         result = CreateMameLists(paths, tp.mameFolder(), progress);
         QCOMPARE(result.exec, ExecOutcome::Ran);
@@ -95,20 +73,19 @@ private slots:
     {
         TempProgram tp;
         const QString file = tp.root() + "/list.txt";
-        const struct
-        {
-            QByteArray text;
-            bool machineList;
-        } cases[] = {{"<mame>\n</mame>\n", true}, {"<mame>\r\n</mame>\r\n\r\n", true},
-                     {"<mame>\n</mame>", true},   {"<mame>\n\t</machine>\n", false},
-                     {"<mame>\n</ma", false},     {"", false}};
-        for (const auto& c : cases) {
-            QVERIFY(TempProgram::writeFile(file, c.text));
-            QVERIFY2(isCompleteMachineList(file) == c.machineList, c.text.constData());
-            QCOMPARE(isCompleteChecksumList(file), !c.text.isEmpty());
+        for (const auto& [text, machineList] : std::initializer_list<std::pair<const char*, bool>>{
+                 {"<mame>\n</mame>\n", true},
+                 {"<mame>\r\n</mame>\r\n\r\n", true},
+                 {"<mame>\n</mame>", true},
+                 {"<mame>\n\t</machine>\n", false},
+                 {"<mame>\n</ma", false},
+                 {"", false}}) {
+            QVERIFY(TempProgram::writeFile(file, text));
+            QVERIFY2(isCompleteMachineList(file) == machineList, text);
+            QCOMPARE(isCompleteChecksumList(file), *text != 0);
         }
-        QVERIFY(!isCompleteMachineList(tp.root() + "/none.txt"));
-        QVERIFY(!isCompleteChecksumList(tp.root() + "/none.txt"));
+        QVERIFY(!isCompleteMachineList(tp.root() + "/none") &&
+                !isCompleteChecksumList(tp.root() + "/none"));
     }
 
     void oldCopiesReplaceThePreviousOnes()
@@ -120,8 +97,7 @@ private slots:
         QVERIFY(TempProgram::writeFile(paths.report("listxml.txt"), "new list"));
         QVERIFY(TempProgram::writeFile(paths.report("oldlistxml.txt"), "much older list"));
         QVERIFY(TempProgram::writeFile(paths.report("crcinfo.txt"), "new crc"));
-        QVERIFY(KeepOldListXml(paths));
-        QVERIFY(KeepOldCrcInfo(paths));
+        QVERIFY(KeepOldListXml(paths) && KeepOldCrcInfo(paths));
         QCOMPARE(TempProgram::readFile(paths.report("oldlistxml.txt")), QByteArray("new list"));
         QCOMPARE(TempProgram::readFile(paths.report("oldcrcinfo.txt")), QByteArray("new crc"));
         QCOMPARE(TempProgram::readFile(paths.report("listxml.txt")), QByteArray("new list"));
@@ -138,9 +114,9 @@ private slots:
         QFile::remove(target); // a link to nothing is no mame
         QCOMPARE(currentMameSize(tp.mameFolder()), 0);
 
-        QVERIFY(isMameChanged(12345, 12346));
-        QVERIFY(!isMameChanged(12345, 12345));
-        QVERIFY(!isMameChanged(0, 12346)); // unknown stored size
+        // A stored size of 0 is unknown.
+        QVERIFY(isMameChanged(12345, 12346) && !isMameChanged(12345, 12345) &&
+                !isMameChanged(0, 1));
     }
 
     void derivedFilesAreAllFour()
