@@ -18,10 +18,7 @@
 #include <QTextEdit>
 
 using namespace velmora;
-using velmora::testing::addNamed;
-using velmora::testing::fixturePath;
-using velmora::testing::ScriptedMessageBox;
-using velmora::testing::TempProgram;
+using namespace velmora::testing;
 
 namespace {
 
