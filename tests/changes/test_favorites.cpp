@@ -5,7 +5,7 @@
 #include "changes/VerifyFavorites.h"
 #include "gamedb/DatabaseUpdate.h"
 #include "lists/ListFixtures.h"
-#include "support/FakeMame.h"
+#include "support/DatabaseProgram.h"
 #include "support/ScriptedMessageBox.h"
 #include "support/TempProgram.h"
 
@@ -30,24 +30,20 @@ struct RecordingProgress : ProgressSink
     QStringList messages;
 };
 
-// A program whose database the fake mame builds from the 0.251 fixture.
-struct Program
+// A program with the favourites view on, whose database the fake mame builds from the 0.251
+// fixture.
+struct Program : DatabaseProgram
 {
-    TempProgram tp;
-    FakeMame mame{tp.mameFolder()};
-    ProgramPaths paths = tp.paths();
     FavoritesFiles files = FavoritesFiles::under(paths);
     RecordingProgress progress;
     int viewSwitchedOff = 0;
     bool reportsAtCheck = false; // whatsnew.txt was there when the favourites were checked
 
-    Program()
+    Program() : DatabaseProgram(false)
     {
         Preferences prefs = tp.standardPreferences();
         prefs.favorites = true;
         tp.writeOptionsIni(prefs);
-        mame.answer("-listxml", fixturePath("gamedb/machines-0251.xml"));
-        mame.answer("-listcrc", fixturePath("listcrc.txt"));
     }
     DatabaseSetup setup()
     {
@@ -62,8 +58,6 @@ struct Program
         TempProgram::writeFile(paths.report("whatsnew.txt"), "last time");
         return rebuildAfterChange(setup(), progress).database.ok;
     }
-    QByteArray read(const char* name) const { return TempProgram::readFile(paths.report(name)); }
-    bool exists(const char* name) const { return QFile::exists(paths.report(name)); }
     GameRecord databaseRecord(const char* description) const
     {
         for (const QByteArray& line : read("gameinfo.txt").split('\n'))
