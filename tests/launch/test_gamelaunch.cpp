@@ -149,7 +149,6 @@ private slots:
                      LaunchOutcome::NotInstalled);
             QCOMPARE(rig.events, QStringList({"getSelectedIndex"}));
         }
-        QVERIFY(box.allExpectedShown());
         QCOMPARE(box.shown().first().icon, platform::MessageIcon::Information);
 
         // An archive only in the additional ROM folder is enough.
@@ -175,33 +174,21 @@ private slots:
         QCOMPARE(rig.events, QStringList({"getSelectedIndex", "settings pong Raster",
                                           "buildIni /settings/raster.cfg pong"}));
         QVERIFY(rig.buildIniBoxes.record && r.boxes.record);
+        QVERIFY(box.allExpectedShown());
     }
 
-    void playbackNeedsARecording()
+    // Playback needs a recording; Record makes the Input folder, asks before overwriting and
+    // clears its box.
+    void playbackAndRecord()
     {
         ScriptedMessageBox box;
         Rig rig;
         box.expect(QStringLiteral("Cannot find the .inp file for this game.\r"
                                   "You must record this game first."),
                    MessageAnswer::Ok, QStringLiteral("Playback"));
-        const LaunchResult r = rig.launch("pong", kPlayback);
-        QCOMPARE(r.outcome, LaunchOutcome::NoRecording);
+        QCOMPARE(rig.launch("pong", kPlayback).outcome, LaunchOutcome::NoRecording);
         QCOMPARE(rig.events.mid(3), QStringList({"boxes 0 0", "createMameIni"}));
 
-        // With the recording, MAME runs in a normal window and Playback is cleared afterwards.
-        QVERIFY(TempProgram::writeFile(rig.inp(), "INP"));
-        const LaunchResult played = rig.launch("pong", kPlayback);
-        QVERIFY(rig.buildIniBoxes.playback && !played.boxes.playback);
-        QCOMPARE(rig.styles.last(), WindowStyle::Normal);
-        QVERIFY(rig.events.indexOf(QStringLiteral("boxes 0 0")) >
-                rig.events.indexOf(QStringLiteral("show")));
-    }
-
-    void recordClearsItsBoxAndAsksBeforeOverwriting()
-    {
-        ScriptedMessageBox box;
-        Rig rig;
-        // No Input folder yet: it is made, and the game runs.
         QVERIFY(!rig.launch("pong", kRecord).boxes.record);
         QVERIFY(QFileInfo(rig.prefs.folder(DataFolder::Input)).isDir());
         QCOMPARE(rig.events.at(3), QStringLiteral("boxes 0 0"));
@@ -218,6 +205,13 @@ private slots:
         QCOMPARE(TempProgram::readFile(rig.inp()), QByteArray("KEEP"));
         box.expect(ask, MessageAnswer::Yes, QStringLiteral("Record"));
         QCOMPARE(rig.launch("pong", kRecord).outcome, LaunchOutcome::Played);
+
+        // With the recording, MAME plays back in a normal window and Playback is cleared after.
+        const LaunchResult played = rig.launch("pong", kPlayback);
+        QVERIFY(rig.buildIniBoxes.playback && !played.boxes.playback);
+        QCOMPARE(rig.styles.last(), WindowStyle::Normal);
+        QVERIFY(rig.events.indexOf(QStringLiteral("boxes 0 0")) >
+                rig.events.indexOf(QStringLiteral("show")));
 
         // An Input folder that cannot be made stops the recording.
         const QString blocked = rig.tp.root() + QStringLiteral("/blocked");
