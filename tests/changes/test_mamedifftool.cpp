@@ -103,7 +103,7 @@ class MameDiffToolTest : public QObject
 
 private slots:
     // Each report names what changed (lines separated by |) and nothing it must leave out.
-    void reportsNameWhatChanged()
+    void reportsAndRefusals()
     {
         const QString summary =
             "--- Summary|Added sets: 1|Removed sets: 1|Renamed sets, same ROMs under a new name: "
@@ -140,12 +140,9 @@ private slots:
             for (const QString& line : absent.split('|'))
                 QVERIFY2(!text.contains(line), qPrintable(line + " unexpected in:\n" + text));
         }
-    }
 
-    // The same sets in either layout are no change in every report: the log is empty. Lists
-    // that cannot be compared and wrong command lines are refused, the reason in the log.
-    void noChangeAndRefusals()
-    {
+        // The same sets in either layout are no change in every report: the log is empty. Lists
+        // that cannot be compared and wrong command lines are refused, the reason in the log.
         const QString oldList = write("old.xml", listOf(true, oldSets()));
         const QString sameList = write("same.xml", listOf(false, oldSets()));
         for (const QString& option : {"", "-s", "-n"})
