@@ -115,7 +115,6 @@ private slots:
         BuildIniRequest request{settings, QStringLiteral("galaga"), false, true};
 
         const BuildIniResult result = BuildIni(request, prefs);
-        QVERIFY(result.ok);
         QCOMPARE(result.commandString, QStringLiteral("-numscreens 2 -ROMPATH '/My ROMs'"));
         const QByteArray pathLayer = mameIniPathLayer(prefs);
         QCOMPARE(TempProgram::readFile(mameIniPath(prefs)), pathLayer + expectedLayer());
@@ -129,11 +128,8 @@ private slots:
 
     void missingKeysGiveTheMameDefaults()
     {
-        TempProgram tp;
-        BuildIniRequest request;
-        request.settingsFile = tp.root() + QStringLiteral("/missing.cfg");
-        request.rom = QStringLiteral("pacman");
-        request.playback = true;
+        BuildIniRequest request{QStringLiteral("/no/such/pacman.cfg"), QStringLiteral("pacman"),
+                                true};
         const QStringList lines = settingsLayer(request).split(QStringLiteral("\r\n"));
         for (const char* line :
              {"bios\tdefault", "playback\tpacman.inp", "# record\t<NULL> (not set)",
@@ -185,9 +181,9 @@ private slots:
     void followsTheInstalledMame()
     {
         TempProgram tp;
-        const QString file = tp.root() + QStringLiteral("/galaga.cfg");
-        QVERIFY(TempProgram::writeFile(file, kSettingsFile));
-        BuildIniRequest request{file, QStringLiteral("galaga"), false, true};
+        QVERIFY(TempProgram::writeFile(tp.root() + QStringLiteral("/g.cfg"), kSettingsFile));
+        BuildIniRequest request{tp.root() + QStringLiteral("/g.cfg"), QStringLiteral("galaga"),
+                                false, true};
         const QString catalogueLayer = settingsLayer(request);
         request.usage = usageFixture("showusage-old.txt");
         QVERIFY(request.usage);
