@@ -46,17 +46,14 @@ private slots:
     void sortsByTheTextOfTheKeyColumn()
     {
         Fixture f;
-        f.add(game("b", "galaga", {{GameRecord::Year, "1981"}, {GameRecord::Palette, " 4096"}}),
-              "Sports");
-        f.add(game("a", "Asteroids", {{GameRecord::Year, "19??"}, {GameRecord::Palette, "   32"}}),
-              "maze");
-        f.add(game("c", "Galaxian", {{GameRecord::Year, "1979"}, {GameRecord::Palette, "  256"}}),
-              "Not Found");
-        f.add(game("d", "asteroids", {{GameRecord::Year, "198?"}, {GameRecord::Palette, "65536"}}),
-              "Shooter");
+        // ROM, description, year, palette, category.
+        for (const auto& g : std::initializer_list<std::array<const char*, 5>>{
+                 {"b", "galaga", "1981", " 4096", "Sports"},
+                 {"a", "Asteroids", "19??", "   32", "maze"},
+                 {"c", "Galaxian", "1979", "  256", "Not Found"},
+                 {"d", "asteroids", "198?", "65536", "Shooter"}})
+            f.add(game(g[0], g[1], {{GameRecord::Year, g[2]}, {GameRecord::Palette, g[3]}}), g[4]);
         f.load();
-        QCOMPARE(f.model.sortColumn(), -1);
-
         f.model.sort(GameListModel::Game, Qt::AscendingOrder);
         // Letter case does not count; equal texts keep database order.
         QCOMPARE(f.column(GameListModel::Rom), QStringList({"a", "d", "b", "c"}));
@@ -68,8 +65,6 @@ private slots:
         // Right-aligned numbers sort in numeric order as text.
         f.model.sort(GameListModel::Palette, Qt::AscendingOrder);
         QCOMPARE(f.column(GameListModel::Rom), QStringList({"a", "c", "b", "d"}));
-        QCOMPARE(f.model.sortColumn(), int(GameListModel::Palette));
-        QCOMPARE(f.model.sortOrder(), Qt::AscendingOrder);
         // The Category column, which is not a database field, sorts too.
         f.model.sort(GameListModel::Category, Qt::AscendingOrder);
         QCOMPARE(f.column(GameListModel::Rom), QStringList({"a", "c", "d", "b"}));
@@ -87,10 +82,9 @@ private slots:
                  QStringList({"Streeq", "Street", "street fighter", "Street Fighter Alpha",
                               "Street Fighter II", "Street Fighter II", "Street Fighter IIb"}));
         f.model.sort(GameListModel::Game, Qt::DescendingOrder);
-        QCOMPARE(f.column(GameListModel::Game).first(), QString("Street Fighter IIb"));
         // Equal texts stay in database order in both directions.
-        QCOMPARE(f.model.gameIndexAt(1), 0);
-        QCOMPARE(f.model.gameIndexAt(2), 3);
+        QCOMPARE(f.column(GameListModel::Game).first(), QString("Street Fighter IIb"));
+        QVERIFY(f.model.gameIndexAt(1) == 0 && f.model.gameIndexAt(2) == 3);
     }
 
     void aGameTakenFromTheListOutlivesTheLoad()
@@ -99,17 +93,16 @@ private slots:
         {
             QByteArray text = database({game("pacman", "Pac-Man")});
             auto table = std::make_shared<GameTable>(text);
-            GameFieldReader reader(table->source());
             GameRecord record;
-            QCOMPARE(reader.readRecord(&record), GameFieldReader::Outcome::Record);
+            QCOMPARE(GameFieldReader(table->source()).readRecord(&record),
+                     GameFieldReader::Outcome::Record);
             table->add(ListedGame{record, QByteArray("Maze"), QByteArray()});
             GameListModel model;
             model.setGames(table, {0});
             kept = model.gameAt(0);
             text.fill('x');
         }
-        QCOMPARE(kept.record[GameRecord::Game], QByteArray("Pac-Man"));
-        QCOMPARE(kept.category, QByteArray("Maze"));
+        QVERIFY(kept.record[GameRecord::Game] == "Pac-Man" && kept.category == "Maze");
     }
 
     // The selection stays on its game while the rows move; games move between lists and a new
@@ -125,9 +118,7 @@ private slots:
                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         f.model.sort(GameListModel::Rom, Qt::AscendingOrder);
         QCOMPARE(selection.currentIndex().row(), 3);
-        QCOMPARE(selection.selectedRows().size(), 1);
-        QCOMPARE(selection.selectedRows().first().row(), 3);
-
+        QCOMPARE(selection.selectedRows(), QModelIndexList({f.model.index(3, 0)}));
         QCOMPARE(f.model.rowOfGame(0), 4);
         f.model.removeGameAt(0);
         QCOMPARE(f.column(GameListModel::Rom), QStringList({"b", "c", "d", "e"}));
@@ -136,7 +127,6 @@ private slots:
         f.load();
         QCOMPARE(f.model.sortColumn(), -1);
         f.model.clear();
-        QCOMPARE(f.model.rowCount(), 0);
         f.model.sort(GameListModel::Game); // nothing to sort: no table at all
     }
 };
