@@ -28,15 +28,15 @@ private slots:
         QVERIFY(w.load(ListKind::Uninstalled));
         const QString list = w.program.paths().report("favorite.txt");
         ScriptedMessageBox boxes;
-        w.select(ListKind::Uninstalled, "galaga");
-        w.action("mnuAddFavorite")->trigger();
+        const auto run = [&](ListKind kind, const char* game, const char* command) {
+            w.window.showView(kind);
+            w.select(kind, game);
+            w.action(command)->trigger();
+        };
+        run(ListKind::Uninstalled, "galaga", "mnuAddFavorite");
         QVERIFY(!QFile::exists(list)); // the Uninstalled list has no favourites commands
-        w.window.showView(ListKind::All);
-        w.select(ListKind::All, "galaga");
-        w.action("mnuAddFavorite")->trigger();
-        w.window.showView(ListKind::Installed);
-        w.select(ListKind::Installed, "pacman");
-        w.action("mnuAddFavorite")->trigger();
+        run(ListKind::All, "galaga", "mnuAddFavorite");
+        run(ListKind::Installed, "pacman", "mnuAddFavorite");
         boxes.expect("Game already on list.", platform::MessageAnswer::Ok, "Add To Favorites");
         w.action("mnuAddFavorite")->trigger();
         QVERIFY(boxes.allExpectedShown());
@@ -45,18 +45,13 @@ private slots:
 
         w.action("mnuViewFavorites")->trigger();
         QCOMPARE(w.window.gameCount(ListKind::All), 2);
-        w.select(ListKind::Installed, "pacman");
-        w.action("mnuRemoveFavorite")->trigger();
-        QCOMPARE(w.window.gameCount(ListKind::All), 1);
-        QVERIFY(w.window.favoritesChecked());
+        run(ListKind::Installed, "pacman", "mnuRemoveFavorite");
+        QVERIFY(w.window.gameCount(ListKind::All) == 1 && w.window.favoritesChecked());
 
         boxes.expect("Your favorites list is empty.  Velmora will now return to the default list.",
                      platform::MessageAnswer::Ok, "Remove Favorite");
-        w.window.showView(ListKind::All);
-        w.select(ListKind::All, "galaga");
-        w.action("mnuRemoveFavorite")->trigger();
-        QVERIFY(boxes.allExpectedShown());
-        QVERIFY(!QFile::exists(list));
+        run(ListKind::All, "galaga", "mnuRemoveFavorite");
+        QVERIFY(boxes.allExpectedShown() && !QFile::exists(list));
         QVERIFY(!w.window.favoritesChecked() && !w.state.prefs.favorites);
         QCOMPARE(w.window.gameCount(ListKind::All), 6);
     }
@@ -79,8 +74,7 @@ private slots:
         for (const char* name : {"listxml.txt", "crcinfo.txt", "resource.txt"})
             TempProgram::writeFile(paths.report(QLatin1String(name)), "\r\n");
 
-        AppState state;
-        state.paths = paths;
+        AppState state{.paths = paths};
         MainWindow window(state);
         StartUp startUp(state, window);
         startUp.hooks().endProcess = [] {};
@@ -89,14 +83,12 @@ private slots:
         QCOMPARE(window.gameCount(ListKind::All), 1);
 
         QFile script(mame.scriptPath());
-        QVERIFY(script.open(QIODevice::Append));
-        script.write("# a newer build\n");
+        QVERIFY(script.open(QIODevice::Append) && script.write("# a newer build\n") > 0);
         script.close();
         ScriptedMessageBox boxes; // the messages are pinned by the favourites check's own tests
         boxes.allowAny(true);
         window.onViewRefresh();
-        QCOMPARE(boxes.shown().size(), 2);
-        QVERIFY(!window.favoritesChecked() && !state.prefs.favorites);
+        QVERIFY(boxes.shown().size() == 2 && !window.favoritesChecked() && !state.prefs.favorites);
         QCOMPARE(window.gameCount(ListKind::All), 11);
         QCOMPARE(TempProgram::readFile(paths.report("changes.txt")), QByteArray("Galaga\r\n"));
     }
