@@ -11,72 +11,63 @@ using O = Option;
 using velmora::testing::otherValue;
 using velmora::testing::richLists;
 
-Q_DECLARE_METATYPE(velmora::Option)
 
 class TestSetFrames : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void rules_data()
-    {
-        // Values as "control=value"; expectations as "control" (enabled) or "!control".
-        QTest::addColumn<QString>("values");
-        QTest::addColumn<QString>("enabled");
-        auto row = [](const char* name, const char* values, const char* enabled) {
-            QTest::newRow(name) << QString::fromLatin1(values) << QString::fromLatin1(enabled);
-        };
-        row("defaults: D3D, full screen", "",
-            "chkWaitVSync chkSyncRefresh chkCrop !frameDirectDraw !chkHwStretch frameDirect3D "
-            "chkFilter !chkMaximize frameFullScreen chkTripleBuffer chkSwitchRes "
-            "cboFullScreenGamma cboAudioLat cboVolume cboSampleRate chkSamples chkBackdrops "
-            "!chkDualLightgun !chkOffReload cboLEDMode !cboDeadzone");
-        row("DDraw", "cboVideo=DDraw",
-            "chkWaitVSync !chkCrop frameDirectDraw chkHwStretch !frameDirect3D !chkFilter "
-            "frameFullScreen chkBackdrops");
-        row("GDI", "cboVideo=GDI",
-            "!chkWaitVSync !chkSyncRefresh !frameFullScreen !chkTripleBuffer !chkSwitchRes "
-            "!cboFullScreenBrightness !cboFullScreenContrast !cboFullScreenGamma chkCrop "
-            "!frameDirectDraw !chkHwStretch !frameDirect3D !chkFilter");
-        row("GDI with window off keeps full screen off", "cboVideo=GDI chkWindow=1 chkWindow=0",
-            "!frameFullScreen !chkTripleBuffer !chkMaximize");
-        row("window on", "chkWindow=1",
-            "chkMaximize !frameFullScreen !chkTripleBuffer !chkSwitchRes !cboFullScreenBrightness");
-        row("sound off", "chkSound=0", "!cboAudioLat !cboVolume !cboSampleRate !chkSamples");
-        row("sound on, samples off", "chkSamples=0",
-            "cboAudioLat cboVolume !cboSampleRate chkSamples");
-        row("artwork off", "chkArtwork=0", "!chkBackdrops !chkOverlays !chkBezels !chkCrop");
-        row("lightgun", "chkLightgun=1", "chkDualLightgun chkOffReload");
-        row("keyboard LEDs off", "chkKeyLeds=0", "!cboLEDMode");
-        row("joystick", "chkJoystick=1", "cboDeadzone");
-    }
-
+    // Each row: values set as "control=value", then controls expected enabled ("control") or
+    // greyed ("!control"); frames are named as their controls are.
     void rules()
     {
-        QFETCH(QString, values);
-        QFETCH(QString, enabled);
+        const std::pair<const char*, const char*> rows[] = {
+            {"", "chkWaitVSync chkSyncRefresh chkCrop !frameDirectDraw !chkHwStretch frameDirect3D "
+                 "chkFilter !chkMaximize frameFullScreen chkTripleBuffer chkSwitchRes "
+                 "cboFullScreenGamma cboAudioLat cboVolume cboSampleRate chkSamples chkBackdrops "
+                 "!chkDualLightgun !chkOffReload cboLEDMode !cboDeadzone"},
+            {"cboVideo=DDraw",
+             "chkWaitVSync !chkCrop frameDirectDraw chkHwStretch !frameDirect3D !chkFilter "
+             "frameFullScreen chkBackdrops"},
+            {"cboVideo=GDI",
+             "!chkWaitVSync !chkSyncRefresh !frameFullScreen !chkTripleBuffer !chkSwitchRes "
+             "!cboFullScreenBrightness !cboFullScreenContrast !cboFullScreenGamma chkCrop "
+             "!frameDirectDraw !chkHwStretch !frameDirect3D !chkFilter"},
+            {"cboVideo=GDI chkWindow=1 chkWindow=0",
+             "!frameFullScreen !chkTripleBuffer !chkMaximize"},
+            {"chkWindow=1", "chkMaximize !frameFullScreen !chkTripleBuffer !chkSwitchRes "
+                            "!cboFullScreenBrightness"},
+            {"chkSound=0", "!cboAudioLat !cboVolume !cboSampleRate !chkSamples"},
+            {"chkSamples=0", "cboAudioLat cboVolume !cboSampleRate chkSamples"},
+            {"chkArtwork=0", "!chkBackdrops !chkOverlays !chkBezels !chkCrop"},
+            {"chkLightgun=1", "chkDualLightgun chkOffReload"},
+            {"chkKeyLeds=0", "!cboLEDMode"},
+            {"chkJoystick=1", "cboDeadzone"},
+        };
         auto optionNamed = [](const QString& control) -> std::optional<Option> {
             for (const OptionSpec& row : optionCatalogue())
                 if (control == QLatin1String(row.control))
                     return row.option;
             return std::nullopt;
         };
-        SettingsModel model;
-        for (const QString& pair : values.split(u' ', Qt::SkipEmptyParts)) {
-            const auto option = optionNamed(pair.section(u'=', 0, 0));
-            QVERIFY2(option && model.assign(*option, pair.section(u'=', 1)), qPrintable(pair));
-        }
-        const EnableStates& s = model.enabling();
-        const std::map<QString, Frame> frames = {{"frameDirectDraw", Frame::DirectDraw},
-                                                 {"frameDirect3D", Frame::Direct3D},
-                                                 {"frameFullScreen", Frame::FullScreen}};
-        for (QString name : enabled.split(u' ')) {
-            const bool expected = !name.startsWith(u'!');
-            name.remove(u'!');
-            const auto option = optionNamed(name);
-            QVERIFY2(option || frames.count(name), qPrintable(name));
-            const bool actual = option ? s.enabled(*option) : s.enabled(frames.at(name));
-            QVERIFY2(actual == expected, qPrintable(name));
+        for (const auto& [values, enabled] : rows) {
+            SettingsModel model;
+            for (const QString& pair : QString(values).split(u' ', Qt::SkipEmptyParts)) {
+                const auto option = optionNamed(pair.section(u'=', 0, 0));
+                QVERIFY2(option && model.assign(*option, pair.section(u'=', 1)), qPrintable(pair));
+            }
+            const EnableStates& s = model.enabling();
+            const std::map<QString, Frame> frames = {{"frameDirectDraw", Frame::DirectDraw},
+                                                     {"frameDirect3D", Frame::Direct3D},
+                                                     {"frameFullScreen", Frame::FullScreen}};
+            for (QString name : QString(enabled).split(u' ')) {
+                const bool expected = !name.startsWith(u'!');
+                name.remove(u'!');
+                const auto option = optionNamed(name);
+                QVERIFY2(option || frames.count(name), qPrintable(name));
+                const bool actual = option ? s.enabled(*option) : s.enabled(frames.at(name));
+                QVERIFY2(actual == expected, qPrintable(QString(values) + u' ' + name));
+            }
         }
     }
 
