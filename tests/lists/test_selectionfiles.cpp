@@ -29,41 +29,27 @@ private slots:
         GameTable table;
         const ListedGame pacman{game("pacman", "Pac-Man"), {}, {}};
         const ListedGame mspacman{
-            game("mspacman", "Ms. Pac-Man",
-                 {{GameRecord::Origin, "Clone of pacman"}, {GameRecord::Orientation, "Vertical"}}),
-            {},
-            {}};
+            game("mspacman", "Ms. Pac-Man", {{GameRecord::Origin, "Clone of pacman"}}), {}, {}};
         const ListedGame missing{game("galaga", "Galaga"), {}, {}};
 
-        SelectionStatus s = describeSelection(table, pacman, ListKind::All, folders);
-        QCOMPARE(s.description, QString("Pac-Man"));
-        QCOMPARE(s.rom, QString("pacman"));
-        QCOMPARE(s.originKind, QString("Original"));
-        QCOMPARE(s.orientation, QString("Vertical"));
-        QCOMPARE(s.settings, QString("Custom Settings"));
-        QVERIFY(s.setsGameCommands && s.installed);
-
+        // Origin, settings panel, whether the game commands are set and whether it is installed.
+        const auto status = [&](const ListedGame& g, ListKind list) {
+            const SelectionStatus s = describeSelection(table, g, list, folders);
+            return QStringList{s.originKind, s.settings, s.setsGameCommands ? "commands" : "-",
+                               s.installed ? "installed" : "-"}
+                .join('|');
+        };
+        QCOMPARE(status(pacman, ListKind::All), "Original|Custom Settings|commands|installed");
+        QCOMPARE(describeSelection(table, pacman, ListKind::All, folders).orientation, "Vertical");
         // Installed only through the additional folder, with no settings of its own.
-        s = describeSelection(table, mspacman, ListKind::All, folders);
-        QCOMPARE(s.settings, QString("Default Settings"));
-        QCOMPARE(s.originKind, QString("Clone"));
-        QVERIFY(s.installed);
-
-        s = describeSelection(table, missing, ListKind::All, folders);
-        QCOMPARE(s.settings, QString("Not Installed"));
-        QVERIFY(s.setsGameCommands && !s.installed);
-
-        // The Installed list does not look at the archive; the Uninstalled list always says so.
-        s = describeSelection(table, missing, ListKind::Installed, folders);
-        QCOMPARE(s.settings, QString("Default Settings"));
+        QCOMPARE(status(mspacman, ListKind::All), "Clone|Default Settings|commands|installed");
+        QCOMPARE(status(missing, ListKind::All), "Original|Not Installed|commands|-");
+        // The Installed and Uninstalled lists do not look at the archive: the list says it.
+        QCOMPARE(status(missing, ListKind::Installed), "Original|Default Settings|-|installed");
         // A settings file made by hand in other letters is the one the launch uses.
         writeFile(root + "/settings/Galaga.CFG", "[Video]\r\n");
-        s = describeSelection(table, missing, ListKind::Installed, folders);
-        QCOMPARE(s.settings, QString("Custom Settings"));
-        QVERIFY(!s.setsGameCommands);
-        s = describeSelection(table, pacman, ListKind::Uninstalled, folders);
-        QCOMPARE(s.settings, QString("Not Installed"));
-        QVERIFY(!s.setsGameCommands);
+        QCOMPARE(status(missing, ListKind::Installed), "Original|Custom Settings|-|installed");
+        QCOMPARE(status(pacman, ListKind::Uninstalled), "Original|Not Installed|-|-");
     }
 
     void placementStretchesUnlessNostretchIniPinsIt()
@@ -71,16 +57,14 @@ private slots:
         QTemporaryDir dir;
         const QString ini = dir.path() + "/nostretch.ini";
         ShotPlacement p = placeShot(ini, false, 4000, 9000);
-        QVERIFY(p.stretched);
-        QCOMPARE(p.rect, QRect(9000 - 180 - 3975, 270, 3975, 3975));
+        QVERIFY(p.stretched && p.rect == QRect(9000 - 180 - 3975, 270, 3975, 3975));
         QCOMPARE(listWidthBesideShot(9000, p.rect.width()), 9000 - 3975 - 480);
         QCOMPARE(listWidthWithoutShot(9000), 9000 - 330);
 
         writeFile(ini,
                   "[Position]\r\nLeft=6000\r\nTop=300\r\n[Size]\r\nHeight=2400\r\nWidth=3200\r\n");
         p = placeShot(ini, false, 4000, 9000);
-        QVERIFY(!p.stretched);
-        QCOMPARE(p.rect, QRect(6000, 300, 3200, 2400));
+        QVERIFY(!p.stretched && p.rect == QRect(6000, 300, 3200, 2400));
         // Maximised: the file is ignored.
         QVERIFY(placeShot(ini, true, 4000, 9000).stretched);
     }
@@ -90,13 +74,10 @@ private slots:
     {
         const QString shots = QStringLiteral("/data/snap");
         QCOMPARE(screenshotFile("mspacman", "Clone of pacman", false, shots),
-                 QString("/data/snap/mspacman.png"));
-        QCOMPARE(screenshotFile("mspacman", "Clone of pacman", true, shots),
-                 QString("/data/snap/pacman.png"));
-        QCOMPARE(screenshotFile("pacman", "Original", true, shots),
-                 QString("/data/snap/pacman.png"));
+                 shots + "/mspacman.png");
+        QCOMPARE(screenshotFile("mspacman", "Clone of pacman", true, shots), shots + "/pacman.png");
         // "Clone of" needs its blank: the parent's name starts after it.
-        QCOMPARE(screenshotFile("odd", "Clone ofx", true, shots), QString("/data/snap/odd.png"));
+        QCOMPARE(screenshotFile("odd", "Clone ofx", true, shots), shots + "/odd.png");
 
         QTemporaryDir dir;
         const QString mame = dir.path() + "/mame";
@@ -105,13 +86,11 @@ private slots:
         QCOMPARE(iconFile(mame, "pacman"), mame + "/Icons/PacMan.ico");
         writeFile(mame + "/Icons/pacman.ico", "ico");
         QCOMPARE(iconFile(mame, "pacman"), mame + "/Icons/pacman.ico");
-        QCOMPARE(iconFile(mame, "galaga"), QString());
-        QCOMPARE(iconFile(QString(), "pacman"), QString());
+        QVERIFY(iconFile(mame, "galaga").isEmpty() && iconFile(QString(), "pacman").isEmpty());
 
         writeFile(dir.path() + "/artwork/pacman.zip", "PK");
         QVERIFY(artworkExists(dir.path() + "/artwork", "pacman"));
-        QVERIFY(!artworkExists(dir.path() + "/artwork", "galaga"));
-        QVERIFY(!artworkExists(QString(), "pacman"));
+        QVERIFY(!artworkExists(dir.path() + "/artwork", "galaga") && !artworkExists({}, "pacman"));
     }
 
     void iniSectionGivesWhatReadIniValueGives()
