@@ -135,12 +135,8 @@ private slots:
     {
         const auto today = MameUsage::fromFile(fixturePath("showusage-0251.txt"));
         QVERIFY(today);
-        OptionLists lists = m_panel->model().lists();
-        adaptListsToMame(&lists, &*today, QString());
-        m_panel->setLists(lists);
         m_panel->setKnownOptions(knownOptions(&*today));
         m_panel->openRaster();
-        choose("cboVideo", "soft");
         QVERIFY(!check("chkHwStretch")->isEnabled() &&
                 check("chkHwStretch")->toolTip().contains("\"hwstretch\""));
         QVERIFY(check("chkWindow")->isEnabled() && check("chkWindow")->toolTip().isEmpty());
