@@ -114,10 +114,8 @@ private slots:
                                  news ? "Velmora News" : "Check For Updates");
             QVERIFY(rig.runAndWait(news ? "mnuHelpNews" : "mnuHelpCheck"));
             QVERIFY(rig.boxes.allExpectedShown());
-            QCOMPARE(rig.help->requestKind(), QString(news ? "News" : "Updates"));
-            if (shown.isEmpty()) {
-                QCOMPARE(rig.caption(), QString()); // the lists stay in front
-                QCOMPARE(TempProgram::readFile(ini), optionsBefore);
+            if (shown.isEmpty()) { // the lists stay in front, options.ini untouched
+                QVERIFY(rig.caption().isEmpty() && TempProgram::readFile(ini) == optionsBefore);
                 return;
             }
             QVERIFY(rig.caption() == "Velmora News" && rig.lists.state.panelBusy == 1);
