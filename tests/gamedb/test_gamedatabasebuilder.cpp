@@ -56,11 +56,8 @@ const QByteArray kGameAandB = R"xml(	<game name="gamea" sourcefile="drv.c">
 		<year>1984</year>
 		<manufacturer>Maker</manufacturer>
 		<rom name="a.1" size="4096" crc="01234567" region="cpu1" offset="0"/>
-		<chip type="cpu" name="Z80" clock="3072000"/>
 		<display type="raster" rotate="0" width="384" height="224" refresh="60.000000" />
-		<sound channels="1"/>
 		<input players="2" buttons="2" coins="2">
-			<control type="joy8"/>
 		</input>
 		<driver status="good" color="good" sound="imperfect" graphic="good" savestate="supported" palettesize="4096"/>
 	</game>
@@ -148,7 +145,6 @@ private slots:
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
         m_paths = ProgramPaths{m_dir->path()};
         QVERIFY(QDir().mkpath(m_paths.reportsFolder()));
     }
@@ -198,8 +194,8 @@ private slots:
         const QByteArray line = readFile(report("gameinfo.txt")).trimmed();
         GameRecord record;
         QVERIFY2(GameRecord::fromLine(line, &record), line.constData());
-        QCOMPARE(record[GameRecord::Manufacturer], QByteArray("Atari&quot;,&quot;1999"));
-        QCOMPARE(record[GameRecord::Rom], QByteArray("gamea"));
+        QCOMPARE(record[GameRecord::Manufacturer] + '|' + record[GameRecord::Rom],
+                 QByteArray("Atari&quot;,&quot;1999|gamea"));
         QCOMPARE(record.toLine(), line);
     }
 
