@@ -79,25 +79,6 @@ private slots:
         QCOMPARE(first.favoritesChecks, QStringList({"11"}));
     }
 
-    // MAME dies half-way through its machine list: the list is not taken, the builder reports the
-    // missing list and the previous database stays in place.
-    void mameDyingHalfWayKeepsThePreviousDatabase()
-    {
-        BuiltProgram p;
-        p.answer("-listxml", kMachines.left(kMachines.size() / 2));
-        ScriptedMessageBox box;
-        box.expect("M.A.M.E.'s output was incomplete: listxml.txt could not be made.\r"
-                   "The game database was not changed. Velmora will ask M.A.M.E. again at the "
-                   "next start.");
-        NullProgress progress;
-        const RebuildResult result = rebuildAfterChange(p.setup, progress);
-        QVERIFY(box.allExpectedShown() && box.shown().size() == 1);
-        QCOMPARE(result.listXml, ListOutcome::Incomplete);
-        QVERIFY(p.favoritesChecks.isEmpty() && !p.exists("listxml.txt"));
-        p.verifyPreviousDatabase();
-        QVERIFY(derivedFilesMissing(p.paths)); // so the next start builds again
-    }
-
     // An upgrade cut short after the new machine list was taken (here the checksum list came
     // out empty; a kill does the same) resumes at the next try without copying the new lists
     // over the old copies, which stay the previous version's until the next new MAME.
@@ -125,16 +106,18 @@ private slots:
         QCOMPARE(p.read("oldcrcinfo.txt"), TempProgram::readFile(fixturePath("listcrc.txt")));
     }
 
-    // A list that looks complete but gives no game, or one the builder cannot read, keeps the
-    // previous database and the stored size, says so once, and the next Refresh tries again.
+    // A list cut short (MAME died half-way), one that looks complete but gives no game, or one
+    // the builder cannot read, keeps the previous database and the stored size, says so once,
+    // and the next Refresh tries again. A list cut short is not taken, so the next start builds.
     void unusableListKeepsDatabaseAndStoredSize()
     {
-        for (const char* list :
-             {"<?xml version=\"1.0\"?>\n<mame build=\"0.251\">\n</mame>\n",
-              "\x01\x02 not a list at all\n</mame>\n",
-              "<?xml version=\"1.0\"?>\n<mame build=\"0.251\">\n\t<machine name=\"puckman\" "
-              "sourcefile=\"pacman/pacman.cpp\">\n\t\t<description>Puck "
-              "Man</description>\n</mame>\n"}) {
+        for (const QByteArray& list : QByteArrayList{
+                 kMachines.left(kMachines.size() / 2),
+                 "<?xml version=\"1.0\"?>\n<mame build=\"0.251\">\n</mame>\n",
+                 "\x01\x02 not a list at all\n</mame>\n",
+                 "<?xml version=\"1.0\"?>\n<mame build=\"0.251\">\n\t<machine name=\"puckman\" "
+                 "sourcefile=\"pacman/pacman.cpp\">\n\t\t<description>Puck "
+                 "Man</description>\n</mame>\n"}) {
             BuiltProgram p;
             p.answer("-listxml", list);
             const qint32 oldSize = p.mameSize();
@@ -145,8 +128,14 @@ private slots:
             NullProgress wait;
             QCOMPARE(refreshDatabase(p.setup, &stored, wait), RefreshOutcome::RebuildFailed);
             QVERIFY(box.shown().size() == 1 && box.lastText().endsWith("at the next start."));
-            QCOMPARE(stored, oldSize);
+            QVERIFY(stored == oldSize && p.favoritesChecks.isEmpty());
             p.verifyPreviousDatabase();
+            if (list.size() > 1000) {
+                QCOMPARE(box.lastText(), "M.A.M.E.'s output was incomplete: listxml.txt could not "
+                                         "be made.\rThe game database was not changed. Velmora "
+                                         "will ask M.A.M.E. again at the next start.");
+                QVERIFY(!p.exists("listxml.txt") && derivedFilesMissing(p.paths));
+            }
 
             p.mame.answer("-listxml", fixturePath("gamedb/machines-0251.xml"));
             QCOMPARE(refreshDatabase(p.setup, &stored, wait), RefreshOutcome::Rebuilt);
