@@ -31,6 +31,10 @@ struct Folders
     QString program() const { return dir.path() + "/Velmora program"; }
     QString mame() const { return dir.path() + "/mame folder"; }
     QString optionsIni() const { return program() + "/settings/options.ini"; }
+    QString ini(const char* section, const char* key) const
+    {
+        return ReadIniValue(optionsIni(), QLatin1String(section), QLatin1String(key), "<none>");
+    }
     void writeGameInfo() const
     {
         TempProgram::writeFile(program() + "/reports/gameinfo.txt",
@@ -89,11 +93,6 @@ struct Run
     }
 };
 
-QString read(const QString& file, const char* section, const char* key)
-{
-    return ReadIniValue(file, QLatin1String(section), QLatin1String(key), "<none>");
-}
-
 } // namespace
 
 class TestStartUp : public QObject
@@ -117,19 +116,19 @@ private slots:
             QVERIFY(!run.startUp.runLoadSequence() && run.state.startAborted);
             run.window.close();
             QVERIFY(run.ends == 1 && run.firstBuilds == 0);
-            QCOMPARE(read(folders.optionsIni(), "View", "GameView"), "<none>");
+            QCOMPARE(folders.ini("View", "GameView"), "<none>");
         }
         Run run(folders);
         run.acceptFirstRun = true;
         QVERIFY(run.startUp.runLoadSequence() && run.firstBuilds == 1);
-        QCOMPARE(read(folders.optionsIni(), "Miscellaneous", "VelmoraVersion"), "4.0.0");
-        QCOMPARE(read(folders.optionsIni(), "Miscellaneous", "MAMESize"), "100");
+        QCOMPARE(folders.ini("Miscellaneous", "VelmoraVersion"), "4.0.0");
+        QCOMPARE(folders.ini("Miscellaneous", "MAMESize"), "100");
         // A new user's lists are written in the system's window-text colour.
         QCOMPARE(run.state.prefs.fontColor, kSystemWindowText);
         run.window.show();
         run.window.close();
-        QCOMPARE(read(folders.optionsIni(), "View", "GameView"), "All Games");
-        QCOMPARE(read(folders.optionsIni(), "View", "UninstalledSortOrder"), "0");
+        QCOMPARE(folders.ini("View", "GameView"), "All Games");
+        QCOMPARE(folders.ini("View", "UninstalledSortOrder"), "0");
     }
 
     // An options.ini that is too old or cannot be read is deleted and the first run comes back.
@@ -176,7 +175,7 @@ private slots:
                 told.text.contains("Permission denied") &&
                 told.icon == platform::MessageIcon::Critical);
         run.window.close();
-        QCOMPARE(read(folders.optionsIni(), "View", "GameView"), "<none>");
+        QCOMPARE(folders.ini("View", "GameView"), "<none>");
     }
 
     // A second start asks the first to come forward. Asked while loading, the program brings
@@ -235,9 +234,8 @@ private:
         // the start-up has rewritten the version.
         const bool up = QTest::qWaitFor(
             [&] {
-                return firstRun
-                           ? QFileInfo(folders.program() + "/reports").isDir()
-                           : read(folders.optionsIni(), "Miscellaneous", "AutoRun") != "<none>";
+                return firstRun ? QFileInfo(folders.program() + "/reports").isDir()
+                                : folders.ini("Miscellaneous", "AutoRun") != "<none>";
             },
             10000);
         QTest::qWait(firstRun ? 1500 : 500);
@@ -250,7 +248,7 @@ private:
         QStringList view;
         for (const char* key :
              {"GameView", "UninstalledSortOrder", "AllSortKey", "AllSortOrder", "ScreenShots"})
-            view << read(folders.optionsIni(), "View", key);
+            view << folders.ini("View", key);
         return view == QStringList{"Uninstalled Games", "0", "0", "0", "True"};
     }
 };
