@@ -44,10 +44,11 @@ void SetSortArrow(QTreeView* list, int column, int image, bool show)
 }
 
 GameListView::GameListView(ListKind kind, ListViewState* state, QWidget* parent)
-    : QTreeView(parent), m_kind(kind), m_state(state), m_model(new GameListModel(this))
+    : QTreeView(parent), m_kind(kind), m_state(state), m_model(new GameListModel(this)),
+      m_filter(new GameSearchFilter(m_model, this))
 {
     setObjectName(QLatin1String(objectNameOf(kind)));
-    setModel(m_model);
+    setModel(m_filter);
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true);
@@ -65,6 +66,31 @@ GameListView::GameListView(ListKind kind, ListViewState* state, QWidget* parent)
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { onCurrentRowChanged(current); });
     setOptionalColumns(true, true);
+}
+
+QModelIndex GameListView::indexOfRow(int row) const
+{
+    return m_filter->mapFromSource(m_model->index(row, 0));
+}
+
+int GameListView::modelRow(const QModelIndex& index) const
+{
+    return index.isValid() ? m_filter->mapToSource(index).row() : -1;
+}
+
+void GameListView::setSearchMatches(std::shared_ptr<const std::vector<char>> matches)
+{
+    m_filter->setMatches(std::move(matches));
+}
+
+bool GameListView::isShown(int row) const
+{
+    return row >= 0 && row < count() && indexOfRow(row).isValid();
+}
+
+int GameListView::firstShownRow() const
+{
+    return m_filter->rowCount() > 0 ? modelRow(m_filter->index(0, 0)) : -1;
 }
 
 void GameListView::setOptionalColumns(bool categories, bool players)
@@ -117,7 +143,7 @@ void GameListView::sortByColumnClick(int column)
     showSortArrow();
     const int row = selectedRow();
     if (row >= 0) {
-        scrollTo(m_model->index(row, 0), QAbstractItemView::EnsureVisible);
+        scrollTo(indexOfRow(row), QAbstractItemView::EnsureVisible);
         m_state->index = row + 1;
     }
     viewport()->update();
@@ -125,9 +151,9 @@ void GameListView::sortByColumnClick(int column)
 
 void GameListView::selectRowQuietly(int row)
 {
-    if (row < 0 || row >= count())
+    const QModelIndex index = row >= 0 && row < count() ? indexOfRow(row) : QModelIndex();
+    if (!index.isValid())
         return;
-    const QModelIndex index = m_model->index(row, 0);
     m_quiet = true;
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
                                                  QItemSelectionModel::Rows);
@@ -139,25 +165,23 @@ void GameListView::selectRowQuietly(int row)
 // before it marks it selected).
 int GameListView::selectedRow() const
 {
-    const QModelIndex current = selectionModel()->currentIndex();
-    return current.isValid() ? current.row() : -1;
+    return modelRow(selectionModel()->currentIndex());
 }
 
 void GameListView::onCurrentRowChanged(const QModelIndex& current)
 {
     if (m_quiet || !current.isValid())
         return;
-    m_state->index = current.row() + 1;
-    emit rowSelected(current.row());
+    const int row = modelRow(current);
+    m_state->index = row + 1;
+    emit rowSelected(row);
 }
 
 void GameListView::mousePressEvent(QMouseEvent* event)
 {
-    const QModelIndex index = indexAt(event->position().toPoint());
+    const int row = modelRow(indexAt(event->position().toPoint()));
     m_pressedSelectedRow =
-        event->button() == Qt::LeftButton && index.isValid() && index.row() == selectedRow()
-            ? index.row()
-            : -1;
+        event->button() == Qt::LeftButton && row >= 0 && row == selectedRow() ? row : -1;
     QTreeView::mousePressEvent(event);
 }
 
@@ -166,9 +190,9 @@ void GameListView::mouseReleaseEvent(QMouseEvent* event)
     QTreeView::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton) {
         // A click on the row already selected shows it again, as a click on another row does.
-        const QModelIndex index = indexAt(event->position().toPoint());
+        const int row = modelRow(indexAt(event->position().toPoint()));
         const int pressed = std::exchange(m_pressedSelectedRow, -1);
-        if (index.isValid() && index.row() == pressed && pressed == selectedRow())
+        if (row >= 0 && row == pressed && pressed == selectedRow())
             emit rowSelected(pressed);
         return;
     }
@@ -177,10 +201,10 @@ void GameListView::mouseReleaseEvent(QMouseEvent* event)
     const QModelIndex index = indexAt(event->position().toPoint());
     if (!index.isValid())
         return;
-    if (index.row() != selectedRow())
+    if (modelRow(index) != selectedRow())
         selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
                                                      QItemSelectionModel::Rows);
-    emit rowContextRequested(index.row(), event->globalPosition().toPoint());
+    emit rowContextRequested(modelRow(index), event->globalPosition().toPoint());
 }
 
 void GameListView::mouseDoubleClickEvent(QMouseEvent* event)
@@ -188,7 +212,7 @@ void GameListView::mouseDoubleClickEvent(QMouseEvent* event)
     QTreeView::mouseDoubleClickEvent(event);
     const QModelIndex index = indexAt(event->position().toPoint());
     if (event->button() == Qt::LeftButton && index.isValid())
-        emit rowDoubleClicked(index.row());
+        emit rowDoubleClicked(modelRow(index));
 }
 
 void GameListView::keyPressEvent(QKeyEvent* event)

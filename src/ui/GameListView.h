@@ -6,6 +6,7 @@
 #include "app/ListKind.h"
 #include "app/Preferences.h"
 #include "lists/GameListModel.h"
+#include "lists/GameSearch.h"
 
 #include <QTreeView>
 
@@ -24,7 +25,20 @@ public:
 
     ListKind kind() const { return m_kind; }
     GameListModel* gameModel() const { return m_model; }
+    // Every game of the list, whether or not a search hides some.
     int count() const { return m_model->count(); }
+    // The games a search leaves on show (all of them with no search).
+    int shownCount() const { return m_filter->rowCount(); }
+    // Narrows the rows to the matching games (null: every game). Rows everywhere else in this
+    // interface are the model's rows, so nothing outside the view sees the narrowing.
+    void setSearchMatches(std::shared_ptr<const std::vector<char>> matches);
+    bool searching() const { return m_filter->searching(); }
+    // The view's index of a model row (invalid while a search hides it).
+    QModelIndex indexOfRow(int row) const;
+    // Whether a row of the model is on show.
+    bool isShown(int row) const;
+    // The model row shown first, or -1.
+    int firstShownRow() const;
     ListViewState& viewState() { return *m_state; }
     const ListViewState& viewState() const { return *m_state; }
 
@@ -64,12 +78,14 @@ protected:
 
 private:
     void onCurrentRowChanged(const QModelIndex& current);
+    int modelRow(const QModelIndex& index) const;
     void showSortArrow();
     void updateStarField();
 
     ListKind m_kind;
     ListViewState* m_state;
     GameListModel* m_model;
+    GameSearchFilter* m_filter;
     bool m_quiet = false;
     int m_pressedSelectedRow = -1; // the row a left press found already selected
     bool m_starField = false;

@@ -6,6 +6,7 @@
 #include <QStackedWidget>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
+#include <algorithm>
 
 namespace velmora {
 namespace {
@@ -64,6 +65,22 @@ void ListFrame::addList(GameListView* view)
     m_listStack->addWidget(view);
 }
 
+void ListFrame::setSearchBox(QWidget* box)
+{
+    m_searchBox = box;
+    box->setParent(this);
+    relayout();
+}
+
+void ListFrame::placeSearchBox()
+{
+    if (!m_searchBox)
+        return;
+    const int boxWidth = std::min(std::max(width() / 3, 160), 320);
+    const int boxHeight = m_searchBox->sizeHint().height();
+    m_searchBox->setGeometry(width() - boxWidth - kLeftMargin, 0, boxWidth, boxHeight);
+}
+
 void ListFrame::setShotsShown(bool shown)
 {
     m_shotsShown = shown;
@@ -115,12 +132,14 @@ void ListFrame::placeFiltersLabel()
 QRect ListFrame::listRect() const
 {
     const QRect inside = contentsRect();
-    const int top = inside.top();
+    // Below the caption row, which the search box may make taller.
+    const int top = m_searchBox ? std::max(inside.top(), m_searchBox->height() + 2) : inside.top();
     return QRect(kLeftMargin, top, width() - kLeftMargin, height() - top - kBottomMargin);
 }
 
 void ListFrame::relayout()
 {
+    placeSearchBox();
     QRect lists = listRect();
     if (m_shotsShown && m_placement) {
         m_shot = m_placement(toTwips(lists.height()), toTwips(width()));
@@ -131,6 +150,7 @@ void ListFrame::relayout()
     }
     m_listStack->setGeometry(lists);
     placeFiltersLabel();
+    placeSearchBox();
 }
 
 void ListFrame::placeShot(const QRect& listArea)

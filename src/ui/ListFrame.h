@@ -23,6 +23,8 @@ public:
     explicit ListFrame(QWidget* parent = nullptr);
 
     void addList(GameListView* view);
+    // The search box sits at the right end of the caption row, above the lists.
+    void setSearchBox(QWidget* box);
     QStackedWidget* listStack() const { return m_listStack; }
     QLabel* imgShots() const { return m_imgShots; }
     QLabel* lblShots() const { return m_lblShots; }
@@ -50,11 +52,13 @@ private:
     QRect listRect() const;
     void placeShot(const QRect& listArea);
     void placeFiltersLabel();
+    void placeSearchBox();
 
     QStackedWidget* m_listStack = nullptr;
     QLabel* m_imgShots = nullptr;
     QLabel* m_lblShots = nullptr;
     QLabel* m_lblFiltersApp = nullptr;
+    QWidget* m_searchBox = nullptr;
     QPixmap m_picture;
     Placement m_placement;
     ShotPlacement m_shot;

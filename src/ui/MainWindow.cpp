@@ -1,5 +1,6 @@
 #include "ui/MainWindow.h"
 
+#include "lists/GameSearch.h"
 #include "lists/ShotPlacement.h"
 #include "ui/BannerFrame.h"
 #include "ui/ClickableLabel.h"
@@ -145,6 +146,7 @@ void MainWindow::buildListFrame()
         return placeShot(m_state.paths.setting(QStringLiteral("nostretch.ini")), isMaximized(),
                          listHeight, frameWidth);
     });
+    buildSearchBox();
 }
 
 void MainWindow::buildReportPanel()

@@ -12,6 +12,7 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QAction;
@@ -33,7 +34,9 @@ class GameListModel;
 class GameListView;
 class GradientBackground;
 class ListFrame;
+class GameSearchIndex;
 class ProgressSink;
+class SearchBox;
 class StatusPanels;
 struct MenuContext;
 
@@ -257,6 +260,14 @@ private:
     GameListView* visibleList() const;
     void setListsVisibleKind(ListKind kind);
     void setViewCommands(ListKind kind);
+    // Find as you type: narrows the three lists to the games matching the search box, and keeps
+    // the list on show selecting a game it shows.
+    void buildSearchBox();
+    void applySearch();
+    void updateSearchMatches();
+    void followSearch();
+    void selectForSearch(GameListView* view, int row);
+    QString totalGamesText(const GameListView* view) const;
     void showEmptyState();
     void showSelection(ListKind kind, int row);
     void clearAutoRun();
@@ -276,6 +287,10 @@ private:
     AppState& m_state;
     Commands m_commands;
     LoadedLists m_loaded;
+    SearchBox* m_txtSearch = nullptr;
+    std::unique_ptr<GameSearchIndex> m_searchIndex;
+    // Per list: the row selected before a search moved the selection away (-1: none).
+    std::array<int, 3> m_rowBeforeSearch{-1, -1, -1};
     int m_newRomGame = -1; // the game taken from the Uninstalled list, by its table index
 
     GradientBackground* m_background = nullptr;

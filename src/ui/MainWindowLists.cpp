@@ -58,19 +58,17 @@ const char* viewMenuItem(ListKind kind)
     return "mnuViewAll";
 }
 
-QString totalGames(int count)
-{
-    return QStringLiteral("Total Games: ") + QString::number(count);
-}
-
 } // namespace
 
 void MainWindow::connectLists()
 {
     for (GameListView* view : m_lists) {
         const ListKind kind = view->kind();
-        connect(view, &GameListView::rowSelected, this,
-                [this, kind](int row) { showSelection(kind, row); });
+        connect(view, &GameListView::rowSelected, this, [this, kind](int row) {
+            // The user's own choice stays when a search ends.
+            m_rowBeforeSearch[size_t(kind)] = -1;
+            showSelection(kind, row);
+        });
         connect(view, &GameListView::rowDoubleClicked, this,
                 [this, kind] { onListDoubleClicked(kind); });
         connect(view, &GameListView::rowContextRequested, this,
@@ -152,6 +150,7 @@ void MainWindow::addNewRomToInstalled()
 void MainWindow::clearLists()
 {
     m_newRomGame = -1;
+    m_rowBeforeSearch = {-1, -1, -1};
     for (GameListView* view : m_lists)
         view->gameModel()->clear();
     m_loaded = LoadedLists();
@@ -185,6 +184,7 @@ bool MainWindow::loadListsOrEnd(ProgressSink& progress)
     listModel(ListKind::All)->setGames(m_loaded.table, m_loaded.all);
     listModel(ListKind::Installed)->setGames(m_loaded.table, m_loaded.installed);
     listModel(ListKind::Uninstalled)->setGames(m_loaded.table, m_loaded.uninstalled);
+    updateSearchMatches();
     return true;
 }
 
@@ -207,7 +207,7 @@ void MainWindow::showView(ListKind kind)
     }
     setListsVisibleKind(kind);
     setViewCommands(kind);
-    setStatusPanel(1, totalGames(view->count()));
+    setStatusPanel(1, totalGamesText(view));
     if (view->count() < 1) {
         showEmptyState();
         return;
@@ -215,6 +215,12 @@ void MainWindow::showView(ListKind kind)
     view->applyStoredSort();
     ListViewState& stored = view->viewState();
     stored.index = std::clamp(stored.index, 1, view->count());
+    if (view->searching()) {
+        followSearch();
+        if (!m_state.startupInProgress)
+            view->setFocus();
+        return;
+    }
     view->selectRowQuietly(stored.index - 1);
     if (!m_state.startupInProgress)
         view->setFocus();

@@ -38,7 +38,7 @@ inline QList<GameRecord> sixGames()
 inline void clickRow(GameListView* v, int row, Qt::MouseButton button = Qt::LeftButton,
                      bool twice = false)
 {
-    const QPoint at = v->visualRect(v->gameModel()->index(row, 0)).center();
+    const QPoint at = v->visualRect(v->indexOfRow(row)).center();
     if (twice)
         QTest::mouseDClick(v->viewport(), button, {}, at);
     else
