@@ -8,21 +8,23 @@
 namespace velmora {
 namespace {
 
-bool isAscii(const QByteArray& bytes)
-{
-    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; });
-}
-
+// Appends the field folded, then a tab that keeps a word from matching across two fields. Plain
+// ASCII (nearly every field) is lower-cased in place; anything else goes the Unicode way.
 void appendFolded(std::string& out, const GameTable& table, const QByteArray& field)
 {
-    if (isAscii(field)) {
-        for (const char c : field)
-            out += (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
-    } else {
+    const std::size_t start = out.size();
+    out.append(field.constData(), std::size_t(field.size()));
+    bool ascii = true;
+    for (std::size_t i = start; i < out.size(); ++i) {
+        const char c = out[i];
+        ascii = ascii && uchar(c) < 0x80;
+        out[i] = (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+    }
+    if (!ascii) {
+        out.resize(start);
         const QByteArray folded = foldForSearch(table.text(field));
         out.append(folded.constData(), std::size_t(folded.size()));
     }
-    // Keeps a word from matching across two fields.
     out += '\t';
 }
 
@@ -65,20 +67,25 @@ GameSearchIndex::GameSearchIndex(std::shared_ptr<const GameTable> table) : m_tab
     }
 }
 
+// Each word is looked for through all keys at once (memmem runs at memory speed); a hit marks its
+// game, and the search goes on after that game's key.
 std::vector<char> GameSearchIndex::match(const std::vector<QByteArray>& words) const
 {
     std::vector<char> found(m_ends.size(), 1);
+    std::vector<char> has(m_ends.size());
     const char* keys = m_keys.data();
-    std::size_t begin = 0;
-    for (std::size_t game = 0; game < m_ends.size(); ++game) {
-        const std::size_t length = m_ends[game] - begin;
-        for (const QByteArray& word : words) {
-            if (!memmem(keys + begin, length, word.constData(), std::size_t(word.size()))) {
-                found[game] = 0;
-                break;
-            }
+    for (const QByteArray& word : words) {
+        std::fill(has.begin(), has.end(), 0);
+        std::size_t from = 0;
+        while (const void* hit = memmem(keys + from, m_keys.size() - from, word.constData(),
+                                        std::size_t(word.size()))) {
+            const std::size_t at = std::size_t(static_cast<const char*>(hit) - keys);
+            const auto game = std::upper_bound(m_ends.begin(), m_ends.end(), at) - m_ends.begin();
+            has[std::size_t(game)] = 1;
+            from = m_ends[std::size_t(game)];
         }
-        begin = m_ends[game];
+        for (std::size_t i = 0; i < found.size(); ++i)
+            found[i] &= has[i];
     }
     return found;
 }
