@@ -9,6 +9,7 @@
 // Everything lives in bench-firststart/ next to the program, with HOME pointed there, so a
 // user's ~/.mame is never touched. Each round times both commands alone, then a first start in
 // a fresh process with an empty reports folder.
+#include "ProcessClock.h"
 #include "app/IniFile.h"
 #include "app/Preferences.h"
 #include "gamedb/ListFiles.h"
@@ -27,26 +28,13 @@
 #include <unistd.h>
 
 using namespace velmora;
+using velmora::bench::millisecondsSinceProcessStart;
 
 namespace {
 
 const QString kRealMame = QStringLiteral("/usr/games/mame");
 const QString kFirstStartArgument = QStringLiteral("--first-start");
 const char* const kResultPrefix = "first-start-ms ";
-
-// Milliseconds since this process was started by the kernel (field 22 of /proc/self/stat).
-double millisecondsSinceProcessStart()
-{
-    QFile stat(QStringLiteral("/proc/self/stat"));
-    QFile uptime(QStringLiteral("/proc/uptime"));
-    if (!stat.open(QIODevice::ReadOnly) || !uptime.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray text = stat.readAll();
-    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
-    const double startTicks = fields.value(19).toDouble();
-    const double nowSeconds = uptime.readAll().split(' ').value(0).toDouble();
-    return (nowSeconds - startTicks / double(sysconf(_SC_CLK_TCK))) * 1000.0;
-}
 
 struct Folders
 {

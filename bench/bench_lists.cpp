@@ -11,6 +11,7 @@
 // /tmp/listxml-full.xml, else from running `mame -listxml` (HOME set to a temporary folder).
 // It is turned into gameinfo.txt by a small converter below and everything is cached in
 // bench-data, so later runs start at once.
+#include "ProcessClock.h"
 #include "app/IniFile.h"
 #include "app/Preferences.h"
 #include "app/Progress.h"
@@ -35,6 +36,7 @@
 #include <unistd.h>
 
 using namespace velmora;
+using velmora::bench::millisecondsSinceProcessStart;
 
 namespace {
 
@@ -43,20 +45,6 @@ constexpr int kInstalledEvery = 7; // every seventh game gets an archive in the 
 constexpr int kRuns = 5;
 
 // ---- Time and memory ---------------------------------------------------------------------
-
-// Milliseconds since this process was started by the kernel (field 22 of /proc/self/stat).
-double millisecondsSinceProcessStart()
-{
-    QFile stat(QStringLiteral("/proc/self/stat"));
-    QFile uptime(QStringLiteral("/proc/uptime"));
-    if (!stat.open(QIODevice::ReadOnly) || !uptime.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray text = stat.readAll();
-    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
-    const double startTicks = fields.value(19).toDouble();
-    const double nowSeconds = uptime.readAll().split(' ').value(0).toDouble();
-    return (nowSeconds - startTicks / double(sysconf(_SC_CLK_TCK))) * 1000.0;
-}
 
 QByteArray statusValue(const char* key)
 {

@@ -109,6 +109,13 @@ bool keepOld(const ProgramPaths& paths, const char* list, const char* old)
     return !QFile::exists(source) || copyFileOver(source, paths.report(QLatin1String(old)));
 }
 
+// The wait window's line, shown at once (the command that follows blocks the event loop).
+void announce(ProgressSink& progress, const char* message)
+{
+    progress.setMessage(QLatin1String(message));
+    progress.repaint();
+}
+
 } // namespace
 
 QString MameListsResult::incompleteLists() const
@@ -124,8 +131,7 @@ QString MameListsResult::incompleteLists() const
 ListOutcome CreateListXml(const ProgramPaths& paths, const QString& mameFolder,
                           ProgressSink& progress)
 {
-    progress.setMessage(QStringLiteral("Creating listxml.txt..."));
-    progress.repaint();
+    announce(progress, "Creating listxml.txt...");
     const ListTarget target = machineList(paths);
     return runOne(MameCommands::listXml(target.partial()), target, mameFolder);
 }
@@ -133,8 +139,7 @@ ListOutcome CreateListXml(const ProgramPaths& paths, const QString& mameFolder,
 ListOutcome CreateCrcInfo(const ProgramPaths& paths, const QString& mameFolder,
                           ProgressSink& progress)
 {
-    progress.setMessage(QStringLiteral("Creating crcinfo.txt..."));
-    progress.repaint();
+    announce(progress, "Creating crcinfo.txt...");
     const ListTarget target = checksumList(paths);
     return runOne(MameCommands::listCrc(target.partial()), target, mameFolder);
 }
@@ -142,8 +147,7 @@ ListOutcome CreateCrcInfo(const ProgramPaths& paths, const QString& mameFolder,
 MameListsResult CreateMameLists(const ProgramPaths& paths, const QString& mameFolder,
                                 ProgressSink& progress)
 {
-    progress.setMessage(QStringLiteral("Creating listxml.txt..."));
-    progress.repaint();
+    announce(progress, "Creating listxml.txt...");
     const std::vector<ListTarget> targets = {machineList(paths), checksumList(paths),
                                              usageReport(paths)};
     const QStringList commands = {MameCommands::listXml(targets[0].partial()),
@@ -153,8 +157,7 @@ MameListsResult CreateMameLists(const ProgramPaths& paths, const QString& mameFo
     auto commandEnded = [&](int index) {
         checksumsDone = checksumsDone || index == 1;
         if (index == 0 && !checksumsDone) {
-            progress.setMessage(QStringLiteral("Creating crcinfo.txt..."));
-            progress.repaint();
+            announce(progress, "Creating crcinfo.txt...");
         }
     };
     MameListsResult result;
