@@ -8,21 +8,24 @@ using namespace velmora;
 
 namespace {
 
-MenuContext context(const char* list, int installed = 3, int uninstalled = 3,
-                    const char* settings = "Default Settings")
+// Every menu's items as one string: a letter for each item that is on, '-' for one that is off.
+// File PAIE, the View menu '|', Tools CRVBMO, the reports '|' and MAMEDiff D, then Help: the
+// Velmora document '|', N(ewvideo), W(indows), U (the news) and C(heck for updates).
+QByteArray menus(const MenuContext& c)
 {
-    MenuContext c;
-    c.listCaption = QString::fromLatin1(list);
-    c.installedCount = installed;
-    c.uninstalledCount = uninstalled;
-    c.settingsPanel = QString::fromLatin1(settings);
-    return c;
-}
-
-QByteArray bits(const FileMenuState& s)
-{
-    return QByteArray() + (s.play ? 'P' : '-') + (s.verify ? 'A' : '-') + (s.info ? 'I' : '-') +
-           (s.exportList ? 'E' : '-');
+    const FileMenuState f = fileMenuState(c);
+    const ToolsMenuState t = toolsMenuState(c);
+    const ReportsMenuState r = reportsMenuState(c);
+    const HelpMenuState h = helpMenuState(c);
+    const bool on[] = {
+        f.play,    f.verify,  f.info,           f.exportList,      viewMenuEnabled(c),
+        t.custom,  t.raster,  t.vector,         t.rebuildSettings, t.maintenance,
+        t.options, r.reports, r.mameDiff,       h.velmora,         h.newvideo,
+        h.windows, h.news,    h.checkForUpdates};
+    QByteArray out = "PAIE|CRVBMO|D|NWUC";
+    for (int i = 0; i < out.size(); ++i)
+        out[i] = on[i] ? out[i] : '-';
+    return out;
 }
 
 } // namespace
@@ -31,63 +34,24 @@ class TestMenuRules : public QObject
 {
     Q_OBJECT
 private slots:
-    void fileMenu()
+    void everyMenuFollowsItsContext()
     {
-        QCOMPARE(bits(fileMenuState(context("All Games"))), QByteArray("PAIE"));
-        QCOMPARE(bits(fileMenuState(context("All Games", 3, 3, "Not Installed"))),
-                 QByteArray("-AIE"));
-        QCOMPARE(bits(fileMenuState(context("Installed Games"))), QByteArray("PAIE"));
-        QCOMPARE(bits(fileMenuState(context("Installed Games", 0))), QByteArray("----"));
-        QCOMPARE(bits(fileMenuState(context("Uninstalled Games"))), QByteArray("-AIE"));
-        QCOMPARE(bits(fileMenuState(context("Uninstalled Games", 3, 0))), QByteArray("----"));
-        MenuContext busy = context("All Games");
-        busy.busy = true;
-        QCOMPARE(bits(fileMenuState(busy)), QByteArray("----"));
-    }
-
-    void viewToolsAndReports()
-    {
-        MenuContext c = context("All Games", 3, 3, "Not Installed");
-        QVERIFY(viewMenuEnabled(c));
-        const auto tools = [](const MenuContext& m) {
-            const ToolsMenuState t = toolsMenuState(m);
-            return QByteArray() + (t.custom ? 'C' : '-') + (t.raster ? 'R' : '-') +
-                   (t.vector ? 'V' : '-') + (t.rebuildSettings ? 'B' : '-') +
-                   (t.maintenance ? 'M' : '-') + (t.options ? 'O' : '-');
-        };
-        QCOMPARE(tools(c), QByteArray("-RVBMO"));
-        QCOMPARE(tools(context("All Games")), QByteArray("CRVBMO"));
-        QCOMPARE(tools(context("Installed Games", 1)), QByteArray("CRVBMO"));
-        QCOMPARE(tools(context("Installed Games", 0)), QByteArray("-RVBMO"));
-        QCOMPARE(tools(context("Uninstalled Games")), QByteArray("-RVBMO"));
-        QVERIFY(reportsMenuState(c).reports && !reportsMenuState(c).mameDiff);
-        c.mameDiffPresent = true;
-        QVERIFY(reportsMenuState(c).mameDiff);
-        c.busy = true;
-        QVERIFY(!viewMenuEnabled(c));
-        QCOMPARE(tools(c), QByteArray("------"));
-        QVERIFY(!reportsMenuState(c).reports && !reportsMenuState(c).mameDiff);
-    }
-
-    void helpMenuOffersTheOtherDocuments()
-    {
-        const auto help = [](const MenuContext& m) {
-            const HelpMenuState h = helpMenuState(m);
-            return QByteArray() + (h.velmora ? 'V' : '-') + (h.newvideo ? 'N' : '-') +
-                   (h.windows ? 'W' : '-') + (h.news ? 'U' : '-') + (h.checkForUpdates ? 'C' : '-');
-        };
-        MenuContext c = context("All Games");
-        QCOMPARE(help(c), QByteArray("VNWUC"));
-        c.busy = true;
-        c.reportCaption = kWindowsDocument;
-        QCOMPARE(help(c), QByteArray("VN---"));
-        c.reportCaption = kVelmoraDocument;
-        QCOMPARE(help(c).left(3), QByteArray("-NW"));
-        c.reportCaption = QStringLiteral("Game Audit");
-        QCOMPARE(help(c), QByteArray("-----"));
-        c.busy = false;
-        c.networkBusy = true;
-        QCOMPARE(help(c), QByteArray("VNW--"));
+        // Busy, list, installed and uninstalled counts, settings panel, report on show, mamediff
+        // present, web request running.
+        const std::pair<MenuContext, const char*> cases[] = {
+            {{false, "All Games", 3, 3, "", {}, false, false}, "PAIE|CRVBMO|-|NWUC"},
+            {{false, "All Games", 3, 3, "Not Installed", {}, true, false}, "-AIE|-RVBMO|D|NWUC"},
+            {{false, "Installed Games", 1, 3, "", {}, false, true}, "PAIE|CRVBMO|-|NW--"},
+            {{false, "Installed Games", 0, 3, "", {}, false, false}, "----|-RVBMO|-|NWUC"},
+            {{false, "Uninstalled Games", 3, 3, "", {}, false, false}, "-AIE|-RVBMO|-|NWUC"},
+            {{false, "Uninstalled Games", 3, 0, "", {}, false, false}, "----|-RVBMO|-|NWUC"},
+            {{true, "All Games", 3, 3, "", kWindowsDocument, true, false}, "-------------|N---"},
+            {{true, "All Games", 3, 3, "", kVelmoraDocument, false, false}, "--------------NW--"},
+            {{true, "All Games", 3, 3, "", kNewvideoDocument, false, true}, "-------------|-W--"},
+            {{true, "All Games", 3, 3, "", "Game Audit", false, false}, "------------------"}};
+        for (const auto& [context, expected] : cases)
+            QVERIFY2(menus(context) == expected,
+                     qPrintable(context.listCaption + ' ' + context.reportCaption));
     }
 };
 
