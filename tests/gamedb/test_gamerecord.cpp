@@ -8,27 +8,17 @@ class TestGameRecord : public QObject
 {
     Q_OBJECT
 private slots:
+    // A record's line reads back to the same fields, padding kept; a line with too few fields,
+    // or none, is no record.
     void lineRoundTripKeepsPaddingAndReferencesAndRejectsMalformedLines()
     {
-        GameRecord r;
+        GameRecord r, back;
         r.resetToDefaults();
-        r[GameRecord::Game] = "Pac-Man &amp; Friends";
-        r[GameRecord::Rom] = "pacman";
         r[GameRecord::Palette] = "    16";
-        r[GameRecord::Display] = " 224x288";
-        const QByteArray line = r.toLine();
-        QVERIFY(line.startsWith("\"Pac-Man &amp; Friends\",\"19??\",\"\""));
-        QVERIFY(line.contains(",\"    16\","));
-        QVERIFY(line.endsWith(",\"Original\",\"pacman\",\"?\",\"N/A\",\"No\""));
-
-        GameRecord back;
-        QVERIFY(GameRecord::fromLine(line + "\r\n", &back));
+        QVERIFY(GameRecord::fromLine(r.toLine() + "\r\n", &back));
         QCOMPARE(back.fields, r.fields);
-
-        // Malformed lines are rejected.
-        QVERIFY(!GameRecord::fromLine("\"a\",\"b\"", &r));
-        QVERIFY(!GameRecord::fromLine("not a record", &r));
-        QVERIFY(!GameRecord::fromLine(QByteArray(), &r));
+        for (const char* line : {"\"a\",\"b\"", "not a record", ""})
+            QVERIFY2(!GameRecord::fromLine(line, &r), line);
     }
 };
 
