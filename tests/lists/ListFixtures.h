@@ -5,9 +5,6 @@
 #include "support/TempProgram.h"
 
 #include <QByteArray>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QList>
 #include <initializer_list>
 #include <utility>

@@ -1,11 +1,13 @@
-// The list model: sorting by the text of the key column in both orders, and the
-// selection staying on its game while the rows move.
-#include "lists/GameFieldReader.h"
+// The list model: sorting by the text of the key column in both orders, the selection staying
+// on its game while the rows move, and find as you type narrowing the view, not the list.
 #include "lists/GameListModel.h"
+#include "lists/GameSearch.h"
 #include "lists/ListFixtures.h"
 
 #include <QItemSelectionModel>
 #include <QTest>
+
+#include <numeric>
 
 using namespace velmora;
 using namespace velmora::testing;
@@ -23,19 +25,19 @@ struct Fixture
     }
     void load()
     {
-        std::vector<int> rows;
-        for (int i = 0; i < table->size(); ++i)
-            rows.push_back(i);
+        std::vector<int> rows(size_t(table->size()));
+        std::iota(rows.begin(), rows.end(), 0);
         model.setGames(table, rows);
     }
-    QStringList column(int c) const
-    {
-        QStringList out;
-        for (int r = 0; r < model.count(); ++r)
-            out << model.text(r, c);
-        return out;
-    }
 };
+
+QString columnText(const QAbstractItemModel& m, int c = GameListModel::Rom)
+{
+    QStringList out;
+    for (int r = 0; r < m.rowCount(); ++r)
+        out << m.index(r, c).data().toString();
+    return out.join(u',');
+}
 
 } // namespace
 
@@ -43,66 +45,38 @@ class TestGameListModel : public QObject
 {
     Q_OBJECT
 private slots:
+    // Letter case does not count, equal texts keep database order in both directions, and
+    // texts that share their first letters sort on past them.
     void sortsByTheTextOfTheKeyColumn()
     {
         Fixture f;
-        // ROM, description, year, palette, category.
-        for (const auto& g : std::initializer_list<std::array<const char*, 5>>{
-                 {"b", "galaga", "1981", " 4096", "Sports"},
-                 {"a", "Asteroids", "19??", "   32", "maze"},
-                 {"c", "Galaxian", "1979", "  256", "Not Found"},
-                 {"d", "asteroids", "198?", "65536", "Shooter"}})
-            f.add(game(g[0], g[1], {{GameRecord::Year, g[2]}, {GameRecord::Palette, g[3]}}), g[4]);
+        for (const auto& [rom, title, category] :
+             std::initializer_list<std::array<const char*, 3>>{{"b", "galaga", "Sports"},
+                                                               {"a", "Asteroids", "maze"},
+                                                               {"c", "Galaxian", "Not Found"},
+                                                               {"d", "asteroids", "Shooter"}})
+            f.add(game(rom, title), category);
         f.load();
         f.model.sort(GameListModel::Game, Qt::AscendingOrder);
-        // Letter case does not count; equal texts keep database order.
-        QCOMPARE(f.column(GameListModel::Rom), QStringList({"a", "d", "b", "c"}));
+        QCOMPARE(columnText(f.model), "a,d,b,c");
         f.model.sort(GameListModel::Game, Qt::DescendingOrder);
-        QCOMPARE(f.column(GameListModel::Rom), QStringList({"c", "b", "a", "d"}));
-
-        f.model.sort(GameListModel::Year, Qt::AscendingOrder);
-        QCOMPARE(f.column(GameListModel::Year), QStringList({"1979", "1981", "198?", "19??"}));
-        // Right-aligned numbers sort in numeric order as text.
-        f.model.sort(GameListModel::Palette, Qt::AscendingOrder);
-        QCOMPARE(f.column(GameListModel::Rom), QStringList({"a", "c", "b", "d"}));
+        QCOMPARE(columnText(f.model), "c,b,a,d");
         // The Category column, which is not a database field, sorts too.
         f.model.sort(GameListModel::Category, Qt::AscendingOrder);
-        QCOMPARE(f.column(GameListModel::Rom), QStringList({"a", "c", "d", "b"}));
-    }
+        QCOMPARE(columnText(f.model), "a,c,d,b");
 
-    void longTextsSortPastTheirFirstLetters()
-    {
-        Fixture f;
+        Fixture titles;
         for (const char* title : {"Street Fighter II", "street fighter", "Street Fighter Alpha",
                                   "Street Fighter II", "Street", "Street Fighter IIb", "Streeq"})
-            f.add(game(title, title));
-        f.load();
-        f.model.sort(GameListModel::Game, Qt::AscendingOrder);
-        QCOMPARE(f.column(GameListModel::Game),
-                 QStringList({"Streeq", "Street", "street fighter", "Street Fighter Alpha",
-                              "Street Fighter II", "Street Fighter II", "Street Fighter IIb"}));
-        f.model.sort(GameListModel::Game, Qt::DescendingOrder);
-        // Equal texts stay in database order in both directions.
-        QCOMPARE(f.column(GameListModel::Game).first(), QString("Street Fighter IIb"));
-        QVERIFY(f.model.gameIndexAt(1) == 0 && f.model.gameIndexAt(2) == 3);
-    }
-
-    void aGameTakenFromTheListOutlivesTheLoad()
-    {
-        ListedGame kept;
-        {
-            QByteArray text = database({game("pacman", "Pac-Man")});
-            auto table = std::make_shared<GameTable>(text);
-            GameRecord record;
-            QCOMPARE(GameFieldReader(table->source()).readRecord(&record),
-                     GameFieldReader::Outcome::Record);
-            table->add(ListedGame{record, QByteArray("Maze"), QByteArray()});
-            GameListModel model;
-            model.setGames(table, {0});
-            kept = model.gameAt(0);
-            text.fill('x');
-        }
-        QVERIFY(kept.record[GameRecord::Game] == "Pac-Man" && kept.category == "Maze");
+            titles.add(game(title, title));
+        titles.load();
+        titles.model.sort(GameListModel::Game, Qt::AscendingOrder);
+        QCOMPARE(columnText(titles.model, GameListModel::Game),
+                 "Streeq,Street,street fighter,Street Fighter Alpha,Street Fighter II,"
+                 "Street Fighter II,Street Fighter IIb");
+        titles.model.sort(GameListModel::Game, Qt::DescendingOrder);
+        QVERIFY(titles.model.gameIndexAt(0) == 5 && titles.model.gameIndexAt(1) == 0 &&
+                titles.model.gameIndexAt(2) == 3);
     }
 
     // The selection stays on its game while the rows move; games move between lists and a new
@@ -117,17 +91,59 @@ private slots:
         selection.setCurrentIndex(f.model.index(1, 0),
                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         f.model.sort(GameListModel::Rom, Qt::AscendingOrder);
-        QCOMPARE(selection.currentIndex().row(), 3);
         QCOMPARE(selection.selectedRows(), QModelIndexList({f.model.index(3, 0)}));
         QCOMPARE(f.model.rowOfGame(0), 4);
         f.model.removeGameAt(0);
-        QCOMPARE(f.column(GameListModel::Rom), QStringList({"b", "c", "d", "e"}));
         f.model.appendGame(4);
-        QCOMPARE(f.model.data(f.model.index(4, GameListModel::Rom)).toString(), QString("a"));
+        QCOMPARE(columnText(f.model), "b,c,d,e,a");
         f.load();
         QCOMPARE(f.model.sortColumn(), -1);
         f.model.clear();
         f.model.sort(GameListModel::Game); // nothing to sort: no table at all
+    }
+
+    // A query finds the games whose description, ROM, manufacturer, year, source file or
+    // category hold every word, without regard to case or accents. The filter shows the matches
+    // in the model's order, follows a sort and hides nothing once the search ends; the model
+    // keeps every game throughout.
+    void searchFindsGamesByEveryWord()
+    {
+        Fixture f;
+        f.add(game("pacman", "Pac-Man", {{GameRecord::Year, "1980"}}), "Maze / Collect");
+        f.add(game("mspacman", "Ms. Pac-Man", {{GameRecord::Manufacturer, "Midway"}}));
+        f.add(game("sf2", "Street Fighter II: The World Warrior",
+                   {{GameRecord::Manufacturer, "Capcom"}, {GameRecord::Source, "capcom/cps1.cpp"}}),
+              "Fighter / Versus");
+        f.add(game("cafe", "Caf\xc3\xa9 Rally", {{GameRecord::Manufacturer, "\xc3\x89xidy"}}));
+        const GameSearchIndex index(f.table);
+        const auto found = [&index](const QString& query) {
+            const std::vector<char> matches = index.match(searchWords(query));
+            QStringList roms;
+            for (int i = 0; i < index.table()->size(); ++i)
+                if (matches[size_t(i)])
+                    roms << QString::fromUtf8(index.table()->at(i).record[GameRecord::Rom]);
+            return roms.join(u',');
+        };
+        // "query|games found"; a word is never found across two fields.
+        for (const QString row :
+             {"  |pacman,mspacman,sf2,cafe", "PAC|pacman,mspacman", "pac 1980|pacman",
+              "namco pac|pacman,mspacman", "midway pac|mspacman", "capcom ii fighter street|sf2",
+              "cps1|sf2", "mspac|mspacman", "versus|sf2", "CAFÉ|cafe", "cafe exidy|cafe",
+              "pac capcom|", "man1980|"})
+            QVERIFY2(found(row.section('|', 0, 0)) == row.section('|', 1), qPrintable(row));
+
+        f.load();
+        GameSearchFilter filter(&f.model);
+        filter.setMatches(
+            std::make_shared<const std::vector<char>>(index.match(searchWords("pac"))));
+        QCOMPARE(columnText(filter), "pacman,mspacman");
+        QCOMPARE(f.model.count(), 4);
+        f.model.sort(GameListModel::Game, Qt::AscendingOrder);
+        QCOMPARE(columnText(filter), "mspacman,pacman");
+        f.model.appendGame(0);
+        QCOMPARE(filter.rowCount(), 3);
+        filter.setMatches(nullptr);
+        QVERIFY(filter.rowCount() == 5 && !filter.searching());
     }
 };
 
