@@ -1,23 +1,19 @@
 // The database builder on today's <machine> layout, read from a real excerpt of MAME 0.251's list:
 // resource machines go to resource.txt, quality columns come from features (overall first),
-// several screens, LCD and SVG screens, a machine without a screen, a list cut short.
+// several screens, LCD and SVG screens, a machine without a screen, attributes in any order, a
+// list cut short.
 #include "gamedb/GameDatabaseBuilder.h"
 #include "support/TempProgram.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include <memory>
-
 using namespace velmora;
+using velmora::testing::TempProgram;
 
 namespace {
 
-const auto readFile = velmora::testing::TempProgram::readFile;
-
-const QString kExcerpt = QStringLiteral(VELMORA_FIXTURES "/gamedb/machines-0251.xml");
+const QByteArray kExcerpt =
+    TempProgram::readFile(velmora::testing::fixturePath("gamedb/machines-0251.xml"));
 
 QByteArray crlf(QByteArray text)
 {
@@ -25,12 +21,11 @@ QByteArray crlf(QByteArray text)
 }
 
 // The lines of one machine of the excerpt, from its start tag to its end tag, with CR LF ends.
-QByteArray machineLines(const QByteArray& list, const QByteArray& name)
+QByteArray machineLines(const QByteArray& name)
 {
-    const qsizetype start = list.indexOf("\t<machine name=\"" + name + '"');
-    const qsizetype end =
-        list.indexOf("\t</machine>\n", start) + qsizetype(strlen("\t</machine>\n"));
-    return list.mid(start, end - start).replace("\n", "\r\n");
+    const qsizetype start = kExcerpt.indexOf("\t<machine name=\"" + name + '"');
+    const qsizetype end = kExcerpt.indexOf("\t</machine>\n", start) + strlen("\t</machine>\n");
+    return crlf(kExcerpt.mid(start, end - start));
 }
 
 } // namespace
@@ -39,26 +34,27 @@ class TestMachineListReader : public QObject
 {
     Q_OBJECT
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    ProgramPaths m_paths;
+    TempProgram m_tp;
+    GameInfoResult m_result;
 
-    QString report(const char* name) const { return m_paths.report(QLatin1String(name)); }
-
-private slots:
-    void init()
+    QByteArray report(const char* name) const
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_paths = ProgramPaths{m_dir->path()};
-        QVERIFY(QDir().mkpath(m_paths.reportsFolder()));
+        return TempProgram::readFile(m_tp.paths().report(name));
+    }
+    // Builds the database from `list` and gives what gameinfo.txt holds then.
+    QByteArray build(const QByteArray& list)
+    {
+        TempProgram::writeFile(m_tp.paths().report("listxml.txt"), list);
+        NullProgress progress;
+        m_result = CreateGameInfo(m_tp.paths(), progress);
+        return report("gameinfo.txt");
     }
 
+private slots:
     void realExcerptGivesTheRecordsOfTheOlderLayout()
     {
-        QVERIFY(QFile::copy(kExcerpt, report("listxml.txt")));
-        NullProgress progress;
-        const GameInfoResult result = CreateGameInfo(m_paths, progress);
-        QVERIFY2(result.ok, qPrintable(result.error));
-        QCOMPARE(result.layout, ListLayout::MachineElements);
+        const QByteArray gameInfo = build(kExcerpt);
+        QCOMPARE(m_result.layout, ListLayout::MachineElements);
 
         // Sound without an overall state gives its status (cowtipp); overall, devices counted,
         // wins over status (gamecst2, with a disk, a clone); SVG screens, one showing its size;
@@ -77,18 +73,14 @@ private slots:
 "Snowball War - WakuWaku Yukigassen","20??","Preliminary","Good","Unemulated","Good","","Sealy","","","","","Original","snowbwar","misc/sealy_fr.cpp","N/A","Yes"
 "VL1","1993","Preliminary","Good","Unemulated","Imperfect","","Yamaha","Lcd","  240x64","Horizontal","60.000000","Original","vl1","yamaha/ymvl1.cpp","N/A","No"
 )csv");
-        QCOMPARE(readFile(report("gameinfo.txt")), expected);
-        QCOMPARE(result.games, 11);
-
+        QCOMPARE(gameInfo, expected);
         // The BIOS set and the device, verbatim and in list order.
-        const QByteArray list = readFile(kExcerpt);
-        QCOMPARE(readFile(report("resource.txt")),
-                 machineLines(list, "sys246") + machineLines(list, "z80"));
+        QCOMPARE(report("resource.txt"), machineLines("sys246") + machineLines("z80"));
     }
 
     void attributesAreTakenByNameWhereverTheyStand()
     {
-        velmora::testing::TempProgram::writeFile(report("listxml.txt"), R"xml(<mame build="x">
+        const QByteArray list = R"xml(<mame build="x">
   <machine romof="base" cloneof="base" sourcefile="a/b.cpp" name="g">
     <description>G</description>
     <display refresh="50" height="30" width="40" rotate="180" type="raster"/>
@@ -96,39 +88,21 @@ private slots:
     <feature type="sound" status="unemulated"/>
   </machine>
   <machine name="res" runnable="no"/>
-  <machine name="h">
-    <description>H</description>
-  </machine>
 </mame>
-)xml");
-        NullProgress progress;
-        const GameInfoResult result = CreateGameInfo(m_paths, progress);
-        QVERIFY2(result.ok, qPrintable(result.error));
+)xml";
+        const QByteArray gameInfo = build(list);
         // The driver's own sound attribute wins over the feature.
         const QByteArray expected = crlf(
             R"csv("G","19??","Good","Good","Imperfect","Good","   256","","Raster","   40x30","Horizontal","50","Clone of base","g","a/b.cpp","base","No"
-"H","19??","","Good","Good","Good","","","","","","","Original","h","?","N/A","No"
 )csv");
-        QCOMPARE(readFile(report("gameinfo.txt")), expected);
-        QCOMPARE(readFile(report("resource.txt")),
+        QCOMPARE(gameInfo, expected);
+        QCOMPARE(report("resource.txt"),
                  QByteArray("  <machine name=\"res\" runnable=\"no\"/>\r\n"));
-    }
 
-    void listCutShortFailsAfterTheCompleteMachines()
-    {
-        const QByteArray list = readFile(kExcerpt);
-        const qsizetype cut = list.indexOf("\t<machine name=\"kuzmich\"") + 40;
-        velmora::testing::TempProgram::writeFile(report("listxml.txt"), list.left(cut));
-        const int lines = list.left(cut).count('\n') + 1;
-
-        NullProgress progress;
-        const GameInfoResult result = CreateGameInfo(m_paths, progress);
-        QCOMPARE(result.error, QStringLiteral("Error In CreateGameInfo: Input past end of file"
-                                              "\rLine Number: %1")
-                                   .arg(lines + 1));
-        QCOMPARE(result.games, 3);
-        // A failed build never replaces the database with the games read so far.
-        QVERIFY(!QFile::exists(report("gameinfo.txt")));
+        // Cut short, the list fails after its complete machines and the database stays.
+        QCOMPARE(build(list.left(list.indexOf("</mame>"))), gameInfo);
+        QCOMPARE(m_result.error, "Error In CreateGameInfo: Input past end of file\rLine Number: 9");
+        QCOMPARE(m_result.games, 1);
     }
 };
 
