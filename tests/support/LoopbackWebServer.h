@@ -8,46 +8,70 @@
 //     site.neverAnswer("/velmora/index.html");
 //     prefs.webSite = site.address();
 //     QString refused = LoopbackWebServer::refusingAddress();   // nobody listens there
-#include <QByteArray>
 #include <QHash>
-#include <QObject>
-#include <QString>
-
-class QTcpServer;
-class QTcpSocket;
+#include <QHostAddress>
+#include <QTcpServer>
+#include <QTcpSocket>
 
 namespace velmora::testing {
 
 class LoopbackWebServer : public QObject
 {
-    Q_OBJECT
 public:
-    LoopbackWebServer();
-    ~LoopbackWebServer() override;
+    LoopbackWebServer()
+    {
+        m_server.listen(QHostAddress::LocalHost);
+        connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* socket = m_server.nextPendingConnection())
+                connect(socket, &QTcpSocket::readyRead, this, [this, socket] { answer(socket); });
+        });
+    }
 
-    bool isListening() const;
     // "http://127.0.0.1:<port>"
-    QString address() const;
-    void serve(const QString& path, const QByteArray& body, int status = 200);
-    void neverAnswer(const QString& path);
-    int requestCount() const { return m_requests; }
+    QString address() const { return addressOf(m_server); }
+    void serve(const QString& path, const QByteArray& body, int status = 200)
+    {
+        m_answers.insert(path, {body, status});
+    }
+    void neverAnswer(const QString& path) { m_answers.insert(path, {{}, 0}); }
 
     // The address of a loopback port that refuses connections.
-    static QString refusingAddress();
+    static QString refusingAddress()
+    {
+        QTcpServer probe;
+        probe.listen(QHostAddress::LocalHost);
+        return addressOf(probe);
+    }
 
 private:
-    struct Answer
+    static QString addressOf(const QTcpServer& server)
     {
-        QByteArray body;
-        int status = 200;
-        bool silent = false;
-    };
-    void onNewConnection();
-    void onReadyRead(QTcpSocket* socket);
+        return QStringLiteral("http://127.0.0.1:%1").arg(server.serverPort());
+    }
 
-    QTcpServer* m_server;
-    QHash<QString, Answer> m_answers;
-    int m_requests = 0;
+    // Answers once the request's head is complete; a status of 0 never answers.
+    void answer(QTcpSocket* socket)
+    {
+        const QByteArray request = socket->property("request").toByteArray() + socket->readAll();
+        socket->setProperty("request", request);
+        if (!request.contains("\r\n\r\n"))
+            return;
+        const QByteArray path = request.left(request.indexOf("\r\n")).split(' ').value(1);
+        const auto [body, status] =
+            m_answers.value(QString::fromLatin1(path), {QByteArray("Not Found"), 404});
+        if (status == 0)
+            return;
+        socket->write("HTTP/1.1 " + QByteArray::number(status) +
+                      " Answer\r\nContent-Type: text/plain\r\nContent-Length: " +
+                      QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
+        connect(socket, &QTcpSocket::bytesWritten, socket, [socket] {
+            if (socket->bytesToWrite() == 0)
+                socket->disconnectFromHost();
+        });
+    }
+
+    QTcpServer m_server;
+    QHash<QString, std::pair<QByteArray, int>> m_answers;
 };
 
 } // namespace velmora::testing
