@@ -1,10 +1,13 @@
 #pragma once
-// Shared pieces of the settings tests: lists as DefineCombos would fill them from a small game
-// database and Artwork folder, and a value other than the MAME default for every control.
-#include "emulator_settings/OptionLists.h"
+// Shared pieces of the settings tests: what they all include, lists as DefineCombos would fill
+// them from a small game database and Artwork folder, and a value other than the MAME default for
+// every control.
+#include "app/IniFile.h"
+#include "emulator_settings/SettingsLoader.h"
+#include "support/ScriptedMessageBox.h"
 #include "support/TempProgram.h"
 
-#include <QString>
+#include <QtTest>
 
 namespace velmora::testing {
 

@@ -3,12 +3,7 @@
 #include "SettingsFixtures.h"
 #include "emulator_settings/BuildIni.h"
 #include "emulator_settings/MameIni.h"
-#include "emulator_settings/MameUsage.h"
 #include "platform/Seams.h"
-#include "support/ScriptedMessageBox.h"
-#include "support/TempProgram.h"
-
-#include <QtTest>
 
 using namespace velmora;
 using namespace velmora::testing;
@@ -16,11 +11,11 @@ using namespace velmora::testing;
 namespace {
 
 // A settings file as a user might have edited it: every translation is touched, some keys are
-// missing (their MAME defaults apply), a box is greyed and the letter case of one section differs.
+// missing (their MAME defaults apply), boxes are greyed and the letter case of one section differs.
 const QByteArray kSettingsFile =
     "[Configuration Options]\r\nSkip Gameinfo=1\r\n[Miscellaneous Options]\r\nBios=Abc: Xyz: Q\r\n"
     "Cheat=1\r\n[State/Playback Options]\r\nAutosave=1\r\n[Performance Options]\r\n"
-    "FrameSkip=Auto\r\nThrottle=0\r\nRDTSC=1\r\nPriority=-3\r\n[video options]\r\nVideo=DDraw\r\n"
+    "FrameSkip=Auto\r\nThrottle=2\r\nRDTSC=1\r\nPriority=-3\r\n[video options]\r\nVideo=DDraw\r\n"
     "Window=1\r\nMaximize=0\r\nKeep Aspect=2\r\nPrescale=3\r\nEffect=Scan.Png\r\nWait VSync=1\r\n"
     "Sync Refresh=1\r\n[Video Rotation Options]\r\nRotate=0\r\nRoll=AutoLeft\r\n"
     "Flip=Horizontally\r\n[DirectDraw-Specific Options]\r\nHardware Stretch=0\r\n"
@@ -46,7 +41,7 @@ const char* const kExpectedSections[] = {
     "STATE/PLAYBACK OPTIONS|# state\t<NULL> (not set)|autosave\t1|# playback\t<NULL> (not set)|"
     "record\tgalaga.inp|# mngwrite\t<NULL> (not set)|# wavwrite\t<NULL> (not set)",
     "DEBUGGING OPTIONS|log\t0|oslog\t0|verbose\t0",
-    "PERFORMANCE OPTIONS|autoframeskip\t1|frameskip\t0|frames_to_run\t0|throttle\t0|sleep\t1|"
+    "PERFORMANCE OPTIONS|autoframeskip\t1|frameskip\t0|frames_to_run\t0|throttle\t2|sleep\t1|"
     "rdtsc\t1|priority\t-3",
     "VIDEO OPTIONS|video\tddraw|numscreens\t1|window\t1|maximize\t0|keepaspect\t2|prescale\t3|"
     "effect\tscan.png|pause_brightness\t0.65|waitvsync\t1|syncrefresh\t1",
@@ -80,11 +75,6 @@ QByteArray expectedLayer()
     return blocks.join("\r\n");
 }
 
-std::optional<MameUsage> usageFixture(const char* name)
-{
-    return MameUsage::fromFile(fixturePath(QLatin1String(name)));
-}
-
 // The lines of the layer for a file holding one "Section:Key=value", for the MAME the usage
 // describes.
 QStringList layerWith(const QString& entry, const std::optional<MameUsage>& usage)
@@ -106,6 +96,8 @@ class TestBuildIni : public QObject
     Q_OBJECT
 
 private slots:
+    // The second call is for an older MAME whose usage lists every option of the layer: it gets
+    // exactly the layer it always got.
     void writesEveryBlockLineByLine()
     {
         TempProgram tp;
@@ -114,47 +106,35 @@ private slots:
         QVERIFY(TempProgram::writeFile(settings, kSettingsFile));
         BuildIniRequest request{settings, QStringLiteral("galaga"), false, true};
 
-        const BuildIniResult result = BuildIni(request, prefs);
-        QCOMPARE(result.commandString, QStringLiteral("-numscreens 2 -ROMPATH '/My ROMs'"));
+        QCOMPARE(BuildIni(request, prefs).commandString,
+                 QStringLiteral("-numscreens 2 -ROMPATH '/My ROMs'"));
         const QByteArray pathLayer = mameIniPathLayer(prefs);
         QCOMPARE(TempProgram::readFile(mameIniPath(prefs)), pathLayer + expectedLayer());
 
         // Each launch's layer goes on a fresh path layer: a layer left by a crash is never built
         // upon.
+        request.usage = MameUsage::fromFile(fixturePath("showusage-old.txt"));
+        QVERIFY(request.usage);
         QVERIFY(TempProgram::writeFile(mameIniPath(prefs), "record\tstale.inp\r\n"));
         QVERIFY(BuildIni(request, prefs).ok);
         QCOMPARE(TempProgram::readFile(mameIniPath(prefs)), pathLayer + expectedLayer());
     }
 
-    void missingKeysGiveTheMameDefaults()
-    {
-        BuildIniRequest request{QStringLiteral("/no/such/pacman.cfg"), QStringLiteral("pacman"),
-                                true};
-        const QStringList lines = settingsLayer(request).split(QStringLiteral("\r\n"));
-        for (const char* line :
-             {"bios\tdefault", "playback\tpacman.inp", "# record\t<NULL> (not set)",
-              "autoframeskip\t0", "throttle\t1", "video\td3d", "effect\tnone", "autorol\t0",
-              "flipy\t0", "samplerate\t48000", "audio_latency\t1", "# ctrlr\t<NULL> (not set)",
-              "a2d_deadzone\t0.30", "paddle_device\tkeyboard"})
-            QVERIFY2(lines.contains(QLatin1String(line)), line);
-        QCOMPARE(lines.last(), QStringLiteral("led_mode\tps/2"));
-    }
-
-    // One key at a time: the lines it must give and must not ("|"-separated).
+    // One key at a time: the lines it must give and must not ("|"-separated), for the
+    // catalogue's MAME or today's (whose usage names its own video methods and limits). Keys
+    // missing from the file give the MAME defaults.
     void translations()
     {
-        // Setting, lines it must give, lines it must not, for today's MAME or the catalogue's.
         const std::tuple<const char*, const char*, const char*, bool> cases[] = {
-            {"Performance Options:FrameSkip=7", "autoframeskip\t0|frameskip\t7", "", false},
-            {"Performance Options:Throttle=2", "throttle\t2", "", false}, // a greyed box
+            {"Video Options:Window=1",
+             "bios\tdefault|# playback\t<NULL> (not set)|record\tgalaga.inp|video\td3d|"
+             "audio_latency\t1|# ctrlr\t<NULL> (not set)|paddle_device\tkeyboard|led_mode\tps/2",
+             "", false},
             {"Video Rotation Options:Roll=Right", "ror\t1|rol\t0|autoror\t0|autorol\t0", "", false},
-            {"Video Rotation Options:Roll=Left", "ror\t0|rol\t1", "", false},
             {"Video Rotation Options:Roll=Sideways", "", "ror\t0|ror\t1|autorol\t0", false},
-            {"Video Rotation Options:Flip=Vertically", "flipx\t1|flipy\t0", "", false},
             {"Video Rotation Options:Flip=Both", "flipx\t1|flipy\t1", "", false},
             {"Video Rotation Options:Flip=Mirror", "", "flipx\t0|flipy\t0", false},
-            {"Sound Options:Audio Latency=5/5 To 6/5", "", "audio_latency\t1|audio_latency\t5",
-             false},
+            {"Sound Options:Audio Latency=5/5 To 6/5", "", "audio_latency\t1", false},
             {"Input Device Options:Controller=Gamepad", "",
              "# ctrlr\t<NULL> (not set)|ctrlr\tgamepad", false},
             {"Video Options:Prescale=HQ", "prescale\thq", "", false}, // passed unchecked
@@ -167,7 +147,7 @@ private slots:
             {"Input Device Options:Controller=MyPad", "ctrlr\tMyPad", "", true},
             {"Input Device Options:Controller=None", "# ctrlr\t<NULL> (not set)", "", true},
         };
-        const std::optional<MameUsage> usage = usageFixture("showusage-0251.txt");
+        const auto usage = MameUsage::fromFile(fixturePath("showusage-0251.txt"));
         for (const auto& [row, present, absent, today] : cases) {
             const QStringList lines = layerWith(row, today ? usage : std::nullopt);
             for (const QString& line : QString(present).split(u'|', Qt::SkipEmptyParts))
@@ -175,32 +155,6 @@ private slots:
             for (const QString& line : QString(absent).split(u'|', Qt::SkipEmptyParts))
                 QVERIFY2(!lines.contains(line), qPrintable(row + u' ' + line));
         }
-    }
-    // An older MAME whose usage lists every option of the layer gets exactly the layer it always
-    // got; today's MAME gets only options it reads, in its own terms.
-    void followsTheInstalledMame()
-    {
-        TempProgram tp;
-        QVERIFY(TempProgram::writeFile(tp.root() + QStringLiteral("/g.cfg"), kSettingsFile));
-        BuildIniRequest request{tp.root() + QStringLiteral("/g.cfg"), QStringLiteral("galaga"),
-                                false, true};
-        const QString catalogueLayer = settingsLayer(request);
-        request.usage = usageFixture("showusage-old.txt");
-        QVERIFY(request.usage);
-        QCOMPARE(settingsLayer(request), catalogueLayer);
-
-        request.usage = usageFixture("showusage-0251.txt");
-        const QStringList lines = settingsLayer(request).split(QStringLiteral("\r\n"));
-        for (const QString& line : lines) {
-            if (!line.isEmpty() && !line.startsWith(u'#'))
-                QVERIFY2(request.usage->knows(line.section(u'\t', 0, 0)), qPrintable(line));
-        }
-        for (const char* line : {"video\taccel", "sound\tnone", "ctrlr\thotrodse", "flipy\t1",
-                                 "# d3dversion\t<NULL> (not set)", "paddle_device\tmouse"})
-            QVERIFY2(lines.contains(QLatin1String(line)), line);
-        for (const char* gone : {"# DIRECTDRAW-SPECIFIC OPTIONS", "# OUTPUT DEVICE OPTIONS"})
-            QVERIFY2(!lines.contains(QLatin1String(gone)), gone);
-        QCOMPARE(lines.last(), QStringLiteral("lightgun_device\tlightgun"));
     }
 
     void missingIniFolderEndsTheProgram()
