@@ -1,45 +1,19 @@
-// options.ini as the program keeps it: defaults for keys a file lacks, every key written in its
-// place and read back, values that do not convert named in the error, and the version number.
+// options.ini as the program keeps it (defaults for keys a file lacks, every key written in its
+// place and read back, values that do not convert named in the error, the version number), the
+// fixed choices of the preferences page, and what a change of preferences makes the window reload.
+#include "app/ColorChoices.h"
 #include "app/IniFile.h"
+#include "app/OptionsApply.h"
+#include "app/PreferenceChoices.h"
 #include "app/Preferences.h"
 #include "support/TempProgram.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 
 using namespace velmora;
 using velmora::testing::TempProgram;
-
-namespace {
-
-// Writes every section the program writes, in the order a start, an Options OK and an exit do.
-void writeAll(const QString& ini, const Preferences& p)
-{
-    writeStartupMiscellaneous(ini, p);
-    writeNews(ini, p.news);
-    writeOptionsPreferences(ini, p);
-    writeDirectories(ini, p);
-    writeGradientColor(ini, p.gradientColor);
-    writeView(ini, p);
-}
-
-// The keys of the file in file order, as "Section/Key".
-QStringList keysInFileOrder(const QString& path)
-{
-    QStringList keys;
-    QString section;
-    for (const QByteArray& raw : TempProgram::readFile(path).split('\n')) {
-        const QString line = QString::fromUtf8(raw).trimmed();
-        if (line.startsWith('['))
-            section = line.mid(1, line.size() - 2);
-        else if (line.contains('='))
-            keys << section + '/' + line.left(line.indexOf('='));
-    }
-    return keys;
-}
-
-} // namespace
 
 class TestPreferences : public QObject
 {
@@ -48,20 +22,24 @@ private:
     QTemporaryDir m_dir;
     int m_files = 0;
     QString freshFile() { return m_dir.filePath(QString("options%1.ini").arg(++m_files)); }
-    // The file every writer makes of `p`: two preferences are the same when these are.
+    // The file every writer makes of `p`, written in the order a start, an Options OK and an
+    // exit write it: two preferences are the same when these are.
     QByteArray written(const Preferences& p)
     {
         const QString ini = freshFile();
-        writeAll(ini, p);
+        writeStartupMiscellaneous(ini, p);
+        writeNews(ini, p.news);
+        writeOptionsPreferences(ini, p);
+        writeDirectories(ini, p);
+        writeGradientColor(ini, p.gradientColor);
+        writeView(ini, p);
         return TempProgram::readFile(ini);
     }
 
 private slots:
-    void aPartialFileReadsEveryOtherKeyAsItsDefault()
+    // A key the file lacks reads as its default, not as the value held before.
+    void readingAFile()
     {
-        // Key spellings older files hold.
-        QCOMPARE(hideFlagKey(HideFlag::SegaC2), QString("HideSEGAC2.C"));
-        QCOMPARE(hideFlagKey(HideFlag::STV), QString("HideST-V"));
         const QString ini = freshFile();
         TempProgram::writeFile(ini, "[View]\r\nGameView=Installed Games\r\n"
                                     "[Miscellaneous]\r\nWebSite=http://127.0.0.1:8080\r\n");
@@ -79,7 +57,9 @@ private slots:
         QVERIFY(!written(read).contains("WebSite"));
     }
 
-    void everyKeyRoundTripsInItsOwnersOrder()
+    // Every key in its section and place, read back as written; a single-key writer changes
+    // only its key; a value that does not convert fails the whole read.
+    void writtenAndReadBack()
     {
         Preferences p = firstRunPreferences();
         for (int i = 0; i < kHideFlagCount; i += 2)
@@ -89,45 +69,44 @@ private slots:
         p.year = "1985", p.fontSize = "12", p.news = "20240101", p.gameView = "Uninstalled Games";
         p.backColor = 0x102030, p.fontColor = -2147483640, p.gradientColor = 0x00FF00;
         for (int i = 0; i < kDataFolderCount; ++i)
-            p.folders[i] = QString("/data/folder %1").arg(i);
+            p.folders[i] = QString("/f%1").arg(i);
         p.mameSize = 356894752, p.windowState = 2;
         p.all = {40000, 17, 1}, p.installed = {2, 3, 0}, p.uninstalled = {5, 0, 1};
-
+        QByteArray expected =
+            "[Miscellaneous]\r\nVelmoraVersion=4.0.0\r\nMAMESize=356894752\r\nAutoRun=True\r\n"
+            "News=20240101\r\n\r\n[Preferences]\r\nHideArcadia=True\r\nHideBabyPhoenix=False\r\n"
+            "HideCassette=True\r\nHideCrystal=False\r\nHideCVS=True\r\nHideHyperNeo=False\r\n"
+            "HideMaxAFlex=True\r\nHideSEGAC2.C=False\r\nHideMultiCassette=True\r\n"
+            "HideNeoGeo=False\r\nHideNintendo=True\r\nHidePGM=False\r\nHidePlayChoice=True\r\n"
+            "HideZN.C=False\r\nHideStandard=True\r\nHideST-V=False\r\nHideKaneko=True\r\n"
+            "HideSystemGX=False\r\nHideMPU4=True\r\nHideClones=False\r\nHidePreliminary=True\r\n"
+            "HideVs=False\r\nHideYear=True\r\nHideBootleg=False\r\nHideTest=True\r\n"
+            "HideCHD=False\r\nHideImperfect=True\r\nYear=1985\r\nDisableHotKeys=True\r\n"
+            "CloneShots=True\r\nUseStarfield=True\r\nBackColor=1056816\r\n"
+            "FontColor=-2147483640\r\nFontSize=12\r\nGradientColor=65280\r\n\r\n[Directories]\r\n"
+            "MAME=/f0\r\nROMs=/f1\r\nAdditionalROMs=/f2\r\nSamples=/f3\r\nIni=/f4\r\nCfg=/f5\r\n"
+            "Nvram=/f6\r\nMemcard=/f7\r\nInput=/f8\r\nHiscore=/f9\r\nState=/f10\r\n"
+            "Artwork=/f11\r\nSnapshots=/f12\r\nDiff=/f13\r\nCtrlr=/f14\r\nComments=/f15\r\n\r\n"
+            "[View]\r\nGameView=Uninstalled Games\r\nScreenShots=True\r\nFavorites=True\r\n"
+            "WindowState=2\r\nAllIndex=40000\r\nAllSortKey=17\r\nAllSortOrder=1\r\n"
+            "InstalledIndex=2\r\nInstalledSortKey=3\r\nInstalledSortOrder=0\r\n"
+            "UninstalledIndex=5\r\nUninstalledSortKey=0\r\nUninstalledSortOrder=1\r\n";
+        QCOMPARE(written(p), expected);
         const QString ini = freshFile();
-        writeAll(ini, p);
+        TempProgram::writeFile(ini, expected);
         Preferences back;
         QString error;
         QVERIFY2(readPreferences(ini, &back, &error), qPrintable(error));
-        QCOMPARE(written(back), TempProgram::readFile(ini));
-        QCOMPARE(back.velmoraVersion, QString("4.0.0"));
+        QCOMPARE(written(back), expected);
 
-        QStringList expected{"Miscellaneous/VelmoraVersion", "Miscellaneous/MAMESize",
-                             "Miscellaneous/AutoRun", "Miscellaneous/News"};
-        for (int i = 0; i < kHideFlagCount; ++i)
-            expected << "Preferences/" + hideFlagKey(HideFlag(i));
-        for (const char* key : {"Year", "DisableHotKeys", "CloneShots", "UseStarfield", "BackColor",
-                                "FontColor", "FontSize", "GradientColor"})
-            expected << QString("Preferences/") + key;
-        for (int i = 0; i < kDataFolderCount; ++i)
-            expected << "Directories/" + dataFolderKey(DataFolder(i));
-        for (const char* key : {"GameView", "ScreenShots", "Favorites", "WindowState"})
-            expected << QString("View/") + key;
-        for (const char* list : {"All", "Installed", "Uninstalled"})
-            for (const char* key : {"Index", "SortKey", "SortOrder"})
-                expected << QString("View/%1%2").arg(list, key);
-        QCOMPARE(keysInFileOrder(ini), expected);
-
-        // Single-key writers change only their key.
         writeAutoRun(ini, false);
         writeMameSize(ini, 123);
         writeFavorites(ini, false);
-        QVERIFY(readPreferences(ini, &back, &error));
-        QVERIFY(!back.autoRun && !back.favorites && back.mameSize == 123);
-        QCOMPARE(keysInFileOrder(ini), expected);
-    }
+        QCOMPARE(TempProgram::readFile(ini), expected.replace("AutoRun=True", "AutoRun=False")
+                                                 .replace("MAMESize=356894752", "MAMESize=123")
+                                                 .replace("Favorites=True", "Favorites=False"));
 
-    void valuesThatDoNotConvertNameTheirKey()
-    {
+        // A value that does not convert fails the read, names its key and changes nothing.
         for (const char* content :
              {"[View]\r\nAllIndex=abc", "[Preferences]\r\nHideNeoGeo=maybe",
               "[View]\r\nWindowState=max", "[Preferences]\r\nBackColor=2147483653",
@@ -138,28 +117,72 @@ private slots:
             p.news = "untouched";
             QString error;
             const QString key = QString(content).section('\n', 1).section('=', 0, 0);
-            QVERIFY2(!readPreferences(ini, &p, &error) && error.contains(key), qPrintable(error));
-            QCOMPARE(p.news, QString("untouched"));
+            QVERIFY2(!readPreferences(ini, &p, &error) && error.contains(key) &&
+                         p.news == "untouched",
+                     qPrintable(error));
         }
-    }
 
-    void versionNumber()
-    {
+        // The version number of the program that last wrote the file: 0 before versions were
+        // kept (or with no file), none (-1 here) when it does not convert.
         const auto number = [this](const QByteArray& content) {
             const QString ini = freshFile();
             if (!content.isEmpty())
                 TempProgram::writeFile(ini, content);
-            return readVersionNumber(ini);
+            return readVersionNumber(ini).value_or(-1);
         };
-        // -1: does not convert.
         for (const auto& [version, expected] : std::initializer_list<std::pair<const char*, int>>{
-                 {"3.4.1", 341}, {"3.27.67", 32767}, {"3.27.68", -1}, {"four", -1}, {"", -1}}) {
-            const auto read = number(QByteArray("[Miscellaneous]\r\nVelmoraVersion=") + version);
-            QVERIFY2(expected < 0 ? !read : read == expected, version);
-        }
+                 {"3.4.1", 341}, {"3.27.67", 32767}, {"3.27.68", -1}, {"four", -1}, {"", -1}})
+            QCOMPARE(number(QByteArray("[Miscellaneous]\r\nVelmoraVersion=") + version), expected);
         QCOMPARE(number("[miscellaneous]\r\nvelmoraversion=4.0.0\r\n"), 400);
-        QCOMPARE(number("[Miscellaneous]\r\nNews=x\r\n"), 0); // no version: before versions
-        QCOMPARE(number(""), 0);                              // no file
+        QVERIFY(number("[Miscellaneous]\r\nNews=x\r\n") == 0 && number("") == 0);
+    }
+
+    // The hide-system list is in the list box's order (letter case and hyphens do not count)
+    // with one flag each; the year list runs from 1975 to last year; the colour list holds the
+    // first-run colours, and a value shared with an earlier entry selects the earlier one.
+    void thePreferencesPage()
+    {
+        const auto key = [](const char* caption) { return QString(caption).remove('-').toLower(); };
+        const auto& entries = hideSystemEntries();
+        QSet<int> flags{int(entries[0].flag)};
+        for (int i = 1; i < kHideSystemCount; ++i) {
+            QVERIFY2(key(entries[i - 1].caption) < key(entries[i].caption), entries[i].caption);
+            flags.insert(int(entries[i].flag));
+        }
+        QVERIFY(flags.size() == kHideSystemCount && !flags.contains(int(HideFlag::Clones)));
+        const QStringList years = yearChoices(2026);
+        QVERIFY(years.size() == 51 && years.last() == "2025");
+
+        const QList<ColorChoice> plain = colorChoices(std::nullopt);
+        QVERIFY(indexOfColorValue(plain, kSystemWindowBackground) == 5 &&
+                indexOfColorValue(plain, kSystemButtonShadow) >= 0 &&
+                indexOfColorValue(plain, rgbColorValue(1, 2, 3)) == -1);
+        const QList<ColorChoice> full = colorChoices(
+            ReportedSystemColors{rgbColorValue(10, 20, 30), rgbColorValue(40, 50, 60), 0});
+        QCOMPARE(full.size(), plain.size() + 3);
+        QCOMPARE(indexOfColorValue(full, 0), kDefaultBackColorIndex);
+
+        // After OK the lists reload only when something they are built from changed, and the
+        // screenshot only when what it shows may have changed: "refresh lists, reload
+        // screenshot" after each change.
+        const auto reloads = [](const std::function<void(Preferences&)>& change) {
+            Preferences after;
+            change(after);
+            const OptionsApplyDecision d = decideOptionsApply(Preferences(), after);
+            return QString("%1%2").arg(int(d.refreshLists)).arg(int(d.reloadScreenshot));
+        };
+        using P = Preferences&;
+        QCOMPARE(reloads([](P) {}), "00");
+        QCOMPARE(reloads([](P p) { p.hide[kHideFlagCount - 1] = true; }), "10");
+        QCOMPARE(reloads([](P p) { p.year = "1990"; }), "10");
+        QCOMPARE(reloads([](P p) { p.fontSize = "10"; }), "10");
+        QCOMPARE(reloads([](P p) { p.setFolder(DataFolder::MAME, "/m"); }), "10");
+        QCOMPARE(reloads([](P p) { p.setFolder(DataFolder::ROMs, "/r"); }), "10");
+        QCOMPARE(reloads([](P p) { p.setFolder(DataFolder::AdditionalROMs, "/a"); }), "10");
+        QCOMPARE(reloads([](P p) { p.backColor = 0, p.setFolder(DataFolder::Samples, "/s"); }),
+                 "00");
+        QCOMPARE(reloads([](P p) { p.cloneShots = true; }), "01");
+        QCOMPARE(reloads([](P p) { p.setFolder(DataFolder::Snapshots, "/sn"); }), "01");
     }
 };
 
