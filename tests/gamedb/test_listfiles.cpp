@@ -1,4 +1,4 @@
-// MAME's lists under reports/: taken only when complete, old copies, the size of mame.
+// MAME's lists under reports/: made side by side, taken only when complete, the size of mame.
 #include "app/Progress.h"
 #include "gamedb/ListFiles.h"
 #include "support/FakeMame.h"
@@ -14,11 +14,9 @@ using namespace velmora::testing;
 
 namespace {
 
-class RecordingProgress : public ProgressSink
+struct RecordingProgress : NullProgress
 {
-public:
     void setMessage(const QString& message) override { messages << message; }
-    void setCount(const QString&) override {}
     QStringList messages;
 };
 
@@ -29,9 +27,8 @@ class TestListFiles : public QObject
     Q_OBJECT
 private slots:
     // A first start's MAME commands run at once, so the wait is the slowest of them rather than
-    // their sum; each output is taken only when complete. A MAME that dies half-way (a list
-    // without its closing element) or answers nothing leaves no list (the usage report included:
-    // it would describe another MAME), so the next start asks again.
+    // their sum. A MAME that answers nothing leaves no list (the usage report included: it would
+    // describe another MAME), so the next start asks again.
     void mameListsAreMadeSideBySide()
     {
         TempProgram tp("velmora lists", "prog 'one'", "mame $(x)");
@@ -47,81 +44,44 @@ private slots:
         MameListsResult result = CreateMameLists(paths, tp.mameFolder(), progress);
         QVERIFY2(elapsed.elapsed() < 3500, qPrintable(QString::number(elapsed.elapsed())));
         QVERIFY(result.listsTaken() && result.usage == ListOutcome::Taken);
-        QCOMPARE(TempProgram::readFile(paths.report("showusage.txt")),
-                 TempProgram::readFile(fixturePath("help.txt")));
-        QCOMPARE(progress.messages.first(), QString("Creating listxml.txt..."));
         QCOMPARE(QDir(paths.reportsFolder()).entryList(QDir::Files),
                  QStringList({"crcinfo.txt", "listxml.txt", "showusage.txt"}));
+        QCOMPARE(progress.messages.first(), QString("Creating listxml.txt..."));
 
-        mame.setDelay(0);
-        const QByteArray full = TempProgram::readFile(fixturePath("listxml-machine.xml"));
-        QVERIFY(TempProgram::writeFile(tp.root() + "/half.xml", full.left(full.size() / 2)));
-        mame.answer("-listxml", tp.root() + "/half.xml");
-        QCOMPARE(CreateListXml(paths, tp.mameFolder(), progress), ListOutcome::Incomplete);
-        QVERIFY(!QFile::exists(paths.report("listxml.txt")));
-        QCOMPARE(CreateCrcInfo(paths, tp.mameFolder(), progress), ListOutcome::Taken);
-        QCOMPARE(progress.messages.last(), QString("Creating crcinfo.txt..."));
         mame.setSilentExit(0);
         result = CreateMameLists(paths, tp.mameFolder(), progress);
-        QCOMPARE(result.exec, ExecOutcome::Ran);
         QCOMPARE(result.incompleteLists(), QString("listxml.txt and crcinfo.txt"));
         QCOMPARE(result.usage, ListOutcome::Incomplete);
         QCOMPARE(QDir(paths.reportsFolder()).entryList(QDir::Files), QStringList());
     }
 
-    void completenessOfEachList()
+    // A machine list is complete when it ends with its closing element, whatever line ends follow.
+    void completenessOfTheMachineList()
     {
         TempProgram tp;
         const QString file = tp.root() + "/list.txt";
-        for (const auto& [text, machineList] : std::initializer_list<std::pair<const char*, bool>>{
-                 {"<mame>\n</mame>\n", true},
+        for (const auto& [text, complete] : std::initializer_list<std::pair<const char*, bool>>{
                  {"<mame>\r\n</mame>\r\n\r\n", true},
                  {"<mame>\n</mame>", true},
                  {"<mame>\n\t</machine>\n", false},
-                 {"<mame>\n</ma", false},
-                 {"", false}}) {
+                 {"<mame>\n</ma", false}}) {
             QVERIFY(TempProgram::writeFile(file, text));
-            QVERIFY2(isCompleteMachineList(file) == machineList, text);
-            QCOMPARE(isCompleteChecksumList(file), *text != 0);
+            QVERIFY2(isCompleteMachineList(file) == complete, text);
         }
-        QVERIFY(!isCompleteMachineList(tp.root() + "/none") &&
-                !isCompleteChecksumList(tp.root() + "/none"));
     }
 
-    void oldCopiesReplaceThePreviousOnes()
-    {
-        TempProgram tp;
-        const ProgramPaths paths = tp.paths();
-        QVERIFY(KeepOldListXml(paths)); // nothing to keep yet
-        QVERIFY(!QFile::exists(paths.report("oldlistxml.txt")));
-        QVERIFY(TempProgram::writeFile(paths.report("listxml.txt"), "new list"));
-        QVERIFY(TempProgram::writeFile(paths.report("oldlistxml.txt"), "much older list"));
-        QVERIFY(TempProgram::writeFile(paths.report("crcinfo.txt"), "new crc"));
-        QVERIFY(KeepOldListXml(paths) && KeepOldCrcInfo(paths));
-        QCOMPARE(TempProgram::readFile(paths.report("oldlistxml.txt")), QByteArray("new list"));
-        QCOMPARE(TempProgram::readFile(paths.report("oldcrcinfo.txt")), QByteArray("new crc"));
-        QCOMPARE(TempProgram::readFile(paths.report("listxml.txt")), QByteArray("new list"));
-    }
-
-    void sizeOfMameFollowsTheLinkAndChangesNeedAStoredSize()
+    // The size of mame follows Debian's link to the program; a link to nothing is no mame. The
+    // database is missing when any of the four files built from MAME's lists is.
+    void sizeOfMameAndTheDerivedFiles()
     {
         TempProgram tp;
         QCOMPARE(currentMameSize(tp.mameFolder()), 0);
         const QString target = tp.root() + "/real-mame";
-        QVERIFY(TempProgram::writeFile(target, QByteArray(12345, 'x')));
-        QVERIFY(tp.linkMame(target));
+        QVERIFY(TempProgram::writeFile(target, QByteArray(12345, 'x')) && tp.linkMame(target));
         QCOMPARE(currentMameSize(tp.mameFolder()), 12345);
-        QFile::remove(target); // a link to nothing is no mame
+        QFile::remove(target);
         QCOMPARE(currentMameSize(tp.mameFolder()), 0);
 
-        // A stored size of 0 is unknown.
-        QVERIFY(isMameChanged(12345, 12346) && !isMameChanged(12345, 12345) &&
-                !isMameChanged(0, 1));
-    }
-
-    void derivedFilesAreAllFour()
-    {
-        TempProgram tp;
         const ProgramPaths paths = tp.paths();
         const QStringList names = {"listxml.txt", "gameinfo.txt", "crcinfo.txt", "resource.txt"};
         for (const QString& name : names)

@@ -9,32 +9,28 @@ namespace velmora::testing {
 namespace {
 
 // The folder is written into the script (quoted), so the script finds its files whatever name
-// it was started by.
+// it was started by. It records each run, then prints the answers prepared for its option.
 QByteArray scriptText(const QString& folder)
 {
-    QByteArray text = "#!/bin/sh\n"
-                      "# Test stand-in for mame: records each run and prints prepared answers.\n"
-                      "dir=";
-    text += shellQuote(folder).toUtf8();
-    text +=
-        "\n"
-        "printf '%s\\n' \"$@\" > \"$dir/fake-mame-args.txt\"\n"
-        "pwd -P > \"$dir/fake-mame-cwd.txt\"\n"
-        "printf '%s\\n' \"$*\" >> \"$dir/fake-mame-calls.txt\"\n"
-        "if [ -f \"$dir/fake-mame-silent\" ]; then exit \"$(cat \"$dir/fake-mame-silent\")\"; fi\n"
-        "if [ -f \"$dir/fake-mame-delay\" ]; then sleep \"$(cat \"$dir/fake-mame-delay\")\"; fi\n"
-        "for arg in \"$@\"; do\n"
-        "  case \"$arg\" in\n"
-        "    "
-        "-listxml|-listcrc|-showusage|-help|-verifyroms|-verifysamples|-listroms|-listsamples)\n"
-        "      name=${arg#-}\n"
-        "      [ -f \"$dir/fake-$name.out\" ] && cat \"$dir/fake-$name.out\"\n"
-        "      [ -f \"$dir/fake-$name.err\" ] && cat \"$dir/fake-$name.err\" >&2\n"
-        "      exit 0 ;;\n"
-        "  esac\n"
-        "done\n"
-        "exit 0\n";
-    return text;
+    return R"sh(#!/bin/sh
+dir=)sh" + shellQuote(folder).toUtf8() +
+           R"sh(
+printf '%s\n' "$@" > "$dir/fake-mame-args.txt"
+pwd -P > "$dir/fake-mame-cwd.txt"
+printf '%s\n' "$*" >> "$dir/fake-mame-calls.txt"
+if [ -f "$dir/fake-mame-silent" ]; then exit "$(cat "$dir/fake-mame-silent")"; fi
+if [ -f "$dir/fake-mame-delay" ]; then sleep "$(cat "$dir/fake-mame-delay")"; fi
+for arg in "$@"; do
+  case "$arg" in
+    -listxml|-listcrc|-showusage|-help|-verifyroms|-verifysamples|-listroms|-listsamples)
+      name=${arg#-}
+      [ -f "$dir/fake-$name.out" ] && cat "$dir/fake-$name.out"
+      [ -f "$dir/fake-$name.err" ] && cat "$dir/fake-$name.err" >&2
+      exit 0 ;;
+  esac
+done
+exit 0
+)sh";
 }
 
 QStringList linesOf(const QString& path)
@@ -50,11 +46,10 @@ QStringList linesOf(const QString& path)
 FakeMame::FakeMame(const QString& mameFolder) : m_folder(mameFolder)
 {
     QFile::remove(scriptPath());
-    m_installed =
-        TempProgram::writeFile(scriptPath(), scriptText(mameFolder)) &&
-        QFile::setPermissions(scriptPath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                                QFile::ReadGroup | QFile::ExeGroup |
-                                                QFile::ReadOther | QFile::ExeOther);
+    TempProgram::writeFile(scriptPath(), scriptText(mameFolder));
+    QFile::setPermissions(scriptPath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                            QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
+                                            QFile::ExeOther);
 }
 
 bool FakeMame::answer(const QString& option, const QString& file, Stream stream)
@@ -69,20 +64,20 @@ bool FakeMame::answer(const QString& option, const QString& file, Stream stream)
 
 void FakeMame::setSilentExit(int status)
 {
-    const QString flag = recordFile("fake-mame-silent");
-    if (status < 0)
-        QFile::remove(flag);
-    else
-        TempProgram::writeFile(flag, QByteArray::number(status) + '\n');
+    setFlag("fake-mame-silent", status >= 0, QByteArray::number(status));
 }
 
 void FakeMame::setDelay(double seconds)
 {
-    const QString flag = recordFile("fake-mame-delay");
-    if (seconds <= 0)
-        QFile::remove(flag);
+    setFlag("fake-mame-delay", seconds > 0, QByteArray::number(seconds));
+}
+
+void FakeMame::setFlag(const char* name, bool on, const QByteArray& value) const
+{
+    if (on)
+        TempProgram::writeFile(recordFile(name), value + '\n');
     else
-        TempProgram::writeFile(flag, QByteArray::number(seconds) + '\n');
+        QFile::remove(recordFile(name));
 }
 
 QStringList FakeMame::arguments() const

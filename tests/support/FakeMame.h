@@ -31,7 +31,6 @@ public:
     // Installs the script as `<mameFolder>/mame` (replacing any file of that name).
     explicit FakeMame(const QString& mameFolder);
 
-    bool isInstalled() const { return m_installed; }
     QString scriptPath() const { return m_folder + QStringLiteral("/mame"); }
 
     // `option` is the option with its dash ("-listxml"); `file` is copied into the MAME folder.
@@ -54,9 +53,10 @@ public:
 
 private:
     QString recordFile(const char* name) const;
+    // Writes the script's flag file `name` holding `value`, or removes it when not `on`.
+    void setFlag(const char* name, bool on, const QByteArray& value) const;
 
     QString m_folder;
-    bool m_installed = false;
 };
 
 } // namespace velmora::testing
