@@ -1,5 +1,6 @@
 #include "launch/GameLaunch.h"
 
+#include "support/FakeMame.h"
 #include "support/ScriptedMessageBox.h"
 #include "support/TempProgram.h"
 
@@ -8,75 +9,56 @@
 
 using namespace velmora;
 using velmora::platform::MessageAnswer;
-using velmora::testing::ScriptedMessageBox;
-using velmora::testing::TempProgram;
+using namespace velmora::testing;
 
 namespace {
+
+const RecordPlayback kRecord{true, false};
+const RecordPlayback kPlayback{false, true};
 
 // A launch with every outside step recorded in order: the settings file found, what BuildIni was
 // given, the commands run, and the window-side hooks.
 struct Rig
 {
     TempProgram tp;
-    Preferences prefs;
+    FakeMame mame{tp.mameFolder()}; // present, never run
+    Preferences prefs = tp.standardPreferences();
     QStringList events;
     QString settingsFile = QStringLiteral("/settings/raster.cfg");
     std::optional<QString> otherCommands = QStringLiteral("-Video  None");
     RecordPlayback buildIniBoxes;
-    QList<WindowStyle> styles;
+    WindowStyle style{};
     bool bannerRunning = true;
-    ExecOutcome execOutcome = ExecOutcome::Ran;
+    LaunchServices services;
+    LaunchHooks hooks;
 
     Rig()
     {
-        prefs = tp.standardPreferences();
         prefs.setFolder(DataFolder::Input, tp.root() + "/inp");
-        TempProgram::writeFile(tp.mameFolder() + "/mame", "#!/bin/sh\n");
-        QFile::setPermissions(tp.mameFolder() + "/mame", QFile::ReadOwner | QFile::ExeOwner);
         TempProgram::writeFile(tp.root() + "/roms/pong.zip", QByteArray());
-    }
 
-    QString inp() const { return prefs.folder(DataFolder::Input) + "/pong.inp"; }
-
-    LaunchServices services()
-    {
-        LaunchServices s;
-        s.settingsFileFor = [this](const QString& rom, const QString& type) {
-            events << QStringLiteral("settings %1 %2").arg(rom, type);
-            return settingsFile;
+        services.settingsFileFor = [this](const QString& rom, const QString& type) {
+            return events << QStringLiteral("settings %1 %2").arg(rom, type), settingsFile;
         };
-        s.buildIni = [this](const QString& file, const QString& rom, RecordPlayback boxes) {
+        services.buildIni = [this](const QString& file, const QString& rom, RecordPlayback b) {
             events << QStringLiteral("buildIni %1 %2").arg(file, rom);
-            buildIniBoxes = boxes;
-            return otherCommands;
+            return buildIniBoxes = b, otherCommands;
         };
-        s.createMameIni = [this](QString*) { return (events << "createMameIni", true); };
-        s.exec = [this](const QString& command, WindowStyle style) {
-            events << QStringLiteral("exec ") + command;
-            styles << style;
-            return execOutcome;
+        services.createMameIni = [this](QString*) { return (events << "createMameIni", true); };
+        services.exec = [this](const QString& command, WindowStyle s) {
+            return events << "exec " + command, style = s, ExecOutcome::Ran;
         };
-        return s;
-    }
-
-    LaunchHooks hooks()
-    {
         const auto note = [this](const char* event) { return [this, event] { events << event; }; };
-        LaunchHooks h;
-        h.restoreSelection = note("getSelectedIndex");
-        const auto onOff = [this](const char* on, const char* off) {
-            return [this, on, off](bool b) { events << (b ? on : off); };
-        };
-        h.bannerRunning = [this] { return bannerRunning; };
-        h.setBannerRunning = onOff("banner on", "banner off");
-        h.hideWindow = note("hide");
-        h.showWindow = note("show");
-        h.blockHotKeys = onOff("hotkeys off", "hotkeys on");
-        h.setBoxes = [this](RecordPlayback b) {
+        hooks.restoreSelection = note("select");
+        hooks.bannerRunning = [this] { return bannerRunning; };
+        hooks.setBannerRunning = [this](bool on) { events << (on ? "banner on" : "banner off"); };
+        hooks.hideWindow = note("hide");
+        hooks.showWindow = note("show");
+        hooks.blockHotKeys = [this](bool b) { events << (b ? "hotkeys off" : "hotkeys on"); };
+        hooks.setBoxes = [this](RecordPlayback b) {
             events << QString("boxes %1 %2").arg(int(b.record)).arg(int(b.playback));
         };
-        h.loadShot = note("loadShot");
-        return h;
+        hooks.loadShot = note("loadShot");
     }
 
     LaunchResult launch(const QString& rom, RecordPlayback boxes = {},
@@ -85,12 +67,9 @@ struct Rig
     {
         events.clear();
         return launchGame(LaunchRequest{SelectedGame{rom, {}, type, list}, boxes, mode}, prefs,
-                          services(), hooks());
+                          services, hooks);
     }
 };
-
-const RecordPlayback kRecord{true, false};
-const RecordPlayback kPlayback{false, true};
 
 } // namespace
 
@@ -104,14 +83,12 @@ private slots:
         rig.prefs.disableHotKeys = true;
         const LaunchResult r = rig.launch("pong");
         QCOMPARE(r.outcome, LaunchOutcome::Played);
-        QCOMPARE(rig.events,
-                 QStringList({"getSelectedIndex", "settings pong Raster",
-                              "buildIni /settings/raster.cfg pong", "banner off", "hide",
-                              "hotkeys off", "exec mame pong -video none", "hotkeys on", "show",
-                              "banner on", "loadShot", "createMameIni"}));
-        QCOMPARE(rig.styles, QList<WindowStyle>({WindowStyle::Minimised}));
-        QCOMPARE(r.otherCommands, QStringLiteral("-Video  None"));
-        QVERIFY(rig.prefs.scroll);
+        QCOMPARE(
+            rig.events,
+            QStringList({"select", "settings pong Raster", "buildIni /settings/raster.cfg pong",
+                         "banner off", "hide", "hotkeys off", "exec mame pong -video none",
+                         "hotkeys on", "show", "banner on", "loadShot", "createMameIni"}));
+        QCOMPARE(rig.style, WindowStyle::Minimised);
 
         // A stopped banner stays stopped; no settings file means no BuildIni, and mame.ini is put
         // to its path layer before MAME runs, whatever it held.
@@ -120,41 +97,25 @@ private slots:
         rig.settingsFile.clear();
         const LaunchResult lcd =
             rig.launch("pong", {}, LaunchMode::Play, ListKind::Installed, "LCD");
-        QCOMPARE(rig.events,
-                 QStringList({"getSelectedIndex", "settings pong LCD", "createMameIni", "hide",
-                              "exec mame pong", "show", "loadShot", "createMameIni"}));
-        QVERIFY(!rig.prefs.scroll);
-        QCOMPARE(lcd.settingsType, QString());
-
-        // The window and mame.ini come back when the command fails.
-        rig.execOutcome = ExecOutcome::Failed;
-        rig.launch("pong");
-        QCOMPARE(rig.events.mid(rig.events.indexOf(QStringLiteral("exec mame pong"))),
-                 QStringList({"exec mame pong", "show", "loadShot", "createMameIni"}));
+        QCOMPARE(rig.events, QStringList({"select", "settings pong LCD", "createMameIni", "hide",
+                                          "exec mame pong", "show", "loadShot", "createMameIni"}));
+        QVERIFY(lcd.settingsType.isEmpty());
     }
 
     void gamesThatCannotRunDoNotLaunch()
     {
         ScriptedMessageBox box;
         Rig rig;
-        // The Uninstalled list never launches, even with the archive present; nor All Games
-        // without the archive, nor an Installed game removed since the lists loaded.
+        // The Uninstalled list never launches, even with the archive present; nor a game whose
+        // archive was removed since the lists loaded.
         const std::pair<const char*, ListKind> games[] = {{"pong", ListKind::Uninstalled},
-                                                          {"pacman", ListKind::All},
                                                           {"pacman", ListKind::Installed}};
         for (const auto& [rom, list] : games) {
-            box.expect(QStringLiteral("This game is not installed."), MessageAnswer::Ok,
-                       QStringLiteral("Play Game"));
+            box.expect(QStringLiteral("This game is not installed."));
             QCOMPARE(rig.launch(rom, {}, LaunchMode::Play, list).outcome,
                      LaunchOutcome::NotInstalled);
-            QCOMPARE(rig.events, QStringList({"getSelectedIndex"}));
+            QCOMPARE(rig.events, QStringList({"select"}));
         }
-        QCOMPARE(box.shown().first().icon, platform::MessageIcon::Information);
-
-        // An archive only in the additional ROM folder is enough.
-        rig.prefs.setFolder(DataFolder::AdditionalROMs, rig.tp.makeFolder(QStringLiteral("more")));
-        TempProgram::writeFile(rig.tp.root() + "/more/pacman.zip", QByteArray());
-        QCOMPARE(rig.launch("pacman").outcome, LaunchOutcome::Played);
 
         // Settings that cannot be written stop the launch before the window hides.
         rig.otherCommands.reset();
@@ -168,11 +129,10 @@ private slots:
         box.expect(QStringLiteral("Cannot find mame!"), MessageAnswer::Ok,
                    QStringLiteral("Play Game"));
         QCOMPARE(rig.launch("pong").outcome, LaunchOutcome::NoMame);
-        QCOMPARE(rig.events, QStringList({"getSelectedIndex"}));
+        QCOMPARE(rig.events, QStringList({"select"}));
         const LaunchResult r = rig.launch("pong", kRecord, LaunchMode::PrepareOnly);
         QCOMPARE(r.outcome, LaunchOutcome::Prepared);
-        QCOMPARE(rig.events, QStringList({"getSelectedIndex", "settings pong Raster",
-                                          "buildIni /settings/raster.cfg pong"}));
+        QCOMPARE(rig.events.last(), QStringLiteral("buildIni /settings/raster.cfg pong"));
         QVERIFY(rig.buildIniBoxes.record && r.boxes.record);
         QVERIFY(box.allExpectedShown());
     }
@@ -183,96 +143,77 @@ private slots:
     {
         ScriptedMessageBox box;
         Rig rig;
+        const QStringList stopped{"boxes 0 0", "createMameIni"};
         box.expect(QStringLiteral("Cannot find the .inp file for this game.\r"
                                   "You must record this game first."),
                    MessageAnswer::Ok, QStringLiteral("Playback"));
         QCOMPARE(rig.launch("pong", kPlayback).outcome, LaunchOutcome::NoRecording);
-        QCOMPARE(rig.events.mid(3), QStringList({"boxes 0 0", "createMameIni"}));
+        QCOMPARE(rig.events.mid(3), stopped);
 
-        QVERIFY(!rig.launch("pong", kRecord).boxes.record);
-        QVERIFY(QFileInfo(rig.prefs.folder(DataFolder::Input)).isDir());
+        QVERIFY(!rig.launch("pong", kRecord).boxes.record &&
+                QFileInfo(rig.prefs.folder(DataFolder::Input)).isDir());
         QCOMPARE(rig.events.at(3), QStringLiteral("boxes 0 0"));
 
-        // An existing recording: No keeps it and resets mame.ini; Yes runs MAME.
-        QVERIFY(TempProgram::writeFile(rig.inp(), "KEEP"));
+        // An existing recording: No (the default) keeps it and resets mame.ini; Yes runs MAME.
+        const QString inp = rig.prefs.folder(DataFolder::Input) + "/pong.inp";
+        QVERIFY(TempProgram::writeFile(inp, "KEEP"));
         const QString ask = QStringLiteral("An .inp file for this game already exists.\r"
                                            "Do you want to overwrite it?");
         box.expect(ask, MessageAnswer::No, QStringLiteral("Record"));
         QCOMPARE(rig.launch("pong", kRecord).outcome, LaunchOutcome::OverwriteRefused);
         QCOMPARE(box.shown().last().defaultButton, MessageAnswer::No);
-        QCOMPARE(box.shown().last().buttons, platform::MessageButtons::YesNo);
-        QCOMPARE(rig.events.mid(3), QStringList({"boxes 0 0", "createMameIni"}));
-        QCOMPARE(TempProgram::readFile(rig.inp()), QByteArray("KEEP"));
+        QCOMPARE(rig.events.mid(3), stopped);
+        QCOMPARE(TempProgram::readFile(inp), QByteArray("KEEP"));
         box.expect(ask, MessageAnswer::Yes, QStringLiteral("Record"));
         QCOMPARE(rig.launch("pong", kRecord).outcome, LaunchOutcome::Played);
 
         // With the recording, MAME plays back in a normal window and Playback is cleared after.
         const LaunchResult played = rig.launch("pong", kPlayback);
         QVERIFY(rig.buildIniBoxes.playback && !played.boxes.playback);
-        QCOMPARE(rig.styles.last(), WindowStyle::Normal);
+        QCOMPARE(rig.style, WindowStyle::Normal);
         QVERIFY(rig.events.indexOf(QStringLiteral("boxes 0 0")) >
                 rig.events.indexOf(QStringLiteral("show")));
 
         // An Input folder that cannot be made stops the recording.
-        const QString blocked = rig.tp.root() + QStringLiteral("/blocked");
-        QVERIFY(TempProgram::writeFile(blocked, "a file, not a folder"));
-        rig.prefs.setFolder(DataFolder::Input, blocked + QStringLiteral("/inp"));
-        box.expect(QStringLiteral("Cannot create or write to the Input folder:\r") + blocked +
-                       QStringLiteral("/inp"),
-                   MessageAnswer::Ok, QStringLiteral("Record"));
+        const QString blocked = rig.tp.root() + "/blocked"; // a file, not a folder
+        QVERIFY(TempProgram::writeFile(blocked, ""));
+        rig.prefs.setFolder(DataFolder::Input, blocked);
+        box.expect("Cannot create or write to the Input folder:\r" + blocked, MessageAnswer::Ok,
+                   "Record");
         QCOMPARE(rig.launch("pong", kRecord).outcome, LaunchOutcome::InputUnusable);
-        QCOMPARE(rig.events.mid(3), QStringList({"boxes 0 0", "createMameIni"}));
+        QCOMPARE(rig.events.mid(3), stopped);
         QVERIFY(box.allExpectedShown());
     }
 
-    // MAME's way out decides whether the user hears of it: an error status shows MAME's last lines
-    // after the window is back; a normal exit or an end the program asked for shows nothing.
+    // An error status shows MAME's last eight lines, blank ones left out; a normal exit or an end
+    // the program asked for shows nothing.
     void aGameThatFailsSaysWhy()
     {
-        const QString said = QStringLiteral("  Its last words were:\r\rline 3\rline 4\rline 5\r"
-                                            "line 6\rline 7\rline 8\rline 9\rpacman.zip required "
-                                            "files are missing, the machine cannot be run.");
+        const QString said = QStringLiteral("  Its last words were:\r\r2\r3\r4\r5\r6\r7\r8\r9");
         const std::pair<ExecStatus, QString> cases[] = {
             {{ExecOutcome::Ran, 2, false, false}, "M.A.M.E. ended with error 2." + said},
             {{ExecOutcome::Ran, -1, true, false}, "M.A.M.E. ended abnormally." + said},
             {{ExecOutcome::Ran, 0, false, false}, QString()},
             {{ExecOutcome::Ran, 1, false, true}, QString()}};
         Rig rig;
-        LaunchServices services = rig.services();
-        services.playOutputFile = rig.tp.root() + QStringLiteral("/lastgame.txt");
-        QByteArray output;
-        for (int i = 1; i <= 9; ++i)
-            output += "line " + QByteArray::number(i) + (i == 5 ? "\n\n" : "\n");
-        output += "  pacman.zip required files are missing, the machine cannot be run.\r\n";
-        QVERIFY(TempProgram::writeFile(services.playOutputFile, output));
-        const LaunchRequest request{
-            SelectedGame{"pong", {}, "Raster", ListKind::All}, {}, LaunchMode::Play};
-        for (const auto& c : cases) {
+        rig.services.playOutputFile = rig.tp.root() + QStringLiteral("/lastgame.txt");
+        QVERIFY(TempProgram::writeFile(rig.services.playOutputFile,
+                                       "1\n2\n3\n4\n\n5\n6\n7\n8\n  9  \r\n"));
+        for (const auto& [status, text] : cases) {
             ScriptedMessageBox box;
-            services.play = [&](const QString& command, WindowStyle) {
-                rig.events << QStringLiteral("play ") + command;
-                return c.first;
-            };
-            if (!c.second.isEmpty())
-                box.expect(c.second, MessageAnswer::Ok, QStringLiteral("Play Game"));
-            rig.events.clear();
-            launchGame(request, rig.prefs, services, rig.hooks());
-            QCOMPARE(box.shown().size(), c.second.isEmpty() ? 0 : 1);
-            QCOMPARE(rig.events.mid(rig.events.indexOf("play mame pong -video none")),
-                     QStringList({"play mame pong -video none", "show", "banner on", "loadShot",
-                                  "createMameIni"}));
+            rig.services.play = [s = status](const QString&, WindowStyle) { return s; };
+            if (!text.isEmpty())
+                box.expect(text, MessageAnswer::Ok, QStringLiteral("Play Game"));
+            rig.launch("pong");
+            QVERIFY(box.allExpectedShown());
         }
 
         // A failed reset of mame.ini afterwards is reported.
         ScriptedMessageBox box;
-        box.allowAny(true);
-        services.createMameIni = [](QString* error) {
-            *error = QStringLiteral("Permission denied");
-            return false;
-        };
-        launchGame(request, rig.prefs, services, rig.hooks());
-        QCOMPARE(box.lastText(), QStringLiteral("Error In cmdPlay_Click: Permission denied"));
-        QCOMPARE(box.shown().last().icon, platform::MessageIcon::Critical);
+        box.expect(QStringLiteral("Error In cmdPlay_Click: Permission denied"));
+        rig.services.createMameIni = [](QString* e) { return *e = "Permission denied", false; };
+        rig.launch("pong");
+        QVERIFY(box.allExpectedShown());
     }
 };
 

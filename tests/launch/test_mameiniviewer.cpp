@@ -9,57 +9,44 @@
 
 using namespace velmora;
 using velmora::platform::MessageAnswer;
-using velmora::testing::ScriptedMessageBox;
-using velmora::testing::TempProgram;
+using namespace velmora::testing;
 
 namespace {
 
-const QString kIncomplete = QStringLiteral("The mame.ini is incomplete because you have not made "
-                                           "any option changes.  M.A.M.E. defaults will be used.");
-const MameIniStatus kInstalled{QStringLiteral("Total Games: 3"),
-                               QStringLiteral("Default Settings")};
+const QString kTitle = QStringLiteral("Mame.Ini");
+const MameIniStatus kInstalled{QStringLiteral("Total Games: 3"), QString()};
 
 // The real path layer; a settings layer of `settingsLines` lines stands in for BuildIni.
 struct ViewerRig
 {
     TempProgram tp;
     Preferences prefs = tp.standardPreferences();
-    int settingsLines = 120;
+    int settingsLines = 0;
     QString otherCommands;
     QString shown;
-    int execs = 0;
+    LaunchServices services;
 
     ViewerRig()
     {
         TempProgram::writeFile(prefs.folder(DataFolder::ROMs) + QStringLiteral("/pong.zip"), "");
         CreateMAMEIni(prefs);
-    }
-
-    QString mameIni() const { return mameIniPath(prefs); }
-
-    LaunchServices services()
-    {
-        LaunchServices s;
-        s.settingsFileFor = [](const QString&, const QString& type) {
+        services.settingsFileFor = [](const QString&, const QString& type) {
             return type == QLatin1String("Raster") ? QStringLiteral("raster.cfg") : QString();
         };
-        s.buildIni = [this](const QString&, const QString&, RecordPlayback) {
-            QFile ini(mameIni());
+        services.buildIni = [this](const QString&, const QString&, RecordPlayback) {
+            QFile ini(mameIniPath(prefs));
             ini.open(QIODevice::Append);
-            for (int i = 0; i < settingsLines; ++i)
-                ini.write("option\tvalue\r\n");
+            ini.write(QByteArray("option\tvalue\r\n").repeated(settingsLines));
             return std::optional<QString>(otherCommands);
         };
-        s.createMameIni = [this](QString* error) { return CreateMAMEIni(prefs, error); };
-        s.exec = [this](const QString&, WindowStyle) { return ++execs, ExecOutcome::Ran; };
-        return s;
+        services.createMameIni = [this](QString* error) { return CreateMAMEIni(prefs, error); };
     }
 
     std::optional<LaunchResult> view(const MameIniStatus& status = kInstalled,
                                      const QString& type = QStringLiteral("Raster"))
     {
         return viewMameIni(SelectedGame{QStringLiteral("pong"), {}, type, ListKind::All}, {},
-                           status, prefs, services(), {},
+                           status, prefs, services, {},
                            [this](const QString& text) { shown = text; });
     }
 };
@@ -74,47 +61,42 @@ private slots:
     {
         ScriptedMessageBox box;
         ViewerRig rig;
-        const QByteArray pathLayer = TempProgram::readFile(rig.mameIni());
+        const QByteArray pathLayer = TempProgram::readFile(mameIniPath(rig.prefs));
+        rig.settingsLines = 50 - int(pathLayer.count("\r\n"));
         rig.otherCommands = QStringLiteral("-Video None");
         box.expect(QStringLiteral("The following other commands will run as command-line options "
                                   "and override the settings in the mame.ini.\r\r-Video None"),
                    MessageAnswer::Ok, QStringLiteral("Other Commands"));
         QVERIFY(rig.view());
-        QVERIFY(rig.shown.startsWith(QString::fromUtf8(pathLayer)));
-        QVERIFY(rig.shown.endsWith(QStringLiteral("option\tvalue\r\n")));
-        QVERIFY(box.allExpectedShown());
-        // MAME never ran, and mame.ini holds its path layer again.
-        QCOMPARE(rig.execs, 0);
-        QCOMPARE(TempProgram::readFile(rig.mameIni()), pathLayer);
-    }
+        QVERIFY(rig.shown.startsWith(QString::fromUtf8(pathLayer)) &&
+                rig.shown.endsWith(QStringLiteral("option\tvalue\r\n")));
+        QCOMPARE(TempProgram::readFile(mameIniPath(rig.prefs)), pathLayer);
 
-    // 49 lines or fewer are called incomplete; 50 are complete; a game of no settings type
-    // shows the path layer alone.
-    void incompleteOrMissingMameIni()
-    {
-        ScriptedMessageBox box;
-        ViewerRig rig;
-        rig.settingsLines = 49 - int(TempProgram::readFile(rig.mameIni()).count("\r\n"));
-        box.expect(kIncomplete, MessageAnswer::Ok, QStringLiteral("Mame.Ini"));
+        // 50 lines are complete, 49 are not; a game of no settings type shows the path layer
+        // alone.
+        const QString incomplete = QStringLiteral("The mame.ini is incomplete because you have "
+                                                  "not made any option changes.  M.A.M.E. "
+                                                  "defaults will be used.");
+        rig.otherCommands.clear();
+        rig.settingsLines -= 1;
+        box.expect(incomplete, MessageAnswer::Ok, kTitle);
         QVERIFY(rig.view());
-        rig.settingsLines += 1;
-        QVERIFY(rig.view());
-        box.expect(kIncomplete, MessageAnswer::Ok, QStringLiteral("Mame.Ini"));
+        box.expect(incomplete, MessageAnswer::Ok, kTitle);
         QVERIFY(rig.view(kInstalled, QStringLiteral("LCD")));
-        QCOMPARE(box.shown().size(), 2);
 
         // It needs an installed game and a mame.ini.
-        const QString select = QStringLiteral("An installed game must first be selected!");
-        box.expect(select, MessageAnswer::Ok, QStringLiteral("Mame.Ini"));
-        QVERIFY(!rig.view({QStringLiteral("Total Games: 0"), QString()}));
-        box.expect(select, MessageAnswer::Ok, QStringLiteral("Mame.Ini"));
-        QVERIFY(!rig.view({QStringLiteral("Total Games: 5"), QStringLiteral("Not Installed")}));
-        QCOMPARE(box.shown().last().icon, platform::MessageIcon::Exclamation);
-
-        QFile::remove(rig.mameIni());
-        box.expect(QStringLiteral("Cannot find mame.ini!"), MessageAnswer::Ok,
-                   QStringLiteral("Mame.Ini"));
-        QVERIFY(!rig.view() && !QFile::exists(rig.mameIni()));
+        const MameIniStatus notInstalled[] = {
+            {QStringLiteral("Total Games: 0"), QString()},
+            {kInstalled.totalGames, QStringLiteral("Not Installed")}};
+        for (const MameIniStatus& status : notInstalled) {
+            box.expect(QStringLiteral("An installed game must first be selected!"),
+                       MessageAnswer::Ok, kTitle);
+            QVERIFY(!rig.view(status));
+        }
+        QFile::remove(mameIniPath(rig.prefs));
+        box.expect(QStringLiteral("Cannot find mame.ini!"), MessageAnswer::Ok, kTitle);
+        QVERIFY(!rig.view() && !QFile::exists(mameIniPath(rig.prefs)));
+        QVERIFY(box.allExpectedShown());
     }
 };
 
