@@ -55,8 +55,10 @@ private slots:
         QCOMPARE(QDir(paths.reportsFolder()).entryList(QDir::Files), QStringList());
     }
 
-    // A machine list is complete when it ends with its closing element, whatever line ends follow.
-    void completenessOfTheMachineList()
+    // A machine list is complete when it ends with its closing element, whatever line ends
+    // follow. The size of mame follows Debian's link to the program; a link to nothing is no
+    // mame. The database is missing when any of the four files built from MAME's lists is.
+    void completenessSizeAndDerivedFiles()
     {
         TempProgram tp;
         const QString file = tp.root() + "/list.txt";
@@ -68,13 +70,7 @@ private slots:
             QVERIFY(TempProgram::writeFile(file, text));
             QVERIFY2(isCompleteMachineList(file) == complete, text);
         }
-    }
 
-    // The size of mame follows Debian's link to the program; a link to nothing is no mame. The
-    // database is missing when any of the four files built from MAME's lists is.
-    void sizeOfMameAndTheDerivedFiles()
-    {
-        TempProgram tp;
         QCOMPARE(currentMameSize(tp.mameFolder()), 0);
         const QString target = tp.root() + "/real-mame";
         QVERIFY(TempProgram::writeFile(target, QByteArray(12345, 'x')) && tp.linkMame(target));
