@@ -1,26 +1,12 @@
 // Rebuild Settings: the files it checks (and the long names it cannot find), what it resets and
 // reports, the report file's layout and the path that finds nothing wrong.
 #include "SettingsFixtures.h"
-#include "app/IniFile.h"
 #include "emulator_settings/RebuildSettings.h"
-#include "support/ScriptedMessageBox.h"
-#include "support/TempProgram.h"
-
-#include <QtTest>
 
 using namespace velmora;
 using namespace velmora::testing;
 
 namespace {
-
-class RecordedProgress : public RebuildProgress
-{
-public:
-    void start(int total) override { calls << QStringLiteral("start %1").arg(total); }
-    void advance(int, int, const QString& text) override { calls << text; }
-    void finish() override { calls << QStringLiteral("finish"); }
-    QStringList calls;
-};
 
 const QString kConfirm = QStringLiteral(
     "This will check the values in all your setting files to see if they are compatible with "
@@ -36,9 +22,12 @@ class TestRebuildSettings : public QObject
     Q_OBJECT
 
 private slots:
-    void confirmation()
+    // Rebuild Settings asks first; it then checks every settings file but those whose long names
+    // it cannot find, resets and reports what is invalid, and leaves no report when all is well.
+    void confirmsRepairsAndReports()
     {
         TempProgram tp;
+        const ProgramPaths paths = tp.paths();
         TempProgram::writeFile(tp.paths().optionsIni(), "[View]\r\n");
         TempProgram::writeFile(tp.paths().setting(QStringLiteral("nostretch.ini")), "");
         ScriptedMessageBox box;
@@ -52,17 +41,14 @@ private slots:
         box.expect(kConfirm, platform::MessageAnswer::Yes);
         QCOMPARE(confirmRebuildSettings(tp.paths()), RebuildStart::Confirmed);
         QCOMPARE(box.shown().last().buttons, platform::MessageButtons::YesNo);
-    }
 
-    void repairsAndReports()
-    {
-        TempProgram tp;
-        const ProgramPaths paths = tp.paths();
-        // A bad BIOS and a removed effect; an unknown video mode and resolution; a missing key
-        // only; a long name whose bad value cannot be reached.
-        TempProgram::writeFile(paths.setting(QStringLiteral("mslug.cfg")),
-                               "[Miscellaneous Options]\r\nBios=Neo-Geo: Japan\r\n"
-                               "[Video Options]\r\nEffect=Gone\r\n");
+        // Bad values of each kind (list, box, over-long); a missing key only; a long name whose
+        // bad value cannot be reached.
+        const QString mslug = paths.setting(QStringLiteral("mslug.cfg"));
+        TempProgram::writeFile(mslug,
+                               "[Miscellaneous Options]\r\nBios=Neo-Geo: Japan\r\nCheat=x\r\n"
+                               "[Game Screen Options]\r\nBrightness=" +
+                                   QByteArray(300, '1') + "\r\n");
         TempProgram::writeFile(paths.setting(QStringLiteral("raster.cfg")),
                                "[Video Options]\r\nVideo=OpenGL\r\n"
                                "[Per-Window Video Options]\r\nResolution 0=9999x1@60\r\n");
@@ -71,24 +57,24 @@ private slots:
         const QByteArray longFile = "[Video Options]\r\nVideo=Bad\r\n";
         TempProgram::writeFile(paths.setting(QStringLiteral("averyverylongname.cfg")), longFile);
 
-        ScriptedMessageBox box;
-        RecordedProgress progress;
+        RebuildProgress progress;
         const RebuildReport report = RebuildSettings(paths, richLists(), progress);
         QVERIFY(report.anyReset);
         const QString expected = QStringLiteral("Filename\tSetting\r\n\r\n\r\n"
                                                 "mslug.cfg      \tBios\r\n"
-                                                "mslug.cfg      \tEffect\r\n\r\n"
+                                                "mslug.cfg      \tCheat\r\n"
+                                                "mslug.cfg      \tBrightness\r\n\r\n"
                                                 "raster.cfg     \tVideo\r\n"
                                                 "raster.cfg     \tResolution\r\n\r\n");
         QCOMPARE(report.text, expected);
         QCOMPARE(TempProgram::readFile(rebuildReportFile(paths)), expected.toUtf8());
-        QCOMPARE(progress.calls, (QStringList{"start 4", "Progress: 25%", "Progress: 50%",
-                                              "Progress: 75%", "Progress: 100%", "finish"}));
-
         QCOMPARE(rebuildProgressText(2, 3), QStringLiteral("Progress: 67%")); // rounded
-        const QString mslug = paths.setting(QStringLiteral("mslug.cfg"));
-        QCOMPARE(ReadIniValue(mslug, sectionOf(Option::Bios), keyOf(Option::Bios), ""),
-                 QStringLiteral("Default"));
+        for (const auto& [option, value] : {std::pair{Option::Bios, "Default"},
+                                            {Option::Cheat, "0"},
+                                            {Option::Brightness, "1.00"}})
+            QCOMPARE(ReadIniValue(mslug, sectionOf(option), keyOf(option), ""),
+                     QLatin1String(value));
+        // Missing keys are neither reported nor added.
         QVERIFY(!TempProgram::readFile(mslug).contains("Throttle"));
         QCOMPARE(TempProgram::readFile(paths.setting(QStringLiteral("averyverylongname.cfg"))),
                  longFile);
