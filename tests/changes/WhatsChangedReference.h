@@ -29,10 +29,8 @@ inline QByteArray referenceKey(const QByteArray& line)
     const bool tabbed = line.contains('\t');
     const QList<QByteArray> fields = line.split(tabbed ? '\t' : ' ');
     QByteArray key = tabbed ? fields[1] : fields.mid(2).join(' ');
-    while (key.startsWith(' '))
-        key.remove(0, 1);
-    while (key.endsWith(' '))
-        key.chop(1);
+    while (key.startsWith(' ') || key.endsWith(' '))
+        key = key.startsWith(' ') ? key.mid(1) : key.chopped(1);
     return key;
 }
 
@@ -75,17 +73,16 @@ inline QByteArray referenceRomChanges(const QByteArray& newText, const QByteArra
 inline QByteArray referenceElement(const QByteArray& text)
 {
     const qsizetype machine = text.indexOf("<machine n", 6), game = text.indexOf("<game n", 6);
-    if (game >= 0 && (machine < 0 || game < machine))
-        return "<game ";
-    return machine >= 0 ? "<machine " : "";
+    return game >= 0 && (machine < 0 || game < machine) ? "<game "
+           : machine >= 0                               ? "<machine "
+                                                        : "";
 }
 
 // Cuts the next chunk off the front of `content`; `last` tells whether it was the last one.
 inline QByteArray referenceCut(QByteArray& content, const QByteArray& element, bool& last)
 {
-    qsizetype end = content.indexOf(element + 'n', 6);
-    if (end < 0)
-        end = content.indexOf(element + 'r', 6);
+    const qsizetype named = content.indexOf(element + 'n', 6);
+    const qsizetype end = named >= 0 ? named : content.indexOf(element + 'r', 6);
     last = end < 0;
     const QByteArray chunk = last ? content : content.left(end);
     content.remove(0, chunk.size());
@@ -103,13 +100,10 @@ inline QByteArray referenceNameTabDescription(const QByteArray& chunk)
            (tag < 0 ? "" : chunk.mid(from, chunk.indexOf('<', from) - from));
 }
 
-// Empty with `unusable` set to 1 or 2 when the current or the previous list has no game element.
-inline QByteArray referenceMachineChanges(QByteArray content, QByteArray old,
-                                          int* unusable = nullptr)
+// Empty when the current or the previous list has no game element.
+inline QByteArray referenceMachineChanges(QByteArray content, QByteArray old)
 {
     const QByteArray element = referenceElement(content), oldElement = referenceElement(old);
-    if (unusable)
-        *unusable = element.isEmpty() ? 1 : oldElement.isEmpty() ? 2 : 0;
     if (element.isEmpty() || oldElement.isEmpty())
         return {};
     content.remove(0, content.indexOf(element + 'n', 6)); // the headers
