@@ -39,16 +39,8 @@ inline void clickRow(GameListView* v, int row, Qt::MouseButton button = Qt::Left
                      bool twice = false)
 {
     const QPoint at = v->visualRect(v->indexOfRow(row)).center();
-    if (twice)
-        QTest::mouseDClick(v->viewport(), button, {}, at);
-    else
-        QTest::mouseClick(v->viewport(), button, {}, at);
-}
-inline void clickHeader(GameListView* v, int column)
-{
-    QHeaderView* header = v->header();
-    const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
+    twice ? QTest::mouseDClick(v->viewport(), button, {}, at)
+          : QTest::mouseClick(v->viewport(), button, {}, at);
 }
 
 struct ListWindow
@@ -65,8 +57,7 @@ struct ListWindow
         state.prefs.setFolder(DataFolder::Samples, program.makeFolder("samples"));
         state.prefs.setFolder(DataFolder::Snapshots, program.makeFolder("snap"));
         state.prefs.setFolder(DataFolder::Artwork, program.makeFolder("artwork"));
-        state.categoriesPresent = false;
-        state.playersPresent = false;
+        state.categoriesPresent = state.playersPresent = false;
         writeFile(program.paths().report("gameinfo.txt"), database(games));
         for (const char* rom : {"pacman", "asteroid"})
             writeFile(folder(DataFolder::ROMs) + '/' + rom + ".zip", "PK");
@@ -105,25 +96,20 @@ struct ListWindow
     {
         testing::clickRow(view(kind), row, button, twice);
     }
-    void clickHeader(ListKind kind, int column) { testing::clickHeader(view(kind), column); }
+    void clickHeader(ListKind kind, int column)
+    {
+        QHeaderView* header = view(kind)->header();
+        const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
+    }
     void select(ListKind kind, const QString& rom) { clickRow(kind, rowOf(kind, rom)); }
 
-    QAction* action(const char* name) const
-    {
-        return window.findChild<QAction*>(QLatin1String(name));
-    }
+    QAction* action(const char* name) const { return window.findChild<QAction*>(name); }
     // Opens a menu's enabling rules as opening the menu does.
-    void openMenu(const char* name) const
-    {
-        QMenu* menu = window.findChild<QMenu*>(QLatin1String(name));
-        emit menu->aboutToShow();
-    }
+    void openMenu(const char* name) const { emit window.findChild<QMenu*>(name)->aboutToShow(); }
     bool enabled(const char* actionName) const { return action(actionName)->isEnabled(); }
     QString panel(int n) const { return window.statusPanel(n); }
-    template <typename T> T* child(const char* name) const
-    {
-        return window.findChild<T*>(QLatin1String(name));
-    }
+    template <typename T> T* child(const char* name) const { return window.findChild<T*>(name); }
 };
 
 } // namespace velmora::testing
