@@ -83,20 +83,21 @@ class MameDiffToolTest : public QObject
     QString write(const QString& name, const QByteArray& bytes)
     {
         QFile file(m_dir.filePath(name));
-        const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-        return written ? file.fileName() : QString("unwritten");
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()
+                   ? file.fileName()
+                   : "unwritten";
     }
 
     // The tool's exit status and its log ("no log" when it wrote none).
     std::pair<int, QByteArray> run(QStringList arguments)
     {
         arguments.removeAll(QString());
-        QFile::remove(m_dir.filePath("mamediff.log"));
+        QFile log(m_dir.filePath("mamediff.log"));
+        log.remove();
         QProcess tool;
         tool.setWorkingDirectory(m_dir.path());
         tool.start(VELMORA_MAMEDIFF_BINARY, arguments);
         const bool ended = tool.waitForFinished(60000) && tool.exitStatus() == QProcess::NormalExit;
-        QFile log(m_dir.filePath("mamediff.log"));
         return {ended ? tool.exitCode() : -1,
                 log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray("no log")};
     }
@@ -149,7 +150,6 @@ private slots:
             QCOMPARE(run({option, sameList, oldList}), std::pair(0, QByteArray()));
         const std::pair<QByteArray, const char*> bad[] = {
             {listOf(true, oldSets(), false).left(900), "ends before its closing </mame> line"},
-            {QByteArray(), "holds no machine list"},
             {QByteArray("\x01\xff\x00<<>>\x7f\n\x00\x00", 11), "holds no machine list"}};
         for (const auto& [list, reason] : bad) {
             const auto [status, log] = run({oldList, write("new.xml", list)});
@@ -158,10 +158,6 @@ private slots:
         const auto [status, log] = run({"-s", m_dir.filePath("none.xml"), oldList});
         QVERIFY2(status == 1 && log.contains("The old list") && log.contains("File not found"),
                  log);
-        QProcess help;
-        help.start(VELMORA_MAMEDIFF_BINARY, {"--help"});
-        QVERIFY(help.waitForFinished() && help.exitCode() == 0);
-        QVERIFY(help.readAllStandardOutput().contains("usage: mamediff [-s | -n]"));
         QCOMPARE(run({"-x", "a", "b"}).first, 2);
         QCOMPARE(run({"only-one"}).first, 2);
     }
