@@ -1,6 +1,7 @@
 #pragma once
-// Small file trees for the maintenance and delete tests: make files by relative path under a
-// folder, and list what is left afterwards.
+// Small file trees for the maintenance and delete tests, and Delete ROM's question for pacman: the
+// game data folders under the program's root, files made by relative path under a folder, and what
+// is left afterwards.
 #include "support/TempProgram.h"
 
 #include <QDir>
@@ -8,6 +9,24 @@
 #include <QStringList>
 
 namespace velmora::testing {
+
+inline const QString kDeleteRomQuestion =
+    "Are you sure you want to permanently delete the ROM pacman.zip from your hard drive?\r"
+    "Associated artwork, .cfg, .hi, .nv, and .inp files will also be deleted.";
+
+// Preferences whose game data folders are roms, extra (the additional ROMs), cfg, hi, nvram, inp,
+// artwork, samples and snap under the program's root.
+inline Preferences gamePreferences(const TempProgram& tp)
+{
+    Preferences prefs = tp.standardPreferences();
+    using F = DataFolder;
+    const F folders[] = {F::AdditionalROMs, F::Cfg,     F::Hiscore, F::Nvram,
+                         F::Input,          F::Artwork, F::Samples, F::Snapshots};
+    const QStringList names = QString("extra cfg hi nvram inp artwork samples snap").split(' ');
+    for (qsizetype i = 0; i < names.size(); ++i)
+        prefs.setFolder(folders[i], tp.makeFolder(names[i]));
+    return prefs;
+}
 
 inline void makeFiles(const QString& root, const QStringList& files)
 {

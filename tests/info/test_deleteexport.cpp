@@ -13,29 +13,11 @@ using Answer = platform::MessageAnswer;
 
 namespace {
 
-const QString kRomQuestion =
-    "Are you sure you want to permanently delete the ROM pacman.zip from your hard drive?\r"
-    "Associated artwork, .cfg, .hi, .nv, and .inp files will also be deleted.";
 const QString kAlsoQuestion = "A %1 for this ROM was found.  Would you like to permanently "
                               "delete it also?\rUse caution as a clone game might be using it.";
 const QStringList kGameFiles = {"roms/pacman.zip", "extra/pacman.zip",  "cfg/pacman.cfg",
                                 "hi/pacman.hi",    "nvram/pacman.nv",   "nvram/pacman/eeprom",
                                 "inp/pacman.inp",  "artwork/pacman.zip"};
-
-Preferences gamePreferences(const TempProgram& tp)
-{
-    Preferences prefs = tp.standardPreferences();
-    const std::pair<DataFolder, const char*> folders[] = {
-        {DataFolder::ROMs, "roms"},       {DataFolder::AdditionalROMs, "extra"},
-        {DataFolder::Cfg, "cfg"},         {DataFolder::Hiscore, "hi"},
-        {DataFolder::Nvram, "nvram"},     {DataFolder::Input, "inp"},
-        {DataFolder::Artwork, "artwork"}, {DataFolder::Samples, "samples"},
-        {DataFolder::Snapshots, "snap"},
-    };
-    for (const auto& [folder, name] : folders)
-        prefs.setFolder(folder, tp.makeFolder(QLatin1String(name)));
-    return prefs;
-}
 
 } // namespace
 
@@ -43,102 +25,89 @@ class TestDeleteExport : public QObject
 {
     Q_OBJECT
 private slots:
-    void deleteRomAsks();
-    void deleteSamplesAsks();
-    void exportLayoutAndFile();
-};
+    // Every question with its answer; files of other games and a name leading outside the ROM
+    // folder are never touched.
+    void deleteRomAsks()
+    {
+        // The sample set and snapshot present, the answers to the ROM's, the sample set's and the
+        // snapshot's questions in turn, what goes.
+        const QStringList snap = {"snap/pacman.png"};
+        const std::tuple<const char*, QString, const char*, QStringList, DeleteRomResult> cases[] =
+            {{"pacman", "", "Y", kGameFiles, DeleteRomResult::Deleted},
+             {"pacman", "samples/pacman.zip", "N", {}, DeleteRomResult::Declined},
+             {"pacman", "samples/pacman.zip|snap/pacman.png", "YNY", kGameFiles + snap,
+              DeleteRomResult::Deleted},
+             {"../x", "", "", {}, DeleteRomResult::Failed}};
+        const QString questions[] = {kDeleteRomQuestion, kAlsoQuestion.arg("Sample set"),
+                                     kAlsoQuestion.arg("Snapshot")};
+        for (const auto& [rom, extra, answers, gone, result] : cases) {
+            TempProgram tp;
+            const Preferences prefs = gamePreferences(tp);
+            makeFiles(tp.root(),
+                      kGameFiles + extra.split('|', Qt::SkipEmptyParts) +
+                          QStringList{"roms/galaga.zip", "cfg/galaga.cfg", "x.zip", "roms/x.zip"});
+            const QStringList before = filesUnder(tp.root());
+            ScriptedMessageBox box;
+            for (int i = 0; answers[i]; ++i)
+                box.expect(questions[i], answers[i] == 'Y' ? Answer::Yes : Answer::No);
+            if (!*answers)
+                box.expect("Error in mnuDeleteROM_Click: Bad file name or number");
+            QVERIFY2(deleteRom(prefs, rom) == result && box.allExpectedShown(), rom);
+            QCOMPARE(filesUnder(tp.root()), without(before, gone));
+        }
+    }
 
-// Every question with its answer; files of other games and a name leading outside the ROM
-// folder are never touched.
-void TestDeleteExport::deleteRomAsks()
-{
-    // The sample set and snapshot present, the questions with their answers, what goes.
-    const std::tuple<const char*, QString, QList<std::pair<QString, Answer>>, QStringList,
-                     DeleteRomResult>
-        cases[] = {
-            {"pacman", "", {{kRomQuestion, Answer::Yes}}, kGameFiles, DeleteRomResult::Deleted},
-            {"pacman",
-             "samples/pacman.zip",
-             {{kRomQuestion, Answer::No}},
-             {},
-             DeleteRomResult::Declined},
-            {"pacman",
-             "samples/pacman.zip|snap/pacman.png",
-             {{kRomQuestion, Answer::Yes},
-              {kAlsoQuestion.arg("Sample set"), Answer::No},
-              {kAlsoQuestion.arg("Snapshot"), Answer::Yes}},
-             kGameFiles + QStringList{"snap/pacman.png"},
-             DeleteRomResult::Deleted},
-            {"../x",
-             "",
-             {{"Error in mnuDeleteROM_Click: Bad file name or number", Answer::Ok}},
-             {},
-             DeleteRomResult::Failed}};
-    for (const auto& [rom, extra, boxes, gone, result] : cases) {
+    // No keeps the sample set, Yes deletes it; once it is gone, deleting it is an error.
+    void deleteSamplesAsks()
+    {
         TempProgram tp;
         const Preferences prefs = gamePreferences(tp);
-        makeFiles(tp.root(),
-                  kGameFiles + extra.split('|', Qt::SkipEmptyParts) +
-                      QStringList{"roms/galaga.zip", "cfg/galaga.cfg", "x.zip", "roms/x.zip"});
-        const QStringList before = filesUnder(tp.root());
+        makeFiles(tp.root(), {"samples/pacman.zip"});
+        const QString question =
+            "Are you sure you want to permanently delete the sample pacman.zip "
+            "from your hard drive?\rUse caution as a clone game might be using it.";
         ScriptedMessageBox box;
-        for (const auto& [question, answer] : boxes)
-            box.expect(question, answer);
-        QVERIFY2(deleteRom(prefs, rom) == result, rom);
-        QVERIFY(box.allExpectedShown());
-        QCOMPARE(filesUnder(tp.root()), without(before, gone));
+        box.expect(question, Answer::No, "Confirm Delete");
+        QVERIFY(!deleteSamples(prefs, "pacman") &&
+                QFile::exists(tp.root() + "/samples/pacman.zip"));
+        box.expect(question, Answer::Yes);
+        QVERIFY(deleteSamples(prefs, "pacman") &&
+                !QFile::exists(tp.root() + "/samples/pacman.zip"));
+        box.expect(question, Answer::Yes);
+        box.expect("Error in mnuDeleteSamples_Click: File not found", Answer::Ok, "Delete Samples");
+        QVERIFY(!deleteSamples(prefs, "pacman") && box.allExpectedShown());
     }
-}
 
-// No keeps the sample set, Yes deletes it; once it is gone, deleting it is an error.
-void TestDeleteExport::deleteSamplesAsks()
-{
-    TempProgram tp;
-    const Preferences prefs = gamePreferences(tp);
-    makeFiles(tp.root(), {"samples/pacman.zip"});
-    const QString question =
-        "Are you sure you want to permanently delete the sample pacman.zip "
-        "from your hard drive?\rUse caution as a clone game might be using it.";
-    ScriptedMessageBox box;
-    box.expect(question, Answer::No, "Confirm Delete");
-    QVERIFY(!deleteSamples(prefs, "pacman") && QFile::exists(tp.root() + "/samples/pacman.zip"));
-    box.expect(question, Answer::Yes);
-    QVERIFY(deleteSamples(prefs, "pacman") && !QFile::exists(tp.root() + "/samples/pacman.zip"));
-    box.expect(question, Answer::Yes);
-    box.expect("Error in mnuDeleteSamples_Click: File not found", Answer::Ok, "Delete Samples");
-    QVERIFY(!deleteSamples(prefs, "pacman"));
-    QVERIFY(box.allExpectedShown());
-}
+    // Names fill a 14-character print zone, longer ones take two; Yes writes over an older export.
+    void exportLayoutAndFile()
+    {
+        const QByteArray head = "ROM           Game\r\n\r\n";
+        const std::pair<QByteArray, QByteArray> lines[] = {
+            {"pacman", "pacman        Pac-Man\r\n"},
+            {"abcdefghijklm", "abcdefghijklm Pac-Man\r\n"},
+            {"abcdefghijklmn", "abcdefghijklmn              Pac-Man\r\n"}};
+        for (const auto& [rom, line] : lines)
+            QCOMPARE(exportListText({{rom, "Pac-Man"}}), head + line + "\r\nTotal Count:   1 \r\n");
+        QCOMPARE(exportListText({}), head + "\r\nTotal Count:   0 \r\n");
 
-// Names fill a 14-character print zone, longer ones take two; Yes writes over an older export.
-void TestDeleteExport::exportLayoutAndFile()
-{
-    const QByteArray head = "ROM           Game\r\n\r\n";
-    const std::pair<QByteArray, QByteArray> lines[] = {
-        {"pacman", "pacman        Pac-Man\r\n"},
-        {"abcdefghijklm", "abcdefghijklm Pac-Man\r\n"},
-        {"abcdefghijklmn", "abcdefghijklmn              Pac-Man\r\n"},
-        {"abcdefghijklmnopq", "abcdefghijklmnopq           Pac-Man\r\n"}};
-    for (const auto& [rom, line] : lines)
-        QCOMPARE(exportListText({{rom, "Pac-Man"}}), head + line + "\r\nTotal Count:   1 \r\n");
-    QCOMPARE(exportListText({}), head + "\r\nTotal Count:   0 \r\n");
-
-    TempProgram tp;
-    ScriptedMessageBox box;
-    const QString question = "Do you want to export this list of ROMs and Games to a text file in "
-                             "your Velmora\\Reports directory?";
-    const QString file = tp.paths().report("installedgames.txt");
-    box.expect(question, Answer::No, "Confirm Export");
-    QVERIFY(!exportList(tp.paths(), ListKind::Installed, {{"pacman", "Pac-Man"}}));
-    QVERIFY(!QFile::exists(file));
-    TempProgram::writeFile(file, "old contents, longer");
-    box.expect(question, Answer::Yes);
-    box.expect("Export complete.  Game list exported as installedgames.txt.", Answer::Ok,
-               "Export List");
-    QVERIFY(exportList(tp.paths(), ListKind::Installed, {{"pacman", "Pac-Man"}}));
-    QCOMPARE(TempProgram::readFile(file), exportListText({{"pacman", "Pac-Man"}}));
-    QVERIFY(box.allExpectedShown());
-}
+        TempProgram tp;
+        ScriptedMessageBox box;
+        const QString question =
+            "Do you want to export this list of ROMs and Games to a text file in "
+            "your Velmora\\Reports directory?";
+        const QString file = tp.paths().report("installedgames.txt");
+        box.expect(question, Answer::No, "Confirm Export");
+        QVERIFY(!exportList(tp.paths(), ListKind::Installed, {{"pacman", "Pac-Man"}}) &&
+                !QFile::exists(file));
+        TempProgram::writeFile(file, "old contents, longer");
+        box.expect(question, Answer::Yes);
+        box.expect("Export complete.  Game list exported as installedgames.txt.", Answer::Ok,
+                   "Export List");
+        QVERIFY(exportList(tp.paths(), ListKind::Installed, {{"pacman", "Pac-Man"}}) &&
+                box.allExpectedShown());
+        QCOMPARE(TempProgram::readFile(file), exportListText({{"pacman", "Pac-Man"}}));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestDeleteExport)
 #include "test_deleteexport.moc"

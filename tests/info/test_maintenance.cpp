@@ -19,120 +19,107 @@ const QStringList kTree = {
     "roms/readme.txt",  "extra/extra.zip", "outside.cfg",
 };
 
-Preferences treePreferences(const TempProgram& tp)
-{
-    Preferences prefs = tp.standardPreferences();
-    prefs.setFolder(DataFolder::Cfg, tp.root() + "/cfg");
-    prefs.setFolder(DataFolder::Nvram, tp.root() + "/nvram");
-    prefs.setFolder(DataFolder::Input, tp.root() + "/inp");
-    prefs.setFolder(DataFolder::Hiscore, tp.makeFolder("hi"));
-    prefs.setFolder(DataFolder::ROMs, tp.root() + "/roms");
-    return prefs;
-}
-
 } // namespace
 
 class TestMaintenance : public QObject
 {
     Q_OBJECT
 private slots:
-    void gameFilesAndReports();
-    void romCompare();
+    // Questions default to No; an answer of Ok marks a notice that nothing is there. Files of other
+    // games, of other kinds, and a name leading outside the folder are never touched. The files
+    // deleted are separated by |.
+    void gameFilesAndReports()
+    {
+        const QString cfgQuestion = "Are you sure you want to delete the .cfg file for pacman?";
+        const QString allInp = "Are you sure you want to delete all .inp files?";
+        const QString nv = "nvram/pacman.nv|nvram/pacman/eeprom";
+        const std::tuple<int, const char*, QString, Answer, QString> gameCases[] = {
+            {0, "pacman", cfgQuestion, Answer::Yes, "cfg/pacman.cfg"},
+            {0, "pacman", cfgQuestion, Answer::No, ""},
+            {0, "digdug", "There is no .cfg file for digdug.", Answer::Ok, ""},
+            {0, "../outside", "There is no .cfg file for ../outside.", Answer::Ok, ""},
+            {1, "pacman", "Are you sure you want to delete the .nv file for pacman?", Answer::Yes,
+             nv},
+            {2, nullptr, allInp, Answer::Yes, "inp/a.inp|inp/b.INP"}, // any case of extension
+            {2, nullptr, allInp, Answer::No, ""},
+            {1, nullptr, "Are you sure you want to delete all .nv files?", Answer::Yes,
+             nv + "|nvram/galaga/ram"},
+            {3, nullptr, "There are no .hi files to delete.", Answer::Ok, ""}};
+        for (const auto& [kind, rom, message, answer, gone] : gameCases) {
+            TempProgram tp;
+            makeFiles(tp.root(), kTree);
+            const QStringList before = filesUnder(tp.root());
+            ScriptedMessageBox box;
+            box.expect(message, answer, answer == Answer::Ok ? "Maintenance" : "Confirm Delete");
+            deleteGameFiles(gamePreferences(tp), kGameFileKinds[size_t(kind)],
+                            rom ? FileScope::CurrentGame : FileScope::AllFiles, rom);
+            QVERIFY2(box.allExpectedShown(), qPrintable(message));
+            QVERIFY(answer == Answer::Ok || box.shown().first().defaultButton == Answer::No);
+            QCOMPARE(filesUnder(tp.root()), without(before, gone.split('|')));
+        }
+
+        // Reports are matched by their exact name, exported lists in any letter case.
+        const std::tuple<int, const char*, QString, Answer> reportCases[] = {
+            {0, "roms.txt", "Are you sure you want to delete the ROMs report?", Answer::Yes},
+            {8, "whatsnew.txt",
+             "Are you sure you want to delete the What's Changed (All Info) report?", Answer::No},
+            {2, "", "There is no Rebuilt Settings report to delete.", Answer::Ok},
+            {3, "AllGames.TXT", "Are you sure you want to delete the All Games list?", Answer::Yes},
+            {1, "Samples.txt", "There is no Samples report to delete.", Answer::Ok}};
+        for (const auto& [row, present, message, answer] : reportCases) {
+            TempProgram tp;
+            makeFiles(tp.paths().reportsFolder(), {present});
+            ScriptedMessageBox box;
+            box.expect(message, answer);
+            deleteReport(tp.paths(), kReportFiles[size_t(row)]);
+            QVERIFY2(box.allExpectedShown(), qPrintable(message));
+            QCOMPARE(filesUnder(tp.paths().reportsFolder()).size(),
+                     qsizetype(*present && answer != Answer::Yes));
+        }
+    }
+
+    // Orphans in listing order: hidden.zip (a game the list hides), pacman.7z, readme.txt, and
+    // extra.zip of the additional folder when it is another folder.
+    void romCompare()
+    {
+        // The answers to the questions in turn (Yes, No, Cancel), the files deleted and the folder
+        // labels shown, separated by |.
+        const std::tuple<const char*, QString, QString, QString> cases[] = {
+            {"", "YNY", "roms/hidden.zip|roms/readme.txt", ""},
+            {"", "C", "", ""},
+            {"roms/", "NNN", "", ""},
+            {"extra", "NNNY", "extra/extra.zip", "ROMs Folder|Additional ROMs Folder"}};
+        for (const auto& [additional, answers, gone, labels] : cases) {
+            TempProgram tp;
+            makeFiles(tp.root(), kTree);
+            const QStringList before = filesUnder(tp.root());
+            Preferences prefs = gamePreferences(tp);
+            prefs.setFolder(DataFolder::AdditionalROMs,
+                            *additional ? tp.root() + '/' + additional : "");
+            const QStringList orphans = {"Hidden.zip", "Pacman.7z", "Readme.txt", "Extra.zip"};
+            ScriptedMessageBox box;
+            for (qsizetype i = 0; i < answers.size(); ++i)
+                box.expect(orphans[i] + " is not in the All Games List.\rDo you want to delete it?",
+                           answers[i] == 'Y'   ? Answer::Yes
+                           : answers[i] == 'N' ? Answer::No
+                                               : Answer::Cancel,
+                           "Confirm Delete");
+            QStringList seenLabels;
+            int lastDone = 0;
+            RomCompareHooks hooks;
+            hooks.folderStarted = [&](const QString& label) { seenLabels << label; };
+            hooks.advanced = [&](int done) { lastDone = done; };
+            const bool cancelled = answers == "C";
+            QVERIFY(compareRomFolders(prefs, {"pacman.zip", "galaga.zip"}, hooks) ==
+                    (cancelled ? RomCompareResult::Cancelled : RomCompareResult::OrphansFound));
+            QVERIFY(box.allExpectedShown());
+            QCOMPARE(box.shown().first().buttons, platform::MessageButtons::YesNoCancel);
+            QCOMPARE(filesUnder(tp.root()), without(before, gone.split('|')));
+            QCOMPARE(seenLabels, labels.split('|'));
+            QVERIFY(lastDone > 0 || cancelled);
+        }
+    }
 };
-
-// Questions default to No; an answer of Ok marks a notice that nothing is there. Files of other
-// games, of other kinds, and a name leading outside the folder are never touched. The files
-// deleted are separated by |.
-void TestMaintenance::gameFilesAndReports()
-{
-    const QString cfgQuestion = "Are you sure you want to delete the .cfg file for pacman?";
-    const QString allInp = "Are you sure you want to delete all .inp files?";
-    const QString nv = "nvram/pacman.nv|nvram/pacman/eeprom";
-    const std::tuple<int, const char*, QString, Answer, QString> gameCases[] = {
-        {0, "pacman", cfgQuestion, Answer::Yes, "cfg/pacman.cfg"},
-        {0, "pacman", cfgQuestion, Answer::No, ""},
-        {0, "digdug", "There is no .cfg file for digdug.", Answer::Ok, ""},
-        {0, "../outside", "There is no .cfg file for ../outside.", Answer::Ok, ""},
-        {1, "pacman", "Are you sure you want to delete the .nv file for pacman?", Answer::Yes, nv},
-        {2, nullptr, allInp, Answer::Yes, "inp/a.inp|inp/b.INP"}, // any case of extension
-        {2, nullptr, allInp, Answer::No, ""},
-        {1, nullptr, "Are you sure you want to delete all .nv files?", Answer::Yes,
-         nv + "|nvram/galaga/ram"},
-        {3, nullptr, "There are no .hi files to delete.", Answer::Ok, ""}};
-    for (const auto& [kind, rom, message, answer, gone] : gameCases) {
-        TempProgram tp;
-        makeFiles(tp.root(), kTree);
-        const QStringList before = filesUnder(tp.root());
-        ScriptedMessageBox box;
-        box.expect(message, answer, answer == Answer::Ok ? "Maintenance" : "Confirm Delete");
-        deleteGameFiles(treePreferences(tp), kGameFileKinds[size_t(kind)],
-                        rom ? FileScope::CurrentGame : FileScope::AllFiles, rom);
-        QVERIFY2(box.allExpectedShown(), qPrintable(message));
-        QVERIFY(answer == Answer::Ok || box.shown().first().defaultButton == Answer::No);
-        QCOMPARE(filesUnder(tp.root()), without(before, gone.split('|')));
-    }
-
-    // Reports are matched by their exact name, exported lists in any letter case.
-    const std::tuple<int, const char*, QString, Answer> reportCases[] = {
-        {0, "roms.txt", "Are you sure you want to delete the ROMs report?", Answer::Yes},
-        {8, "whatsnew.txt", "Are you sure you want to delete the What's Changed (All Info) report?",
-         Answer::No},
-        {2, "", "There is no Rebuilt Settings report to delete.", Answer::Ok},
-        {3, "AllGames.TXT", "Are you sure you want to delete the All Games list?", Answer::Yes},
-        {1, "Samples.txt", "There is no Samples report to delete.", Answer::Ok}};
-    for (const auto& [row, present, message, answer] : reportCases) {
-        TempProgram tp;
-        makeFiles(tp.paths().reportsFolder(), {present});
-        ScriptedMessageBox box;
-        box.expect(message, answer);
-        deleteReport(tp.paths(), kReportFiles[size_t(row)]);
-        QVERIFY2(box.allExpectedShown(), qPrintable(message));
-        QCOMPARE(filesUnder(tp.paths().reportsFolder()).size(),
-                 qsizetype(*present && answer != Answer::Yes));
-    }
-}
-
-// Orphans in listing order: hidden.zip (a game the list hides), pacman.7z, readme.txt, and
-// extra.zip of the additional folder when it is another folder.
-void TestMaintenance::romCompare()
-{
-    // The answers to the questions in turn (Yes, No, Cancel), the files deleted and the folder
-    // labels shown, separated by |.
-    const std::tuple<const char*, QString, QString, QString> cases[] = {
-        {"", "YNY", "roms/hidden.zip|roms/readme.txt", ""},
-        {"", "C", "", ""},
-        {"roms/", "NNN", "", ""},
-        {"extra", "NNNY", "extra/extra.zip", "ROMs Folder|Additional ROMs Folder"}};
-    for (const auto& [additional, answers, gone, labels] : cases) {
-        TempProgram tp;
-        makeFiles(tp.root(), kTree);
-        const QStringList before = filesUnder(tp.root());
-        Preferences prefs = treePreferences(tp);
-        if (*additional)
-            prefs.setFolder(DataFolder::AdditionalROMs, tp.root() + '/' + additional);
-        const QStringList orphans = {"Hidden.zip", "Pacman.7z", "Readme.txt", "Extra.zip"};
-        ScriptedMessageBox box;
-        for (qsizetype i = 0; i < answers.size(); ++i)
-            box.expect(orphans[i] + " is not in the All Games List.\rDo you want to delete it?",
-                       answers[i] == 'Y'   ? Answer::Yes
-                       : answers[i] == 'N' ? Answer::No
-                                           : Answer::Cancel,
-                       "Confirm Delete");
-        QStringList seenLabels;
-        int lastDone = 0;
-        RomCompareHooks hooks;
-        hooks.folderStarted = [&](const QString& label) { seenLabels << label; };
-        hooks.advanced = [&](int done) { lastDone = done; };
-        const bool cancelled = answers == "C";
-        QVERIFY(compareRomFolders(prefs, {"pacman.zip", "galaga.zip"}, hooks) ==
-                (cancelled ? RomCompareResult::Cancelled : RomCompareResult::OrphansFound));
-        QVERIFY(box.allExpectedShown());
-        QCOMPARE(box.shown().first().buttons, platform::MessageButtons::YesNoCancel);
-        QCOMPARE(filesUnder(tp.root()), without(before, gone.split('|')));
-        QCOMPARE(seenLabels, labels.split('|'));
-        QVERIFY(lastDone > 0 || cancelled);
-    }
-}
 
 QTEST_GUILESS_MAIN(TestMaintenance)
 #include "test_maintenance.moc"
