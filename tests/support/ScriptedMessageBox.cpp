@@ -25,17 +25,14 @@ void ScriptedMessageBox::expect(const QString& text, platform::MessageAnswer ans
 platform::MessageAnswer ScriptedMessageBox::show(const platform::MessageRequest& request)
 {
     m_shown.append(request);
-    if (m_expected.isEmpty()) {
-        if (!m_allowAny)
-            QTest::qFail(qPrintable(QStringLiteral("unexpected message box: \"%1\" (%2)")
-                                        .arg(request.text, request.title)),
-                         __FILE__, __LINE__);
-        return request.defaultButton;
-    }
-    const Expected next = m_expected.takeFirst();
-    if (next.text != request.text || (!next.title.isEmpty() && next.title != request.title))
+    const bool scripted = !m_expected.isEmpty();
+    const Expected next =
+        scripted ? m_expected.takeFirst() : Expected{request.text, {}, request.defaultButton};
+    if ((!scripted && !m_allowAny) || next.text != request.text ||
+        (!next.title.isEmpty() && next.title != request.title))
         QTest::qFail(qPrintable(QStringLiteral("message box \"%1\" (%2), expected \"%3\"")
-                                    .arg(request.text, request.title, next.text)),
+                                    .arg(request.text, request.title,
+                                         scripted ? next.text : QStringLiteral("none"))),
                      __FILE__, __LINE__);
     return next.answer;
 }
