@@ -41,7 +41,6 @@ private slots:
             {1, "pacman", "Are you sure you want to delete the .nv file for pacman?", Answer::Yes,
              nv},
             {2, nullptr, allInp, Answer::Yes, "inp/a.inp|inp/b.INP"}, // any case of extension
-            {2, nullptr, allInp, Answer::No, ""},
             {1, nullptr, "Are you sure you want to delete all .nv files?", Answer::Yes,
              nv + "|nvram/galaga/ram"},
             {3, nullptr, "There are no .hi files to delete.", Answer::Ok, ""}};

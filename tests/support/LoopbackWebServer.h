@@ -64,10 +64,7 @@ private:
         socket->write("HTTP/1.1 " + QByteArray::number(status) +
                       " Answer\r\nContent-Type: text/plain\r\nContent-Length: " +
                       QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
-        connect(socket, &QTcpSocket::bytesWritten, socket, [socket] {
-            if (socket->bytesToWrite() == 0)
-                socket->disconnectFromHost();
-        });
+        socket->disconnectFromHost(); // after the answer is written
     }
 
     QTcpServer m_server;
