@@ -32,12 +32,12 @@ private slots:
         // The sample set and snapshot present, the answers to the ROM's, the sample set's and the
         // snapshot's questions in turn, what goes.
         const QStringList snap = {"snap/pacman.png"};
-        const std::tuple<const char*, QString, const char*, QStringList, DeleteRomResult> cases[] =
-            {{"pacman", "", "Y", kGameFiles, DeleteRomResult::Deleted},
-             {"pacman", "samples/pacman.zip", "N", {}, DeleteRomResult::Declined},
-             {"pacman", "samples/pacman.zip|snap/pacman.png", "YNY", kGameFiles + snap,
-              DeleteRomResult::Deleted},
-             {"../x", "", "", {}, DeleteRomResult::Failed}};
+        using R = DeleteRomResult;
+        const std::tuple<const char*, QString, const char*, QStringList, R> cases[] = {
+            {"pacman", "", "Y", kGameFiles, R::Deleted},
+            {"pacman", "samples/pacman.zip", "N", {}, R::Declined},
+            {"pacman", "samples/pacman.zip|snap/pacman.png", "YNY", kGameFiles + snap, R::Deleted},
+            {"../x", "", "", {}, R::Failed}};
         const QString questions[] = {kDeleteRomQuestion, kAlsoQuestion.arg("Sample set"),
                                      kAlsoQuestion.arg("Snapshot")};
         for (const auto& [rom, extra, answers, gone, result] : cases) {
