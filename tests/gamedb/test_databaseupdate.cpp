@@ -82,7 +82,12 @@ private slots:
         for (const QByteArray& list :
              {kMachines.left(kMachines.size() / 2),
               QByteArray("<?xml version=\"1.0\"?>\n<mame build=\"0.251\">\n</mame>\n"),
-              QByteArray("\x01\x02 not a list at all\n</mame>\n")}) {
+              QByteArray("\x01\x02 not a list at all\n</mame>\n"),
+              // A machine with no driver line is no game: the list reads but holds none.
+              QByteArray(
+                  "<?xml version=\"1.0\"?>\n<mame build=\"0.251\">\n\t<machine name=\"puckman\" "
+                  "sourcefile=\"pacman/pacman.cpp\">\n\t\t<description>Puck "
+                  "Man</description>\n</mame>\n")}) {
             BuiltProgram p;
             p.answer("-listxml", list);
             const qint32 oldSize = p.mameSize();
