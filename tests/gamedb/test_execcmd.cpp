@@ -147,6 +147,13 @@ private slots:
                            : status.crashed || status.exitCode != 0,
                      heard);
         }
+        // A command that ends on its own reports its status and keeps its error output, and
+        // nothing asked it to end.
+        QVERIFY(script(mame, "echo oops >&2\nexit 3\n"));
+        const ExecStatus status =
+            ExecCmdKeepingOutput("mame", WindowStyle::Minimised, m_tp.mameFolder(), output);
+        QVERIFY(status.exitCode == 3 && !status.endRequested && !status.crashed);
+        QCOMPARE(TempProgram::readFile(output), QByteArray("oops\n"));
     }
 };
 

@@ -69,6 +69,23 @@ const QByteArray kMoreGames = R"xml(	<game name="-createconfig" sourcefile="x.c"
 		<driver status="imperfect" color="good" sound="good" graphic="good" savestate="unsupported" palettesize="256"/>
 )xml";
 
+// A game without a driver line is not written; what it set stays for the next game, and so does
+// its display. A game without a description keeps the previous game's.
+const QByteArray kCarryOver = R"xml(	<game name="nodrv" sourcefile="x.c">
+		<description>No Driver</description>
+		<year>1990</year>
+		<manufacturer>Nobody</manufacturer>
+		<disk name="nodrv" sha1="0123" region="disks" index="0"/>
+		<display type="raster" rotate="90" width="320" height="240" refresh="57.000000" />
+	<game name="after" sourcefile="y.c">
+		<description>After</description>
+		<display type="raster" rotate="0" width="640" height="480" refresh="60.000000" />
+		<driver status="imperfect" color="good" sound="good" graphic="good" savestate="unsupported" palettesize="256"/>
+	<game name="nodesc" sourcefile="z.c">
+		<year>1999</year>
+		<driver status="good" color="good" sound="good" graphic="good" savestate="unsupported" palettesize="8"/>
+)xml";
+
 const QByteArray kResourceTail = R"xml(	<game runnable="no" name="neogeo" sourcefile="neogeo.c">
 		<description>Neo-Geo</description>
 </mame>
@@ -79,6 +96,8 @@ const QByteArray kExpectedGames = withCrLf(
 "Game B &amp; Friends","19??","Preliminary","Imperfect","Good","Good","    16","Atari&quot;,&quot;1999","Raster"," 224x288","Vertical","60.606061","Clone of gamea","gameb","drv.c","gamea","No"
 "Bios Game","19??","Good","Good","Good","Good","     0","","Vector","N/A","Horizontal","40.000000","Original","biosgame","neogeo.c","neogeo","Yes"
 "Two Screens","19??","Imperfect","Good","Good","Good","   256","","Raster","Multiple","Vertical","57.000000","Original","twoscr","y.c","N/A","No"
+"After","1990","Imperfect","Good","Good","Good","   256","Nobody","Raster","Multiple","Vertical","57.000000","Original","after","y.c","N/A","Yes"
+"After","1999","Good","Good","Good","Good","     8","","","","","","Original","nodesc","z.c","N/A","No"
 )csv");
 
 const QStringList kListsAndDatabase = {"gameinfo.txt", "listxml.txt", "oldresource.txt",
@@ -116,12 +135,12 @@ private slots:
     void oldLayoutRecordsByteForByte()
     {
         for (const bool crLf : {false, true}) {
-            const QByteArray list = kHeader + kGames + kMoreGames + kResourceTail;
+            const QByteArray list = kHeader + kGames + kMoreGames + kCarryOver + kResourceTail;
             writeList(crLf ? withCrLf(list) : list);
             writeFile(report("resource.txt"), "previous resource\r\n");
             RecordingProgress progress;
             const GameInfoResult result = CreateGameInfo(m_paths, progress);
-            QVERIFY(result.ok && result.layout == ListLayout::GameElements && result.games == 4 &&
+            QVERIFY(result.ok && result.layout == ListLayout::GameElements && result.games == 6 &&
                     result.refused == 1);
             QCOMPARE(readFile(report("gameinfo.txt")), kExpectedGames);
             QCOMPARE(readFile(report("resource.txt")), withCrLf(kResourceTail));
