@@ -29,10 +29,7 @@ struct RecordingProgress : NullProgress
     QStringList messages;
 };
 
-QByteArray withCrLf(QByteArray text)
-{
-    return text.replace("\n", "\r\n");
-}
+const auto withCrLf = TempProgram::withCrLf;
 
 const QByteArray kHeader = "<mame build=\"0.106 (May 16 2006)\">\n";
 

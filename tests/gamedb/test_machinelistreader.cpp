@@ -15,10 +15,7 @@ namespace {
 const QByteArray kExcerpt =
     TempProgram::readFile(velmora::testing::fixturePath("gamedb/machines-0251.xml"));
 
-QByteArray crlf(QByteArray text)
-{
-    return text.replace("\n", "\r\n");
-}
+const auto crlf = TempProgram::withCrLf;
 
 // The lines of one machine of the excerpt, from its start tag to its end tag, with CR LF ends.
 QByteArray machineLines(const QByteArray& name)

@@ -40,6 +40,8 @@ public:
     // Writes a file (making its folder); false when it could not be written.
     static bool writeFile(const QString& path, const QByteArray& content);
     static QByteArray readFile(const QString& path);
+    // The text with CR LF line ends, as Velmora writes its records and reports.
+    static QByteArray withCrLf(QByteArray text) { return text.replace("\n", "\r\n"); }
 
     // First-run preferences with MAME = the MAME folder, ROMs = root/roms, Ini = root/ini (both
     // made) and the other folders empty.
