@@ -103,59 +103,48 @@ private slots:
         QGuiApplication::setQuitOnLastWindowClosed(false);
     }
 
-    // An accepted first run builds the database and stores the version and the size of mame.
-    void firstRun()
+    // Without an options.ini, an accepted first run builds the database and stores the version
+    // and the size of mame. An options.ini that is too old or cannot be read is deleted and the
+    // first run comes back; cancelled, it ends the start. A rejected file that cannot be deleted
+    // is named once and the start ends, instead of being rejected again after every first-run
+    // dialog.
+    void loadSequence()
     {
-        Folders folders;
-        ScriptedMessageBox boxes;
-        Run run(folders, true);
-        QVERIFY(run.startUp.runLoadSequence() && run.firstBuilds == 1);
-        QCOMPARE(folders.ini("Miscellaneous", "VelmoraVersion") + '|' +
-                     folders.ini("Miscellaneous", "MAMESize"),
-                 "4.0.0|100");
-    }
-
-    // An options.ini that is too old or cannot be read is deleted and the first run comes back;
-    // cancelled, it ends the start.
-    void versionCheck()
-    {
-        const auto check = [](const QString& version, const QByteArray& extra,
-                              const QString& message) {
+        // `accept` answers the first-run dialog; `stuck` makes the rejected file undeletable.
+        const auto check = [](const char* version, const QByteArray& extra, const QString& message,
+                              bool accept = false, bool stuck = false) {
             Folders folders;
-            folders.write(version, extra);
+            if (*version)
+                folders.write(version, extra);
             ScriptedMessageBox boxes;
+            boxes.allowAny(stuck);
             if (!message.isEmpty())
                 boxes.expect(message);
-            Run run(folders);
-            const bool kept = message.isEmpty();
-            QVERIFY2(run.startUp.runLoadSequence() == kept && boxes.allExpectedShown() &&
-                         run.firstRuns == (kept ? 0 : 1) && run.state.startAborted == !kept &&
-                         QFile::exists(folders.optionsIni()) == kept,
-                     qPrintable(version));
+            Run run(folders, accept);
+            if (stuck)
+                run.startUp.hooks().removeOptionsFile = [](const QString&, QString* why) {
+                    return *why = "Permission denied", false;
+                };
+            const bool started = message.isEmpty();
+            QVERIFY2(run.startUp.runLoadSequence() == started && boxes.allExpectedShown() &&
+                         run.firstRuns == int(!*version || (!started && !stuck)) &&
+                         run.state.startAborted == !started &&
+                         QFile::exists(folders.optionsIni()) == (started || stuck),
+                     version);
+            QVERIFY(!accept ||
+                    (folders.ini("Miscellaneous", "VelmoraVersion") == "4.0.0" &&
+                     folders.ini("Miscellaneous", "MAMESize") == "100" && run.firstBuilds == 1));
+            QVERIFY(!stuck ||
+                    (boxes.shown().size() == 2 &&
+                     boxes.lastText().contains(folders.optionsIni() + "\rPermission denied") &&
+                     boxes.shown().last().icon == platform::MessageIcon::Critical));
         };
+        check("", {}, {}, true);
         check("3.4.0", {}, kRecreate);
-        check("3.4.1", {}, QString());
+        check("3.4.1", {}, {});
         check("4.x", {}, kProblem);
         check("4.0.0", "[View]\r\nAllIndex=abc", kProblem);
-    }
-
-    // A rejected options.ini that cannot be deleted is named once and the start ends, instead of
-    // being rejected again after every first-run dialog.
-    void anUndeletableRejectedFileEndsTheStart()
-    {
-        Folders folders;
-        folders.write("3.4.0");
-        ScriptedMessageBox boxes;
-        boxes.allowAny(true);
-        Run run(folders);
-        run.startUp.hooks().removeOptionsFile = [](const QString&, QString* why) {
-            *why = "Permission denied";
-            return false;
-        };
-        QVERIFY(!run.startUp.runLoadSequence() && run.state.startAborted && run.firstRuns == 0);
-        QVERIFY(boxes.shown().size() == 2 && boxes.lastText().contains(folders.optionsIni()) &&
-                boxes.lastText().contains("Permission denied"));
-        QCOMPARE(boxes.shown().last().icon, platform::MessageIcon::Critical);
+        check("3.4.0", {}, kRecreate, false, true);
     }
 
     // A second start asks the first to come forward. Asked while loading, the program brings
