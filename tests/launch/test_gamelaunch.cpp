@@ -77,7 +77,9 @@ class TestGameLaunch : public QObject
 {
     Q_OBJECT
 private slots:
-    void playRunsEveryStepInOrder()
+    // Play runs every step in order; an error status shows MAME's last eight lines, blank ones
+    // left out; a normal exit or an end the program asked for shows nothing.
+    void playRunsEveryStepAndTellsFailures()
     {
         Rig rig;
         rig.prefs.disableHotKeys = true;
@@ -100,9 +102,37 @@ private slots:
         QCOMPARE(rig.events, QStringList({"select", "settings pong LCD", "createMameIni", "hide",
                                           "exec mame pong", "show", "loadShot", "createMameIni"}));
         QVERIFY(lcd.settingsType.isEmpty());
+
+        const QString said = QStringLiteral("  Its last words were:\r\r2\r3\r4\r5\r6\r7\r8\r9");
+        const std::pair<ExecStatus, QString> cases[] = {
+            {{ExecOutcome::Ran, 2, false, false}, "M.A.M.E. ended with error 2." + said},
+            {{ExecOutcome::Ran, -1, true, false}, "M.A.M.E. ended abnormally." + said},
+            {{ExecOutcome::Ran, 0, false, false}, QString()},
+            {{ExecOutcome::Ran, 1, false, true}, QString()}};
+        rig.services.playOutputFile = rig.tp.root() + QStringLiteral("/lastgame.txt");
+        QVERIFY(TempProgram::writeFile(rig.services.playOutputFile,
+                                       "1\n2\n3\n4\n\n5\n6\n7\n8\n  9  \r\n"));
+        for (const auto& [status, text] : cases) {
+            ScriptedMessageBox box;
+            rig.services.play = [s = status](const QString&, WindowStyle) { return s; };
+            if (!text.isEmpty())
+                box.expect(text, MessageAnswer::Ok, QStringLiteral("Play Game"));
+            rig.launch("pong");
+            QVERIFY(box.allExpectedShown());
+        }
+
+        // A failed reset of mame.ini afterwards is reported.
+        ScriptedMessageBox box;
+        rig.settingsFile = QStringLiteral("/settings/raster.cfg");
+        box.expect(QStringLiteral("Error In cmdPlay_Click: Permission denied"));
+        rig.services.createMameIni = [](QString* e) { return *e = "Permission denied", false; };
+        rig.launch("pong");
+        QVERIFY(box.allExpectedShown());
     }
 
-    void gamesThatCannotRunDoNotLaunch()
+    // Games that cannot run do not launch. Playback needs a recording; Record makes the Input
+    // folder, asks before overwriting and clears its box.
+    void stopsAndRecordings()
     {
         ScriptedMessageBox box;
         Rig rig;
@@ -123,26 +153,6 @@ private slots:
         QVERIFY(!rig.events.contains(QStringLiteral("hide")));
         rig.otherCommands = QString();
 
-        // A missing mame is told before mame.ini is touched; the viewer's prepare-only run needs
-        // none, and stops with the settings in mame.ini and the one-shot boxes untouched.
-        QFile::remove(rig.tp.mameFolder() + QStringLiteral("/mame"));
-        box.expect(QStringLiteral("Cannot find mame!"), MessageAnswer::Ok,
-                   QStringLiteral("Play Game"));
-        QCOMPARE(rig.launch("pong").outcome, LaunchOutcome::NoMame);
-        QCOMPARE(rig.events, QStringList({"select"}));
-        const LaunchResult r = rig.launch("pong", kRecord, LaunchMode::PrepareOnly);
-        QCOMPARE(r.outcome, LaunchOutcome::Prepared);
-        QCOMPARE(rig.events.last(), QStringLiteral("buildIni /settings/raster.cfg pong"));
-        QVERIFY(rig.buildIniBoxes.record && r.boxes.record);
-        QVERIFY(box.allExpectedShown());
-    }
-
-    // Playback needs a recording; Record makes the Input folder, asks before overwriting and
-    // clears its box.
-    void playbackAndRecord()
-    {
-        ScriptedMessageBox box;
-        Rig rig;
         const QStringList stopped{"boxes 0 0", "createMameIni"};
         box.expect(QStringLiteral("Cannot find the .inp file for this game.\r"
                                   "You must record this game first."),
@@ -174,45 +184,25 @@ private slots:
         QVERIFY(rig.events.indexOf(QStringLiteral("boxes 0 0")) >
                 rig.events.indexOf(QStringLiteral("show")));
 
-        // An Input folder that cannot be made stops the recording.
-        const QString blocked = rig.tp.root() + "/blocked"; // a file, not a folder
-        QVERIFY(TempProgram::writeFile(blocked, ""));
+        // An Input folder that cannot be made (a file stands in its place) stops the recording.
+        const QString blocked = rig.tp.root() + "/roms/pong.zip";
         rig.prefs.setFolder(DataFolder::Input, blocked);
         box.expect("Cannot create or write to the Input folder:\r" + blocked, MessageAnswer::Ok,
                    "Record");
         QCOMPARE(rig.launch("pong", kRecord).outcome, LaunchOutcome::InputUnusable);
         QCOMPARE(rig.events.mid(3), stopped);
-        QVERIFY(box.allExpectedShown());
-    }
 
-    // An error status shows MAME's last eight lines, blank ones left out; a normal exit or an end
-    // the program asked for shows nothing.
-    void aGameThatFailsSaysWhy()
-    {
-        const QString said = QStringLiteral("  Its last words were:\r\r2\r3\r4\r5\r6\r7\r8\r9");
-        const std::pair<ExecStatus, QString> cases[] = {
-            {{ExecOutcome::Ran, 2, false, false}, "M.A.M.E. ended with error 2." + said},
-            {{ExecOutcome::Ran, -1, true, false}, "M.A.M.E. ended abnormally." + said},
-            {{ExecOutcome::Ran, 0, false, false}, QString()},
-            {{ExecOutcome::Ran, 1, false, true}, QString()}};
-        Rig rig;
-        rig.services.playOutputFile = rig.tp.root() + QStringLiteral("/lastgame.txt");
-        QVERIFY(TempProgram::writeFile(rig.services.playOutputFile,
-                                       "1\n2\n3\n4\n\n5\n6\n7\n8\n  9  \r\n"));
-        for (const auto& [status, text] : cases) {
-            ScriptedMessageBox box;
-            rig.services.play = [s = status](const QString&, WindowStyle) { return s; };
-            if (!text.isEmpty())
-                box.expect(text, MessageAnswer::Ok, QStringLiteral("Play Game"));
-            rig.launch("pong");
-            QVERIFY(box.allExpectedShown());
-        }
-
-        // A failed reset of mame.ini afterwards is reported.
-        ScriptedMessageBox box;
-        box.expect(QStringLiteral("Error In cmdPlay_Click: Permission denied"));
-        rig.services.createMameIni = [](QString* e) { return *e = "Permission denied", false; };
-        rig.launch("pong");
+        // A missing mame is told before mame.ini is touched; the viewer's prepare-only run needs
+        // none, and stops with the settings in mame.ini and the one-shot boxes untouched.
+        QFile::remove(rig.tp.mameFolder() + QStringLiteral("/mame"));
+        box.expect(QStringLiteral("Cannot find mame!"), MessageAnswer::Ok,
+                   QStringLiteral("Play Game"));
+        QCOMPARE(rig.launch("pong").outcome, LaunchOutcome::NoMame);
+        QCOMPARE(rig.events, QStringList({"select"}));
+        const LaunchResult r = rig.launch("pong", kRecord, LaunchMode::PrepareOnly);
+        QCOMPARE(r.outcome, LaunchOutcome::Prepared);
+        QCOMPARE(rig.events.last(), QStringLiteral("buildIni /settings/raster.cfg pong"));
+        QVERIFY(rig.buildIniBoxes.record && r.boxes.record);
         QVERIFY(box.allExpectedShown());
     }
 };
