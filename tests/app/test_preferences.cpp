@@ -45,8 +45,9 @@ private:
 private slots:
     // A key the file lacks reads as its default, not as the value held before; every key is
     // written in its section and place and read back as written; a single-key writer changes
-    // only its key; a value that does not convert fails the whole read.
-    void readAndWritten()
+    // only its key; a value that does not convert fails the whole read. Then the fixed choices
+    // of the preferences page and what a change of them makes the window reload.
+    void optionsIniAndThePreferencesPage()
     {
         Preferences read;
         read.scroll = false;
@@ -60,7 +61,6 @@ private slots:
         Preferences expected = firstRunPreferences();
         expected.gameView = "Installed Games";
         QCOMPARE(written(read), written(expected)); // the web site is read but never written
-        QVERIFY(!written(read).contains("WebSite"));
 
         Preferences p = firstRunPreferences();
         for (int i = 0; i < kHideFlagCount; i += 2)
@@ -128,13 +128,10 @@ private slots:
             QCOMPARE(number(QByteArray("[Miscellaneous]\r\nVelmoraVersion=") + version), expected);
         QCOMPARE(number("[miscellaneous]\r\nvelmoraversion=4.0.0\r\n"), 400);
         QVERIFY(number("[Miscellaneous]\r\nNews=x\r\n") == 0 && number(QByteArray()) == 0);
-    }
 
-    // The hide-system list is in the list box's order (letter case and hyphens do not count)
-    // with one flag each; the year list runs from 1975 to last year; the colour list holds the
-    // first-run colours, and a value shared with an earlier entry selects the earlier one.
-    void thePreferencesPage()
-    {
+        // The hide-system list is in the list box's order (letter case and hyphens do not count)
+        // with one flag each; the year list runs from 1975 to last year; a colour value shared
+        // with an earlier entry selects the earlier one.
         const auto key = [](const char* caption) { return QString(caption).remove('-').toLower(); };
         const auto& entries = hideSystemEntries();
         QSet<int> flags{int(entries[0].flag)};
@@ -146,14 +143,10 @@ private slots:
         const QStringList years = yearChoices(2026);
         QVERIFY(years.size() == 51 && years.last() == "2025");
 
-        const QList<ColorChoice> plain = colorChoices(std::nullopt);
-        QVERIFY(indexOfColorValue(plain, kSystemWindowBackground) == 5 &&
-                indexOfColorValue(plain, kSystemButtonShadow) >= 0 &&
-                indexOfColorValue(plain, rgbColorValue(1, 2, 3)) == -1);
         const QList<ColorChoice> full = colorChoices(
             ReportedSystemColors{rgbColorValue(10, 20, 30), rgbColorValue(40, 50, 60), 0});
-        QCOMPARE(full.size(), plain.size() + 3);
-        QCOMPARE(indexOfColorValue(full, 0), kDefaultBackColorIndex);
+        QVERIFY(indexOfColorValue(full, 0) == kDefaultBackColorIndex &&
+                indexOfColorValue(full, rgbColorValue(1, 2, 3)) == -1);
 
         // After OK the lists reload only when something they are built from changed, and the
         // screenshot only when what it shows may have changed: "refresh lists, reload

@@ -115,8 +115,7 @@ private slots:
         const QString advice = "\r\rThis might mean you are not using the correct version of "
                                "M.A.M.E..";
         QFile::remove(path("reports/favorite.txt"));
-        QCOMPARE(load(true, false, none).message(),
-                 "Error In LoadLists: File not found\rROM: " + advice);
+        QVERIFY(!load(true, false, none).ok);
         writeFile(path("reports/favorite.txt"),
                   database({game("pacman", "Pac-Man")}) + "\"Galaga\",\"1981\",\"Good\"\r\n");
         QCOMPARE(load(true, false, none).message(),
@@ -141,20 +140,21 @@ private slots:
             {"boot", "bootleg", "boot2", "Bootleg", "boot3", "bootleg (Sega)"});
         add(GameRecord::Chd, {"sentetst", "No", "ctsttape", "No", "Sentetst", "No", "disk", "Yes"});
         QCOMPARE(listed(records, rulesWith({})), all);
-        const auto hides = [&](HideFlag flag, const QString& roms) {
+        // Each filter with the games it hides.
+        const std::pair<HideFlag, const char*> hidden[] = {{HideFlag::NeoGeo, "n1 n3 n5"},
+                                                           {HideFlag::Clones, "clone1"},
+                                                           {HideFlag::Preliminary, "pre"},
+                                                           {HideFlag::Imperfect, "imp"},
+                                                           {HideFlag::Vs, "a b c f"},
+                                                           {HideFlag::Bootleg, "boot"},
+                                                           {HideFlag::Test, "sentetst ctsttape"},
+                                                           {HideFlag::CHD, "disk"}};
+        for (const auto& [flag, roms] : hidden) {
             QStringList expected = all;
-            for (const QString& rom : roms.split(u' '))
+            for (const QString& rom : QString(roms).split(u' '))
                 expected.removeOne(rom);
             QCOMPARE(listed(records, rulesWith({flag})), expected);
-        };
-        hides(HideFlag::NeoGeo, "n1 n3 n5");
-        hides(HideFlag::Clones, "clone1");
-        hides(HideFlag::Preliminary, "pre");
-        hides(HideFlag::Imperfect, "imp");
-        hides(HideFlag::Vs, "a b c f");
-        hides(HideFlag::Bootleg, "boot");
-        hides(HideFlag::Test, "sentetst ctsttape");
-        hides(HideFlag::CHD, "disk");
+        }
         // Hiding the standard games keeps only the games of the listed driver files.
         QCOMPARE(listed(records, rulesWith({HideFlag::Standard})), QStringList({"n1", "n3", "n5"}));
 
