@@ -4,9 +4,7 @@
 // is left afterwards.
 #include "support/TempProgram.h"
 
-#include <QDir>
 #include <QDirIterator>
-#include <QStringList>
 
 namespace velmora::testing {
 
