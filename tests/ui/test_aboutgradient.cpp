@@ -70,7 +70,9 @@ private slots:
         QVERIFY(!rig.bannerRunning);
     }
 
-    void otherExtrasListsTheFolders()
+    // Other Extras lists the folders; the gradient window falls back to its default colour and
+    // previews each choice.
+    void otherExtrasAndGradient()
     {
         AboutRig rig;
         ScriptedMessageBox boxes;
@@ -102,13 +104,8 @@ private slots:
         TempProgram::writeFile(mame + "/Icons/pacman.ico", "ico");
         pick("optIcons");
         QCOMPARE(total->text(), QString("1"));
-    }
 
-    void gradientFallsBackAndPreviews()
-    {
-        AboutRig rig;
         rig.program.writeOptionsIni(rig.state.prefs);
-        ScriptedMessageBox boxes;
         int repaints = 0;
         rig.state.prefs.gradientColor = 0x123456; // not a listed colour
         boxes.expect("Problem getting color.  Reverting to default setting.",

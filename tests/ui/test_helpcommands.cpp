@@ -117,6 +117,21 @@ private slots:
         rig.lists.child<QPushButton>("cmdGameList")->click(); // the panel is free again
         rig.site.serve(kNewsFile, QByteArray(5 << 20, 'n'));
         QVERIFY(rig.runAndWait("mnuHelpNews") && rig.shownText() == QString(64 * 1024, u'n'));
+
+        // The documents replace one another on the report panel, whatever the letter case of
+        // their folder and name; a missing one says so and leaves the panel as it was.
+        rig.lists.child<QPushButton>("cmdGameList")->click();
+        TempProgram::writeFile(rig.lists.state.paths.file("velmora.txt"), "Velmora guide\r\n");
+        TempProgram::writeFile(rig.lists.folder(DataFolder::MAME) + "/Docs/NewVideo.txt", "video");
+        rig.lists.action("mnuHelpVelmora")->trigger();
+        QVERIFY(rig.caption() == "Velmora's Velmora.txt" && rig.shownText() == "Velmora guide\n");
+        rig.lists.action("mnuHelpNewvideo")->trigger();
+        QVERIFY(rig.caption() == "M.A.M.E.'s Newvideo.txt" && rig.shownText() == "video");
+        rig.boxes.expect("Cannot find windows.txt!", platform::MessageAnswer::Ok,
+                         "M.A.M.E.'s Windows.txt");
+        rig.lists.action("mnuHelpWindows")->trigger();
+        QVERIFY(rig.boxes.shown().last().icon == platform::MessageIcon::Exclamation &&
+                rig.caption() == "M.A.M.E.'s Newvideo.txt");
     }
 
     // At start-up a new issue of the news is shown with a fanfare, unless the user is busy on
@@ -143,24 +158,6 @@ private slots:
         check("20261206New", false, true);
         check("20261206New", true, false);
         check({}, false, false);
-    }
-
-    // The documents replace one another on the report panel, whatever the letter case of their
-    // folder and name; a missing one says so and leaves the panel as it was.
-    void documentsOnTheReportPanel()
-    {
-        HelpRig rig;
-        TempProgram::writeFile(rig.lists.state.paths.file("velmora.txt"), "Velmora guide\r\n");
-        TempProgram::writeFile(rig.lists.folder(DataFolder::MAME) + "/Docs/NewVideo.txt", "video");
-        rig.lists.action("mnuHelpVelmora")->trigger();
-        QVERIFY(rig.caption() == "Velmora's Velmora.txt" && rig.shownText() == "Velmora guide\n");
-        rig.lists.action("mnuHelpNewvideo")->trigger();
-        QVERIFY(rig.caption() == "M.A.M.E.'s Newvideo.txt" && rig.shownText() == "video");
-        rig.boxes.expect("Cannot find windows.txt!", platform::MessageAnswer::Ok,
-                         "M.A.M.E.'s Windows.txt");
-        rig.lists.action("mnuHelpWindows")->trigger();
-        QVERIFY(rig.boxes.shown().last().icon == platform::MessageIcon::Exclamation &&
-                rig.caption() == "M.A.M.E.'s Newvideo.txt");
     }
 };
 
