@@ -90,10 +90,6 @@ private slots:
         QVERIFY(control<QRadioButton>(about, "optArtwork")->isChecked() && total->text() == "2");
         pick("optDATs");
         QCOMPARE(files->item(0)->text(), QString("history.dat"));
-        files->setCurrentRow(0);
-        about.File1_Click();
-        QCOMPARE(control<QLabel>(about, "lblMAMEVersion")->text(),
-                 fileDateTimeText(mame + "/history.dat"));
 
         boxes.expect("Error in optIcons_Click.\rThis might mean you do not have an Icons folder.",
                      platform::MessageAnswer::Ok, "Icons");

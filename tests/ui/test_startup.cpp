@@ -69,19 +69,18 @@ struct Run
     MainWindow window{state};
     StartUp startUp{state, window};
     int firstRuns = 0, firstBuilds = 0;
-    bool acceptFirstRun = false;
 
-    explicit Run(const Folders& folders, bool accept = false) : acceptFirstRun(accept)
+    explicit Run(const Folders& folders, bool accept = false)
     {
         state.paths.programFolder = folders.program();
         StartUp::Hooks& hooks = startUp.hooks();
-        hooks.firstRunDialog = [this, &folders](Preferences& prefs) {
+        hooks.firstRunDialog = [this, &folders, accept](Preferences& prefs) {
             ++firstRuns;
-            if (acceptFirstRun) {
+            if (accept) {
                 prefs.setFolder(DataFolder::MAME, folders.mame());
                 writeDirectories(folders.optionsIni(), prefs);
             }
-            return acceptFirstRun;
+            return accept;
         };
         hooks.firstBuild = [this, &folders](ProgressSink&) {
             ++firstBuilds;
