@@ -108,8 +108,7 @@ private slots:
         // A value that does not convert fails the read, names its key and changes nothing.
         for (const char* content :
              {"[View]\r\nAllIndex=abc", "[Preferences]\r\nHideNeoGeo=maybe",
-              "[View]\r\nWindowState=max", "[Preferences]\r\nBackColor=2147483653",
-              "[Miscellaneous]\r\nMAMESize="}) {
+              "[Preferences]\r\nBackColor=2147483653", "[Miscellaneous]\r\nMAMESize="}) {
             Preferences p;
             p.news = "untouched";
             const QString key = QString(content).section('\n', 1).section('=', 0, 0);
@@ -160,7 +159,6 @@ private slots:
         using P = Preferences&;
         QCOMPARE(reloads([](P) {}), "00");
         QCOMPARE(reloads([](P p) { p.hide[kHideFlagCount - 1] = true; }), "10");
-        QCOMPARE(reloads([](P p) { p.year = "1990"; }), "10");
         QCOMPARE(reloads([](P p) { p.setFolder(DataFolder::ROMs, "/r"); }), "10");
         QCOMPARE(reloads([](P p) { p.backColor = 0, p.setFolder(DataFolder::Samples, "/s"); }),
                  "00");
