@@ -66,14 +66,41 @@ private slots:
 
     // The window feeds the menu rules its list, busy flag, mamediff and web request as the menus
     // open, and the right-click menu follows the row clicked. Commands without handlers say so;
-    // the report panel takes the window and gives it back; the information boxes; Exit reads
-    // Cancel during a long job.
-    void menusCommandsReportPanelAndExit()
+    // the report panel takes the window and gives it back; the information boxes; the selected
+    // game's pictures and banner; Exit reads Cancel during a long job.
+    void menusCommandsReportPanelPicturesAndExit()
     {
         Window w;
+        w.window.setScreenShotsChecked(true);
         QVERIFY(w.load());
+        w.window.resize(900, 426);
         w.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        // The screenshot, icon, artwork and banner of the selected game.
+        auto* img = w.child<QLabel>("imgShots");
+        QVERIFY(QImage(64, 48, QImage::Format_RGB32)
+                    .save(w.folder(DataFolder::Snapshots) + "/mspacman.png"));
+        w.select(All, "mspacman");
+        QVERIFY(w.visible("imgShots") && !w.visible("lblShots"));
+        QCOMPARE(img->width(), img->height()); // stretched into a square
+
+        // The icon, artwork and banner follow the selection a moment later.
+        QDir().mkpath(w.folder(DataFolder::MAME) + "/Icons");
+        QVERIFY(QImage(32, 32, QImage::Format_ARGB32)
+                    .save(w.folder(DataFolder::MAME) + "/Icons/asteroid.ico", "ICO"));
+        writeFile(w.folder(DataFolder::Artwork) + "/asteroid.zip", "PK");
+        auto* banner = w.child<BannerFrame>("fraScroll");
+        w.select(All, "asteroid");
+        QTRY_VERIFY(w.visible("IconScreen") && w.visible("lblArtwork") &&
+                    banner->text() == "ATARI");
+
+        // The banner scrolls.
+        w.window.setBannerRunning(true);
+        const int start = banner->scrollLeft();
+        QTest::qWait(200);
+        QVERIFY(banner->scrollLeft() < start);
+        w.window.stopTimers();
+
         w.select(All, "galaga");
         writeFile(w.folder(DataFolder::MAME) + "/mamediff", "#!/bin/sh\n");
         w.window.setNetworkRequestRunning(true);
@@ -169,40 +196,6 @@ private slots:
         QVERIFY(!w.load() && ended == 1 &&
                 boxes.shown().last().icon == platform::MessageIcon::Critical);
         platform::seams().endProgram = nullptr;
-    }
-
-    // The screenshot, icon, artwork and banner of the selected game.
-    void theSelectedGamesPictures()
-    {
-        Window w;
-        w.window.setScreenShotsChecked(true);
-        QVERIFY(w.load());
-        w.window.resize(900, 426);
-        w.window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
-        auto* img = w.child<QLabel>("imgShots");
-        QVERIFY(QImage(64, 48, QImage::Format_RGB32)
-                    .save(w.folder(DataFolder::Snapshots) + "/pacman.png"));
-        w.select(All, "pacman");
-        QVERIFY(w.visible("imgShots") && !w.visible("lblShots"));
-        QCOMPARE(img->width(), img->height()); // stretched into a square
-
-        // The icon, artwork and banner follow the selection a moment later.
-        QDir().mkpath(w.folder(DataFolder::MAME) + "/Icons");
-        QVERIFY(QImage(32, 32, QImage::Format_ARGB32)
-                    .save(w.folder(DataFolder::MAME) + "/Icons/asteroid.ico", "ICO"));
-        writeFile(w.folder(DataFolder::Artwork) + "/asteroid.zip", "PK");
-        auto* banner = w.child<BannerFrame>("fraScroll");
-        w.select(All, "asteroid");
-        QTRY_VERIFY(w.visible("IconScreen") && w.visible("lblArtwork") &&
-                    banner->text() == "ATARI");
-
-        // The banner scrolls.
-        w.window.setBannerRunning(true);
-        const int start = banner->scrollLeft();
-        QTest::qWait(200);
-        QVERIFY(banner->scrollLeft() < start);
-        w.window.stopTimers();
     }
 };
 
