@@ -82,14 +82,13 @@ private slots:
             TempProgram::writeFile(rig.program.root() + '/' + name, "PK");
         TempProgram::writeFile(mame + "/history.dat", "$info");
         AboutWindow about(rig.state, rig.hooks());
-        auto* files = control<QListWidget>(about, "File1");
         auto* total = control<QLabel>(about, "lblTotal");
         const auto pick = [&](const char* name) { control<QAbstractButton>(about, name)->click(); };
 
         pick("chkOther");
         QVERIFY(control<QRadioButton>(about, "optArtwork")->isChecked() && total->text() == "2");
         pick("optDATs");
-        QCOMPARE(files->item(0)->text(), QString("history.dat"));
+        QCOMPARE(control<QListWidget>(about, "File1")->item(0)->text(), QString("history.dat"));
 
         boxes.expect("Error in optIcons_Click.\rThis might mean you do not have an Icons folder.",
                      platform::MessageAnswer::Ok, "Icons");

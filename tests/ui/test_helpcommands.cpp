@@ -65,9 +65,7 @@ struct HelpRig
         lists.openMenu("mnuHelp");
         const bool offWhileRunning =
             !lists.enabled("mnuHelpNews") && !lists.enabled("mnuHelpCheck");
-        if (!handled.wait(5000))
-            return false;
-        return offWhileRunning && !help->requestRunning();
+        return offWhileRunning && handled.wait(5000) && !help->requestRunning();
     }
 
     QString caption() const { return lists.window.fraVerify()->title(); }

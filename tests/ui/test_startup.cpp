@@ -35,10 +35,11 @@ struct Folders
     {
         return ReadIniValue(optionsIni(), QLatin1String(section), QLatin1String(key), "<none>");
     }
-    void writeGameInfo() const
+    void writeReports(const QStringList& names) const
     {
-        TempProgram::writeFile(program() + "/reports/gameinfo.txt",
-                               database({game("pong", "Pong")}));
+        for (const QString& name : names)
+            TempProgram::writeFile(program() + "/reports/" + name,
+                                   database({game("pong", "Pong")}));
     }
 
     Folders()
@@ -56,9 +57,7 @@ struct Folders
                                "[Miscellaneous]\r\nVelmoraVersion=" + version.toUtf8() +
                                    "\r\nMAMESize=100\r\n[Directories]\r\nMAME=" + m +
                                    "\r\nIni=" + m + "\r\n" + extra);
-        for (const char* name : {"listxml.txt", "crcinfo.txt", "resource.txt"})
-            TempProgram::writeFile(program() + "/reports/" + name, "x\r\n");
-        writeGameInfo();
+        writeReports({"listxml.txt", "crcinfo.txt", "resource.txt", "gameinfo.txt"});
     }
 };
 
@@ -84,7 +83,7 @@ struct Run
         };
         hooks.firstBuild = [this, &folders](ProgressSink&) {
             ++firstBuilds;
-            folders.writeGameInfo();
+            folders.writeReports({"gameinfo.txt"});
         };
         hooks.endProcess = [] {};
     }
