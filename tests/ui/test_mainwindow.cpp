@@ -20,11 +20,10 @@ namespace {
 struct Window : ListWindow
 {
     using ListWindow::ListWindow;
-    QPushButton* button(const char* name) const { return window.button(name); }
     QCheckBox* box(const char* name) const { return child<QCheckBox>(name); }
     bool visible(const char* name) const { return child<QWidget>(name)->isVisibleTo(&window); }
     void trigger(const char* name) const { action(name)->trigger(); }
-    void press(const char* name) const { QTest::mouseClick(button(name), Qt::LeftButton); }
+    void press(const char* name) const { QTest::mouseClick(window.button(name), Qt::LeftButton); }
 };
 
 } // namespace
@@ -49,7 +48,7 @@ private slots:
         QCOMPARE(w.panel(1) + '/' + w.panel(6), QString("Total Games: 6/Custom Settings"));
         w.box("chkAutoRun")->setChecked(true);
         w.trigger("mnuViewUninstalled");
-        QVERIFY(!w.button("cmdPlay")->isDefault() && !w.box("chkAutoRun")->isEnabled() &&
+        QVERIFY(!w.window.button("cmdPlay")->isDefault() && !w.box("chkAutoRun")->isEnabled() &&
                 !w.box("chkAutoRun")->isChecked());
         // A double click in the uninstalled list says so instead of playing.
         int plays = 0;
@@ -153,7 +152,7 @@ private slots:
         QSignalSpy closing(&w.window, &MainWindow::closing);
         w.window.setExitCancels(true);
         w.press("cmdExit");
-        QVERIFY(w.button("cmdExit")->text() == "&Cancel" && w.state.cancelRequested &&
+        QVERIFY(w.window.button("cmdExit")->text() == "&Cancel" && w.state.cancelRequested &&
                 closing.isEmpty());
         w.window.setExitCancels(false);
         w.trigger("mnuFileExit");
