@@ -1,9 +1,8 @@
 #include "info/DeleteSets.h"
 
 #include "info/FolderEntries.h"
+#include "info/GameEntries.h"
 #include "platform/MessageBox.h"
-
-#include <QFileInfo>
 
 namespace velmora {
 namespace {
@@ -41,43 +40,49 @@ void showError(const char* routine, const QString& title, const QString& descrip
         MessageIcon::Information);
 }
 
-// Removes the game's file of a folder when there is one; false on any other failure.
-bool removeIfPresent(const QString& folder, const QString& name, QString* error)
+bool succeeded(RemoveResult result, QString* error)
 {
-    const QString entry = findEntry(folder, name);
-    if (entry.isEmpty())
-        return true;
-    const RemoveResult result = removeEntry(folder, entry);
     *error = removeErrorText(result);
     return result == RemoveResult::Removed || result == RemoveResult::Missing;
 }
 
-// The game's non-volatile memory folder of today's MAME goes with its .nv file.
-bool removeNvramFolder(const QString& folder, const QString& rom, QString* error)
+// Removes the game's file of a folder when there is one; false on any other failure.
+bool removeIfPresent(const QString& folder, const QString& rom, const char* extension,
+                     const MachineNames& machines, QString* error)
 {
-    const QString entry = findEntry(folder, rom);
-    if (entry.isEmpty() || !QFileInfo(folder + u'/' + entry).isDir())
-        return true;
-    return removeIfPresent(folder, entry, error);
+    const QString entry = gameFile(folder, rom, QLatin1String(extension), machines);
+    return entry.isEmpty() || succeeded(removeEntry(folder, entry), error);
+}
+
+// The game's non-volatile memory folders of today's MAME go with its .nv file.
+bool removeNvramFolders(const QString& folder, const QString& rom, const MachineNames& machines,
+                        QString* error)
+{
+    for (const QString& entry : gameFolders(folder, rom, machines)) {
+        if (!succeeded(removeGameFolder(folder, entry), error))
+            return false;
+    }
+    return true;
 }
 
 // Asks about an optional file (sample set, snapshot) when it exists and deletes it on Yes.
-bool offerOptional(const QString& folder, const QString& name, const QString& question,
-                   QString* error)
+bool offerOptional(const QString& folder, const QString& rom, const char* extension,
+                   const QString& question, const MachineNames& machines, QString* error)
 {
-    if (findEntry(folder, name).isEmpty())
+    if (gameFile(folder, rom, QLatin1String(extension), machines).isEmpty())
         return true;
     if (!confirmDelete(question + u'\r' + kCloneCaution))
         return true;
-    return removeIfPresent(folder, name, error);
+    return removeIfPresent(folder, rom, extension, machines, error);
 }
 
 } // namespace
 
-DeleteRomResult deleteRom(const Preferences& prefs, const QString& rom)
+DeleteRomResult deleteRom(const Preferences& prefs, const QString& rom,
+                          const MachineNames& machines)
 {
     const QString title = QStringLiteral("Delete ROM");
-    if (!isPlainEntryName(rom)) {
+    if (!isPlainEntryName(rom) || !machines.contains(rom)) {
         showError("mnuDeleteROM_Click", title, removeErrorText(RemoveResult::Refused));
         return DeleteRomResult::Failed;
     }
@@ -89,23 +94,23 @@ DeleteRomResult deleteRom(const Preferences& prefs, const QString& rom)
     QString error;
     for (const GameFile& file : kRomFiles) {
         const QString folder = prefs.folder(file.folder);
-        bool ok = removeIfPresent(folder, rom + QLatin1String(file.extension), &error);
+        bool ok = removeIfPresent(folder, rom, file.extension, machines, &error);
         if (ok && file.folder == DataFolder::Nvram)
-            ok = removeNvramFolder(folder, rom, &error);
+            ok = removeNvramFolders(folder, rom, machines, &error);
         if (!ok) {
             showError("mnuDeleteROM_Click", title, error);
             return DeleteRomResult::Failed;
         }
     }
     const bool ok =
-        offerOptional(prefs.folder(DataFolder::Samples), rom + QLatin1String(".zip"),
+        offerOptional(prefs.folder(DataFolder::Samples), rom, ".zip",
                       QStringLiteral("A Sample set for this ROM was found.  Would you like to "
                                      "permanently delete it also?"),
-                      &error) &&
-        offerOptional(prefs.folder(DataFolder::Snapshots), rom + QLatin1String(".png"),
+                      machines, &error) &&
+        offerOptional(prefs.folder(DataFolder::Snapshots), rom, ".png",
                       QStringLiteral("A Snapshot for this ROM was found.  Would you like to "
                                      "permanently delete it also?"),
-                      &error);
+                      machines, &error);
     if (!ok) {
         showError("mnuDeleteROM_Click", title, error);
         return DeleteRomResult::Failed;
@@ -113,7 +118,7 @@ DeleteRomResult deleteRom(const Preferences& prefs, const QString& rom)
     return DeleteRomResult::Deleted;
 }
 
-bool deleteSamples(const Preferences& prefs, const QString& rom)
+bool deleteSamples(const Preferences& prefs, const QString& rom, const MachineNames& machines)
 {
     if (!confirmDelete(QStringLiteral("Are you sure you want to permanently delete the sample "
                                       "%1.zip from your hard drive?\r")
@@ -122,7 +127,10 @@ bool deleteSamples(const Preferences& prefs, const QString& rom)
         return false;
     const QString folder = prefs.folder(DataFolder::Samples);
     const QString name = rom + QLatin1String(".zip");
-    const QString entry = isPlainEntryName(name) ? findEntry(folder, name) : name;
+    // A name that is no game's is refused as the file name it would make ("Bad file name").
+    const QString entry = isPlainEntryName(name) && machines.contains(rom)
+                              ? gameFile(folder, rom, QStringLiteral(".zip"), machines)
+                              : name;
     const RemoveResult result =
         entry.isEmpty() ? RemoveResult::Missing : removeEntry(folder, entry);
     if (result == RemoveResult::Removed)

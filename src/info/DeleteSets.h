@@ -2,8 +2,10 @@
 // Delete ROM and Delete Samples from the lists' pop-up menu: a game's ROM set goes from both ROM
 // folders together with the files MAME keeps for it (cfg, high scores, nvram, recordings,
 // artwork), then its sample set and snapshot when the user says so; Delete Samples removes only
-// the sample set. Each step is confirmed first.
+// the sample set. Each step is confirmed first. Only a machine of `machines` is deleted, and of
+// it only the files and folders MAME writes under its name (GameEntries.h).
 #include "app/Preferences.h"
+#include "info/MachineNames.h"
 
 #include <QString>
 
@@ -16,9 +18,10 @@ enum class DeleteRomResult
     Failed    // an error was shown and the command ended
 };
 
-DeleteRomResult deleteRom(const Preferences& prefs, const QString& rom);
+DeleteRomResult deleteRom(const Preferences& prefs, const QString& rom,
+                          const MachineNames& machines);
 
 // True when the sample set was deleted.
-bool deleteSamples(const Preferences& prefs, const QString& rom);
+bool deleteSamples(const Preferences& prefs, const QString& rom, const MachineNames& machines);
 
 } // namespace velmora

@@ -50,6 +50,26 @@ QString findEntryPath(const QString& folder, const QString& name)
     return entry.isEmpty() ? QString() : entryPath(folder, entry);
 }
 
+bool isRealFolder(const QString& folder, const QString& name)
+{
+    const QFileInfo info(entryPath(folder, name));
+    return info.isDir() && !info.isSymLink();
+}
+
+QString findFile(const QString& folder, const QString& name)
+{
+    if (folder.isEmpty() || !isPlainEntryName(name))
+        return {};
+    if (entryExists(entryPath(folder, name)) && !isRealFolder(folder, name))
+        return name;
+    const QStringList entries = QDir(folder).entryList(kEveryEntry, QDir::Name);
+    for (const QString& entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0 && !isRealFolder(folder, entry))
+            return entry;
+    }
+    return {};
+}
+
 RemoveResult removeEntry(const QString& folder, const QString& name)
 {
     if (folder.isEmpty() || !isPlainEntryName(name))
@@ -59,11 +79,8 @@ RemoveResult removeEntry(const QString& folder, const QString& name)
     // itself goes through.
     if (QFileInfo(path).absoluteDir() != QDir(folder))
         return RemoveResult::Refused;
-    const QFileInfo info(path);
-    if (!entryExists(path))
+    if (!entryExists(path) || isRealFolder(folder, name))
         return RemoveResult::Missing;
-    if (info.isDir() && !info.isSymLink())
-        return QDir(path).removeRecursively() ? RemoveResult::Removed : RemoveResult::Failed;
     return QFile::remove(path) ? RemoveResult::Removed : RemoveResult::Failed;
 }
 

@@ -1,6 +1,7 @@
 #include "info/Maintenance.h"
 
 #include "info/FolderEntries.h"
+#include "info/GameEntries.h"
 #include "platform/MessageBox.h"
 
 #include <QDir>
@@ -27,10 +28,12 @@ bool confirmDelete(const QString& text)
                                  MessageAnswer::No) == MessageAnswer::Yes;
 }
 
-// Removes an entry; a failure is told to the user, and the next entry is tried.
+// Removes an entry (a game's folder as MAME writes it); a failure is told to the user, and the
+// next entry is tried.
 void removeTold(const QString& folder, const QString& name, const char* routine)
 {
-    const RemoveResult result = removeEntry(folder, name);
+    const RemoveResult result =
+        isRealFolder(folder, name) ? removeGameFolder(folder, name) : removeEntry(folder, name);
     if (result == RemoveResult::Removed || result == RemoveResult::Missing)
         return;
     platform::showMessage(QStringLiteral("Error in %1: %2 (%3)")
@@ -44,26 +47,25 @@ bool isNvram(const GameFileKind& kind)
     return kind.folder == DataFolder::Nvram;
 }
 
-// The entries that make up one game's file of this kind (for nvram, also its folder).
-QStringList gameEntries(const QString& folder, const GameFileKind& kind, const QString& rom)
+// The entries that make up one game's file of this kind (for nvram, also its folders).
+QStringList gameEntries(const QString& folder, const GameFileKind& kind, const QString& rom,
+                        const MachineNames& machines)
 {
     QStringList entries;
-    const QString file = findEntry(folder, rom + QLatin1String(kind.extension));
+    const QString file = gameFile(folder, rom, QLatin1String(kind.extension), machines);
     if (!file.isEmpty())
         entries << file;
-    if (isNvram(kind)) {
-        const QString games = findEntry(folder, rom);
-        if (!games.isEmpty() && QFileInfo(folder + u'/' + games).isDir())
-            entries << games;
-    }
+    if (isNvram(kind))
+        entries << gameFolders(folder, rom, machines);
     return entries;
 }
 
-QStringList allEntries(const QString& folder, const GameFileKind& kind)
+QStringList allEntries(const QString& folder, const GameFileKind& kind,
+                       const MachineNames& machines)
 {
-    QStringList entries = filesMatching(folder, QLatin1String(kind.extension));
+    QStringList entries = gameFiles(folder, QLatin1String(kind.extension), machines);
     if (isNvram(kind))
-        entries << subFolders(folder);
+        entries << allGameFolders(folder, machines);
     return entries;
 }
 
@@ -85,12 +87,12 @@ void noReportSelected()
 }
 
 void deleteGameFiles(const Preferences& prefs, const GameFileKind& kind, FileScope scope,
-                     const QString& rom)
+                     const QString& rom, const MachineNames& machines)
 {
     const QString folder = prefs.folder(kind.folder);
     const QString ext = QLatin1String(kind.extension);
     if (scope == FileScope::CurrentGame) {
-        const QStringList entries = gameEntries(folder, kind, rom);
+        const QStringList entries = gameEntries(folder, kind, rom, machines);
         if (entries.isEmpty()) {
             inform(QStringLiteral("There is no %1 file for %2.").arg(ext, rom));
             return;
@@ -101,7 +103,7 @@ void deleteGameFiles(const Preferences& prefs, const GameFileKind& kind, FileSco
                 removeTold(folder, entry, "cmdFolders_Click");
         return;
     }
-    const QStringList entries = allEntries(folder, kind);
+    const QStringList entries = allEntries(folder, kind, machines);
     if (entries.isEmpty()) {
         inform(QStringLiteral("There are no %1 files to delete.").arg(ext));
         return;
@@ -115,9 +117,9 @@ void deleteReport(const ProgramPaths& paths, const ReportFile& report)
 {
     const QString folder = paths.reportsFolder();
     const QString wanted = QLatin1String(report.file);
-    const QString file = report.anyCase
-                             ? findEntry(folder, wanted)
-                             : (QFileInfo::exists(paths.report(wanted)) ? wanted : QString());
+    const QString file = report.anyCase                             ? findFile(folder, wanted)
+                         : QFileInfo(paths.report(wanted)).isFile() ? wanted
+                                                                    : QString();
     const QString name = QLatin1String(report.name);
     if (file.isEmpty()) {
         inform(QStringLiteral("There is no %1 to delete.").arg(name));

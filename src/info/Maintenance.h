@@ -6,6 +6,7 @@
 // file where it was.
 #include "app/Preferences.h"
 #include "app/ProgramPaths.h"
+#include "info/MachineNames.h"
 
 #include <QSet>
 #include <QString>
@@ -37,10 +38,12 @@ enum class FileScope
 };
 
 // One checked box of "M.A.M.E. Directories": asks, then deletes (or says there is nothing).
-// Today's MAME keeps a game's non-volatile memory in a folder named after the game; that folder
-// goes with the game's .nv file, and all of them go with "All Files".
+// Only files named after a machine of `machines` count ("<game><ext>"): a folder set to a home
+// folder or to the MAME folder keeps everything else. Today's MAME keeps a game's non-volatile
+// memory in a folder named after the game; that folder goes with the game's .nv file, and all of
+// them go with "All Files", each holding only what MAME wrote there (GameEntries.h).
 void deleteGameFiles(const Preferences& prefs, const GameFileKind& kind, FileScope scope,
-                     const QString& rom);
+                     const QString& rom, const MachineNames& machines);
 
 // The nine boxes of "Reports && Lists", in the order they are processed.
 struct ReportFile

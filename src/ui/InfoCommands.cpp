@@ -87,13 +87,17 @@ void wireInfo(MainWindow& window, AppState& state)
     };
     c.deleteRom = [&window, &state] {
         const QString rom = statusBarRom(window);
-        if (!rom.isEmpty() && deleteRom(state.prefs, rom) != DeleteRomResult::Declined)
+        // An error ends the command where it happened: the lists are refreshed only after a
+        // complete delete.
+        if (!rom.isEmpty() &&
+            deleteRom(state.prefs, rom, MachineNames::fromDatabase(state.paths)) ==
+                DeleteRomResult::Deleted)
             window.onViewRefresh();
     };
     c.deleteSamples = [&window, &state] {
         const QString rom = statusBarRom(window);
         if (!rom.isEmpty())
-            deleteSamples(state.prefs, rom);
+            deleteSamples(state.prefs, rom, MachineNames::fromDatabase(state.paths));
     };
 }
 

@@ -204,10 +204,11 @@ void MaintenancePanel::cmdFolders_Click()
     const FileScope scope = m_optCurrent->isChecked() && !m_currentGame.isEmpty()
                                 ? FileScope::CurrentGame
                                 : FileScope::AllFiles;
+    const MachineNames machines = MachineNames::fromDatabase(m_state.paths);
     for (std::size_t i = 0; i < m_chkFolder.size(); ++i) {
         if (!m_chkFolder[i]->isChecked())
             continue;
-        deleteGameFiles(m_state.prefs, kGameFileKinds[i], scope, m_currentGame);
+        deleteGameFiles(m_state.prefs, kGameFileKinds[i], scope, m_currentGame, machines);
         m_chkFolder[i]->setChecked(false);
     }
     focusGameList();

@@ -2,6 +2,8 @@
 // Small file trees for the maintenance and delete tests, and Delete ROM's question for pacman: the
 // game data folders under the program's root, files made by relative path under a folder, and what
 // is left afterwards.
+#include "info/MachineNames.h"
+#include "lists/ListFixtures.h"
 #include "support/TempProgram.h"
 
 #include <QDirIterator>
@@ -24,6 +26,18 @@ inline Preferences gamePreferences(const TempProgram& tp)
     for (qsizetype i = 0; i < names.size(); ++i)
         prefs.setFolder(folders[i], tp.makeFolder(names[i]));
     return prefs;
+}
+
+// The machines of a database of pacman and galaga with the BIOS set neogeo, read back from its
+// files.
+inline MachineNames gameMachines(const TempProgram& tp)
+{
+    writeFile(tp.paths().report("gameinfo.txt"),
+              database({game("pacman", "Pac-Man"), game("galaga", "Galaga")}));
+    writeFile(tp.paths().report("resource.txt"),
+              "\t<machine name=\"neogeo\" sourcefile=\"neogeo.cpp\" isbios=\"yes\">\r\n"
+              "\t\t<rom name=\"sp-s2.sp1\" size=\"131072\"/>\r\n");
+    return MachineNames::fromDatabase(tp.paths());
 }
 
 inline void makeFiles(const QString& root, const QStringList& files)

@@ -13,11 +13,14 @@ using Answer = platform::MessageAnswer;
 namespace {
 
 const QStringList kTree = {
-    "cfg/pacman.cfg",   "cfg/galaga.cfg",  "nvram/pacman.nv", "nvram/pacman/eeprom",
-    "nvram/galaga/ram", "inp/a.inp",       "inp/b.INP",       "inp/notes.txt",
-    "roms/pacman.zip",  "roms/Galaga.ZIP", "roms/hidden.zip", "roms/pacman.7z",
-    "roms/readme.txt",  "extra/extra.zip", "outside.cfg",
-};
+    "cfg/pacman.cfg", "cfg/galaga.cfg", "cfg/default.cfg", "nvram/pacman.nv", "nvram/pacman/eeprom",
+    "nvram/galaga/ram", "nvram/galaga/sw/ram", "nvram/galaga_1/ram", "nvram/neogeo/ram",
+    "inp/pacman.inp", "inp/Galaga.INP", "inp/a.inp", "inp/notes.txt", "roms/pacman.zip",
+    "roms/Galaga.ZIP", "roms/hidden.zip", "roms/pacman.7z", "roms/readme.txt", "extra/extra.zip",
+    "outside.cfg",
+    // What MAME never writes: the user's own folders and files beside a game's, and in one.
+    "nvram/x.nv", "nvram/Documents/notes", "nvram/roms/a.zip", "nvram/pacman/cv.txt",
+    "roms/Documents/cv.txt"};
 
 } // namespace
 
@@ -25,34 +28,42 @@ class TestMaintenance : public QObject
 {
     Q_OBJECT
 private slots:
-    // Questions default to No; an answer of Ok marks a notice that nothing is there. Files of other
-    // games, of other kinds, and a name leading outside the folder are never touched. The files
-    // deleted are separated by |.
+    // Questions default to No; an answer of Ok marks a notice that nothing is there. Only files
+    // and folders named after a machine of the database go, and of a game's folder only what
+    // MAME writes there: other games' files, other kinds, the user's own files and folders and a
+    // name leading outside the folder stay. The files deleted are separated by |.
     void gameFilesAndReports()
     {
-        const QString allInp = "Are you sure you want to delete all .inp files?";
         const QString nv = "nvram/pacman.nv|nvram/pacman/eeprom";
         const std::tuple<int, const char*, QString, Answer, QString> gameCases[] = {
             {0, "pacman", "Are you sure you want to delete the .cfg file for pacman?", Answer::Yes,
              "cfg/pacman.cfg"},
             {0, "../outside", "There is no .cfg file for ../outside.", Answer::Ok, ""},
+            {2, "a", "There is no .inp file for a.", Answer::Ok, ""}, // no game's name
             {1, "pacman", "Are you sure you want to delete the .nv file for pacman?", Answer::Yes,
              nv},
-            {2, nullptr, allInp, Answer::Yes, "inp/a.inp|inp/b.INP"}, // any case of extension
+            {2, nullptr, "Are you sure you want to delete all .inp files?", Answer::Yes,
+             "inp/pacman.inp|inp/Galaga.INP"}, // any case of name and extension
             {1, nullptr, "Are you sure you want to delete all .nv files?", Answer::Yes,
-             nv + "|nvram/galaga/ram"},
+             nv + "|nvram/galaga/ram|nvram/galaga/sw/ram|nvram/galaga_1/ram|nvram/neogeo/ram"},
+            {0, nullptr, "Are you sure you want to delete all .cfg files?", Answer::Yes,
+             "cfg/pacman.cfg|cfg/galaga.cfg"},
             {3, nullptr, "There are no .hi files to delete.", Answer::Ok, ""}};
         for (const auto& [kind, rom, message, answer, gone] : gameCases) {
             TempProgram tp;
+            const MachineNames machines = gameMachines(tp);
             makeFiles(tp.root(), kTree);
             const QStringList before = filesUnder(tp.root());
             ScriptedMessageBox box;
             box.expect(message, answer, answer == Answer::Ok ? "Maintenance" : "Confirm Delete");
             deleteGameFiles(gamePreferences(tp), kGameFileKinds[size_t(kind)],
-                            rom ? FileScope::CurrentGame : FileScope::AllFiles, rom);
+                            rom ? FileScope::CurrentGame : FileScope::AllFiles, rom, machines);
             QVERIFY2(box.allExpectedShown(), qPrintable(message));
             QVERIFY(answer == Answer::Ok || box.shown().first().defaultButton == Answer::No);
             QCOMPARE(filesUnder(tp.root()), without(before, gone.split('|')));
+            // A game folder emptied goes; one that holds the user's file stays.
+            QCOMPARE(QDir(tp.root() + "/nvram/galaga").exists(), !gone.contains("galaga/ram"));
+            QVERIFY(QDir(tp.root() + "/nvram/pacman").exists());
         }
 
         // Reports are matched by their exact name, exported lists in any letter case.
@@ -61,7 +72,8 @@ private slots:
             {8, "whatsnew.txt",
              "Are you sure you want to delete the What's Changed (All Info) report?", Answer::No},
             {3, "AllGames.TXT", "Are you sure you want to delete the All Games list?", Answer::Yes},
-            {1, "Samples.txt", "There is no Samples report to delete.", Answer::Ok}};
+            {1, "Samples.txt", "There is no Samples report to delete.", Answer::Ok},
+            {0, "roms.txt/x", "There is no ROMs report to delete.", Answer::Ok}}; // a folder
         for (const auto& [row, present, message, answer] : reportCases) {
             TempProgram tp;
             makeFiles(tp.paths().reportsFolder(), {present});
@@ -75,7 +87,7 @@ private slots:
     }
 
     // Orphans in listing order: hidden.zip (a game the list hides), pacman.7z, readme.txt, and
-    // extra.zip of the additional folder when it is another folder.
+    // extra.zip of the additional folder when it is another folder. Folders are never offered.
     void romCompare()
     {
         // The answers to the questions in turn (Yes, No, Cancel) and the files deleted, separated
