@@ -4,6 +4,7 @@
 #include "app/Progress.h"
 #include "gamedb/GameRecord.h"
 #include "gamedb/ReplacedFile.h"
+#include "gamedb/RomSetName.h"
 
 #include <QString>
 
@@ -21,9 +22,8 @@ struct DatabaseOutput
 
     void writeGame(const GameRecord& record)
     {
-        // Game words are handed to MAME on its command line: one that starts with "-" would be
-        // read as an option there.
-        if (record[GameRecord::Rom].startsWith('-')) {
+        // A game's short name becomes file names and a word of MAME's command line.
+        if (!isSafeRomSetName(record[GameRecord::Rom])) {
             ++refused;
             return;
         }

@@ -45,6 +45,8 @@ GameInfoResult buildDatabase(const DatabaseSetup& setup, ProgressSink& progress)
         warn(database.error + QStringLiteral("\r\r") + kTryAgain, MessageIcon::Critical);
     else if (database.games == 0)
         warn(QStringLiteral("M.A.M.E.'s machine list holds no game.\r") + kTryAgain);
+    if (database.ok && database.games > 0 && database.refused > 0)
+        warn(refusedMachinesMessage(database.refused));
     if (!database.ok || database.games == 0)
         QFile::remove(setup.paths.report(QStringLiteral("listxml.txt")));
     return database;

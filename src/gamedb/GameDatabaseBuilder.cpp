@@ -82,6 +82,18 @@ GameInfoResult CreateGameInfo(const ProgramPaths& paths, ProgressSink& progress)
     return result;
 }
 
+QString refusedMachinesMessage(int refused)
+{
+    if (refused == 1)
+        return QStringLiteral("1 machine of M.A.M.E.'s machine list was left out of the game "
+                              "database: its short name cannot be used as a file name or on "
+                              "M.A.M.E.'s command line.");
+    return QStringLiteral("%1 machines of M.A.M.E.'s machine list were left out of the game "
+                          "database: their short names cannot be used as file names or on "
+                          "M.A.M.E.'s command line.")
+        .arg(refused);
+}
+
 GameInfoResult createGameInfoReportingErrors(const ProgramPaths& paths, ProgressSink& progress)
 {
     const GameInfoResult result = CreateGameInfo(paths, progress);

@@ -18,7 +18,7 @@ struct GameInfoResult
     // n is the line of listxml.txt at which it stopped (0 before the first line was read).
     QString error;
     int games = 0;   // records written to gameinfo.txt
-    int refused = 0; // machines left out because their short name would read as an option
+    int refused = 0; // machines left out because their short name is not safe (RomSetName.h)
     ListLayout layout = ListLayout::GameElements;
 };
 
@@ -27,9 +27,12 @@ struct GameInfoResult
 // oldresource.txt first. gameinfo.txt and resource.txt are replaced only by complete files of a
 // list that was read to its end and gave at least one game; a list at fault (no resource sets, a
 // value not where the layout puts it, a list cut short) or without a game (ok, games 0) leaves
-// the previous database in place. A machine whose short name starts with "-" is refused: that
-// word would reach MAME as an option.
+// the previous database in place. A machine whose short name is not safe as a file name and a
+// command-line word is left out and counted.
 GameInfoResult CreateGameInfo(const ProgramPaths& paths, ProgressSink& progress);
+
+// What the user is told when a build left machines out (`refused` above 0).
+QString refusedMachinesMessage(int refused);
 
 // CreateGameInfo for the program's callers: a failure is shown as a message box (title "Velmora",
 // critical icon) and the program goes on.

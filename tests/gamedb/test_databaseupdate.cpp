@@ -111,6 +111,29 @@ private slots:
         }
     }
 
+    // Machines whose short names cannot be file names stay out of the database, and the user is
+    // told how many.
+    void unsafeNamesAreLeftOutAndCounted()
+    {
+        BuiltProgram p;
+        const QByteArray victim = "\t<machine name=\"../../outside/victim\" sourcefile=\"x.cpp\">\n"
+                                  "\t\t<description>Victim</description>\n\t\t<driver "
+                                  "status=\"good\"/>\n\t</machine>\n";
+        QByteArray list = kMachines;
+        list.insert(list.indexOf("\t<machine "),
+                    victim + QByteArray(victim).replace("../..", "-x"));
+        p.answer("-listxml", list);
+        qint32 stored = p.mameSize();
+        p.growMame();
+        ScriptedMessageBox box;
+        box.expect("2 machines of M.A.M.E.'s machine list were left out of the game database: "
+                   "their short names cannot be used as file names or on M.A.M.E.'s command line.",
+                   platform::MessageAnswer::Ok, "Velmora");
+        NullProgress wait;
+        QCOMPARE(refreshDatabase(p.setup, &stored, wait), RefreshOutcome::Rebuilt);
+        QVERIFY(box.allExpectedShown() && !p.read("gameinfo.txt").contains("Victim"));
+    }
+
     void refreshRebuildsOnlyAfterANewMame()
     {
         BuiltProgram p;

@@ -3,6 +3,7 @@
 // This layout is read line by line by each line's first tag, so the samples leave out the closing
 // tags the reader never looks at.
 #include "gamedb/GameDatabaseBuilder.h"
+#include "gamedb/RomSetName.h"
 #include "support/TempProgram.h"
 
 #include <QDir>
@@ -49,10 +50,13 @@ const QByteArray kGames = R"xml(	<game name="gamea" sourcefile="drv.c">
 		<driver status="preliminary" color="IMPERFECT" sound="good" graphic="good" savestate="unsupported" palettesize="16"/>
 )xml";
 
-// A short name that MAME would read as an option is left out. A game that needs a BIOS (romof
+// Short names that MAME would read as an option or that lead out of a folder are left out. A
+// game that needs a BIOS (romof
 // without cloneof) on a vector screen with a disk. A game with two screens takes its type,
 // orientation and refresh rate from the first.
 const QByteArray kMoreGames = R"xml(	<game name="-createconfig" sourcefile="x.c">
+		<driver status="good" color="good" sound="good" graphic="good" savestate="unsupported" palettesize="8"/>
+	<game name="../../outside/victim" sourcefile="x.c">
 		<driver status="good" color="good" sound="good" graphic="good" savestate="unsupported" palettesize="8"/>
 	<game name="biosgame" sourcefile="neogeo.c" romof="neogeo">
 		<description>Bios Game</description>
@@ -138,7 +142,7 @@ private slots:
             RecordingProgress progress;
             const GameInfoResult result = CreateGameInfo(m_paths, progress);
             QVERIFY(result.ok && result.layout == ListLayout::GameElements && result.games == 6 &&
-                    result.refused == 1);
+                    result.refused == 2);
             QCOMPARE(readFile(report("gameinfo.txt")), kExpectedGames);
             QCOMPARE(readFile(report("resource.txt")), withCrLf(kResourceTail));
             QCOMPARE(readFile(report("oldresource.txt")), QByteArray("previous resource\r\n"));
@@ -146,6 +150,15 @@ private slots:
                                                      "Creating resource.txt...", QString()}));
             QCOMPARE(QDir(m_paths.reportsFolder()).entryList(QDir::Files), kListsAndDatabase);
         }
+    }
+
+    // Names that would leave a folder, name no file or read as an option on MAME's command line.
+    void unsafeRomSetNames()
+    {
+        for (const char* name : {"", ".", "..", "a/b", "a\\b", "a b", "a\tb", "a\x7f", "-x"})
+            QVERIFY2(!isSafeRomSetName(name), name);
+        for (const char* name : {"pacman", "88games", "a.b", "x-y", "sf2_1"})
+            QVERIFY2(isSafeRomSetName(name), name);
     }
 
     // A list at fault fails at its line and leaves the previous database in place: the user
