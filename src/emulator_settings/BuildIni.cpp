@@ -311,7 +311,9 @@ BuildIniResult BuildIni(const BuildIniRequest& request, const Preferences& prefs
 {
     BuildIniResult result;
     QString error;
-    if (!writeMameIni(prefs, (settingsLayer(request) + QStringLiteral("\r\n")).toUtf8(), &error))
+    const MameUsage* usage = request.usage ? &*request.usage : nullptr;
+    if (!writeMameIni(prefs, (settingsLayer(request) + QStringLiteral("\r\n")).toUtf8(), &error,
+                      usage))
         return fail(result, error.isEmpty() ? QStringLiteral("Path not found") : error);
     result.commandString = ReadIniValue(request.settingsFile, QStringLiteral("Miscellaneous"),
                                         QStringLiteral("Other Commands"), QString());

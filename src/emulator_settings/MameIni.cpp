@@ -92,41 +92,47 @@ QString mameIniPath(const Preferences& prefs)
     return prefs.folder(DataFolder::Ini) + QStringLiteral("/mame.ini");
 }
 
-QByteArray mameIniPathLayer(const Preferences& prefs)
+QByteArray mameIniPathLayer(const Preferences& prefs, const MameUsage* usage)
 {
     const auto dir = [&prefs](DataFolder f) { return forMame(prefs, f); };
     QByteArray out;
+    // mame.ini holds only options the installed MAME reads.
+    const auto add = [&out, usage](const char* option, const QString& value) {
+        if (!usage || usage->knows(QLatin1String(option)))
+            addLine(out, option, value);
+    };
     addComment(out, "#");
     addComment(out, "# PATH AND DIRECTORY OPTIONS #");
     addComment(out, "#");
-    addLine(out, "rompath", romPath(prefs));
-    addLine(out, "samplepath", QStringLiteral(".;") + dir(DataFolder::Samples));
-    addLine(out, "inipath", QStringLiteral(".;") + dir(DataFolder::Ini));
-    addLine(out, "cfg_directory", dir(DataFolder::Cfg));
-    addLine(out, "nvram_directory", dir(DataFolder::Nvram));
-    addLine(out, "memcard_directory", dir(DataFolder::Memcard));
-    addLine(out, "input_directory", dir(DataFolder::Input));
-    addLine(out, "hiscore_directory", dir(DataFolder::Hiscore));
-    addLine(out, "state_directory", dir(DataFolder::State));
-    addLine(out, "artpath", dir(DataFolder::Artwork));
-    addLine(out, "snapshot_directory", dir(DataFolder::Snapshots));
+    add("rompath", romPath(prefs));
+    add("samplepath", QStringLiteral(".;") + dir(DataFolder::Samples));
+    add("inipath", QStringLiteral(".;") + dir(DataFolder::Ini));
+    add("cfg_directory", dir(DataFolder::Cfg));
+    add("nvram_directory", dir(DataFolder::Nvram));
+    add("memcard_directory", dir(DataFolder::Memcard));
+    add("input_directory", dir(DataFolder::Input));
+    add("hiscore_directory", dir(DataFolder::Hiscore));
+    add("state_directory", dir(DataFolder::State));
+    add("artpath", dir(DataFolder::Artwork));
+    add("snapshot_directory", dir(DataFolder::Snapshots));
     // Snapshots are saved as <Snapshots>/<rom>.png, the layout the screenshot view reads.
-    addLine(out, "snapname", QStringLiteral("%g"));
-    addLine(out, "diff_directory", dir(DataFolder::Diff));
-    addLine(out, "ctrlrpath", dir(DataFolder::Ctrlr));
+    add("snapname", QStringLiteral("%g"));
+    add("diff_directory", dir(DataFolder::Diff));
+    add("ctrlrpath", dir(DataFolder::Ctrlr));
     if (!dir(DataFolder::Comments).isEmpty())
-        addLine(out, "comment_directory", dir(DataFolder::Comments));
-    addLine(out, "cheat_file", QStringLiteral("cheat.dat"));
+        add("comment_directory", dir(DataFolder::Comments));
+    add("cheat_file", QStringLiteral("cheat.dat"));
     out += "\r\n";
     return out;
 }
 
-bool writeMameIni(const Preferences& prefs, const QByteArray& settingsLayer, QString* error)
+bool writeMameIni(const Preferences& prefs, const QByteArray& settingsLayer, QString* error,
+                  const MameUsage* usage)
 {
     if (!makeLinks(prefs, error))
         return false;
     QSaveFile file(mameIniPath(prefs));
-    const QByteArray text = mameIniPathLayer(prefs) + settingsLayer;
+    const QByteArray text = mameIniPathLayer(prefs, usage) + settingsLayer;
     if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit())
         return true;
     if (error)
@@ -134,19 +140,19 @@ bool writeMameIni(const Preferences& prefs, const QByteArray& settingsLayer, QSt
     return false;
 }
 
-bool CreateMAMEIni(const Preferences& prefs, QString* error)
+bool CreateMAMEIni(const Preferences& prefs, QString* error, const MameUsage* usage)
 {
-    return writeMameIni(prefs, QByteArray(), error);
+    return writeMameIni(prefs, QByteArray(), error, usage);
 }
 
-bool resetMameIni(const Preferences& prefs, QString* error)
+bool resetMameIni(const Preferences& prefs, QString* error, const MameUsage* usage)
 {
     QFile current(mameIniPath(prefs));
     if (current.open(QIODevice::ReadOnly) && current.size() < 1024 * 1024 &&
-        current.readAll() == mameIniPathLayer(prefs) && makeLinks(prefs, error))
+        current.readAll() == mameIniPathLayer(prefs, usage) && makeLinks(prefs, error))
         return true;
     current.close();
-    return CreateMAMEIni(prefs, error);
+    return CreateMAMEIni(prefs, error, usage);
 }
 
 } // namespace velmora

@@ -35,7 +35,10 @@ LaunchServices launchServicesFor(const Preferences& prefs, const ProgramPaths& p
             return std::nullopt;
         return result.commandString;
     };
-    services.createMameIni = [&prefs](QString* error) { return CreateMAMEIni(prefs, error); };
+    services.createMameIni = [&prefs, usageFile](QString* error) {
+        const std::optional<MameUsage> usage = MameUsage::fromFile(usageFile);
+        return CreateMAMEIni(prefs, error, usage ? &*usage : nullptr);
+    };
     services.exec = [&prefs](const QString& command, WindowStyle style) {
         return ExecCmd(command, style, prefs.folder(DataFolder::MAME));
     };

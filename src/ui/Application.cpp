@@ -67,7 +67,11 @@ void fillHooks(StartUp& startUp, AppState& state, MainWindow& window)
             prefs = *chosen;
         return chosen.has_value();
     };
-    hooks.createMameIni = [&state] { resetMameIni(state.prefs); };
+    hooks.createMameIni = [&state] {
+        const std::optional<MameUsage> usage =
+            MameUsage::fromFile(state.paths.report(kShowUsageFile));
+        resetMameIni(state.prefs, nullptr, usage ? &*usage : nullptr);
+    };
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "app/FolderTests.h"
 #include "app/IniFile.h"
 #include "app/PreferenceChoices.h"
+#include "app/ProgramPaths.h"
 #include "emulator_settings/MameIni.h"
 #include "platform/Seams.h"
 #include "ui/ColorComboBox.h"
@@ -14,6 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -609,7 +611,10 @@ void OptionsDialog::cmdOK_Click()
     if (!storeFolders())
         return;
     QString error;
-    if (!CreateMAMEIni(m_work, &error)) {
+    // The folders a MAME of today no longer reads stay in the dialog for an older one.
+    const std::optional<MameUsage> usage = MameUsage::fromFile(
+        ProgramPaths{QFileInfo(QFileInfo(m_optionsIni).path()).path()}.report(kShowUsageFile));
+    if (!CreateMAMEIni(m_work, &error, usage ? &*usage : nullptr)) {
         platform::showMessage(QStringLiteral("Error In cmdOK: ") + error, QStringLiteral("Velmora"),
                               platform::MessageIcon::Critical);
         box(DataFolder::Ini)->setFocus();

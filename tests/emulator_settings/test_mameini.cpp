@@ -44,6 +44,12 @@ private slots:
                               "diff_directory\t$/diff\r\nctrlrpath\t$/ctrlr\r\n"
                               "cheat_file\tcheat.dat\r\n\r\n";
         QCOMPARE(text, expected.replace("$", base.toUtf8()));
+        // Told what today's MAME reads, the layer leaves out the three options it does not know.
+        const auto usage = MameUsage::fromFile(testing::fixturePath("showusage-0251.txt"));
+        for (const char* unknown : {"memcard_directory\t$/memcard\r\n",
+                                    "hiscore_directory\t$/hi\r\n", "cheat_file\tcheat.dat\r\n"})
+            expected.replace(QByteArray(unknown).replace("$", base.toUtf8()), "");
+        QCOMPARE(mameIniPathLayer(folderPrefs(base), &*usage), expected);
 
         // The ROM path adds only an additional folder that differs from the ROMs folder.
         Preferences p = folderPrefs(QStringLiteral("/m"));

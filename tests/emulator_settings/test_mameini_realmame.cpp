@@ -91,7 +91,17 @@ private slots:
         for (const QString& sub : defaultSubfolderNames())
             QVERIFY2(QFileInfo(m_mame + u'/' + sub).isDir(), qPrintable(sub));
 
-        QVERIFY(CreateMAMEIni(m_prefs));
+        // Every option of the path layer is one this MAME knows.
+        const auto usage = MameUsage::fromText(mame({QStringLiteral("-showusage")}));
+        QVERIFY(usage && CreateMAMEIni(m_prefs, nullptr, &*usage));
+        QFile ini(mameIniPath(m_prefs));
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        for (const QByteArray& line : ini.readAll().split('\n')) {
+            const QByteArray option = line.trimmed().split('\t').first();
+            QVERIFY2(option.isEmpty() || option == "#" || option.startsWith("# ") ||
+                         usage->knows(QString::fromLatin1(option)),
+                     line.constData());
+        }
         const QByteArray config = mame({QStringLiteral("-showconfig")});
         QVERIFY2(config.contains(QStringLiteral(".;%1/roms\n").arg(m_mame).toUtf8()),
                  config.constData());

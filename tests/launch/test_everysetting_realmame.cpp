@@ -138,8 +138,14 @@ private slots:
 
         // The layer says "sound none" for the unticked box, and MAME's configuration read from
         // the same mame.ini holds every value written.
-        const QByteArray layer = iniWhileMameRan.mid(mameIniPathLayer(m_prefs).size());
+        const QByteArray layer = iniWhileMameRan.mid(mameIniPathLayer(m_prefs, &*mame).size());
         QVERIFY(layer.contains("\r\nsound\tnone\r\n"));
+        // Every option of both layers is one this MAME knows.
+        for (const QByteArray& line : iniWhileMameRan.split('\n')) {
+            const QString name = QString::fromUtf8(line).trimmed().section(u'\t', 0, 0);
+            QVERIFY2(name.isEmpty() || name.startsWith(u'#') || mame->knows(name),
+                     qPrintable(name));
+        }
         QVERIFY(TempProgram::writeFile(mameIniPath(m_prefs), iniWhileMameRan));
         const QString config = QString::fromUtf8(
             runMame(m_prefs.folder(DataFolder::MAME), {QStringLiteral("-showconfig")}));
