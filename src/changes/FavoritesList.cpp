@@ -185,6 +185,16 @@ FavoritesCheck checkFavoritesAgainstDatabase(const FavoritesFiles& files)
         else
             dropped.append(favoriteIdentity(line));
     }
+    if (dropped.isEmpty() && kept.isEmpty()) {
+        // A list without a single favourite (an empty file) goes, and the view with it.
+        if (!QFile::remove(files.list)) {
+            check.error = QStringLiteral("%1 could not be deleted.").arg(files.list);
+            return check;
+        }
+        check.listEmptied = true;
+        check.outcome = FavoritesCheck::Outcome::Checked;
+        return check;
+    }
     if (dropped.isEmpty()) {
         check.outcome = FavoritesCheck::Outcome::Checked;
         return check;

@@ -73,7 +73,7 @@ struct FavoritesCheck
     Outcome outcome = Outcome::NoList;
     // The descriptions of the dropped favourites, as they were added to changes.txt.
     QList<QByteArray> dropped;
-    // Every favourite was dropped: favorite.txt is gone.
+    // Every favourite was dropped, or the list held none: favorite.txt is gone.
     bool listEmptied = false;
     QString error;
 };

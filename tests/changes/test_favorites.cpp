@@ -59,7 +59,7 @@ private slots:
 
     // The check drops a changed record and a game the database no longer has, logging them after
     // the earlier entries (keeping the others is proven with the real MAME); the list left empty
-    // ends the favourites view.
+    // ends the favourites view, and so does a list that was empty to begin with.
     void checkDropsChangedFavorites()
     {
         TempProgram tp;
@@ -82,6 +82,11 @@ private slots:
         QCOMPARE(ReadIniValue(tp.optionsIni(), "View", "Favorites", ""), QString("False"));
         QCOMPARE(TempProgram::readFile(files.changes),
                  QByteArray("Earlier Game\r\nPac-Man\r\nGone Game\r\n"));
+
+        QVERIFY(TempProgram::writeFile(files.list, ""));
+        boxes.expect(boxes.shown().last().text, platform::MessageAnswer::Ok, "Favorites Verify");
+        VerifyFavorites(tp.paths(), progress, [&viewSwitchedOff] { ++viewSwitchedOff; });
+        QVERIFY(boxes.allExpectedShown() && !QFile::exists(files.list) && viewSwitchedOff == 2);
     }
 
     // Up to the rename the old list is in place (a kill there leaves it whole); when newfav.txt
