@@ -14,8 +14,7 @@ const QString kTitle = QStringLiteral("Mame.Ini");
 
 bool installedGameSelected(const MameIniStatus& status)
 {
-    return status.totalGames != QLatin1String("Total Games: 0") &&
-           status.settings != QLatin1String("Not Installed");
+    return status.gameShown && status.settings != QLatin1String("Not Installed");
 }
 
 QString mameIniFile(const Preferences& prefs)

@@ -11,11 +11,13 @@
 
 namespace velmora {
 
-// The main status bar's texts that tell whether an installed game is selected.
+// Whether an installed game is selected: a game is shown and selected in the list on show (a
+// search that finds nothing shows none, whatever panel 1's count says), and the main status
+// bar's settings panel does not read "Not Installed".
 struct MameIniStatus
 {
-    QString totalGames; // panel 1: "Total Games: <count>"
-    QString settings;   // panel 6: "Not Installed", "Custom Settings", ...
+    bool gameShown = false;
+    QString settings; // panel 6: "Not Installed", "Custom Settings", ...
 };
 
 // A mame.ini with fewer lines holds its path layer only: no settings file applied.

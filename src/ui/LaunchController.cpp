@@ -6,6 +6,7 @@
 #include "launch/GameFiles.h"
 #include "launch/MameIniViewer.h"
 #include "platform/Seams.h"
+#include "ui/CommandLock.h"
 #include "ui/ReportPanel.h"
 #include "ui/WaitCursor.h"
 
@@ -161,8 +162,8 @@ void LaunchController::showMameIni()
         m_panel->setText(text);
     };
     const std::optional<LaunchResult> prepared =
-        viewMameIni(game, boxes(), MameIniStatus{status(1), status(6)}, m_state.prefs, m_services,
-                    launchHooks(), showText);
+        viewMameIni(game, boxes(), MameIniStatus{!game.rom.isEmpty(), status(6)}, m_state.prefs,
+                    m_services, launchHooks(), showText);
     if (prepared) {
         noteSettingsType(prepared->settingsType);
         m_panel->focusGameList();
@@ -227,7 +228,10 @@ void LaunchController::cmdVerify_Click()
     call(m_hooks.disableFormButtons);
     takeNewRom(game);
 
-    const GameAuditReport report = runGameAudit(game.rom, m_state.paths, m_services.exec);
+    const GameAuditReport report = [&] {
+        const CommandLock lock(m_window);
+        return runGameAudit(game.rom, m_state.paths, m_services.exec);
+    }();
     m_panel->setText(report.text);
     m_panel->setBold(report.romsHeading, kRomsHeading.size());
     m_panel->setBold(report.samplesHeading, kSamplesHeading.size());
@@ -282,7 +286,10 @@ void LaunchController::verifyAllSets(SetKind kind)
 
     const bool wasMaximised = m_window.isMaximized();
     m_window.showMinimized();
-    const QString text = runSetAudit(kind, m_state.paths, m_services.exec);
+    const QString text = [&] {
+        const CommandLock lock(m_window);
+        return runSetAudit(kind, m_state.paths, m_services.exec);
+    }();
     restoreFromMinimised(wasMaximised);
 
     showSetReport(text);

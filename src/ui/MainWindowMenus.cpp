@@ -229,6 +229,7 @@ MenuContext MainWindow::menuContext() const
     context.mameDiffPresent =
         !mameFolder.isEmpty() && QFileInfo(mameFolder + QStringLiteral("/mamediff")).isFile();
     context.networkBusy = m_networkBusy;
+    context.gameShown = selectedGame().has_value();
     return context;
 }
 

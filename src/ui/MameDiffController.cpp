@@ -1,6 +1,7 @@
 #include "ui/MameDiffController.h"
 
 #include "gamedb/ExecCmd.h"
+#include "ui/CommandLock.h"
 #include "ui/MainWindow.h"
 #include "ui/ReportPanel.h"
 
@@ -38,7 +39,10 @@ void MameDiffController::MAMEDiff(MameDiffReport report)
     const bool wasMaximised = m_window.isMaximized();
     m_window.showMinimized();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool ran = runMameDiff(report, m_state.paths, m_exec);
+    const bool ran = [&] {
+        const CommandLock lock(m_window);
+        return runMameDiff(report, m_state.paths, m_exec);
+    }();
     QApplication::restoreOverrideCursor();
     if (wasMaximised)
         m_window.showMaximized();

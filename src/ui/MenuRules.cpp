@@ -9,19 +9,24 @@ FileMenuState fileMenuState(const MenuContext& context)
 {
     if (context.busy)
         return {};
+    FileMenuState state{context.settingsPanel != kNotInstalled, true, true, true};
     switch (listKindFromCaption(context.listCaption)) {
     case ListKind::Installed: {
         const bool any = context.installedCount > 0;
-        return {any, any, any, any};
+        state = {any, any, any, any};
+        break;
     }
     case ListKind::Uninstalled: {
         const bool any = context.uninstalledCount != 0;
-        return {false, any, any, any};
+        state = {false, any, any, any};
+        break;
     }
     case ListKind::All:
         break;
     }
-    return {context.settingsPanel != kNotInstalled, true, true, true};
+    if (!context.gameShown)
+        state.play = state.verify = state.info = false;
+    return state;
 }
 
 bool viewMenuEnabled(const MenuContext& context)
@@ -45,6 +50,7 @@ ToolsMenuState toolsMenuState(const MenuContext& context)
         state.custom = false;
         break;
     }
+    state.custom = state.custom && context.gameShown;
     return state;
 }
 

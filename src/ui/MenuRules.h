@@ -16,6 +16,9 @@ struct MenuContext
     QString reportCaption;        // the report panel's caption while it is on show
     bool mameDiffPresent = false; // mamediff exists in the MAME folder
     bool networkBusy = false;     // an update or news request is still running
+    // A game is selected in the list on show. A search that finds nothing shows none, whatever
+    // the counts say; the commands on the selected game are then off, as their buttons are.
+    bool gameShown = true;
 };
 
 struct FileMenuState

@@ -1,16 +1,20 @@
 #include "ui/WhatsChangedController.h"
 
 #include "platform/Seams.h"
+#include "ui/CommandLock.h"
 #include "ui/ReportPanel.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <optional>
 
 namespace velmora {
 namespace {
@@ -142,19 +146,34 @@ void WhatsChangedController::setCompareRunning(bool running)
         back->setEnabled(!running);
     if (QAction* exitItem = m_window.findChild<QAction*>(QStringLiteral("mnuFileExit")))
         exitItem->setEnabled(!running);
+    // The window's keys reach the filter before whichever control has the focus.
     if (running)
-        m_window.installEventFilter(this);
+        qApp->installEventFilter(this);
     else
-        m_window.removeEventFilter(this);
+        qApp->removeEventFilter(this);
 }
 
 bool WhatsChangedController::eventFilter(QObject* watched, QEvent* event)
 {
+    if (!m_comparing)
+        return QObject::eventFilter(watched, event);
     // Closing the window while a compare runs cancels the compare; the window stays.
-    if (m_comparing && watched == &m_window && event->type() == QEvent::Close) {
+    if (watched == &m_window && event->type() == QEvent::Close) {
         m_state.cancelRequested = true;
         event->ignore();
         return true;
+    }
+    // Cancel is the default button: Enter, on either keyboard block, presses it.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && widget &&
+            widget->window() == &m_window) {
+            if (auto* exit = child<QPushButton>(m_window, "cmdExit"))
+                exit->click();
+            return true;
+        }
     }
     return QObject::eventFilter(watched, event);
 }
@@ -190,9 +209,11 @@ void WhatsChangedController::compare(ChangeReport report)
     m_state.cancelRequested = false;
     setCompareRunning(true);
 
+    std::optional<CommandLock> lock(std::in_place, m_window);
     PanelMonitor monitor(report, progressBar(), m_hooks, m_state.cancelRequested);
     const ChangeRun run = runChangeCompare(report, m_state.paths, monitor);
     monitor.showProgress();
+    lock.reset();
 
     if (run.outcome == CompareResult::Outcome::Changed)
         showReport(run.panelText, texts);

@@ -35,6 +35,7 @@ struct ControllerRig
     QGroupBox* fraVerify = addNamed<QGroupBox>(&window, "fraVerify");
     QTextEdit* txtVerify = addNamed<QTextEdit>(fraVerify, "txtVerify");
     QPushButton* cmdFind = addNamed<QPushButton>(&window, "cmdFind");
+    QPushButton* cmdPlay = addNamed<QPushButton>(&window, "cmdPlay");
     QCheckBox* chkRecord = addNamed<QCheckBox>(&window, "chkRecord");
     QCheckBox* chkPlayback = addNamed<QCheckBox>(&window, "chkPlayback");
     QLabel* iconScreen = addNamed<QLabel>(&window, "IconScreen");
@@ -120,7 +121,10 @@ private slots:
         rig.selected = {
             QStringLiteral("pacman"), {}, QStringLiteral("Raster"), ListKind::Uninstalled};
         rig.mame.answer(QStringLiteral("-verifyroms"), fixturePath("verifyroms-puckman.txt"));
+        bool playOnWhileAuditing = true; // no command starts while MAME audits
+        QTimer::singleShot(0, [&] { playOnWhileAuditing = rig.cmdPlay->isEnabled(); });
         rig.controller->cmdVerify_Click();
+        QVERIFY(!playOnWhileAuditing && rig.cmdPlay->isEnabled());
         QVERIFY(rig.text().startsWith(QStringLiteral("ROMs\n\nromset puckman is good\n")));
         QVERIFY(rig.boldAt(0) && !rig.boldAt(6));
         QCOMPARE(rig.status.value(1) + '/' + rig.status.value(6), "Total Games: 41/New ROM Found");

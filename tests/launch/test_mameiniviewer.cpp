@@ -14,7 +14,7 @@ using namespace velmora::testing;
 namespace {
 
 const QString kTitle = QStringLiteral("Mame.Ini");
-const MameIniStatus kInstalled{QStringLiteral("Total Games: 3"), QString()};
+const MameIniStatus kInstalled{true, QString()};
 
 // The real path layer; a settings layer of `settingsLines` lines stands in for BuildIni.
 struct ViewerRig
@@ -85,9 +85,8 @@ private slots:
         QVERIFY(rig.view(kInstalled, QStringLiteral("LCD")));
 
         // It needs an installed game and a mame.ini.
-        const MameIniStatus notInstalled[] = {
-            {QStringLiteral("Total Games: 0"), QString()},
-            {kInstalled.totalGames, QStringLiteral("Not Installed")}};
+        const MameIniStatus notInstalled[] = {{false, QString()},
+                                              {true, QStringLiteral("Not Installed")}};
         for (const MameIniStatus& status : notInstalled) {
             box.expect(QStringLiteral("An installed game must first be selected!"),
                        MessageAnswer::Ok, kTitle);

@@ -1,7 +1,8 @@
 // The started program's commands reach their subsystems: the settings editor takes the window and
 // gives it back, Refresh with an unchanged MAME runs no MAME command and after an upgrade drops
 // the favourites, Play runs the selected game in MAME with mame.ini back to its path layer
-// afterwards, and Auto Run follows its box.
+// afterwards, a search that shows no game turns the game's commands off, Delete ROM ends at its
+// error, and Auto Run follows its box.
 #include "app/IniFile.h"
 #include "emulator_settings/MameIni.h"
 #include "support/DatabaseProgram.h"
@@ -85,6 +86,27 @@ private slots:
         window.onPlay();
         QVERIFY(p.mame.callCount() == 1 && p.mame.arguments().value(0) == "pacman");
         QCOMPARE(TempProgram::readFile(mameIniPath(p.state.prefs)), pathLayer);
+
+        // A search that finds nothing shows no game, whatever panel 1 reads: the menus turn the
+        // game's commands off as the buttons do, and Mame.Ini asks for a game.
+        QTest::keyClicks(window.findChild<QLineEdit*>("txtSearch"), "zzqxjw");
+        QVERIFY(QTest::qWaitFor([&] { return window.statusPanel(1).contains(" of "); }));
+        emit window.findChild<QMenu*>("mnuFile")->aboutToShow();
+        for (const char* item : {"mnuFilePlay", "mnuFileVerify", "mnuFileInfo"})
+            QVERIFY2(!window.findChild<QAction*>(item)->isEnabled(), item);
+        boxes.expect("An installed game must first be selected!", platform::MessageAnswer::Ok,
+                     "Mame.Ini");
+        window.onFind();
+        QVERIFY(boxes.allExpectedShown());
+        window.findChild<QLineEdit*>("txtSearch")->clear();
+
+        // Delete ROM ends at its error: no refresh finds the galaga.zip copied in meanwhile.
+        TempProgram::writeFile(p.prefs.folder(DataFolder::ROMs) + "/galaga.zip", "PK");
+        window.setStatusPanel(3, "../nosuch");
+        boxes.expect("Error in mnuDeleteROM_Click: Bad file name or number",
+                     platform::MessageAnswer::Ok, "Delete ROM");
+        window.commands().deleteRom();
+        QVERIFY(boxes.allExpectedShown() && window.gameCount(Installed) == 1);
         window.close();
     }
 

@@ -37,7 +37,7 @@ private slots:
     void everyMenuFollowsItsContext()
     {
         // Busy, list, installed and uninstalled counts, settings panel, report on show, mamediff
-        // present, web request running.
+        // present, web request running, a game shown (a search found none).
         const std::pair<MenuContext, const char*> cases[] = {
             {{false, "All Games", 3, 3, "", {}, false, false}, "PAIE|CRVBMO|-|NWUC"},
             {{false, "All Games", 3, 3, "Not Installed", {}, true, false}, "-AIE|-RVBMO|D|NWUC"},
@@ -45,6 +45,8 @@ private slots:
             {{false, "Installed Games", 0, 3, "", {}, false, false}, "----|-RVBMO|-|NWUC"},
             {{false, "Uninstalled Games", 3, 3, "", {}, false, false}, "-AIE|-RVBMO|-|NWUC"},
             {{false, "Uninstalled Games", 3, 0, "", {}, false, false}, "----|-RVBMO|-|NWUC"},
+            {{false, "All Games", 3, 3, "", {}, false, false, false}, "---E|-RVBMO|-|NWUC"},
+            {{false, "Installed Games", 1, 3, "", {}, false, false, false}, "---E|-RVBMO|-|NWUC"},
             {{true, "All Games", 3, 3, "", kWindowsDocument, true, false}, "-------------|N---"},
             {{true, "All Games", 3, 3, "", kVelmoraDocument, false, false}, "--------------NW--"},
             {{true, "All Games", 3, 3, "", kNewvideoDocument, false, true}, "-------------|-W--"},

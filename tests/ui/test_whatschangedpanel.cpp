@@ -106,20 +106,42 @@ private slots:
         cursor.setPosition(int(panel.indexOf("Description")) + 1);
         QCOMPARE(cursor.charFormat().fontWeight(), int(QFont::Bold));
 
-        // Cancel stops the compare at once and saves nothing.
+        // Cancel, by the mouse, Return or the keypad's Enter, stops the compare at once and saves
+        // nothing. Meanwhile nothing else can start: the menus and the buttons that start work
+        // are off, and come back as they were.
         QFile::remove(report);
         w.write("listxml.txt", machines(20000, "1981"));
         w.write("oldlistxml.txt", machines(20000, "1982"));
-        QElapsedTimer sinceCancel;
-        QTimer::singleShot(0, w.exit, [&] {
-            sinceCancel.start();
-            w.exit->click();
-        });
-        QCOMPARE(run(true, false, true),
-                 QString("The compare has been cancelled at the users request."));
-        QVERIFY2(sinceCancel.isValid() && sinceCancel.elapsed() < 1000,
-                 "the compare went on after Cancel");
-        QVERIFY(!QFile::exists(report) && w.exit->text() == "E&xit" && !w.state.cancelRequested);
+        const auto commandsOn = [&w] {
+            QByteArray on;
+            for (const char* name : {"cmdPlay", "cmdVerify", "cmdInfo", "cmdGameList"})
+                on += w.child<QPushButton>(name)->isEnabled() ? '1' : '0';
+            for (const QAction* menu : w.window.menuBar()->actions())
+                on += menu->isEnabled() ? '1' : '0';
+            return on;
+        };
+        for (const int key : {0, int(Qt::Key_Return), int(Qt::Key_Enter)}) {
+            QElapsedTimer sinceCancel;
+            QByteArray duringCompare;
+            QTimer::singleShot(0, w.exit, [&] {
+                duringCompare = commandsOn();
+                sinceCancel.start();
+                if (key == 0)
+                    w.exit->click();
+                else
+                    QTest::keyClick(&w.window, Qt::Key(key),
+                                    key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+            });
+            const QByteArray before = commandsOn();
+            QCOMPARE(run(true, false, true),
+                     QString("The compare has been cancelled at the users request."));
+            QVERIFY2(sinceCancel.isValid() && sinceCancel.elapsed() < 1000,
+                     "the compare went on after Cancel");
+            QVERIFY(!duringCompare.contains('1') &&
+                    commandsOn() == before.left(3) + "1" + before.mid(4));
+            QVERIFY(!QFile::exists(report) && w.exit->text() == "E&xit" &&
+                    !w.state.cancelRequested);
+        }
         QVERIFY(w.window.statusBarElement(1)->text(2).startsWith("Elapsed Time: "));
     }
 };
