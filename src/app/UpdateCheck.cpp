@@ -11,7 +11,7 @@ const QString kVersionMarker = QStringLiteral("Version ");
 const QString kVersionEnd = QStringLiteral("<br>");
 
 // The number the text starts with: blanks are passed over, reading stops at anything else that
-// is not a digit. Nothing when there is no digit or the number does not fit.
+// is not a digit. 0 when there is no digit, kVersionTooLarge when the number does not fit.
 int leadingNumber(const QString& text)
 {
     qint64 value = 0;
@@ -23,7 +23,7 @@ int leadingNumber(const QString& text)
             break;
         value = value * 10 + (c.unicode() - u'0');
         if (value > std::numeric_limits<int>::max())
-            return 0;
+            return kVersionTooLarge;
         any = true;
     }
     return any ? int(value) : 0;

@@ -18,6 +18,10 @@ int versionNumber(int major, int minor, int revision);
 // The running program's version number.
 int localVersion();
 
+// publishedVersion() of a number too large for a 32-bit integer: reading it is a run-time error
+// of the answer's handler ("Overflow"), not a failed request.
+inline constexpr int kVersionTooLarge = -1;
+
 // The version the page publishes, or 0 when it publishes none: "Version " searched from
 // character 1000 of the first 2000 characters, the text between it and the next "<br>" with
 // every "." removed, read as a number as far as it is digits.

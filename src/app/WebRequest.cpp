@@ -28,13 +28,17 @@ bool WebRequest::start(const QUrl& url, qsizetype maxBytes)
         return false;
     m_body.clear();
     m_maxBytes = maxBytes;
+    m_url = url;
+    m_redirects = 0;
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::NoLessSafeRedirectPolicy);
+                         QNetworkRequest::UserVerifiedRedirectPolicy);
+    request.setMaximumRedirectsAllowed(kMaxRedirects);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
                          QNetworkRequest::AlwaysNetwork);
     m_reply = m_manager->get(request);
     connect(m_reply, &QNetworkReply::readyRead, this, &WebRequest::readAvailable);
+    connect(m_reply, &QNetworkReply::redirected, this, &WebRequest::onRedirected);
     connect(m_reply, &QNetworkReply::finished, this, &WebRequest::onReplyFinished);
     m_deadline->start(m_timeout);
     return true;
@@ -46,6 +50,22 @@ bool WebRequest::statusIsSuccess() const
     // A status is only known once the headers arrived; a body arriving without one is not HTTP.
     const int code = status.isValid() ? status.toInt() : 0;
     return code >= 200 && code < 300;
+}
+
+// The web site may move a page within itself; an address on another host or port, or by another
+// scheme, is not the web site's.
+void WebRequest::onRedirected(const QUrl& target)
+{
+    if (!m_reply)
+        return;
+    const int defaultPort = m_url.scheme() == QLatin1String("https") ? 443 : 80;
+    const bool sameSite = target.scheme() == m_url.scheme() && target.host() == m_url.host() &&
+                          target.port(defaultPort) == m_url.port(defaultPort);
+    if (!sameSite || ++m_redirects > kMaxRedirects) {
+        end(Outcome::Error);
+        return;
+    }
+    emit m_reply->redirectAllowed();
 }
 
 void WebRequest::readAvailable()

@@ -3,7 +3,8 @@
 // The answer arrives through finished(); a request that gets no complete answer within the time
 // limit is abandoned and ends as an error, as does a refused connection, a failed name lookup or
 // an answer whose HTTP status is not a success. At most maxBytes of the body are read; a longer
-// body ends the request as complete with what was read.
+// body ends the request as complete with what was read. A redirect is followed only to the same
+// scheme, host and port, at most kMaxRedirects times; any other redirect ends as an error.
 #include <QByteArray>
 #include <QObject>
 #include <QUrl>
@@ -25,6 +26,7 @@ public:
         Error
     };
     static constexpr std::chrono::milliseconds kDefaultTimeout{10000};
+    static constexpr int kMaxRedirects = 5;
 
     explicit WebRequest(QObject* parent = nullptr);
     ~WebRequest() override;
@@ -43,6 +45,7 @@ signals:
 
 private:
     void readAvailable();
+    void onRedirected(const QUrl& target);
     void onReplyFinished();
     void end(Outcome outcome);
     bool statusIsSuccess() const;
@@ -50,6 +53,8 @@ private:
     QNetworkAccessManager* m_manager;
     QTimer* m_deadline;
     QNetworkReply* m_reply = nullptr;
+    QUrl m_url;
+    int m_redirects = 0;
     QByteArray m_body;
     qsizetype m_maxBytes = 0;
     std::chrono::milliseconds m_timeout = kDefaultTimeout;

@@ -6,12 +6,14 @@
 #include "app/WebSite.h"
 #include "platform/Seams.h"
 #include "ui/AboutWindow.h"
+#include "ui/CommandLock.h"
 #include "ui/GradientWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/ReportPanel.h"
 #include "ui/StartUp.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace velmora {
 namespace {
@@ -21,6 +23,9 @@ using platform::MessageIcon;
 const QString kUpdatesKind = QStringLiteral("Updates");
 const QString kNewsKind = QStringLiteral("News");
 
+// How often a waiting answer looks whether the user is back at the game list.
+constexpr int kBackAtListPollMs = 200;
+
 // The rising sound that announces news at start-up.
 const QList<platform::Tone> kNewsTones = {
     {1000, 75}, {1500, 75}, {2000, 75}, {2500, 75}, {3000, 75}};
@@ -28,15 +33,18 @@ const QList<platform::Tone> kNewsTones = {
 } // namespace
 
 HelpController::HelpController(MainWindow& window, AppState& state, QObject* parent)
-    : QObject(parent), m_window(window), m_state(state), m_inet(new WebRequest(this))
+    : QObject(parent), m_window(window), m_state(state), m_inet(new WebRequest(this)),
+      m_backAtList(new QTimer(this))
 {
     setObjectName(QStringLiteral("helpController"));
-    connect(m_inet, &WebRequest::finished, this, &HelpController::Inet1_StateChanged);
+    connect(m_inet, &WebRequest::finished, this, &HelpController::answerArrived);
+    m_backAtList->setInterval(kBackAtListPollMs);
+    connect(m_backAtList, &QTimer::timeout, this, &HelpController::handleWaitingAnswer);
 }
 
 void HelpController::startRequest(Purpose purpose)
 {
-    if (m_inet->isRunning())
+    if (requestRunning())
         return;
     m_purpose = purpose;
     m_requestKind = purpose == Purpose::Updates ? kUpdatesKind : kNewsKind;
@@ -61,10 +69,39 @@ void HelpController::checkNewsAtStartUp()
     startRequest(Purpose::StartUpNews);
 }
 
-void HelpController::Inet1_StateChanged(WebRequest::Outcome outcome, const QByteArray& body)
+bool HelpController::userAtGameList() const
+{
+    return m_state.panelBusy == 0 && !m_state.startupInProgress && !CommandLock::held() &&
+           m_window.isVisible() && !m_window.isMinimized() && !QApplication::activeModalWidget() &&
+           !QApplication::activePopupWidget();
+}
+
+void HelpController::answerArrived(WebRequest::Outcome outcome, const QByteArray& body)
+{
+    // The start-up news decides for itself: it is dropped when the user is busy elsewhere.
+    if (m_purpose == Purpose::StartUpNews || userAtGameList()) {
+        Inet1_StateChanged(m_purpose, outcome, body);
+        return;
+    }
+    m_waiting = WaitingAnswer{m_purpose, outcome, body};
+    m_backAtList->start();
+}
+
+void HelpController::handleWaitingAnswer()
+{
+    if (!m_waiting || !userAtGameList())
+        return;
+    m_backAtList->stop();
+    const WaitingAnswer answer = *m_waiting;
+    m_waiting.reset();
+    Inet1_StateChanged(answer.purpose, answer.outcome, answer.body);
+}
+
+void HelpController::Inet1_StateChanged(Purpose purpose, WebRequest::Outcome outcome,
+                                        const QByteArray& body)
 {
     m_window.setNetworkRequestRunning(false);
-    switch (m_purpose) {
+    switch (purpose) {
     case Purpose::Updates:
         handleUpdatePage(outcome, body);
         break;
@@ -84,6 +121,11 @@ void HelpController::handleUpdatePage(WebRequest::Outcome outcome, const QByteAr
     const int published = outcome == WebRequest::Outcome::Complete
                               ? publishedVersion(plainTextFromWeb(body, kUpdatePageLimit))
                               : 0;
+    if (published == kVersionTooLarge) {
+        platform::showMessage(QStringLiteral("Error in Inet1_StateChanged: Overflow"),
+                              QStringLiteral("Velmora"), MessageIcon::Critical);
+        return;
+    }
     if (published <= 0) {
         platform::showMessage(updateErrorMessage(), kUpdatesTitle, MessageIcon::Information);
         return;
@@ -111,8 +153,8 @@ void HelpController::handleStartUpNews(WebRequest::Outcome outcome, const QByteA
         return;
     if (!showNewsAtStartUp(news, stored))
         return;
-    // The answer may come late: it never takes the window from a panel or a dialog in use.
-    if (m_state.panelBusy != 0 || QApplication::activeModalWidget())
+    // The answer may come late: it never takes the window from a panel, a dialog or a game.
+    if (!userAtGameList())
         return;
     platform::audio().playTones(kNewsTones);
     showNews(news);

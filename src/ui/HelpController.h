@@ -5,14 +5,20 @@
 //
 // Requests to the web site run in the background (WebRequest): the command starts one, News and
 // Check For Updates stay disabled while it runs, and the answer is handled when it arrives, so the
-// window never waits on the network. The request kind ("Updates" or "News") says what the answer
-// is for and keeps its last value afterwards.
+// window never waits on the network. An answer that arrives while the user is elsewhere (a game
+// running, another panel or a dialog open, a long job) waits until the game list is back in
+// front, so it never takes a panel or covers a game; the start-up news is dropped instead. The
+// request kind ("Updates" or "News") says what the answer is for and keeps its last value
+// afterwards.
 #include "app/AppState.h"
 #include "app/HelpDocuments.h"
 #include "app/WebRequest.h"
 
 #include <QObject>
 #include <QString>
+#include <optional>
+
+class QTimer;
 
 namespace velmora {
 
@@ -36,7 +42,8 @@ public:
     void lblGradient_Click();
 
     QString requestKind() const { return m_requestKind; }
-    bool requestRunning() const { return m_inet->isRunning(); }
+    // True from the start of a request until its answer was handled.
+    bool requestRunning() const { return m_inet->isRunning() || m_waiting.has_value(); }
     // Tests shorten the time a silent server is waited for.
     void setRequestTimeout(std::chrono::milliseconds timeout) { m_inet->setTimeout(timeout); }
 
@@ -51,8 +58,19 @@ private:
         News,
         StartUpNews
     };
+    // An answer kept until the user is back at the game list.
+    struct WaitingAnswer
+    {
+        Purpose purpose;
+        WebRequest::Outcome outcome;
+        QByteArray body;
+    };
     void startRequest(Purpose purpose);
-    void Inet1_StateChanged(WebRequest::Outcome outcome, const QByteArray& body);
+    void answerArrived(WebRequest::Outcome outcome, const QByteArray& body);
+    // The game list is in front of a shown window, and nothing else has the user's attention.
+    bool userAtGameList() const;
+    void handleWaitingAnswer();
+    void Inet1_StateChanged(Purpose purpose, WebRequest::Outcome outcome, const QByteArray& body);
     void handleUpdatePage(WebRequest::Outcome outcome, const QByteArray& body);
     void handleNews(WebRequest::Outcome outcome, const QByteArray& body);
     void handleStartUpNews(WebRequest::Outcome outcome, const QByteArray& body);
@@ -65,6 +83,8 @@ private:
     WebRequest* m_inet;
     Purpose m_purpose = Purpose::News;
     QString m_requestKind;
+    std::optional<WaitingAnswer> m_waiting;
+    QTimer* m_backAtList;
 };
 
 // Sets the Help commands, the gradient label's command and the start-up news check.

@@ -6,6 +6,7 @@
 //     LoopbackWebServer site;
 //     site.serve("/velmora/news.txt", "20261205Hello");
 //     site.neverAnswer("/velmora/index.html");
+//     site.redirect("/velmora/old.txt", "/velmora/news.txt");   // a 302 with that Location
 //     prefs.webSite = site.address();
 //     QString refused = LoopbackWebServer::refusingAddress();   // nobody listens there
 #include <QHash>
@@ -34,6 +35,13 @@ public:
         m_answers.insert(path, {body, status});
     }
     void neverAnswer(const QString& path) { m_answers.insert(path, {{}, 0}); }
+    void redirect(const QString& path, const QString& location)
+    {
+        m_answers.insert(path, {{}, 302});
+        m_locations.insert(path, location);
+    }
+    // The requests answered or left unanswered so far.
+    int requests() const { return m_requests; }
 
     // The address of a loopback port that refuses connections.
     static QString refusingAddress()
@@ -56,19 +64,25 @@ private:
         socket->setProperty("request", request);
         if (!request.contains("\r\n\r\n"))
             return;
+        ++m_requests;
         const QByteArray path = request.left(request.indexOf("\r\n")).split(' ').value(1);
         const auto [body, status] =
             m_answers.value(QString::fromLatin1(path), {QByteArray("Not Found"), 404});
         if (status == 0)
             return;
-        socket->write("HTTP/1.1 " + QByteArray::number(status) +
-                      " Answer\r\nContent-Type: text/plain\r\nContent-Length: " +
-                      QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
+        const QString location = m_locations.value(QString::fromLatin1(path));
+        socket->write(
+            "HTTP/1.1 " + QByteArray::number(status) + " Answer\r\n" +
+            (location.isEmpty() ? QByteArray() : "Location: " + location.toUtf8() + "\r\n") +
+            "Content-Type: text/plain\r\nContent-Length: " + QByteArray::number(body.size()) +
+            "\r\nConnection: close\r\n\r\n" + body);
         socket->disconnectFromHost(); // after the answer is written
     }
 
     QTcpServer m_server;
     QHash<QString, std::pair<QByteArray, int>> m_answers;
+    QHash<QString, QString> m_locations;
+    int m_requests = 0;
 };
 
 } // namespace velmora::testing

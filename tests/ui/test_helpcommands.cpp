@@ -53,6 +53,7 @@ struct HelpRig
         help = lists.window.findChild<HelpController*>(QStringLiteral("helpController"));
         help->setRequestTimeout(std::chrono::milliseconds(1500));
         lists.state.prefs.webSite = site.address();
+        lists.window.show(); // answers are handled only while the game list is in sight
     }
 
     // Runs a command and waits for its answer to be handled; the News and Check items are off
@@ -104,6 +105,10 @@ private slots:
               "available on the website.");
         rig.site.neverAnswer(kUpdatePage);
         check(updateErrorMessage());
+        rig.site.serve(kUpdatePage, updatePage("99999999999"));
+        rig.boxes.expect("Error in Inet1_StateChanged: Overflow", platform::MessageAnswer::Ok,
+                         "Velmora");
+        QVERIFY(rig.runAndWait("mnuHelpCheck") && rig.boxes.allExpectedShown());
         QVERIFY(rig.caption().isEmpty() && TempProgram::readFile(ini) == optionsBefore);
 
         rig.site.neverAnswer(kNewsFile);
@@ -130,6 +135,44 @@ private slots:
         rig.lists.action("mnuHelpWindows")->trigger();
         QVERIFY(rig.boxes.shown().last().icon == platform::MessageIcon::Exclamation &&
                 rig.caption() == "M.A.M.E.'s Newvideo.txt");
+    }
+
+    // An answer that arrives while another panel is open or a game runs (the window hidden)
+    // waits for the game list, and the command stays off meanwhile. Redirects are followed
+    // within the web site only, five at most.
+    void lateAnswersAndRedirects()
+    {
+        HelpRig rig;
+        MainWindow& window = rig.lists.window;
+        QSignalSpy handled(rig.help, &HelpController::requestHandled);
+        rig.site.serve(kNewsFile, "20261205Late news");
+        rig.lists.action("mnuHelpNews")->trigger();
+        window.bringPanelToFront(window.fraBlank());
+        QTest::qWait(400);
+        QVERIFY(handled.isEmpty() && rig.help->requestRunning() && rig.caption().isEmpty());
+        window.showListPanel();
+        QVERIFY(handled.wait(2000) && rig.caption() == "Velmora News");
+        rig.lists.child<QPushButton>("cmdGameList")->click();
+
+        rig.site.redirect(kUpdatePage, "/velmora/moved.html"); // within the site: followed
+        rig.site.serve("/velmora/moved.html", updatePage("4.00"));
+        rig.lists.action("mnuHelpCheck")->trigger();
+        window.hide();
+        QTest::qWait(400);
+        QVERIFY(handled.size() == 1 && rig.boxes.shown().isEmpty());
+        rig.boxes.expect("No updates available.  You are running the current version of Velmora.");
+        window.show();
+        QVERIFY(handled.wait(2000) && rig.boxes.allExpectedShown());
+
+        LoopbackWebServer elsewhere; // another port: another site
+        elsewhere.serve(kUpdatePage, updatePage("4.00"));
+        for (const QString& target : {elsewhere.address() + kUpdatePage, kUpdatePage}) {
+            const int before = rig.site.requests();
+            rig.site.redirect(kUpdatePage, target); // the second redirects to itself
+            rig.boxes.expect(updateErrorMessage());
+            QVERIFY(rig.runAndWait("mnuHelpCheck") && rig.boxes.allExpectedShown());
+            QVERIFY(elsewhere.requests() == 0 && rig.site.requests() - before <= 6);
+        }
     }
 
     // At start-up a new issue of the news is shown with a fanfare, unless the user is busy on
