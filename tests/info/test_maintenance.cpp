@@ -46,8 +46,6 @@ private slots:
              "inp/pacman.inp|inp/Galaga.INP"}, // any case of name and extension
             {1, nullptr, "Are you sure you want to delete all .nv files?", Answer::Yes,
              nv + "|nvram/galaga/ram|nvram/galaga/sw/ram|nvram/galaga_1/ram|nvram/neogeo/ram"},
-            {0, nullptr, "Are you sure you want to delete all .cfg files?", Answer::Yes,
-             "cfg/pacman.cfg|cfg/galaga.cfg"},
             {3, nullptr, "There are no .hi files to delete.", Answer::Ok, ""}};
         for (const auto& [kind, rom, message, answer, gone] : gameCases) {
             TempProgram tp;

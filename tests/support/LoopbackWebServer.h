@@ -37,8 +37,7 @@ public:
     void neverAnswer(const QString& path) { m_answers.insert(path, {{}, 0}); }
     void redirect(const QString& path, const QString& location)
     {
-        m_answers.insert(path, {{}, 302});
-        m_locations.insert(path, location);
+        m_answers.insert(path, {location.toUtf8(), 302}); // the body names the new place
     }
     // The requests answered or left unanswered so far.
     int requests() const { return m_requests; }
@@ -70,18 +69,17 @@ private:
             m_answers.value(QString::fromLatin1(path), {QByteArray("Not Found"), 404});
         if (status == 0)
             return;
-        const QString location = m_locations.value(QString::fromLatin1(path));
+        const QByteArray moved = status == 302 ? "Location: " + body + "\r\n" : QByteArray();
+        const QByteArray content = status == 302 ? QByteArray() : body;
         socket->write(
-            "HTTP/1.1 " + QByteArray::number(status) + " Answer\r\n" +
-            (location.isEmpty() ? QByteArray() : "Location: " + location.toUtf8() + "\r\n") +
-            "Content-Type: text/plain\r\nContent-Length: " + QByteArray::number(body.size()) +
-            "\r\nConnection: close\r\n\r\n" + body);
+            "HTTP/1.1 " + QByteArray::number(status) + " Answer\r\n" + moved +
+            "Content-Type: text/plain\r\nContent-Length: " + QByteArray::number(content.size()) +
+            "\r\nConnection: close\r\n\r\n" + content);
         socket->disconnectFromHost(); // after the answer is written
     }
 
     QTcpServer m_server;
     QHash<QString, std::pair<QByteArray, int>> m_answers;
-    QHash<QString, QString> m_locations;
     int m_requests = 0;
 };
 

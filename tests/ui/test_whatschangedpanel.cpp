@@ -114,33 +114,28 @@ private slots:
         w.write("oldlistxml.txt", machines(20000, "1982"));
         const auto commandsOn = [&w] {
             QByteArray on;
-            for (const char* name : {"cmdPlay", "cmdVerify", "cmdInfo", "cmdGameList"})
-                on += w.child<QPushButton>(name)->isEnabled() ? '1' : '0';
+            for (const char* name : {"cmdPlay", "cmdVerify", "cmdInfo"})
+                on += char('0' + w.child<QPushButton>(name)->isEnabled());
             for (const QAction* menu : w.window.menuBar()->actions())
-                on += menu->isEnabled() ? '1' : '0';
+                on += char('0' + menu->isEnabled());
             return on;
         };
         for (const int key : {0, int(Qt::Key_Return), int(Qt::Key_Enter)}) {
             QElapsedTimer sinceCancel;
-            QByteArray duringCompare;
-            QTimer::singleShot(0, w.exit, [&] {
-                duringCompare = commandsOn();
-                sinceCancel.start();
-                if (key == 0)
-                    w.exit->click();
-                else
-                    QTest::keyClick(&w.window, Qt::Key(key),
-                                    key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-            });
             const QByteArray before = commandsOn();
+            QByteArray during;
+            QTimer::singleShot(0, w.exit, [&] {
+                during = commandsOn();
+                sinceCancel.start();
+                const auto keypad = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+                key ? QTest::keyClick(&w.window, Qt::Key(key), keypad) : w.exit->click();
+            });
             QCOMPARE(run(true, false, true),
                      QString("The compare has been cancelled at the users request."));
             QVERIFY2(sinceCancel.isValid() && sinceCancel.elapsed() < 1000,
                      "the compare went on after Cancel");
-            QVERIFY(!duringCompare.contains('1') &&
-                    commandsOn() == before.left(3) + "1" + before.mid(4));
-            QVERIFY(!QFile::exists(report) && w.exit->text() == "E&xit" &&
-                    !w.state.cancelRequested);
+            QVERIFY(!during.contains('1') && commandsOn() == before && !QFile::exists(report) &&
+                    w.exit->text() == "E&xit" && !w.state.cancelRequested);
         }
         QVERIFY(w.window.statusBarElement(1)->text(2).startsWith("Elapsed Time: "));
     }
