@@ -4,6 +4,8 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace velmora;
 using velmora::testing::TempProgram;
 
@@ -77,6 +79,31 @@ private slots:
             const GameInformation info = gameInformation(cut.mameFolder(), "pacman");
             QVERIFY2(info.failed && info.text == "Error: 62\rInput past end of file", content);
         }
+    }
+
+    // A FIFO, a folder or a link to nothing in place of a file is a missing file: it is never
+    // opened (a FIFO would hold the window for good) and the other parts still show.
+    void oddFilesAreMissingFiles()
+    {
+        TempProgram tp;
+        const QString mame = tp.mameFolder();
+        TempProgram::writeFile(mame + "/cheat.dat", kCheat);
+        QVERIFY(::mkfifo(QFile::encodeName(mame + "/history.dat").constData(), 0600) == 0);
+        TempProgram::writeFile(mame + "/mameinfo.dat", kMameinfo);
+        const QString noHistory = "Cannot find history.dat file.  This file must be in your "
+                                  "M.A.M.E. directory.\r\n\r\n";
+        const QString cheats = "Infinite Lives\r\nInvincibility\r\n";
+        QCOMPARE(gameInformation(mame, "pacman").text,
+                 infoText(noHistory, "Pac notes\r\n\r\n", cheats));
+        QFile::remove(mame + "/history.dat");
+        QFile::remove(mame + "/mameinfo.dat");
+        QVERIFY(QDir(mame).mkdir("history.dat") &&
+                QFile::link(mame + "/gone.dat", mame + "/mameinfo.dat"));
+        QCOMPARE(gameInformation(mame, "pacman").text,
+                 infoText(noHistory,
+                          "Cannot find mameinfo.dat file.  This file must be in your M.A.M.E. "
+                          "directory.\r\n\r\n",
+                          cheats));
     }
 };
 

@@ -5,6 +5,7 @@
 #include "emulator_settings/MameIni.h"
 #include "emulator_settings/MamePathLinks.h"
 #include "emulator_settings/MameUsage.h"
+#include "emulator_settings/OptionCatalogue.h"
 #include "gamedb/MameCommands.h"
 #include "launch/BadSets.h"
 #include "launch/GameAudit.h"
@@ -184,6 +185,33 @@ private slots:
         QVERIFY(m_lastRun.endRequested);
         QVERIFY2(QFileInfo(cfg).size() > 0, lastOutput().constData());
         QVERIFY(!QFile::exists(m_tp.paths().report(QStringLiteral("endgame.request"))));
+        QFile::remove(usage);
+    }
+
+    // MAME spins for good on a byte above 127 in mame.ini: settings values holding one are left
+    // out, and named at the head of the launch report; the game runs and returns.
+    void valuesMameCannotReadAreLeftOut()
+    {
+        const QString usage = m_tp.paths().report(kShowUsageFile);
+        QCOMPARE(ExecCmd(MameCommands::showUsage(usage), WindowStyle::Normal,
+                         m_prefs.folder(DataFolder::MAME)),
+                 ExecOutcome::Ran);
+        writeRaster(kQuickRun, false);
+        const std::pair<Option, QString> values[] = {
+            {Option::Bios, "ÿ"}, {Option::Effect, "ärger"}, {Option::Controller, "Jörg"}};
+        for (const auto& [option, value] : values)
+            QVERIFY(WriteIniValue(m_raster, sectionOf(option), keyOf(option), value));
+        QCOMPARE(play().outcome, LaunchOutcome::Played);
+        QVERIFY2(!m_lastRun.endRequested && m_lastRun.exitCode == 0, lastOutput().constData());
+        const QString report = QString::fromUtf8(lastOutput());
+        for (const char* left : {"bios ÿ", "effect ärger", "ctrlr Jörg"})
+            QVERIFY2(report.contains("Left out of mame.ini, as M.A.M.E. cannot read characters "
+                                     "outside plain ASCII: " +
+                                     QString::fromUtf8(left) + "\r\n"),
+                     qPrintable(report));
+        for (const auto& [option, value] : values)
+            QVERIFY(
+                WriteIniValue(m_raster, sectionOf(option), keyOf(option), mameDefaultOf(option)));
         QFile::remove(usage);
     }
 
