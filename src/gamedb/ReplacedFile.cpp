@@ -81,16 +81,14 @@ const QString& ReplacedFile::temporaryMark()
 bool ReplacedFile::open()
 {
     m_buffer.reserve(kFlushSize + 64 * 1024);
-    const QByteArray target = QFile::encodeName(m_target);
     struct stat existing = {};
-    const bool replacing = ::stat(target.constData(), &existing) == 0;
-    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        m_temporary = m_target + temporaryMark() + randomSuffix();
-        m_fd = ::open(QFile::encodeName(m_temporary).constData(),
-                      O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (m_fd >= 0 || errno != EEXIST)
-            break;
-    }
+    const bool replacing = ::stat(QFile::encodeName(m_target).constData(), &existing) == 0;
+    // Where the file system allows, the file has no name until commit(), so a kill leaves
+    // nothing behind; elsewhere it is made under its temporary name at once.
+    m_fd = ::open(QFile::encodeName(QFileInfo(m_target).absolutePath()).constData(),
+                  O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (m_fd < 0 && (errno == EISDIR || errno == EOPNOTSUPP || errno == EINVAL))
+        m_fd = openNamed(nullptr);
     if (m_fd < 0) {
         fail(errno);
         m_temporary.clear();
@@ -100,6 +98,23 @@ bool ReplacedFile::open()
     if (replacing)
         ::fchmod(m_fd, existing.st_mode & 07777);
     return true;
+}
+
+// Makes the temporary name: a new file (returned), or, with `linkTo`, a link to that unnamed
+// file. -1 with errno set when no name could be made.
+int ReplacedFile::openNamed(const QByteArray* linkTo)
+{
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        m_temporary = m_target + temporaryMark() + randomSuffix();
+        const QByteArray name = QFile::encodeName(m_temporary);
+        const int made =
+            linkTo ? ::linkat(AT_FDCWD, linkTo->constData(), AT_FDCWD, name.constData(),
+                              AT_SYMLINK_FOLLOW)
+                   : ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (made >= 0 || errno != EEXIST)
+            return made;
+    }
+    return -1;
 }
 
 void ReplacedFile::fail(int error)
@@ -131,6 +146,13 @@ bool ReplacedFile::commit()
     }
     if (const int fault = platform::writeFaultFor(m_target))
         fail(fault);
+    if (!m_failed && m_temporary.isEmpty()) {
+        const QByteArray unnamed = "/proc/self/fd/" + QByteArray::number(m_fd);
+        if (openNamed(&unnamed) != 0) {
+            fail(errno);
+            m_temporary.clear();
+        }
+    }
     // Some file systems (network ones) report a full disk only when the file is closed.
     const int closed = ::close(m_fd);
     m_fd = -1;
@@ -140,8 +162,7 @@ bool ReplacedFile::commit()
                                  QFile::encodeName(m_target).constData()) != 0)
         fail(errno);
     if (m_failed) {
-        ::unlink(QFile::encodeName(m_temporary).constData());
-        m_temporary.clear();
+        discard();
         return false;
     }
     m_temporary.clear();
@@ -205,7 +226,8 @@ bool renameOver(const QString& source, const QString& target)
 
 QString notSavedMessage(const QString& target, const QString& reason)
 {
-    return QStringLiteral("%1 could not be saved: %2").arg(QFileInfo(target).fileName(), reason);
+    return QStringLiteral("%1 could not be saved: %2")
+        .arg(QDir::toNativeSeparators(target), reason);
 }
 
 void reportNotSaved(const QString& target, const QString& reason)

@@ -1,13 +1,14 @@
 #pragma once
 // The one writer of every file the program makes. Everything goes, through a large buffer, into a
-// temporary file beside the target (`<target>.velmora-XXXXXX`); commit() checks that every write
-// and the close succeeded and only then renames that file over the target. A full disk, a kill or
-// a crash before commit() leaves the previous target as it was, and the first error's own text
-// ("No space left on device") is kept, so the caller can say once why the file was not saved:
+// temporary file beside the target (unnamed until commit() where the file system allows, else
+// `<target>.velmora-XXXXXX`); commit() checks that every write and the close succeeded and only
+// then renames that file over the target. A full disk, a kill or a crash before commit() leaves
+// the previous target as it was, and the first error's own text ("No space left on device") is
+// kept, so the caller can say once why the file was not saved:
 //
 //     QString error;
 //     if (!writeFileReplacing(path, bytes, &error))
-//         reportNotSaved(path, error); // "raster.cfg could not be saved: No space left on device"
+//         reportNotSaved(path, error); // "<path> could not be saved: No space left on device"
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -69,6 +70,7 @@ public:
 private:
     static constexpr qsizetype kFlushSize = 1024 * 1024;
     void fail(int error);
+    int openNamed(const QByteArray* linkTo);
 
     QString m_target;    // the file the writer replaces (a link's target for a link)
     QString m_temporary; // the file being written
@@ -89,8 +91,7 @@ bool copyFileOver(const QString& source, const QString& target);
 // Renames `source` over `target`, replacing it in one step. False when the rename failed.
 bool renameOver(const QString& source, const QString& target);
 
-// "<file name> could not be saved: <reason>", what the user is told about a file whose write
-// failed.
+// "<path> could not be saved: <reason>", what the user is told about a file whose write failed.
 QString notSavedMessage(const QString& target, const QString& reason);
 // Shows notSavedMessage() through the message box, once for a file: while its saves keep failing
 // (each change of the preferences tries again) the user is not told again; once it is saved, a

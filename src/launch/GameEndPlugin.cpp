@@ -54,13 +54,13 @@ WatchedProcess WatchedProcess::self()
     QFile stat(statFile);
     if (!stat.open(QIODevice::ReadOnly))
         return {};
-    // "pid (comm) state ppid ...": the name may hold blanks, so the fields are counted after its
-    // ')'; the start time is the 22nd field, the 20th after the name.
+    // "pid (comm) state ppid ...": the name may hold blanks, so the fields are counted from the
+    // state after its ')', which is the third.
     const QByteArray text = stat.readAll();
     const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
-    if (fields.size() < kStartTimeField)
+    if (fields.size() <= kStartTimeField - 3)
         return {};
-    return {statFile, fields[kStartTimeField - 1]};
+    return {statFile, fields[kStartTimeField - 3]};
 }
 
 QByteArray gameEndPluginScript(const QString& requestFile, const WatchedProcess& owner)

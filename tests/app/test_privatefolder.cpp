@@ -19,16 +19,7 @@ using namespace velmora;
 using namespace velmora::platform;
 
 namespace {
-
 constexpr uid_t kOtherUser = 65534; // nobody
-
-QString refusal(const QString& path)
-{
-    return "Velmora cannot use the folder " + path +
-           ": it is not a private folder of yours (it is a link, belongs to another user or "
-           "others can write to it).  Remove it, and start Velmora again.";
-}
-
 } // namespace
 
 class TestPrivateFolder : public QObject
@@ -38,48 +29,38 @@ private:
     QTemporaryDir m_runtime; // made with mode 0700, as a session's runtime folder is
 
 private slots:
-    void init() { qputenv("XDG_RUNTIME_DIR", m_runtime.path().toUtf8()); }
+    void initTestCase() { qputenv("XDG_RUNTIME_DIR", m_runtime.path().toUtf8()); }
 
-    // Made 0700 under XDG_RUNTIME_DIR; a folder another user could change is refused whatever
-    // it holds; without a private runtime folder the temporary folder takes its place.
-    void madeOrRefused()
-    {
-        const PrivateFolder made = privateFolder();
-        struct stat info = {};
-        QCOMPARE(made.path, m_runtime.path() + "/velmora");
-        QVERIFY(::stat(QFile::encodeName(made.path), &info) == 0 && (info.st_mode & 0777) == 0700);
-        const QString open = m_runtime.path() + "/open", link = m_runtime.path() + "/link",
-                      foreign = m_runtime.path() + "/foreign";
-        QVERIFY(QDir().mkdir(open) && ::chmod(QFile::encodeName(open), 0777) == 0 &&
-                QFile::link(made.path, link) && QDir().mkdir(foreign));
-        QStringList refused{open, link};
-        if (::chown(QFile::encodeName(foreign), kOtherUser, 0) == 0)
-            refused << foreign; // only root can give a folder away
-        for (const QString& path : refused) {
-            QString error;
-            QVERIFY(!makePrivateFolder(path, &error));
-            QCOMPARE(error, refusal(path));
-        }
-        qputenv("XDG_RUNTIME_DIR", open.toUtf8());
-        QCOMPARE(privateFolderPath(),
-                 QDir::tempPath() + QString("/velmora-%1-private").arg(getuid()));
-    }
-
-    // A path MAME cannot read by name goes through a link in the private folder; once that
-    // folder is open to others, even a link already right is not trusted.
-    void mameLinksOnlyInAPrivateFolder()
+    // MAME's links go to the private folder under XDG_RUNTIME_DIR, made 0700. A folder another
+    // user could change (open to others, a link, another owner's) is refused, even with a right
+    // link in it; without a private runtime folder the temporary folder takes its place.
+    void privateOrRefused()
     {
         setMamePathLinkFolder(QString()); // no plain program folder
-        const QString roms = m_runtime.path() + "/Spiele #1";
-        QVERIFY(QDir().mkdir(roms));
+        const QString runtime = m_runtime.path(), roms = runtime + "/Spiele #1";
+        const QString folder = runtime + "/velmora", link = runtime + "/link";
         QString error;
-        QVERIFY2(makeMamePathLink(roms, "rompath", &error), qPrintable(error));
-        const QString link = m_runtime.path() + "/velmora/mamepaths/rompath";
-        QCOMPARE(mameIniFolderPath(roms, "rompath"), link);
-        QCOMPARE(QFileInfo(link).symLinkTarget(), roms);
-        QVERIFY(::chmod(QFile::encodeName(m_runtime.path() + "/velmora"), 0777) == 0);
+        QVERIFY(QDir().mkdir(roms) && makeMamePathLink(roms, "rompath", &error));
+        QCOMPARE(mameIniFolderPath(roms, "rompath"), folder + "/mamepaths/rompath");
+        QCOMPARE(QFileInfo(folder + "/mamepaths/rompath").symLinkTarget(), roms);
+        struct stat info = {};
+        QVERIFY(::stat(QFile::encodeName(folder), &info) == 0 && (info.st_mode & 0777) == 0700);
+        QVERIFY(QFile::link(folder, link) && QDir().mkdir(runtime + "/foreign") &&
+                ::chmod(QFile::encodeName(folder), 0777) == 0);
+        QStringList refused{folder, link};
+        if (::chown(QFile::encodeName(runtime + "/foreign"), kOtherUser, 0) == 0)
+            refused << runtime + "/foreign"; // only root can give a folder away
+        for (const QString& path : refused)
+            QVERIFY(!makePrivateFolder(path, &error) &&
+                    error.startsWith("Velmora cannot use the folder " + path + ": it is not"));
         QVERIFY(!makeMamePathLink(roms, "rompath", &error));
-        QCOMPARE(error, refusal(m_runtime.path() + "/velmora"));
+        QCOMPARE(error, "Velmora cannot use the folder " + folder +
+                            ": it is not a private folder of yours (it is a link, belongs to "
+                            "another user or others can write to it).  Remove it, and start "
+                            "Velmora again.");
+        qputenv("XDG_RUNTIME_DIR", folder.toUtf8()); // no longer private
+        QCOMPARE(privateFolderPath(),
+                 QDir::tempPath() + QString("/velmora-%1-private").arg(getuid()));
     }
 
     // A listener of another user at the socket's name is not asked to raise its window: this

@@ -53,7 +53,7 @@ int runGameChild()
 {
     const ProgramPaths paths{qEnvironmentVariable(kChildProgram)};
     Preferences prefs;
-    if (!readPreferences(paths.optionsIni(), &prefs))
+    if (!readPreferences(paths.optionsIni(), &prefs, nullptr))
         return 1;
     const SelectedGame game{"pong", {}, "Raster", ListKind::All};
     launchGame(LaunchRequest{game, {}, LaunchMode::Play}, prefs, launchServicesFor(prefs, paths),
@@ -100,12 +100,12 @@ private:
     TempProgram m_tp{"velmora end", "program folder", "mame folder"};
     QByteArray m_marker;
 
-    QProcess* startChild(int endAfterMs, const TempProgram& program, bool plays = false)
+    QProcess* startChild(int endAfterMs, bool plays = false)
     {
         auto* child = new QProcess(this);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(kChildProgram, program.programFolder());
-        env.insert(kChildMame, program.mameFolder());
+        env.insert(kChildProgram, m_tp.programFolder());
+        env.insert(kChildMame, m_tp.mameFolder());
         if (plays)
             env.insert(kChildPlays, "1");
         m_marker = QUuid::createUuid().toByteArray(QUuid::WithoutBraces);
@@ -137,7 +137,7 @@ private slots:
     void orderlyEndEndsMameAndKeepsTheLists()
     {
         writePreviousLists();
-        QProcess* child = startChild(1500, m_tp);
+        QProcess* child = startChild(1500);
         QVERIFY(child->waitForFinished(15000));
         QCOMPARE(child->exitCode(), kInterruptedExit);
         QVERIFY(noneLeftWithin(m_marker, 1000));
@@ -152,7 +152,7 @@ private slots:
     void killedVelmoraTakesMameAlong()
     {
         writePreviousLists();
-        QProcess* child = startChild(0, m_tp);
+        QProcess* child = startChild(0);
         QTest::qWait(1500);
         QVERIFY(!markedProcesses(m_marker).isEmpty()); // MAME is at work
         ::kill(pid_t(child->processId()), SIGKILL);
@@ -170,28 +170,34 @@ private slots:
     // Velmora gone and ends the machine as on a normal exit, which writes the game's cfg.
     void killedVelmoraLetsTheGameSaveAndEnd()
     {
-        TempProgram game{"velmora game"};
-        QVERIFY(game.linkMame(kRealMameProgram));
-        Preferences prefs = game.standardPreferences();
-        prefs.setFolder(DataFolder::Ini, game.makeFolder("home/.mame"));
-        prefs.setFolder(DataFolder::Cfg, game.makeFolder("cfg"));
-        game.writeOptionsIni(prefs);
+        Preferences prefs = m_tp.standardPreferences();
+        prefs.setFolder(DataFolder::Ini, m_tp.makeFolder("home/.mame")); // MAME's own
+        prefs.setFolder(DataFolder::Cfg, m_tp.makeFolder("cfg"));
+        m_tp.writeOptionsIni(prefs);
         QVERIFY(TempProgram::writeFile(prefs.folder(DataFolder::ROMs) + "/pong.zip",
-                                       "PK\x05\x06" + QByteArray(18, '\0')));
-        QVERIFY(WriteIniValue(game.paths().setting("raster.cfg"), "Miscellaneous", "Other Commands",
+                                       "PK\x05\x06" + QByteArray(18, '\0'))); // needs no ROMs
+        QVERIFY(WriteIniValue(m_tp.paths().setting("raster.cfg"), "Miscellaneous", "Other Commands",
                               "-video none -sound none"));
-        QCOMPARE(ExecCmd(MameCommands::showUsage(game.paths().report(kShowUsageFile)),
-                         WindowStyle::Normal, game.mameFolder()),
+        QCOMPARE(ExecCmd(MameCommands::showUsage(m_tp.paths().report(kShowUsageFile)),
+                         WindowStyle::Normal, m_tp.mameFolder()),
                  ExecOutcome::Ran);
-        qputenv("HOME", QFile::encodeName(game.root() + "/home"));
-
-        QProcess* child = startChild(0, game, true);
-        QVERIFY(QTest::qWaitFor([&] { return markedProcesses(m_marker).size() > 1; }, 10000));
-        QTest::qWait(4000); // the machine is up and its plugin running
+        QProcess* child = startChild(0, true);
+        const QByteArray game = QFile::encodeName(m_tp.mameFolder() + "/mame") + '\0' +
+                                "-pluginspath"; // MAME itself, not its shell
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                for (const QString& pid : markedProcesses(m_marker))
+                    if (TempProgram::readFile("/proc/" + pid + "/cmdline").startsWith(game))
+                        return true;
+                return false;
+            },
+            20000));
+        QTest::qWait(3000); // the machine is up and its plugin has seen this Velmora
         ::kill(pid_t(child->processId()), SIGKILL);
         QVERIFY(child->waitForFinished(5000));
         QVERIFY2(noneLeftWithin(m_marker, 5000), qPrintable(markedProcesses(m_marker).join(' ')));
-        QVERIFY(QFileInfo(prefs.folder(DataFolder::Cfg) + "/pong.cfg").size() > 0);
+        QVERIFY2(QFileInfo(prefs.folder(DataFolder::Cfg) + "/pong.cfg").size() > 0,
+                 report("lastgame.txt").constData());
     }
 };
 

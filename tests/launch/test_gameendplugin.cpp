@@ -17,24 +17,22 @@ private slots:
     {
         TempProgram tp;
         const std::optional<GameEndPlugin> first = writeGameEndPlugin(tp.paths(), {});
-        QVERIFY(first);
-        QVERIFY(!QFileInfo::exists(first->request));
-        const QString script =
-            TempProgram::readFile(tp.paths().setting("mameplugins/velmoraend/init.lua"));
         const WatchedProcess self = WatchedProcess::self();
+        QVERIFY(first && !QFileInfo::exists(first->request) && !self.startTime.isEmpty());
         QCOMPARE(self.statFile, QString("/proc/%1/stat").arg(QCoreApplication::applicationPid()));
-        QVERIFY(!self.startTime.isEmpty() && script.contains("\"" + self.startTime + "\""));
-
+        QVERIFY(TempProgram::readFile(tp.paths().setting("mameplugins/velmoraend/init.lua"))
+                    .contains("\"" + self.startTime + "\""));
         // The next launches' names follow the count: a file, a link and an empty folder standing
         // there go; a folder with something in it stops the launch.
-        const QString prefix = first->request.chopped(QString("1.request").size());
-        const auto next = [&](int n) { return prefix + QString::number(n) + ".request"; };
+        const auto next = [&](int n) {
+            return first->request.chopped(9) + QString::number(n) + ".request";
+        };
         QVERIFY(TempProgram::writeFile(next(2), "end\n") && QFile::link("/nowhere", next(3)) &&
                 QDir().mkdir(next(4)) && TempProgram::writeFile(next(5) + "/x", "x"));
         for (int n = 2; n <= 4; ++n) {
             const std::optional<GameEndPlugin> later = writeGameEndPlugin(tp.paths(), {});
-            QVERIFY(later && later->request == next(n) && !QFileInfo::exists(next(n)) &&
-                    !QFileInfo(next(n)).isSymLink());
+            QVERIFY(later && later->request == next(n) && !QFileInfo(next(n)).isSymLink() &&
+                    !QFileInfo::exists(next(n)));
         }
         QString blocked;
         QVERIFY(!writeGameEndPlugin(tp.paths(), {}, &blocked));
