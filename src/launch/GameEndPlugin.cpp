@@ -110,6 +110,7 @@ QByteArray gameEndPluginScript(const QString& requestFile, const WatchedProcess&
            "    ownerSeen = ownerSeen or alive\n"
            "    return ownerSeen and not alive\n"
            "  end\n"
+           "  ownerGone() -- a first look now: the machine may take a while to start\n"
            "  local frames = 0\n"
            "  emu.register_frame_done(function()\n"
            "    frames = frames + 1\n"

@@ -1,6 +1,7 @@
 // The game-end plugin's request: a name of its own for every launch, whatever stood at that name
 // removed first (a folder there once ended every game), and a launch that says why it cannot
-// start when that fails. The plugin watches this very process.
+// start when that fails. (That the plugin ends a game whose Velmora is gone is tried with
+// Debian's MAME in gamedb/test_commandend_realmame.)
 #include "launch/GameEndPlugin.h"
 #include "support/TempProgram.h"
 
@@ -17,11 +18,7 @@ private slots:
     {
         TempProgram tp;
         const std::optional<GameEndPlugin> first = writeGameEndPlugin(tp.paths(), {});
-        const WatchedProcess self = WatchedProcess::self();
-        QVERIFY(first && !QFileInfo::exists(first->request) && !self.startTime.isEmpty());
-        QCOMPARE(self.statFile, QString("/proc/%1/stat").arg(QCoreApplication::applicationPid()));
-        QVERIFY(TempProgram::readFile(tp.paths().setting("mameplugins/velmoraend/init.lua"))
-                    .contains("\"" + self.startTime + "\""));
+        QVERIFY(first && !QFileInfo::exists(first->request));
         // The next launches' names follow the count: a file, a link and an empty folder standing
         // there go; a folder with something in it stops the launch.
         const auto next = [&](int n) {
