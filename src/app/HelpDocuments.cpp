@@ -1,5 +1,7 @@
 #include "app/HelpDocuments.h"
 
+#include "platform/OptionalFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -53,17 +55,17 @@ std::optional<QString> helpDocumentFile(HelpDocument document, const ProgramPath
         file = entryIgnoringCase(entryIgnoringCase(mameFolder, QStringLiteral("docs")), name);
         break;
     }
-    if (file.isEmpty() || !QFileInfo(file).isFile())
+    if (!platform::isRegularFile(file))
         return std::nullopt;
     return file;
 }
 
 std::optional<QString> readHelpDocument(const QString& file)
 {
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> read = platform::readOptionalFile(file);
+    if (!read)
         return std::nullopt;
-    const QByteArray bytes = in.readAll();
+    const QByteArray& bytes = *read;
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString text = utf8.decode(bytes);
     if (utf8.hasError())

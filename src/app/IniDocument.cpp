@@ -1,9 +1,10 @@
 #include "app/IniDocument.h"
 
 #include "app/IniFile.h"
+#include "gamedb/ReplacedFile.h"
+#include "platform/OptionalFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace velmora {
@@ -58,8 +59,8 @@ bool fitsLatin1(const QStringList& lines)
 
 IniDocument IniDocument::load(const QString& file)
 {
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly))
+    QFile in;
+    if (platform::openOptionalFile(in, file) != platform::OptionalFileState::Opened)
         return IniDocument();
     return fromBytes(in.readAll());
 }
@@ -165,17 +166,9 @@ QByteArray IniDocument::toBytes() const
     return (m_byteOrderMark ? kUtf8ByteOrderMark : QByteArray()) + text.toUtf8();
 }
 
-bool IniDocument::save(const QString& file) const
+bool IniDocument::save(const QString& file, QString* error) const
 {
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = toBytes();
-    if (out.write(bytes) != bytes.size()) {
-        out.cancelWriting();
-        return false;
-    }
-    return out.commit();
+    return writeFileReplacing(file, toBytes(), error);
 }
 
 } // namespace velmora

@@ -30,9 +30,9 @@ public:
     // The file's bytes: every line ended by CR LF, in the encoding it was read in (Latin-1 files
     // stay Latin-1 unless a new value needs more, then the whole file becomes UTF-8).
     QByteArray toBytes() const;
-    // Replaces `file` through a finished temporary file next to it. False when the folder or the
-    // file cannot be written; the old file is then left as it was.
-    bool save(const QString& file) const;
+    // Replaces `file` through the file writer. False with the reason in *error when the folder or
+    // the file cannot be written (a full disk); the old file is then left as it was.
+    bool save(const QString& file, QString* error = nullptr) const;
 
     const QStringList& lines() const { return m_lines; }
 

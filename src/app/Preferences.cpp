@@ -2,6 +2,7 @@
 
 #include "app/IniDocument.h"
 #include "app/IniFile.h"
+#include "gamedb/ReplacedFile.h"
 
 namespace velmora {
 namespace {
@@ -115,7 +116,16 @@ template <typename Fill> void updateOptions(const QString& optionsIni, Fill fill
 {
     IniDocument doc = IniDocument::load(optionsIni);
     fill(doc);
-    doc.save(optionsIni); // write failures are not reported to the user
+    // A file that cannot be saved (a full disk) stays as it was, and the user is told once.
+    QString error;
+    if (!doc.save(optionsIni, &error))
+        reportNotSaved(optionsIni, error);
+}
+
+void updateOption(const QString& optionsIni, const QString& section, const QString& key,
+                  const QString& value)
+{
+    updateOptions(optionsIni, [&](IniDocument& doc) { doc.setValue(section, key, value); });
 }
 
 void writeListState(IniDocument& doc, const QString& list, const ListViewState& state)
@@ -206,17 +216,17 @@ void writeStartupMiscellaneous(const QString& optionsIni, const Preferences& pre
 
 void writeMameSize(const QString& optionsIni, qint32 mameSize)
 {
-    WriteIniValue(optionsIni, kMiscellaneous, QStringLiteral("MAMESize"), int(mameSize));
+    updateOption(optionsIni, kMiscellaneous, QStringLiteral("MAMESize"), QString::number(mameSize));
 }
 
 void writeNews(const QString& optionsIni, const QString& news)
 {
-    WriteIniValue(optionsIni, kMiscellaneous, QStringLiteral("News"), news);
+    updateOption(optionsIni, kMiscellaneous, QStringLiteral("News"), news);
 }
 
 void writeAutoRun(const QString& optionsIni, bool autoRun)
 {
-    WriteIniValue(optionsIni, kMiscellaneous, QStringLiteral("AutoRun"), autoRun);
+    updateOption(optionsIni, kMiscellaneous, QStringLiteral("AutoRun"), iniText(autoRun));
 }
 
 void writeOptionsPreferences(const QString& optionsIni, const Preferences& prefs)
@@ -244,12 +254,12 @@ void writeDirectories(const QString& optionsIni, const Preferences& prefs)
 
 void writeGradientColor(const QString& optionsIni, qint32 color)
 {
-    WriteIniValue(optionsIni, kPreferences, QStringLiteral("GradientColor"), int(color));
+    updateOption(optionsIni, kPreferences, QStringLiteral("GradientColor"), QString::number(color));
 }
 
 void writeFavorites(const QString& optionsIni, bool favorites)
 {
-    WriteIniValue(optionsIni, kView, QStringLiteral("Favorites"), favorites);
+    updateOption(optionsIni, kView, QStringLiteral("Favorites"), iniText(favorites));
 }
 
 void writeView(const QString& optionsIni, const Preferences& prefs)

@@ -67,16 +67,8 @@ bool writeList(const FavoritesFiles& files, const QList<QByteArray>& lines, QStr
     QByteArray text;
     for (const QByteArray& line : lines)
         text += line + kLineEnd;
-    QFile next(files.next);
-    bool written = next.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                   next.write(text) == text.size() && next.flush();
-    if (written)
-        next.close();
-    written = written && next.error() == QFileDevice::NoError;
-    if (!written) {
-        *error = next.fileName() + QStringLiteral(": ") + next.errorString();
-        next.close();
-        QFile::remove(files.next);
+    if (!writeFileReplacing(files.next, text, error)) {
+        *error = notSavedMessage(files.list, *error);
         return false;
     }
     const auto rename = files.rename ? files.rename : renameOver;
@@ -200,12 +192,16 @@ FavoritesCheck checkFavoritesAgainstDatabase(const FavoritesFiles& files)
         return check;
     }
 
-    // changes.txt is opened before the list changes, so a log that cannot be written leaves
-    // everything as it was; its lines go in once the new list is in place.
-    const bool logExisted = QFile::exists(files.changes);
-    QFile changes(files.changes);
-    if (!changes.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        check.error = changes.fileName() + QStringLiteral(": ") + changes.errorString();
+    // changes.txt is written (not yet put in place) before the list changes, so a log that cannot
+    // be written leaves everything as it was; it takes its place once the new list is in place.
+    QByteArray log;
+    if (QFile::exists(files.changes) && !readWhole(files.changes, &log, &check.error))
+        return check;
+    for (const QByteArray& description : dropped)
+        log += description + kLineEnd;
+    ReplacedFile changes(files.changes);
+    if (!changes.open() || (changes.write(log), !changes.flush())) {
+        check.error = notSavedMessage(files.changes, changes.errorString());
         return check;
     }
     bool replaced = true;
@@ -217,19 +213,12 @@ FavoritesCheck checkFavoritesAgainstDatabase(const FavoritesFiles& files)
     } else {
         replaced = writeList(files, kept, &check.error);
     }
-    if (!replaced) {
-        changes.close();
-        if (!logExisted)
-            QFile::remove(files.changes);
-        return check;
-    }
+    if (!replaced)
+        return check; // the unfinished log goes with `changes`
     check.outcome = FavoritesCheck::Outcome::Checked;
     check.dropped = dropped;
-    QByteArray log;
-    for (const QByteArray& description : dropped)
-        log += description + kLineEnd;
-    if (changes.write(log) != log.size() || !changes.flush())
-        check.error = changes.fileName() + QStringLiteral(": ") + changes.errorString();
+    if (!changes.commit())
+        check.error = notSavedMessage(files.changes, changes.errorString());
     return check;
 }
 

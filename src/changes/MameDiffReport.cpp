@@ -1,6 +1,7 @@
 #include "changes/MameDiffReport.h"
 
 #include "gamedb/MameCommands.h"
+#include "gamedb/ReplacedFile.h"
 #include "launch/ReportText.h"
 #include "platform/MessageBox.h"
 #include "platform/Seams.h"
@@ -8,6 +9,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
 
 namespace velmora {
 namespace {
@@ -53,20 +57,12 @@ QByteArray trimmedOfBlanks(QByteArray line)
 // The log rewritten into mamediff.tmp, which then takes the log's name.
 bool rewriteLog(const QDir& folder, const QByteArray& log, QString* error)
 {
-    QFile tmp(folder.filePath(kTmp));
-    const QByteArray tidy = tidyMameDiffLines(log);
-    if (!tmp.open(QIODevice::WriteOnly | QIODevice::Truncate) || tmp.write(tidy) != tidy.size() ||
-        !tmp.flush()) {
-        *error = tmp.errorString();
+    if (!writeFileReplacing(folder.filePath(kTmp), tidyMameDiffLines(log), error))
         return false;
-    }
-    tmp.close();
-    QFile::remove(folder.filePath(kLog));
-    if (!tmp.rename(folder.filePath(kLog))) {
-        *error = tmp.errorString();
-        return false;
-    }
-    return true;
+    if (renameOver(folder.filePath(kTmp), folder.filePath(kLog)))
+        return true;
+    *error = QString::fromLocal8Bit(std::strerror(errno));
+    return false;
 }
 
 } // namespace

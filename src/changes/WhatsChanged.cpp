@@ -3,10 +3,10 @@
 #include "changes/MachineChanges.h"
 #include "changes/MappedText.h"
 #include "changes/RomChanges.h"
+#include "gamedb/ReplacedFile.h"
 #include "launch/ReportText.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <cmath>
 
@@ -43,11 +43,10 @@ CompareResult compare(ChangeReport report, std::string_view newList, std::string
 
 QString saveReport(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    QString reason;
+    if (writeFileReplacing(path, bytes, &reason))
         return QString();
-    return QStringLiteral("Cannot save ") + QFileInfo(path).fileName() + QStringLiteral(": ") +
-           file.errorString();
+    return notSavedMessage(path, reason);
 }
 
 } // namespace

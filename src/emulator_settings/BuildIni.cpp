@@ -6,6 +6,7 @@
 #include "emulator_settings/OptionCatalogue.h"
 #include "platform/Seams.h"
 
+#include <algorithm>
 #include <array>
 
 namespace velmora {
@@ -15,6 +16,11 @@ namespace {
 using O = Option;
 
 const QString kNotSet = QStringLiteral("<NULL> (not set)");
+
+bool plainAscii(const QString& value)
+{
+    return std::all_of(value.begin(), value.end(), [](QChar c) { return c.unicode() < 128; });
+}
 
 // Collects the lines of the settings layer, one block at a time.
 class LayerWriter
@@ -42,8 +48,12 @@ public:
     void block(const char* heading) { m_heading = QLatin1String(heading); }
     void line(const QString& name, const QString& v)
     {
-        if (!m_usage || m_usage->knows(name))
+        if (m_usage && !m_usage->knows(name))
+            return;
+        if (plainAscii(v))
             add(name + u'\t' + v);
+        else
+            m_leftOut << name + u' ' + v;
     }
     void line(const char* name, const QString& v) { line(QLatin1String(name), v); }
     void line(const char* name, const char* v) { line(QLatin1String(name), QLatin1String(v)); }
@@ -56,6 +66,7 @@ public:
     void lowerCased(Option option) { line(optionSpec(option).mameIniKey, value(option).toLower()); }
 
     QString text() const { return m_lines.join(QStringLiteral("\r\n")); }
+    const QStringList& leftOut() const { return m_leftOut; }
 
 private:
     void add(const QString& text)
@@ -73,6 +84,7 @@ private:
     std::array<QString, kOptionCount> m_values;
     QString m_heading;
     QStringList m_lines;
+    QStringList m_leftOut;
 };
 
 // The video method as the installed MAME names it: a method of the older catalogue becomes
@@ -293,7 +305,7 @@ BuildIniResult fail(BuildIniResult result, const QString& description)
 
 } // namespace
 
-QString settingsLayer(const BuildIniRequest& request)
+QString settingsLayer(const BuildIniRequest& request, QStringList* leftOut)
 {
     LayerWriter w(request);
     writeConfiguration(w);
@@ -304,6 +316,8 @@ QString settingsLayer(const BuildIniRequest& request)
     writeScreens(w);
     writeSound(w);
     writeInput(w);
+    if (leftOut)
+        *leftOut = w.leftOut();
     return w.text();
 }
 
@@ -312,8 +326,9 @@ BuildIniResult BuildIni(const BuildIniRequest& request, const Preferences& prefs
     BuildIniResult result;
     QString error;
     const MameUsage* usage = request.usage ? &*request.usage : nullptr;
-    if (!writeMameIni(prefs, (settingsLayer(request) + QStringLiteral("\r\n")).toUtf8(), &error,
-                      usage))
+    const QString layer = settingsLayer(request, &result.leftOut);
+    if (!writeMameIni(prefs, (layer + QStringLiteral("
+")).toUtf8(), &error, usage))
         return fail(result, error.isEmpty() ? QStringLiteral("Path not found") : error);
     result.commandString = ReadIniValue(request.settingsFile, QStringLiteral("Miscellaneous"),
                                         QStringLiteral("Other Commands"), QString());

@@ -8,6 +8,7 @@
 #include "emulator_settings/MameUsage.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace velmora {
 
@@ -28,11 +29,15 @@ struct BuildIniResult
     bool ok = false;
     QString commandString; // the file's "Other Commands" (empty when absent)
     QString error;         // why mame.ini could not be written, when not ok
+    // Option lines left out because MAME cannot read their values ("bios ÿ"): MAME hangs on a
+    // byte above 127 in mame.ini. The launch report names them.
+    QStringList leftOut;
 };
 
 // The settings layer for a settings file, lines joined by CR LF; the last block has no empty line
-// after it. A block none of whose options the installed MAME knows is left out whole.
-QString settingsLayer(const BuildIniRequest& request);
+// after it. A block none of whose options the installed MAME knows is left out whole, and so is a
+// line whose value holds a character outside plain ASCII (named in *leftOut).
+QString settingsLayer(const BuildIniRequest& request, QStringList* leftOut = nullptr);
 
 // Writes mame.ini afresh as the path layer followed by the settings layer, whatever the file held
 // before (a layer left behind by a crash never reaches the next game). On failure the

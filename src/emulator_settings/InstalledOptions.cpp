@@ -1,5 +1,7 @@
 #include "emulator_settings/InstalledOptions.h"
 
+#include "emulator_settings/MamePathLinks.h"
+
 #include <QDir>
 
 namespace velmora {
@@ -66,6 +68,23 @@ QStringList controllerEntriesFromFolder(const QString& ctrlrFolder)
     return entries;
 }
 
+void offerOnlyReadableNames(OptionLists* lists, Option option)
+{
+    QStringList offered;
+    QStringList unreadable;
+    for (const QString& entry : lists->entries(option))
+        (mameReadsAsWritten(entry) ? offered : unreadable) << entry;
+    lists->setEntries(option, offered);
+    lists->setNote(option, unreadable.isEmpty() ? QString() : unreadableNamesTip(unreadable));
+}
+
+QString unreadableNamesTip(const QStringList& names)
+{
+    return QStringLiteral("Not offered: %1.  M.A.M.E. cannot read a name with characters outside "
+                          "plain ASCII; rename the file to offer it.")
+        .arg(names.join(QStringLiteral(", ")));
+}
+
 void adaptListsToMame(OptionLists* lists, const MameUsage* usage, const QString& ctrlrFolder)
 {
     if (!usage)
@@ -73,6 +92,10 @@ void adaptListsToMame(OptionLists* lists, const MameUsage* usage, const QString&
     if (hasOwnVideoMethods(usage))
         lists->setEntries(Option::Video, usage->values(QStringLiteral("video")));
     lists->setEntries(Option::Controller, controllerEntriesFromFolder(ctrlrFolder));
+    // Today's MAME hangs on a byte above 127 in mame.ini: a file it could only be given by such
+    // a name is not offered.
+    offerOnlyReadableNames(lists, Option::Controller);
+    offerOnlyReadableNames(lists, Option::Effect);
     // Frame skips beyond what MAME takes are refused by it ("Out-of-range integer value").
     if (const std::optional<int> most = usage->upperLimit(QStringLiteral("frameskip"))) {
         QStringList skips;

@@ -32,8 +32,14 @@ bool soundTakesMethod(const MameUsage* usage);
 // spelled as the file is (MAME looks the file up by that name).
 QStringList controllerEntriesFromFolder(const QString& ctrlrFolder);
 
+// Leaves out of a list of file names (controllers, effects) those MAME cannot read from mame.ini,
+// and names them in the list's note.
+void offerOnlyReadableNames(OptionLists* lists, Option option);
+QString unreadableNamesTip(const QStringList& names);
+
 // Adapts the lists DefineCombos filled to the installed MAME: its own video methods, the Ctrlr
-// folder's controllers and no frame skip beyond MAME's limit. Without usable knowledge of MAME the lists stay as they are.
+// folder's controllers, only names MAME can read and no frame skip beyond MAME's limit. Without
+// usable knowledge of MAME the lists stay as they are.
 void adaptListsToMame(OptionLists* lists, const MameUsage* usage, const QString& ctrlrFolder);
 
 } // namespace velmora

@@ -1,9 +1,9 @@
 #include "emulator_settings/MameIni.h"
 
 #include "emulator_settings/MamePathLinks.h"
+#include "gamedb/ReplacedFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace velmora {
 namespace {
@@ -131,12 +131,12 @@ bool writeMameIni(const Preferences& prefs, const QByteArray& settingsLayer, QSt
 {
     if (!makeLinks(prefs, error))
         return false;
-    QSaveFile file(mameIniPath(prefs));
-    const QByteArray text = mameIniPathLayer(prefs, usage) + settingsLayer;
-    if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit())
+    const QString path = mameIniPath(prefs);
+    QString reason;
+    if (writeFileReplacing(path, mameIniPathLayer(prefs, usage) + settingsLayer, &reason))
         return true;
     if (error)
-        *error = QStringLiteral("Cannot write %1: %2").arg(file.fileName(), file.errorString());
+        *error = notSavedMessage(path, reason);
     return false;
 }
 

@@ -1,19 +1,36 @@
 #include "emulator_settings/MamePathLinks.h"
 
+#include "platform/PrivateFolder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
-#include <unistd.h>
 
 namespace velmora {
 namespace {
 
 QString g_linkFolder;
 
-QString temporaryLinkFolder()
+const QString kLinkFolderName = QStringLiteral("/mamepaths");
+
+bool inProgramFolder(const QString& linkFolder)
 {
-    return QDir::tempPath() + QStringLiteral("/velmora-%1-mamepaths").arg(::getuid());
+    return !g_linkFolder.isEmpty() && linkFolder == g_linkFolder;
+}
+
+// Makes the link folder. Outside the program folder it is a private folder of this user's, so no
+// other user can swap a link in it (and with it what MAME loads).
+bool makeLinkFolder(const QString& linkFolder, QString* error)
+{
+    if (inProgramFolder(linkFolder))
+        return QDir().mkpath(linkFolder);
+    const platform::PrivateFolder base = platform::privateFolder();
+    if (!base.ok()) {
+        if (error)
+            *error = base.error;
+        return false;
+    }
+    return platform::makePrivateFolder(linkFolder, error);
 }
 
 } // namespace
@@ -40,7 +57,7 @@ QString mamePathLinkFolder()
 {
     if (!g_linkFolder.isEmpty() && mameReadsAsWritten(g_linkFolder))
         return g_linkFolder;
-    return temporaryLinkFolder();
+    return platform::privateFolderPath() + kLinkFolderName;
 }
 
 QString mameIniFolderPath(const QString& path, const QString& linkName)
@@ -56,11 +73,13 @@ bool makeMamePathLink(const QString& path, const QString& linkName, QString* err
         return true;
     const QString link = mameIniFolderPath(path, linkName);
     const QString target = QFileInfo(path).absoluteFilePath();
+    // The folder is checked first: a link already in a folder that is not private proves nothing.
+    if (!makeLinkFolder(QFileInfo(link).path(), error))
+        return false;
     const QFileInfo existing(link);
     if (existing.isSymLink() && existing.symLinkTarget() == QDir::cleanPath(target))
         return true;
-    if (!QDir().mkpath(QFileInfo(link).path()) || (existing.isSymLink() && !QFile::remove(link)) ||
-        !QFile::link(target, link)) {
+    if ((existing.isSymLink() && !QFile::remove(link)) || !QFile::link(target, link)) {
         if (error)
             *error = QStringLiteral("Cannot make the link %1 to %2").arg(link, target);
         return false;

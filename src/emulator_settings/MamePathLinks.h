@@ -12,8 +12,9 @@ namespace velmora {
 bool mameReadsAsWritten(const QString& path);
 
 // The folder that holds the links. The program sets it to settings/mamepaths once it knows its
-// folder; until then, and whenever that folder's own path is not plain, a folder under the
-// system's temporary folder is used.
+// folder; until then, and whenever that folder's own path is not plain, mamepaths in the
+// program's private folder (PrivateFolder.h) is used, made only by this user and refused when
+// another user could change it.
 void setMamePathLinkFolder(const QString& folder);
 QString mamePathLinkFolder();
 

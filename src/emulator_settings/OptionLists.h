@@ -31,8 +31,14 @@ public:
     // methods); the catalogue's default for check boxes and the text box.
     QString defaultOf(Option option) const;
 
+    // What the list's tooltip says about entries it does not offer (empty when nothing is left
+    // out).
+    const QString& note(Option option) const { return m_notes[optionIndex(option)]; }
+    void setNote(Option option, const QString& note) { m_notes[optionIndex(option)] = note; }
+
 private:
     std::array<QStringList, kOptionCount> m_entries;
+    std::array<QString, kOptionCount> m_notes;
 };
 
 } // namespace velmora

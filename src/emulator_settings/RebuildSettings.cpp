@@ -2,6 +2,7 @@
 
 #include "emulator_settings/SettingsFiles.h"
 #include "emulator_settings/SettingsLoader.h"
+#include "gamedb/ReplacedFile.h"
 #include "platform/Seams.h"
 
 #include <QDir>
@@ -26,17 +27,7 @@ const QString kConfirmText = QStringLiteral(
 bool writeReport(const QString& path, const QString& text, QString* error)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        *error = file.errorString();
-        return false;
-    }
-    const QByteArray bytes = text.toUtf8();
-    if (file.write(bytes) != bytes.size()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    return writeFileReplacing(path, text.toUtf8(), error);
 }
 
 // MAME writes UTF-8 and so does the report; an older report of another code page reads as Latin-1.

@@ -1,6 +1,8 @@
 #include "emulator_settings/SettingsLoader.h"
 
+#include "app/IniDocument.h"
 #include "app/IniFile.h"
+#include "gamedb/ReplacedFile.h"
 #include "platform/Seams.h"
 
 #include <QFile>
@@ -23,8 +25,11 @@ void reportInvalidValue(Option option, const QString& file, LoadContext& context
     context.invalidValueFound = true;
     if (context.report)
         *context.report += context.label + u'\t' + displayNameOf(option) + QStringLiteral("\r\n");
-    WriteIniValue(file, sectionOf(option), keyOf(option), mameDefaultOf(option));
-    FlushIni(file);
+    IniDocument doc = IniDocument::load(file);
+    doc.setValue(sectionOf(option), keyOf(option), mameDefaultOf(option));
+    QString error;
+    if (!doc.save(file, &error))
+        reportNotSaved(file, error);
 }
 
 bool loadValue(SettingsModel& model, Option option, const QString& file, LoadContext& context)
@@ -94,17 +99,16 @@ void LoadControls(SettingsModel& model, const QString& file, LoadContext& contex
 
 bool SaveSettings(const SettingsModel& model, const QString& file, QString* error)
 {
-    for (const OptionSpec& row : optionCatalogue()) {
-        QString value = model.value(row.option);
-        value.replace(u'\r', u' ').replace(u'\n', u' ');
-        if (!WriteIniValue(file, sectionOf(row.option), keyOf(row.option), value)) {
-            if (error)
-                *error = QStringLiteral("Cannot write %1").arg(file);
-            return false;
-        }
-    }
-    FlushIni(file);
-    return true;
+    // Every value in one pass: the file is replaced once, whole or not at all.
+    IniDocument doc = IniDocument::load(file);
+    for (const OptionSpec& row : optionCatalogue())
+        doc.setValue(sectionOf(row.option), keyOf(row.option), model.value(row.option));
+    QString reason;
+    if (doc.save(file, &reason))
+        return true;
+    if (error)
+        *error = notSavedMessage(file, reason);
+    return false;
 }
 
 CompareOutcome CompareSettings(const QString& customFile, const QString& globalFile)

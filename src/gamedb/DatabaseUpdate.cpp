@@ -89,11 +89,10 @@ void keepOldListsOnce(const DatabaseSetup& setup)
         return; // an interrupted rebuild: the old copies are the previous version's already
     if (!KeepOldListXml(setup.paths) || !KeepOldCrcInfo(setup.paths))
         return;
-    ReplacedFile marker(rotationMarker(setup.paths));
-    if (marker.open()) {
-        marker.appendLine(QByteArray::number(size).toStdString());
-        marker.commit();
-    }
+    const QString marker = rotationMarker(setup.paths);
+    QString error;
+    if (!writeFileReplacing(marker, QByteArray::number(size) + "\r\n", &error))
+        reportNotSaved(marker, error);
 }
 
 void run(const std::function<void()>& step)

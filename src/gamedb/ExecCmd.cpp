@@ -1,6 +1,7 @@
 #include "gamedb/ExecCmd.h"
 
 #include "gamedb/ExecCmdFailures.h"
+#include "gamedb/ReplacedFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -259,10 +260,9 @@ void endRunningCommand(int msecs)
     if (!commandRunning())
         return;
     g_endRequested = true;
-    if (!g_endRequestFile.isEmpty()) {
-        QFile request(g_endRequestFile);
-        request.open(QIODevice::WriteOnly);
-    }
+    // The request appears whole, holding the word the command's end plugin looks for.
+    if (!g_endRequestFile.isEmpty())
+        writeFileReplacing(g_endRequestFile, "end\n");
     terminateRunningCommands(msecs);
 }
 

@@ -22,6 +22,11 @@ bool LineReader::open(const QString& path, QString* error)
     return true;
 }
 
+platform::OptionalFileState LineReader::openOptional(const QString& path, QString* error)
+{
+    return platform::openOptionalFile(m_file, path, error);
+}
+
 void LineReader::startLookAhead()
 {
     m_lookAheadBegin = m_begin;

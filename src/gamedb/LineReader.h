@@ -2,6 +2,8 @@
 // Reads a text file line by line in large blocks, without copying each line: the machine list is
 // a quarter of a gigabyte, so its lines are handed out as views into the current block.
 // A line ends at LF; a CR before it is dropped, so lists with LF and CR LF ends read the same.
+#include "platform/OptionalFile.h"
+
 #include <QFile>
 #include <QString>
 
@@ -18,6 +20,9 @@ public:
     // False with the reason in *error when the file cannot be opened ("File not found" when it does
     // not exist).
     bool open(const QString& path, QString* error);
+    // Opens `path` only when it is a regular file (an optional file, platform/OptionalFile.h): a
+    // folder, a FIFO or a link to nothing is Missing, and the open never waits.
+    platform::OptionalFileState openOptional(const QString& path, QString* error);
 
     // The next line without its end. The view stays valid until the next call. False at the end of
     // the file or on a read error (see failed()).

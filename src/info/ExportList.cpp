@@ -1,9 +1,9 @@
 #include "info/ExportList.h"
 
+#include "gamedb/ReplacedFile.h"
 #include "platform/MessageBox.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 namespace velmora {
 namespace {
@@ -58,13 +58,11 @@ bool exportList(const ProgramPaths& paths, ListKind list, const std::vector<Expo
         return false;
     const QString name = exportFileName(list);
     QDir().mkpath(paths.reportsFolder());
-    QSaveFile file(paths.report(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(exportListText(rows)) < 0 ||
-        !file.commit()) {
-        platform::showMessage(
-            QStringLiteral("Error in mnuFileExport_Click: %1 (%2)")
-                .arg(file.errorString(), QDir::toNativeSeparators(paths.report(name))),
-            QStringLiteral("Export List"), MessageIcon::Critical);
+    QString error;
+    if (!writeFileReplacing(paths.report(name), exportListText(rows), &error)) {
+        platform::showMessage(QStringLiteral("Error in mnuFileExport_Click: %1 (%2)")
+                                  .arg(error, QDir::toNativeSeparators(paths.report(name))),
+                              QStringLiteral("Export List"), MessageIcon::Critical);
         return false;
     }
     platform::showMessage(QStringLiteral("Export complete.  Game list exported as %1.").arg(name),

@@ -105,12 +105,14 @@ class DatReader
 public:
     DatReader(const KeepAlive& keepAlive) : m_keepAlive(keepAlive) {}
 
-    std::optional<ReadError> open(const QString& path)
+    // Only a regular file is opened: anything else in its place is a missing file.
+    platform::OptionalFileState open(const QString& path, std::optional<ReadError>* error)
     {
-        QString error;
-        if (m_reader.open(path, &error))
-            return {};
-        return ReadError{kAccessNumber, error};
+        QString text;
+        const platform::OptionalFileState state = m_reader.openOptional(path, &text);
+        if (state == platform::OptionalFileState::Unreadable)
+            *error = ReadError{kAccessNumber, text};
+        return state;
     }
 
     bool next(string_view* line)
@@ -155,11 +157,11 @@ template <typename Belongs>
 bool findEntry(DatReader& reader, const QString& path, Belongs belongs, const char* missingText,
                const char* absentText, string_view* line, Part* part)
 {
-    if (path.isEmpty()) {
+    const auto state =
+        path.isEmpty() ? platform::OptionalFileState::Missing : reader.open(path, &part->error);
+    if (state == platform::OptionalFileState::Missing)
         part->text = missingText;
-        return false;
-    }
-    if ((part->error = reader.open(path)))
+    if (state != platform::OptionalFileState::Opened)
         return false;
     bool found = false;
     while (!found && reader.next(line))

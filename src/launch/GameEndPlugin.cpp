@@ -2,13 +2,14 @@
 
 #include "emulator_settings/MamePathLinks.h"
 #include "gamedb/ExecCmd.h"
+#include "gamedb/ReplacedFile.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 
 namespace velmora {
 namespace {
@@ -29,11 +30,8 @@ QByteArray luaString(const QString& text)
     return out + '"';
 }
 
-bool writeFile(const QString& path, const QByteArray& text)
-{
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit();
-}
+// The start time's place among the fields of /proc/<pid>/stat, counted from 1.
+constexpr int kStartTimeField = 22;
 
 const QByteArray kManifest = R"({
   "plugin": {
@@ -49,23 +47,75 @@ const QByteArray kManifest = R"({
 
 } // namespace
 
-QByteArray gameEndPluginScript(const QString& requestFile)
+WatchedProcess WatchedProcess::self()
+{
+    const QString statFile =
+        QStringLiteral("/proc/%1/stat").arg(QCoreApplication::applicationPid());
+    QFile stat(statFile);
+    if (!stat.open(QIODevice::ReadOnly))
+        return {};
+    // "pid (comm) state ppid ...": the name may hold blanks, so the fields are counted from the
+    // state after its ')', which is the third.
+    const QByteArray text = stat.readAll();
+    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+    if (fields.size() <= kStartTimeField - 3)
+        return {};
+    return {statFile, fields[kStartTimeField - 3]};
+}
+
+QByteArray gameEndPluginScript(const QString& requestFile, const WatchedProcess& owner)
 {
     return "-- Velmora's plugin: when Velmora has to end while the game runs, the file below\n"
-           "-- appears and the machine ends as on a normal exit, saving what MAME saves.\n"
+           "-- says \"end\"; when Velmora is gone, its process file is gone or belongs to\n"
+           "-- another process. Either way the machine ends as on a normal exit, saving what\n"
+           "-- MAME saves.\n"
            "local exports = { name = \"velmoraend\", version = \"1\",\n"
            "  description = \"Ends the game when Velmora has to end\" }\n"
            "function exports.startplugin()\n"
            "  local request = " +
            luaString(requestFile) +
            "\n"
+           "  local owner = " +
+           luaString(owner.statFile) +
+           "\n"
+           "  local ownerStart = " +
+           luaString(QString::fromLatin1(owner.startTime)) +
+           "\n"
+           "  local function requested()\n"
+           "    local file = io.open(request, \"r\")\n"
+           "    if not file then return false end\n"
+           "    local word = file:read(\"l\")\n"
+           "    file:close()\n"
+           "    return word == \"end\"\n"
+           "  end\n"
+           "  -- Only an owner once seen alive can be gone: a MAME that cannot see Velmora's\n"
+           "  -- processes (another process namespace) is never ended by this check.\n"
+           "  local ownerSeen = false\n"
+           "  local function ownerGone()\n"
+           "    if owner == \"\" or ownerStart == \"\" then return false end\n"
+           "    local alive = false\n"
+           "    local file = io.open(owner, \"r\")\n"
+           "    if file then\n"
+           "      local stat = file:read(\"l\")\n"
+           "      file:close()\n"
+           "      local rest = stat and stat:match(\".*%) (.*)$\")\n"
+           "      if rest then\n"
+           "        local fields = {}\n"
+           "        for field in rest:gmatch(\"%S+\") do fields[#fields + 1] = field end\n"
+           "        alive = fields[1] ~= \"Z\" and fields[" +
+           QByteArray::number(kStartTimeField - 2) +
+           "] == ownerStart\n"
+           "      end\n"
+           "    end\n"
+           "    ownerSeen = ownerSeen or alive\n"
+           "    return ownerSeen and not alive\n"
+           "  end\n"
+           "  ownerGone() -- a first look now: the machine may take a while to start\n"
            "  local frames = 0\n"
            "  emu.register_frame_done(function()\n"
            "    frames = frames + 1\n"
            "    if frames % 15 ~= 0 then return end\n"
-           "    local file = io.open(request, \"r\")\n"
-           "    if file then\n"
-           "      file:close()\n"
+           "    if requested() or ownerGone() then\n"
            "      manager.machine:exit()\n"
            "    end\n"
            "  end)\n"
@@ -106,17 +156,49 @@ QString mamePluginsPath(const QString& mameProgram)
     return answer;
 }
 
+namespace {
+
+// The request name of the next launch: the program's id and a count, so a request (or anything
+// else) left at an earlier launch's name never reaches this one.
+QString nextRequestName()
+{
+    static int launches = 0;
+    return QStringLiteral("endgame-%1-%2.request")
+        .arg(QCoreApplication::applicationPid())
+        .arg(++launches);
+}
+
+// Removes a file, a link or an empty folder at `path`; true when nothing stands there after.
+bool clearName(const QString& path)
+{
+    const QFileInfo there(path);
+    if (there.isDir() && !there.isSymLink())
+        QDir().rmdir(path);
+    else if (there.exists() || there.isSymLink())
+        QFile::remove(path);
+    return !QFileInfo::exists(path) && !QFileInfo(path).isSymLink();
+}
+
+} // namespace
+
 std::optional<GameEndPlugin> writeGameEndPlugin(const ProgramPaths& paths,
-                                                const QString& mamesPluginsPath)
+                                                const QString& mamesPluginsPath, QString* blocked)
 {
     const QString folder = paths.setting(QStringLiteral("mameplugins"));
     const QString plugin = folder + u'/' + kGameEndPluginName;
-    GameEndPlugin made{QString(), paths.report(QStringLiteral("endgame.request"))};
+    GameEndPlugin made{QString(), paths.report(nextRequestName())};
     QDir().mkpath(paths.reportsFolder());
-    QFile::remove(made.request);
+    if (!clearName(made.request)) {
+        if (blocked)
+            *blocked = QStringLiteral("%1 is in the way of the game and cannot be removed.")
+                           .arg(QDir::toNativeSeparators(made.request));
+        return std::nullopt;
+    }
     QString error;
-    if (!QDir().mkpath(plugin) || !writeFile(plugin + QStringLiteral("/plugin.json"), kManifest) ||
-        !writeFile(plugin + QStringLiteral("/init.lua"), gameEndPluginScript(made.request)) ||
+    if (!QDir().mkpath(plugin) ||
+        !writeFileReplacing(plugin + QStringLiteral("/plugin.json"), kManifest) ||
+        !writeFileReplacing(plugin + QStringLiteral("/init.lua"),
+                            gameEndPluginScript(made.request, WatchedProcess::self())) ||
         !makeMamePathLink(folder, QStringLiteral("mameplugins"), &error))
         return std::nullopt;
     made.pluginsPath = mameIniFolderPath(folder, QStringLiteral("mameplugins"));

@@ -3,13 +3,35 @@
 #include "emulator_settings/BuildIni.h"
 #include "emulator_settings/MameIni.h"
 #include "emulator_settings/SettingsFiles.h"
+#include "gamedb/ReplacedFile.h"
 #include "launch/GameEndPlugin.h"
+#include "platform/Seams.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include <memory>
+
 namespace velmora {
+namespace {
+
+// The launch report begins with the settings values MAME was not given, MAME's output follows.
+void noteLeftOutValues(const QString& report, const QStringList& values)
+{
+    QByteArray text;
+    for (const QString& value : values)
+        text += QStringLiteral("Left out of mame.ini, as M.A.M.E. cannot read characters outside "
+                               "plain ASCII: %1\r\n")
+                    .arg(value)
+                    .toUtf8();
+    QFile mame(report);
+    if (mame.open(QIODevice::ReadOnly))
+        text += mame.readAll();
+    writeFileReplacing(report, text);
+}
+
+} // namespace
 
 LaunchServices launchServicesFor(const Preferences& prefs, const QString& settingsFolder)
 {
@@ -21,16 +43,20 @@ LaunchServices launchServicesFor(const Preferences& prefs, const ProgramPaths& p
     const QString settingsFolder = paths.settingsFolder();
     const QString usageFile = paths.report(kShowUsageFile);
     LaunchServices services;
+    // The settings values BuildIni had to leave out, for the launch report.
+    auto leftOut = std::make_shared<QStringList>();
     services.settingsFileFor = [settingsFolder](const QString& rom, const QString& displayType) {
         return SettingsFolder(settingsFolder).applicableFile(rom, displayType);
     };
-    services.buildIni = [&prefs, usageFile](const QString& settingsFile, const QString& rom,
-                                            RecordPlayback boxes) -> std::optional<QString> {
+    services.buildIni = [&prefs, usageFile,
+                         leftOut](const QString& settingsFile, const QString& rom,
+                                  RecordPlayback boxes) -> std::optional<QString> {
         // Read at every launch: the lists of a new MAME come with a new usage file.
         const BuildIniResult result =
             BuildIni(BuildIniRequest{settingsFile, rom, boxes.playback, boxes.record,
                                      MameUsage::fromFile(usageFile)},
                      prefs);
+        *leftOut = result.leftOut;
         if (!result.ok)
             return std::nullopt;
         return result.commandString;
@@ -43,13 +69,11 @@ LaunchServices launchServicesFor(const Preferences& prefs, const ProgramPaths& p
         return ExecCmd(command, style, prefs.folder(DataFolder::MAME));
     };
     services.playOutputFile = paths.report(kPlayOutputFile);
-    services.play = [&prefs, paths, usageFile,
+    services.play = [&prefs, paths, usageFile, leftOut,
                      output = services.playOutputFile](const QString& command, WindowStyle style) {
         // A reports folder that cannot take the file costs the report, never the game.
         QDir().mkpath(QFileInfo(output).path());
-        QFile probe(output);
-        const bool keep = probe.open(QIODevice::WriteOnly | QIODevice::Append);
-        probe.close();
+        const bool keep = writeFileReplacing(output, QByteArray());
         // A MAME with plugins gets Velmora's end plugin, so a log-out lets the game save what
         // it saves on a normal exit.
         const std::optional<MameUsage> usage = MameUsage::fromFile(usageFile);
@@ -57,11 +81,21 @@ LaunchServices launchServicesFor(const Preferences& prefs, const ProgramPaths& p
         if (usage && usage->knows(QStringLiteral("pluginspath")) &&
             usage->knows(QStringLiteral("plugin"))) {
             const QString mame = prefs.folder(DataFolder::MAME) + QStringLiteral("/mame");
-            end = writeGameEndPlugin(paths, mamePluginsPath(mame));
+            QString blocked;
+            end = writeGameEndPlugin(paths, mamePluginsPath(mame), &blocked);
+            if (!blocked.isEmpty()) {
+                platform::showMessage(QStringLiteral("The game cannot start: ") + blocked,
+                                      QStringLiteral("Play Game"),
+                                      platform::MessageIcon::Exclamation);
+                return ExecStatus{ExecOutcome::Failed};
+            }
         }
-        return ExecCmdKeepingOutput(end ? withGameEndPlugin(command, *end) : command, style,
-                                    prefs.folder(DataFolder::MAME), keep ? output : QString(),
-                                    end ? end->request : QString());
+        const ExecStatus status = ExecCmdKeepingOutput(
+            end ? withGameEndPlugin(command, *end) : command, style, prefs.folder(DataFolder::MAME),
+            keep ? output : QString(), end ? end->request : QString());
+        if (keep && !leftOut->isEmpty())
+            noteLeftOutValues(output, *leftOut);
+        return status;
     };
     return services;
 }

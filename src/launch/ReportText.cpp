@@ -1,5 +1,7 @@
 #include "launch/ReportText.h"
 
+#include "gamedb/ReplacedFile.h"
+
 #include <QFile>
 #include <QStringDecoder>
 
@@ -47,11 +49,7 @@ QStringList readReportLines(const QString& path)
 
 bool writeReportText(const QString& path, const QString& text)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    const QByteArray bytes = text.toUtf8();
-    return file.write(bytes) == bytes.size() && file.flush();
+    return writeFileReplacing(path, text.toUtf8());
 }
 
 } // namespace velmora

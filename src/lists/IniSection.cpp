@@ -1,6 +1,7 @@
 #include "lists/IniSection.h"
 
 #include "app/IniFile.h"
+#include "platform/OptionalFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -64,12 +65,8 @@ IniSection IniSection::load(const QString& file, const QString& section)
 {
     // Only a plain file is read: opening a FIFO or a device in its place would wait for a writer
     // or never end.
-    if (!QFileInfo(file).isFile())
-        return IniSection();
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly))
-        return IniSection();
-    return fromBytes(in.readAll(), section);
+    const std::optional<QByteArray> bytes = platform::readOptionalFile(file);
+    return bytes ? fromBytes(*bytes, section) : IniSection();
 }
 
 IniSection IniSection::fromBytes(const QByteArray& bytes, const QString& section)

@@ -1,6 +1,7 @@
 #include "lists/ShotPlacement.h"
 
 #include "app/IniFile.h"
+#include "platform/OptionalFile.h"
 
 #include <QFileInfo>
 
@@ -26,7 +27,7 @@ int twipsValue(const QString& ini, const char* section, const char* key)
 
 ShotPlacement placeShot(const QString& nostretchIni, bool maximised, int listHeight, int frameWidth)
 {
-    if (!maximised && QFileInfo(nostretchIni).isFile()) {
+    if (!maximised && platform::isRegularFile(nostretchIni)) {
         const QRect rect(twipsValue(nostretchIni, "Position", "Left"),
                          twipsValue(nostretchIni, "Position", "Top"),
                          twipsValue(nostretchIni, "Size", "Width"),

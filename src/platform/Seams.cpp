@@ -102,6 +102,11 @@ void endProgram()
         QCoreApplication::exit(0);
 }
 
+int writeFaultFor(const QString& target)
+{
+    return seams().writeFault ? seams().writeFault(target) : 0;
+}
+
 double Clock::secondsSinceMidnight() const
 {
     const QTime t = now().time();

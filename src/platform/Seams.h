@@ -24,6 +24,10 @@ struct Seams
     // released). Routines that must end the program call endProgram(); a test may record the call
     // instead.
     std::function<void()> endProgram;
+    // The error number (ENOSPC: a full disk) with which the file writer's writes of `target`
+    // fail, or 0. The program leaves it unset; a test sets it to try the writers on a full disk
+    // where it cannot mount a small file system.
+    std::function<int(const QString& target)> writeFault;
 };
 
 Seams& seams();
@@ -35,5 +39,6 @@ Printer& printer();
 const Clock& clock();
 Audio& audio();
 void endProgram();
+int writeFaultFor(const QString& target);
 
 } // namespace velmora::platform

@@ -34,8 +34,9 @@ void onTerminationSignal(int)
     [[maybe_unused]] auto written = ::write(g_signalPipe[1], &byte, 1);
 }
 
-// SIGTERM and SIGINT reach the event loop through a socket pair and take the orderly-end path,
-// so the view state survives a logout or a kill.
+// SIGTERM, SIGINT and SIGHUP (a closed terminal, a dropped remote session) reach the event loop
+// through a socket pair and take the orderly-end path, so the view state survives a logout or a
+// kill, and a running game is asked to end and save first.
 void routeTerminationSignals(StartUp& startUp)
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) != 0)
@@ -55,6 +56,7 @@ void routeTerminationSignals(StartUp& startUp)
     action.sa_flags = SA_RESTART;
     ::sigaction(SIGTERM, &action, nullptr);
     ::sigaction(SIGINT, &action, nullptr);
+    ::sigaction(SIGHUP, &action, nullptr);
 }
 
 void fillHooks(StartUp& startUp, AppState& state, MainWindow& window)
@@ -89,6 +91,9 @@ int runApplication(int argc, char* argv[])
         return 0;
     instance.listen();
     platform::installQtSeams();
+    if (!instance.problem().isEmpty())
+        platform::showMessage(instance.problem(), QStringLiteral("Velmora"),
+                              platform::MessageIcon::Exclamation);
 
     AppState state;
     state.startTime = startTime;

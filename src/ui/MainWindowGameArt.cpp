@@ -3,19 +3,40 @@
 #include "ui/MainWindow.h"
 
 #include "lists/SelectionFiles.h"
+#include "platform/OptionalFile.h"
 #include "ui/BannerFrame.h"
 #include "ui/GameListView.h"
 #include "ui/ListFrame.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QFile>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QTimer>
 
 namespace velmora {
 namespace {
 constexpr int kIconSide = 32;
+
+// The icon file's picture at the icon's size, the best of the sizes an .ico holds.
+QPixmap iconPicture(const QString& file)
+{
+    const std::optional<QByteArray> bytes = platform::readOptionalFile(file);
+    if (!bytes)
+        return QPixmap();
+    QBuffer buffer;
+    buffer.setData(*bytes);
+    QImageReader reader(&buffer);
+    QIcon icon;
+    for (QImage image = reader.read(); !image.isNull(); image = reader.read()) {
+        icon.addPixmap(QPixmap::fromImage(image));
+        if (!reader.jumpToNextImage())
+            break;
+    }
+    return icon.pixmap(kIconSide, kIconSide);
+}
 } // namespace
 
 void MainWindow::hideGameArt()
@@ -49,8 +70,8 @@ void MainWindow::LoadShot()
         const QString file = screenshotFile(
             table.text(game->record[GameRecord::Rom]), table.text(game->record[GameRecord::Origin]),
             m_state.prefs.cloneShots, m_state.prefs.folder(DataFolder::Snapshots));
-        if (QFile::exists(file))
-            picture.load(file);
+        if (const std::optional<QByteArray> bytes = platform::readOptionalFile(file))
+            picture.loadFromData(*bytes);
     }
     m_fraList->showShot(picture);
 }
@@ -59,7 +80,7 @@ void MainWindow::onIconTimer()
 {
     const QString rom = statusPanel(3);
     const QString icon = iconFile(m_state.prefs.folder(DataFolder::MAME), rom);
-    const QPixmap picture = icon.isEmpty() ? QPixmap() : QIcon(icon).pixmap(kIconSide, kIconSide);
+    const QPixmap picture = iconPicture(icon);
     if (!picture.isNull()) {
         m_iconScreen->setPixmap(picture);
         m_iconScreen->show();

@@ -181,7 +181,8 @@ void SettingsPanel::setKnownOptions(const KnownOptions& known)
     m_model.setKnownOptions(known);
     for (int i = 0; i < kOptionCount; ++i) {
         const Option option = optionAt(i);
-        const QString tip = m_model.knownToMame(option) ? QString() : unknownOptionTip(option);
+        const QString tip =
+            m_model.knownToMame(option) ? m_model.lists().note(option) : unknownOptionTip(option);
         if (option != Option::OtherCommands)
             m_controls[i]->setToolTip(tip);
         if (m_labels[i])

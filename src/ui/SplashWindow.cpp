@@ -1,6 +1,7 @@
 #include "ui/SplashWindow.h"
 
 #include "app/Preferences.h"
+#include "platform/OptionalFile.h"
 
 #include <QApplication>
 #include <QFile>
@@ -22,8 +23,8 @@ SplashWindow::SplashWindow(const QString& splashPicture, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QStringLiteral("Velmora"));
-    if (QFile::exists(splashPicture))
-        m_picture.load(splashPicture);
+    if (const std::optional<QByteArray> picture = platform::readOptionalFile(splashPicture))
+        m_picture.loadFromData(*picture);
     setFixedSize(m_picture.isNull() ? kSplashSize : m_picture.size());
 
     auto* layout = new QVBoxLayout(this);

@@ -2,7 +2,9 @@
 
 #include "app/FolderTests.h"
 #include "app/IniFile.h"
+#include "app/Leftovers.h"
 #include "gamedb/ListFiles.h"
+#include "platform/OptionalFile.h"
 #include "platform/Seams.h"
 #include "ui/MainWindow.h"
 #include "ui/SplashWindow.h"
@@ -52,8 +54,8 @@ bool StartUp::runLoadSequence()
 
     const QString& program = m_state.paths.programFolder;
     // Only plain files count: a FIFO or a device of that name is never opened.
-    m_state.categoriesPresent = QFileInfo(program + QStringLiteral("/catver.ini")).isFile();
-    m_state.playersPresent = QFileInfo(program + QStringLiteral("/nplayers.ini")).isFile();
+    m_state.categoriesPresent = platform::isRegularFile(program + QStringLiteral("/catver.ini"));
+    m_state.playersPresent = platform::isRegularFile(program + QStringLiteral("/nplayers.ini"));
     m_window.setOptionalColumnsPresent(m_state.categoriesPresent, m_state.playersPresent);
 
     makeProgramFolders();
@@ -75,6 +77,7 @@ bool StartUp::runLoadSequence()
     if (m_ending)
         return false;
 
+    removeLeftovers(m_state.paths, m_state.prefs);
     const QString optionsIni = m_state.paths.optionsIni();
     writeStartupMiscellaneous(optionsIni, m_state.prefs);
     FlushIni(optionsIni);

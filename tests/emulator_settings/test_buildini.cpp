@@ -146,14 +146,17 @@ private slots:
             {"Performance Options:FrameSkip=010", "frameskip\t010", "", true}, // within: as is
             {"Input Device Options:Controller=MyPad", "ctrlr\tMyPad", "", true},
             {"Input Device Options:Controller=None", "# ctrlr\t<NULL> (not set)", "", true},
+            // MAME hangs on a byte above 127: such a value is left out.
+            {"Input Device Options:Controller=Jörg", "", "ctrlr\tJörg", true},
+            {"Miscellaneous Options:Bios=ÿ", "", "bios\tÿ", false},
         };
         const auto usage = MameUsage::fromFile(fixturePath("showusage-0251.txt"));
         for (const auto& [row, present, absent, today] : cases) {
             const QStringList lines = layerWith(row, today ? usage : std::nullopt);
             for (const QString& line : QString(present).split(u'|', Qt::SkipEmptyParts))
-                QVERIFY2(lines.contains(line), qPrintable(row + u' ' + line));
+                QVERIFY2(lines.contains(line), qPrintable(QString::fromUtf8(row) + u' ' + line));
             for (const QString& line : QString(absent).split(u'|', Qt::SkipEmptyParts))
-                QVERIFY2(!lines.contains(line), qPrintable(row + u' ' + line));
+                QVERIFY2(!lines.contains(line), qPrintable(QString::fromUtf8(row) + u' ' + line));
         }
     }
 

@@ -24,15 +24,24 @@ private slots:
         QVERIFY(!MameUsage::fromText(QByteArray()));
         QVERIFY(!MameUsage::fromText("Error: unknown option: -showusage\n-rompath x\n"));
 
-        // The Ctrlr folder's controllers are offered by name, and frame skips up to MAME's limit.
+        // The Ctrlr folder's controllers are offered by name (but for names MAME cannot read,
+        // which the tooltip names), and frame skips up to MAME's limit.
         TempProgram tp;
         const QString ctrlr = tp.makeFolder(QStringLiteral("ctrlr"));
-        for (const char* name : {"hotrodse.cfg", "MyPad.cfg", "readme.txt"})
-            QVERIFY(TempProgram::writeFile(ctrlr + u'/' + QLatin1String(name), "<mameconfig/>"));
+        for (const char* name : {"hotrodse.cfg", "MyPad.cfg", "readme.txt", "Jörg.cfg"})
+            QVERIFY(
+                TempProgram::writeFile(ctrlr + u'/' + QString::fromUtf8(name), "<mameconfig/>"));
         OptionLists lists;
+        lists.setEntries(Option::Effect, {"None", "Scanlines", "Ärger"});
         adaptListsToMame(&lists, &*today, ctrlr);
         QCOMPARE(lists.entries(Option::Video), today->values(QStringLiteral("video")));
         QCOMPARE(lists.entries(Option::Controller), QStringList({"None", "hotrodse", "MyPad"}));
+        QCOMPARE(lists.entries(Option::Effect), QStringList({"None", "Scanlines"}));
+        QCOMPARE(lists.note(Option::Controller), unreadableNamesTip({QString::fromUtf8("Jörg")}));
+        QVERIFY(
+            lists.note(Option::Controller)
+                .startsWith(QString::fromUtf8(
+                    "Not offered: Jörg.  M.A.M.E. cannot read a name with characters outside")));
         QCOMPARE(lists.entries(Option::FrameSkip).last(), QStringLiteral("10"));
 
         // The catalogue's D3D default is today's opengl, so an untouched panel is still "all

@@ -1,10 +1,15 @@
 // Debian's MAME asked for its lists by a Velmora that ends while they are made: an orderly end
 // (the path of SIGTERM and a log-out) and a kill -9. MAME must not outlive Velmora, and no
-// temporary list may stay behind. The Velmora here is this test program started again in a child
+// temporary list may stay behind. A game outlives a killed Velmora only for a moment: it ends
+// itself, saving what MAME saves. The Velmora here is this test program started again in a child
 // mode that asks for the lists; every process it starts carries a marker in its environment, so
 // the test can see whether any of them is still alive.
+#include "app/IniFile.h"
+#include "emulator_settings/MameUsage.h"
 #include "gamedb/DatabaseUpdate.h"
 #include "gamedb/ListFiles.h"
+#include "gamedb/MameCommands.h"
+#include "launch/GameLaunch.h"
 #include "support/RealMame.h"
 #include "support/TempProgram.h"
 
@@ -26,6 +31,7 @@ const char* const kChildProgram = "VELMORA_TEST_CHILD_PROGRAM";
 const char* const kChildMame = "VELMORA_TEST_CHILD_MAME";
 const char* const kChildEndAfter = "VELMORA_TEST_CHILD_END_AFTER_MS";
 const char* const kMarker = "VELMORA_TEST_MARKER";
+const char* const kChildPlays = "VELMORA_TEST_CHILD_PLAYS";
 constexpr int kInterruptedExit = 3;
 
 // The child: asks MAME for its lists as a first start does, and with kChildEndAfter begins the
@@ -40,6 +46,19 @@ int runChild()
     const MameListsResult result =
         CreateMameLists(paths, qEnvironmentVariable(kChildMame), progress);
     return result.exec == ExecOutcome::Interrupted ? kInterruptedExit : 0;
+}
+
+// The child as a Velmora that plays pong with the preferences of its options.ini.
+int runGameChild()
+{
+    const ProgramPaths paths{qEnvironmentVariable(kChildProgram)};
+    Preferences prefs;
+    if (!readPreferences(paths.optionsIni(), &prefs, nullptr))
+        return 1;
+    const SelectedGame game{"pong", {}, "Raster", ListKind::All};
+    launchGame(LaunchRequest{game, {}, LaunchMode::Play}, prefs, launchServicesFor(prefs, paths),
+               {});
+    return 0;
 }
 
 // Processes (zombies aside) whose environment holds `marker`.
@@ -81,12 +100,14 @@ private:
     TempProgram m_tp{"velmora end", "program folder", "mame folder"};
     QByteArray m_marker;
 
-    QProcess* startChild(int endAfterMs)
+    QProcess* startChild(int endAfterMs, bool plays = false)
     {
         auto* child = new QProcess(this);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(kChildProgram, m_tp.programFolder());
         env.insert(kChildMame, m_tp.mameFolder());
+        if (plays)
+            env.insert(kChildPlays, "1");
         m_marker = QUuid::createUuid().toByteArray(QUuid::WithoutBraces);
         env.insert(kMarker, m_marker);
         if (endAfterMs > 0)
@@ -144,11 +165,39 @@ private slots:
                  QStringList());
         QCOMPARE(report("showusage.txt"), QByteArray("previous showusage.txt"));
     }
+
+    // kill -9 during a game: MAME takes no signal to end, but Velmora's plugin inside it sees its
+    // Velmora gone and ends the machine as on a normal exit, which writes the game's cfg.
+    void killedVelmoraLetsTheGameSaveAndEnd()
+    {
+        Preferences prefs = m_tp.standardPreferences();
+        prefs.setFolder(DataFolder::Ini, m_tp.makeFolder("home/.mame")); // MAME's own
+        prefs.setFolder(DataFolder::Cfg, m_tp.makeFolder("cfg"));
+        m_tp.writeOptionsIni(prefs);
+        QVERIFY(TempProgram::writeFile(prefs.folder(DataFolder::ROMs) + "/pong.zip",
+                                       "PK\x05\x06" + QByteArray(18, '\0'))); // needs no ROMs
+        QVERIFY(WriteIniValue(m_tp.paths().setting("raster.cfg"), "Miscellaneous", "Other Commands",
+                              "-video none -sound none"));
+        QCOMPARE(ExecCmd(MameCommands::showUsage(m_tp.paths().report(kShowUsageFile)),
+                         WindowStyle::Normal, m_tp.mameFolder()),
+                 ExecOutcome::Ran);
+        QProcess* child = startChild(0, true);
+        // MAME's first words (a warning about -video none) are in the report once it runs.
+        QVERIFY(QTest::qWaitFor([&] { return !report("lastgame.txt").isEmpty(); }, 20000));
+        QTest::qWait(3000); // the machine is up and its plugin has seen this Velmora
+        ::kill(pid_t(child->processId()), SIGKILL);
+        QVERIFY(child->waitForFinished(5000));
+        QVERIFY2(noneLeftWithin(m_marker, 5000), qPrintable(markedProcesses(m_marker).join(' ')));
+        QVERIFY2(QFileInfo(prefs.folder(DataFolder::Cfg) + "/pong.cfg").size() > 0,
+                 report("lastgame.txt").constData());
+    }
 };
 
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsSet(kChildPlays))
+        return runGameChild();
     if (qEnvironmentVariableIsSet(kChildProgram))
         return runChild();
     TestCommandEndRealMame test;

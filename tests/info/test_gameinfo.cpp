@@ -4,6 +4,8 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace velmora;
 using velmora::testing::TempProgram;
 
@@ -40,15 +42,23 @@ class TestGameInfo : public QObject
 {
     Q_OBJECT
 private slots:
-    // Missing files are named in the text; an entry cut off before its end is an error.
+    // Missing files are named in the text, and so are a FIFO, a folder or a link to nothing in
+    // their place (never opened: a FIFO would hold the window for good); an entry cut off before
+    // its end is an error.
     void lookups()
     {
         TempProgram tp;
-        const QString missing = "Cannot find %1.dat file.  This file must be in your M.A.M.E. "
-                                "directory.";
-        QCOMPARE(gameInformation(tp.mameFolder(), "pacman").text,
-                 infoText(missing.arg("history") + "\r\n\r\n", missing.arg("mameinfo") + "\r\n\r\n",
-                          missing.arg("cheat")));
+        const QString mame = tp.mameFolder(), missing = "Cannot find %1.dat file.  This file must "
+                                                        "be in your M.A.M.E. directory.";
+        const QString none = infoText(missing.arg("history") + "\r\n\r\n",
+                                      missing.arg("mameinfo") + "\r\n\r\n", missing.arg("cheat"));
+        QCOMPARE(gameInformation(mame, "pacman").text, none);
+        QVERIFY(::mkfifo(QFile::encodeName(mame + "/history.dat").constData(), 0600) == 0 &&
+                QDir(mame).mkdir("mameinfo.dat") &&
+                QFile::link(mame + "/gone", mame + "/cheat.dat"));
+        QCOMPARE(gameInformation(mame, "pacman").text, none);
+        QVERIFY(QFile::remove(mame + "/history.dat") && QDir(mame).rmdir("mameinfo.dat") &&
+                QFile::remove(mame + "/cheat.dat"));
         TempProgram::writeFile(tp.mameFolder() + "/history.dat", kHistory);
         TempProgram::writeFile(tp.mameFolder() + "/mameinfo.dat", kMameinfo);
         // Found whatever the letter case of the file's name.

@@ -5,6 +5,7 @@
 #include "emulator_settings/MameIni.h"
 #include "emulator_settings/MamePathLinks.h"
 #include "emulator_settings/MameUsage.h"
+#include "emulator_settings/OptionCatalogue.h"
 #include "gamedb/MameCommands.h"
 #include "launch/BadSets.h"
 #include "launch/GameAudit.h"
@@ -146,7 +147,8 @@ private slots:
     }
 
     // MAME hangs on a byte above 127 in mame.ini and cuts values at '#' and ';': a ROM folder
-    // named so is handed to it through a plain link, and the game runs and returns.
+    // named so is handed to it through a plain link, settings values holding such a byte are left
+    // out (and named at the head of the launch report), and the game runs and returns.
     void playsFromAFolderMameCannotReadByName()
     {
         ScriptedMessageBox box; // a normal exit shows nothing
@@ -156,11 +158,20 @@ private slots:
             m_prefs.folder(DataFolder::ROMs) + QStringLiteral("/pong.zip"), kEmptyZip));
         QVERIFY(CreateMAMEIni(m_prefs));
         writeRaster(kQuickRun, false);
+        for (const auto& [option, value] :
+             {std::pair{Option::Bios, "ÿ"}, {Option::Effect, "ärger"}})
+            QVERIFY(WriteIniValue(m_raster, sectionOf(option), keyOf(option), value));
         QCOMPARE(play().outcome, LaunchOutcome::Played);
         QVERIFY2(!m_lastRun.endRequested && m_lastRun.exitCode == 0, lastOutput().constData());
         for (const char c : m_iniWhileMameRan)
             QVERIFY(uchar(c) < 128);
         QCOMPARE(box.shown().size(), 0);
+        const QString left = "Left out of mame.ini, as M.A.M.E. cannot read characters outside "
+                             "plain ASCII: ";
+        QVERIFY2(QString::fromUtf8(lastOutput())
+                     .startsWith(left + "bios ÿ\r\n" + left + "effect ärger\r\n"),
+                 lastOutput().constData());
+        QVERIFY(QFile::remove(m_raster));
         m_prefs.setFolder(DataFolder::ROMs, roms);
         QVERIFY(CreateMAMEIni(m_prefs));
     }

@@ -184,7 +184,8 @@ private slots:
         d.type("txtROMPath", fx.mame + "/roms/");
         QDir(fx.mame).mkdir("mame.ini"); // a folder where the file should go
         d.press("cmdOK");
-        QVERIFY(boxes.lastText().startsWith("Error In cmdOK: Cannot write "));
+        QCOMPARE(boxes.lastText(),
+                 "Error In cmdOK: " + fx.mame + "/mame.ini could not be saved: Is a directory");
         QVERIFY(boxes.shown().last().title == "Velmora" && d.cancelled() &&
                 !QFile::exists(fx.optionsIni));
         QDir(fx.mame).rmdir("mame.ini");

@@ -14,6 +14,10 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include <csignal>
+#include <cstring>
+#include <sys/stat.h>
+
 using namespace velmora;
 using namespace velmora::testing;
 
@@ -164,23 +168,35 @@ private slots:
         QVERIFY(!window.isVisible() && dialog.isVisible());
     }
 
-    // The real program, copied into a program folder of its own: SIGTERM takes the orderly end
-    // once the window is up, saving the view state (a stored category sort, without catver.ini,
-    // fell back to the first column); during the first-run dialog it ends as Cancel does,
-    // writing nothing.
+    // The real program, copied into a program folder of its own: SIGTERM, SIGHUP (a closed
+    // terminal) and SIGINT take the orderly end once the window is up, saving the view state (a
+    // stored category sort, without catver.ini, fell back to the first column); during the
+    // first-run dialog SIGTERM ends it as Cancel does, writing nothing. FIFOs in place of the
+    // optional files (splash picture, category and player lists, screenshot, icon) are never
+    // opened, so neither the start nor the end waits on them.
     void terminationSignal()
     {
-        for (const bool firstRun : {false, true})
-            QVERIFY2(terminatedSafely(firstRun), firstRun ? "first-run dialog" : "window shown");
+        for (const int signal : {SIGTERM, SIGHUP, SIGINT})
+            QVERIFY2(terminatedSafely(false, signal), strsignal(signal));
+        QVERIFY2(terminatedSafely(true, SIGTERM), "first-run dialog");
     }
 
 private:
-    bool terminatedSafely(bool firstRun)
+    bool terminatedSafely(bool firstRun, int signal)
     {
         Folders folders;
+        const QString shots = folders.dir.path() + "/snap";
         if (!firstRun)
-            folders.write("4.0.0", "[View]\r\nGameView=Uninstalled Games\r\nAllSortKey=17\r\n"
-                                   "AllSortOrder=1\r\nScreenShots=True\r\n");
+            folders.write("4.0.0", "Snapshots=" + shots.toUtf8() +
+                                       "\r\n[View]\r\nGameView=Uninstalled Games\r\n"
+                                       "AllSortKey=17\r\nAllSortOrder=1\r\nScreenShots=True\r\n");
+        QDir().mkpath(shots);
+        QDir().mkpath(folders.mame() + "/icons");
+        for (const QString& fifo :
+             {folders.program() + "/splash.jpg", folders.program() + "/catver.ini",
+              folders.program() + "/nplayers.ini", shots + "/pong.png",
+              folders.mame() + "/icons/pong.ico"})
+            ::mkfifo(QFile::encodeName(fifo).constData(), 0600);
         const QString binary = folders.program() + "/velmora";
         if (!QFile::copy(VELMORA_BINARY, binary))
             return false;
@@ -201,7 +217,7 @@ private:
             },
             10000);
         QTest::qWait(firstRun ? 1500 : 500);
-        program.terminate();
+        ::kill(pid_t(program.processId()), signal);
         if (!up || !program.waitForFinished(10000) || program.exitStatus() != QProcess::NormalExit)
             return false;
         if (firstRun)

@@ -7,8 +7,7 @@
 // reader of the log always learns something) and the exit status is 1.
 #include "Reports.h"
 #include "SetList.h"
-
-#include <QSaveFile>
+#include "gamedb/ReplacedFile.h"
 
 #include <cstdio>
 #include <cstring>
@@ -65,14 +64,12 @@ bool parse(int argc, char** argv, Arguments* args)
 // finds half a report.
 bool writeLog(const std::string& text)
 {
-    QSaveFile log(QString::fromLatin1(kLogName));
-    if (!log.open(QIODevice::WriteOnly) ||
-        log.write(text.data(), qint64(text.size())) != qint64(text.size()) || !log.commit()) {
-        std::fprintf(stderr, "mamediff: cannot write %s: %s\n", kLogName,
-                     qPrintable(log.errorString()));
-        return false;
-    }
-    return true;
+    QString error;
+    if (velmora::writeFileReplacing(QString::fromLatin1(kLogName),
+                                    QByteArrayView(text.data(), qsizetype(text.size())), &error))
+        return true;
+    std::fprintf(stderr, "mamediff: cannot write %s: %s\n", kLogName, qPrintable(error));
+    return false;
 }
 
 std::string failure(const char* which, const mamediff::SetListResult& result)
