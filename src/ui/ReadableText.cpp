@@ -47,6 +47,14 @@ int stepsToReadable(const QColor& wanted, const QColor& target, const QList<QCol
     return kShadeSteps + 1;
 }
 
+// Black or white, whichever reads better against every background.
+QColor clearest(const QList<QColor>& backgrounds)
+{
+    const QColor black(Qt::black);
+    const QColor white(Qt::white);
+    return worstContrast(black, backgrounds) >= worstContrast(white, backgrounds) ? black : white;
+}
+
 } // namespace
 
 double contrastRatio(const QColor& a, const QColor& b)
@@ -69,18 +77,22 @@ QColor readableOn(const QColor& wanted, const QList<QColor>& backgrounds, double
         return blend(wanted, toBlack ? black : white,
                      double(toBlack ? darker : lighter) / kShadeSteps);
     }
-    return worstContrast(black, backgrounds) >= worstContrast(white, backgrounds) ? black : white;
+    return clearest(backgrounds);
 }
 
 void makeCaptionReadable(QWidget* caption, const QList<QColor>& backgrounds)
 {
     const QPalette system = QApplication::palette(caption);
     QPalette palette = caption->palette();
-    for (const QPalette::ColorGroup group :
-         {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
         const QColor wanted = system.color(group, QPalette::WindowText);
-        palette.setColor(group, QPalette::WindowText, readableOn(wanted, backgrounds));
+        palette.setColor(
+            group, QPalette::WindowText,
+            worstContrast(wanted, backgrounds) >= kClearContrast ? wanted : clearest(backgrounds));
     }
+    palette.setColor(
+        QPalette::Disabled, QPalette::WindowText,
+        readableOn(system.color(QPalette::Disabled, QPalette::WindowText), backgrounds));
     caption->setPalette(palette);
 }
 

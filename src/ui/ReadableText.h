@@ -11,6 +11,8 @@ class QWidget;
 namespace velmora {
 
 inline constexpr double kReadableContrast = 3.0;
+// What an enabled caption keeps of the system's text colour: it must read well, not just read.
+inline constexpr double kClearContrast = 4.5;
 
 double contrastRatio(const QColor& a, const QColor& b);
 
@@ -20,8 +22,10 @@ double contrastRatio(const QColor& a, const QColor& b);
 QColor readableOn(const QColor& wanted, const QList<QColor>& backgrounds,
                   double ratio = kReadableContrast);
 
-// Gives `caption` text colours (enabled and disabled) that read against `backgrounds`: the system
-// palette's colours where they do, shades of them where they do not.
+// Gives `caption` text colours that read against `backgrounds`. Enabled: the system palette's
+// text colour when it reads clearly, otherwise black or white, whichever reads better. Disabled:
+// the system's disabled colour when it reads, otherwise the least darker or lighter shade of it
+// that does, so that a disabled caption stays readable and still looks fainter.
 void makeCaptionReadable(QWidget* caption, const QList<QColor>& backgrounds);
 
 } // namespace velmora
