@@ -15,10 +15,16 @@ class LongestTexts
 public:
     explicit LongestTexts(int capacity) : m_capacity(size_t(capacity)) {}
 
-    // Most rows are no longer than the shortest kept text and end at the first test.
+    // Whether a text of `length` might be kept: most rows are no longer than the shortest kept
+    // text and end here.
+    bool mayKeep(qsizetype length) const
+    {
+        return m_texts.size() < m_capacity || length > m_texts.back().length;
+    }
+
     void offer(const QByteArray& text, qsizetype shownLength)
     {
-        if (m_texts.size() == m_capacity && shownLength <= m_texts.back().length)
+        if (!mayKeep(shownLength))
             return;
         for (const Kept& kept : m_texts)
             if (kept.text == text)
@@ -57,26 +63,38 @@ std::vector<QStringList> widestTexts(const GameListModel& model, const std::vect
     if (!model.table())
         return widest;
     const GameTable& table = *model.table();
+    // The texts the model holds are read in one pass over the games (each game's fields lie
+    // together); a column the model works out rather than holds is read as it shows.
+    std::vector<int> held;
+    std::vector<LongestTexts> longest;
     for (int column : columns) {
-        LongestTexts longest(perColumn);
-        if (column > GameListModel::Players) {
-            // A column the model works out rather than holds is read as it shows.
-            for (int row = 0; row < model.count(); ++row) {
-                const QString text = model.text(row, column);
-                longest.offer(text.toUtf8(), text.size());
-            }
-            widest[size_t(column)] =
-                longest.shown([](const QByteArray& text) { return QString::fromUtf8(text); });
+        if (column <= GameListModel::Players) {
+            held.push_back(column);
+            longest.emplace_back(perColumn);
             continue;
         }
-        const bool recordField = column < GameRecord::FieldCount;
+        LongestTexts worked(perColumn);
         for (int row = 0; row < model.count(); ++row) {
-            const QByteArray& bytes = model.bytes(row, column);
-            // A reference reads shorter than it is written.
-            const bool decoded = recordField && mayHoldXmlReferences(bytes);
-            longest.offer(bytes, decoded ? table.shownBytes(bytes).size() : bytes.size());
+            const QString text = model.text(row, column);
+            worked.offer(text.toUtf8(), text.size());
         }
-        widest[size_t(column)] = longest.shown([&](const QByteArray& text) {
+        widest[size_t(column)] =
+            worked.shown([](const QByteArray& text) { return QString::fromUtf8(text); });
+    }
+    for (int row = 0; row < model.count(); ++row) {
+        const ListedGame& game = model.gameRef(row);
+        for (size_t i = 0; i < held.size(); ++i) {
+            const QByteArray& bytes = GameListModel::columnBytes(game, held[i]);
+            // A text reads no longer than it is written: a reference reads shorter.
+            if (!longest[i].mayKeep(bytes.size()))
+                continue;
+            const bool decoded = held[i] < GameRecord::FieldCount && mayHoldXmlReferences(bytes);
+            longest[i].offer(bytes, decoded ? table.shownBytes(bytes).size() : bytes.size());
+        }
+    }
+    for (size_t i = 0; i < held.size(); ++i) {
+        const bool recordField = held[i] < GameRecord::FieldCount;
+        widest[size_t(held[i])] = longest[i].shown([&](const QByteArray& text) {
             return recordField ? table.text(text) : GameTable::columnText(text);
         });
     }

@@ -36,15 +36,6 @@ struct SortKey
     int game;
 };
 
-const QByteArray& columnBytes(const ListedGame& game, int column)
-{
-    if (column == GameListModel::Category)
-        return game.category;
-    if (column == GameListModel::Players)
-        return game.players;
-    return game.record[GameRecord::Field(column)];
-}
-
 SortKey sortKeyOf(const QByteArray& text, int game)
 {
     quint64 prefix = 0;
@@ -121,9 +112,13 @@ int GameListModel::rowOfGame(int gameIndex) const
     return it == m_rows.end() ? -1 : int(it - m_rows.begin());
 }
 
-const QByteArray& GameListModel::bytes(int row, int column) const
+const QByteArray& GameListModel::columnBytes(const ListedGame& game, int column)
 {
-    return columnBytes(gameRef(row), column);
+    if (column == Category)
+        return game.category;
+    if (column == Players)
+        return game.players;
+    return game.record[GameRecord::Field(column)];
 }
 
 QString GameListModel::text(int row, int column) const

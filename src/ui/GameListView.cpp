@@ -101,12 +101,17 @@ int GameListView::firstShownRow() const
     return m_filter->rowCount() > 0 ? modelRow(m_filter->index(0, 0)) : -1;
 }
 
-void GameListView::setOptionalColumns(bool categories, bool players)
+int GameListView::designedWidth(int column) const
 {
     const int dpi = logicalDpiX() > 0 ? logicalDpiX() : 96;
+    return GameListModel::designWidth(column) * dpi / kHundredthsMmPerInch;
+}
+
+void GameListView::setOptionalColumns(bool categories, bool players)
+{
     m_fitting = true;
     for (int c = 0; c < GameListModel::ColumnCount; ++c)
-        setColumnWidth(c, GameListModel::designWidth(c) * dpi / kHundredthsMmPerInch);
+        setColumnWidth(c, designedWidth(c));
     for (int c = 0; c < GameListModel::ColumnCount; ++c)
         setColumnHidden(c, GameListModel::isNeverShown(c));
     setColumnHidden(GameListModel::Category, !categories);
@@ -153,13 +158,11 @@ void GameListView::fillGameColumn()
     const int user = m_userWidths.value(GameListModel::header(game));
     int width = user;
     if (user <= 0) {
-        const int dpi = logicalDpiX() > 0 ? logicalDpiX() : 96;
         int others = 0;
         for (int c = 0; c < GameListModel::ColumnCount; ++c)
             if (c != game && !isColumnHidden(c))
                 others += columnWidth(c);
-        width = std::max(GameListModel::designWidth(game) * dpi / kHundredthsMmPerInch,
-                         viewport()->width() - others);
+        width = std::max(designedWidth(game), viewport()->width() - others);
     }
     if (width == columnWidth(game))
         return;

@@ -91,6 +91,8 @@ private:
     int modelRow(const QModelIndex& index) const;
     void showSortArrow();
     void updateStarField();
+    // A column's designed width in pixels.
+    int designedWidth(int column) const;
     void applyColumnWidths();
     void fillGameColumn();
     int contentWidth(int column) const;

@@ -180,7 +180,8 @@ private:
         Folders folders;
         if (!firstRun)
             folders.write("4.0.0", "[View]\r\nGameView=Uninstalled Games\r\nAllSortKey=17\r\n"
-                                   "AllSortOrder=1\r\nScreenShots=True\r\n");
+                                   "AllSortOrder=1\r\nScreenShots=True\r\n"
+                                   "WindowGeometry=0,40,900,500\r\n");
         const QString binary = folders.program() + "/velmora";
         if (!QFile::copy(VELMORA_BINARY, binary))
             return false;
@@ -208,9 +209,14 @@ private:
             return !QFile::exists(folders.optionsIni()) &&
                    QDir(folders.program() + "/reports").isEmpty();
         QStringList view;
-        for (const char* key : {"GameView", "AllSortKey", "AllSortOrder", "ScreenShots"})
+        for (const char* key :
+             {"GameView", "AllSortKey", "AllSortOrder", "ScreenShots", "WindowGeometry"})
             view << folders.ini("View", key);
-        return view == QStringList{"Uninstalled Games", "0", "0", "True"};
+        // The window came back where it was left, and is left there again (the window system
+        // may nudge it sideways onto the screen).
+        const QString geometry = view.takeLast();
+        return view == QStringList{"Uninstalled Games", "0", "0", "True"} &&
+               geometry.endsWith(",40,900,500");
     }
 };
 
