@@ -109,6 +109,9 @@ void readViewSection(PreferenceReader& in, Preferences* p)
     readListState(in, QStringLiteral("All"), &p->all);
     readListState(in, QStringLiteral("Installed"), &p->installed);
     readListState(in, QStringLiteral("Uninstalled"), &p->uninstalled);
+    p->columnWidths = columnWidthsFromText(in.text(kView, QStringLiteral("ColumnWidths"), {}));
+    p->windowGeometry =
+        windowGeometryFromText(in.text(kView, QStringLiteral("WindowGeometry"), {}));
 }
 
 // Writes one owner's keys in one pass: the file is read once and replaced once.
@@ -272,6 +275,12 @@ void writeView(const QString& optionsIni, const Preferences& prefs)
         writeListState(doc, QStringLiteral("All"), prefs.all);
         writeListState(doc, QStringLiteral("Installed"), prefs.installed);
         writeListState(doc, QStringLiteral("Uninstalled"), prefs.uninstalled);
+        if (!prefs.columnWidths.isEmpty())
+            doc.setValue(kView, QStringLiteral("ColumnWidths"),
+                         columnWidthsText(prefs.columnWidths));
+        if (prefs.windowGeometry.isValid())
+            doc.setValue(kView, QStringLiteral("WindowGeometry"),
+                         windowGeometryText(prefs.windowGeometry));
     });
 }
 

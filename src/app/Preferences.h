@@ -2,6 +2,8 @@
 // Velmora's own preferences, the typed form of settings/options.ini: sections Miscellaneous,
 // Preferences, Directories and View, with their defaults. Each group of keys is written only by
 // the command that owns it (start-up, Refresh, the Options dialog, the gradient window, the exit).
+#include "app/WindowLayout.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -118,6 +120,8 @@ struct Preferences
     ListViewState all;
     ListViewState installed;
     ListViewState uninstalled;
+    ColumnWidths columnWidths; // only the columns the user sized
+    QRect windowGeometry;      // the window's place and size when not maximised; null at first
 
     bool hidden(HideFlag flag) const { return hide[static_cast<int>(flag)]; }
     void setHidden(HideFlag flag, bool on) { hide[static_cast<int>(flag)] = on; }

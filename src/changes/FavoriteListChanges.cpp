@@ -1,5 +1,7 @@
 #include "changes/FavoriteListChanges.h"
 
+#include "gamedb/XmlText.h"
+
 #include <QFile>
 
 namespace velmora {
@@ -27,7 +29,8 @@ std::optional<QString> favoriteListChangesText(const QString& changesFile)
     for (QStringView line : QStringView(log).split(u'\n', Qt::SkipEmptyParts)) {
         if (line.endsWith(u'\r'))
             line.chop(1);
-        text += line;
+        // The log keeps the descriptions as the database holds them.
+        text += decodeXmlText(line);
         text += u'\r';
     }
     return text;

@@ -1,5 +1,7 @@
 #include "changes/MachineChanges.h"
 
+#include "gamedb/XmlText.h"
+
 #include <algorithm>
 #include <cstring>
 #include <optional>
@@ -584,7 +586,9 @@ CompareResult compareMachineLists(View newList, View oldList, CompareMonitor& mo
         return {CompareResult::Outcome::Unchanged, {}};
     QByteArray report(kMachineChangesHeading);
     report.append("\r\n\r\n\r\nROM\tDescription\r\n\r\n");
-    report.append(listed.text());
+    // The names and descriptions are compared as the lists hold them and shown as the user
+    // reads them.
+    report.append(decodeXmlBytes(listed.text()));
     return {CompareResult::Outcome::Changed, report};
 }
 

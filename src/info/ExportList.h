@@ -15,7 +15,7 @@ namespace velmora {
 struct ExportRow
 {
     QByteArray rom;
-    QByteArray description; // carried through as the database holds it
+    QByteArray description; // as the list shows it, in the database's encoding
 };
 
 // The export file's name for a list ("allgames.txt").

@@ -1,6 +1,9 @@
 #include "lists/GameListModel.h"
 
+#include "gamedb/XmlText.h"
+
 #include <algorithm>
+#include <deque>
 
 namespace velmora {
 namespace {
@@ -32,15 +35,6 @@ struct SortKey
     qsizetype size;
     int game;
 };
-
-const QByteArray& columnBytes(const ListedGame& game, int column)
-{
-    if (column == GameListModel::Category)
-        return game.category;
-    if (column == GameListModel::Players)
-        return game.players;
-    return game.record[GameRecord::Field(column)];
-}
 
 SortKey sortKeyOf(const QByteArray& text, int game)
 {
@@ -118,6 +112,15 @@ int GameListModel::rowOfGame(int gameIndex) const
     return it == m_rows.end() ? -1 : int(it - m_rows.begin());
 }
 
+const QByteArray& GameListModel::columnBytes(const ListedGame& game, int column)
+{
+    if (column == Category)
+        return game.category;
+    if (column == Players)
+        return game.players;
+    return game.record[GameRecord::Field(column)];
+}
+
 QString GameListModel::text(int row, int column) const
 {
     const ListedGame& game = gameRef(row);
@@ -182,8 +185,19 @@ void GameListModel::reorder(int column, Qt::SortOrder order)
 {
     std::vector<SortKey> keys;
     keys.reserve(m_rows.size());
-    for (int game : m_rows)
-        keys.push_back(sortKeyOf(columnBytes(m_table->at(game), column), game));
+    // Fields holding XML references sort by the text the user reads; the few decoded texts live
+    // here while the keys point into them.
+    std::deque<QByteArray> decoded;
+    const bool recordField = column < GameRecord::FieldCount;
+    for (int game : m_rows) {
+        const QByteArray& bytes = columnBytes(m_table->at(game), column);
+        if (recordField && mayHoldXmlReferences(bytes)) {
+            decoded.push_back(m_table->shownBytes(bytes));
+            keys.push_back(sortKeyOf(decoded.back(), game));
+        } else {
+            keys.push_back(sortKeyOf(bytes, game));
+        }
+    }
     const bool descending = order == Qt::DescendingOrder;
     std::sort(keys.begin(), keys.end(), [descending](const SortKey& a, const SortKey& b) {
         const int c = compareKeys(a, b);

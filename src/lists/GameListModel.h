@@ -64,6 +64,9 @@ public:
     // The row showing the game at `gameIndex` of the table, or -1.
     int rowOfGame(int gameIndex) const;
     QString text(int row, int column) const;
+    // The bytes of a column the model holds as text (the record's fields, with their XML
+    // references, and Category and Players), as the list holds them.
+    static const QByteArray& columnBytes(const ListedGame& game, int column);
     const std::shared_ptr<const GameTable>& table() const { return m_table; }
 
     // Adds a game of the shared table at the end, or removes one row (a game audited in the

@@ -9,7 +9,8 @@ namespace velmora {
 namespace {
 
 // Appends the field folded, then a tab that keeps a word from matching across two fields. Plain
-// ASCII (nearly every field) is lower-cased in place; anything else goes the Unicode way.
+// ASCII (nearly every field) is lower-cased in place; anything else, and a field that may hold
+// XML references ("AT&amp;T" is found as "AT&T"), goes the way of the shown text.
 void appendFolded(std::string& out, const GameTable& table, const QByteArray& field)
 {
     const std::size_t start = out.size();
@@ -17,7 +18,7 @@ void appendFolded(std::string& out, const GameTable& table, const QByteArray& fi
     bool ascii = true;
     for (std::size_t i = start; i < out.size(); ++i) {
         const char c = out[i];
-        ascii = ascii && uchar(c) < 0x80;
+        ascii = ascii && uchar(c) < 0x80 && c != '&';
         out[i] = (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
     }
     if (!ascii) {

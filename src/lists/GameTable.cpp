@@ -1,5 +1,7 @@
 #include "lists/GameTable.h"
 
+#include "gamedb/XmlText.h"
+
 namespace velmora {
 
 QByteArray ownedBytes(const QByteArray& bytes)
@@ -23,7 +25,16 @@ ListedGame GameTable::detached(int index) const
 
 QString GameTable::text(const QByteArray& field) const
 {
-    return m_utf8 ? QString::fromUtf8(field) : QString::fromLatin1(field);
+    const QString raw = m_utf8 ? QString::fromUtf8(field) : QString::fromLatin1(field);
+    return mayHoldXmlReferences(field) ? decodeXmlText(raw) : raw;
+}
+
+QByteArray GameTable::shownBytes(const QByteArray& field) const
+{
+    if (!mayHoldXmlReferences(field))
+        return field;
+    const QString shown = text(field);
+    return m_utf8 ? shown.toUtf8() : shown.toLatin1();
 }
 
 } // namespace velmora

@@ -43,8 +43,12 @@ public:
     ListedGame detached(int index) const;
     void reserve(int count) { m_games.reserve(size_t(count)); }
 
-    // A field of a record as text.
+    // A field of a record as the user reads it: decoded from the table's encoding, with the
+    // machine list's XML references resolved ("AT&amp;T" reads "AT&T").
     QString text(const QByteArray& field) const;
+    // The same text in the table's encoding, for byte-wise sorting and exported lists; a field
+    // without references comes back as it is.
+    QByteArray shownBytes(const QByteArray& field) const;
     QString text(int index, GameRecord::Field field) const { return text(at(index).record[field]); }
     static QString columnText(const QByteArray& utf8) { return QString::fromUtf8(utf8); }
     bool isUtf8() const { return m_utf8; }

@@ -40,6 +40,9 @@ struct MessageRequest
     MessageButtons buttons = MessageButtons::Ok;
     // The button that Enter presses; Ok or Yes when unset.
     MessageAnswer defaultButton = MessageAnswer::Ok;
+    // The lines are "label<TAB>value" rows (paths, say): shown as two aligned columns with an OK
+    // button, a value too long for the box shortened in its middle, its whole text as its tip.
+    bool tabular = false;
 };
 
 class MessageBox

@@ -71,7 +71,7 @@ AboutWindow::AboutWindow(AppState& state, Hooks hooks, QWidget* parent)
     setWindowTitle(QStringLiteral("About Velmora"));
 
     auto* picture = named(new QLabel(this), "imgMachine");
-    picture->setPixmap(cabinetPicture(kCabinetHeight));
+    picture->setPixmap(cabinetPicture(kCabinetHeight, devicePixelRatioF()));
     picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
     auto* right = new QVBoxLayout;
@@ -210,6 +210,9 @@ void AboutWindow::chkOther_Click()
     m_fraOther->hide();
     m_lblMAMEVersion->clear();
     m_cmdVersion->setEnabled(true);
+    // Without the lists the window takes its small size again.
+    layout()->activate();
+    adjustSize();
 }
 
 void AboutWindow::showExtras(ExtrasKind kind)

@@ -82,18 +82,17 @@ void openSettingsPanel(MainWindow& window, SettingsPanel* panel)
     window.bringPanelToFront(panel);
 }
 
-// OK and Cancel give the window back: the icon timer brings the game art back, and the report
-// status bar loses the game it showed.
+// OK and Cancel give the window back: the selected game is shown again (its art, its settings
+// and the boxes it allows), and the report status bar loses the game it showed.
 void closeSettingsPanel(MainWindow& window)
 {
-    window.restartIconTimer();
     window.statusBarElement(1)->setText(2, QString());
     window.statusBarElement(1)->setText(3, QString());
     window.showStatusBar(0);
     window.showListPanel();
     window.enableGameButtons();
     window.GetSelectedIndex();
-    window.LoadShot();
+    window.showSelectedGameAgain();
 }
 
 void wireSettings(MainWindow& window, AppState& state, StartUp& startUp,

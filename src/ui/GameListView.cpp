@@ -5,12 +5,18 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionHeader>
 #include <utility>
 
 namespace velmora {
 namespace {
 
 constexpr int kHundredthsMmPerInch = 2540;
+// A column from its content is at most this many average characters wide: the rare very long
+// manufacturer or category is cut rather than pushing every other column out of sight.
+constexpr int kWidestContentChars = 40;
+// Pixels beyond the measured text, so that rounding never makes the list cut a word.
+constexpr int kSpareWidth = 4;
 
 const char* objectNameOf(ListKind kind)
 {
@@ -63,6 +69,8 @@ GameListView::GameListView(ListKind kind, ListViewState* state, QWidget* parent)
     header()->setStretchLastSection(false);
     header()->setSortIndicatorShown(false);
     connect(header(), &QHeaderView::sectionClicked, this, &GameListView::sortByColumnClick);
+    connect(header(), &QHeaderView::sectionResized, this,
+            [this](int column, int, int newWidth) { onSectionResized(column, newWidth); });
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { onCurrentRowChanged(current); });
     setOptionalColumns(true, true);
@@ -93,15 +101,117 @@ int GameListView::firstShownRow() const
     return m_filter->rowCount() > 0 ? modelRow(m_filter->index(0, 0)) : -1;
 }
 
-void GameListView::setOptionalColumns(bool categories, bool players)
+int GameListView::designedWidth(int column) const
 {
     const int dpi = logicalDpiX() > 0 ? logicalDpiX() : 96;
+    return GameListModel::designWidth(column) * dpi / kHundredthsMmPerInch;
+}
+
+void GameListView::setOptionalColumns(bool categories, bool players)
+{
+    m_fitting = true;
     for (int c = 0; c < GameListModel::ColumnCount; ++c)
-        setColumnWidth(c, GameListModel::designWidth(c) * dpi / kHundredthsMmPerInch);
+        setColumnWidth(c, designedWidth(c));
     for (int c = 0; c < GameListModel::ColumnCount; ++c)
         setColumnHidden(c, GameListModel::isNeverShown(c));
     setColumnHidden(GameListModel::Category, !categories);
     setColumnHidden(GameListModel::Players, !players);
+    m_fitting = false;
+    applyColumnWidths();
+}
+
+void GameListView::fitColumns(const std::vector<QStringList>& widest,
+                              const ColumnWidths& userWidths)
+{
+    m_widest = widest;
+    m_userWidths = userWidths;
+    applyColumnWidths();
+}
+
+void GameListView::setUserColumnWidth(int column, int width)
+{
+    m_userWidths.insert(GameListModel::header(column), width);
+    applyColumnWidths();
+}
+
+void GameListView::applyColumnWidths()
+{
+    m_fitting = true;
+    for (int c = 0; c < GameListModel::ColumnCount; ++c) {
+        if (c == GameListModel::Game || isColumnHidden(c))
+            continue;
+        const int user = m_userWidths.value(GameListModel::header(c));
+        if (user > 0)
+            setColumnWidth(c, user);
+        else if (size_t(c) < m_widest.size())
+            setColumnWidth(c, contentWidth(c));
+    }
+    m_fitting = false;
+    fillGameColumn();
+}
+
+// Game takes the width the other columns leave, but never less than its designed width (the
+// list scrolls sideways instead).
+void GameListView::fillGameColumn()
+{
+    const int game = GameListModel::Game;
+    const int user = m_userWidths.value(GameListModel::header(game));
+    int width = user;
+    if (user <= 0) {
+        int others = 0;
+        for (int c = 0; c < GameListModel::ColumnCount; ++c)
+            if (c != game && !isColumnHidden(c))
+                others += columnWidth(c);
+        width = std::max(designedWidth(game), viewport()->width() - others);
+    }
+    if (width == columnWidth(game))
+        return;
+    m_fitting = true;
+    setColumnWidth(game, width);
+    m_fitting = false;
+}
+
+int GameListView::contentWidth(int column) const
+{
+    int widest = 0;
+    for (const QString& text : m_widest[size_t(column)])
+        widest = std::max(widest, cellWidth(text));
+    const int most = fontMetrics().averageCharWidth() * kWidestContentChars;
+    return std::max(captionWidth(column), std::min(widest, most));
+}
+
+// The caption with room for the sort arrow, which any column may show.
+int GameListView::captionWidth(int column) const
+{
+    QStyleOptionHeader option;
+    option.initFrom(header());
+    option.text = GameListModel::header(column);
+    option.section = column;
+    option.orientation = Qt::Horizontal;
+    const QSize size =
+        header()->style()->sizeFromContents(QStyle::CT_HeaderSection, &option, {}, header());
+    const int margin = header()->style()->pixelMetric(QStyle::PM_HeaderMargin, &option, header());
+    return size.width() + size.height() + margin + kSpareWidth;
+}
+
+int GameListView::cellWidth(const QString& text) const
+{
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.features |= QStyleOptionViewItem::HasDisplay;
+    option.text = text;
+    return style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, {}, this).width() +
+           kSpareWidth;
+}
+
+void GameListView::onSectionResized(int column, int newWidth)
+{
+    if (m_fitting || newWidth <= 0 || isColumnHidden(column))
+        return;
+    m_userWidths.insert(GameListModel::header(column), newWidth);
+    emit columnSized(column, newWidth);
+    if (column != GameListModel::Game)
+        fillGameColumn();
 }
 
 void GameListView::showSortArrow()
@@ -179,6 +289,11 @@ void GameListView::onCurrentRowChanged(const QModelIndex& current)
 
 void GameListView::mousePressEvent(QMouseEvent* event)
 {
+    // The Uninstalled list has no right-click menu, and a right click there selects nothing.
+    if (event->button() == Qt::RightButton && m_kind == ListKind::Uninstalled) {
+        event->accept();
+        return;
+    }
     const int row = modelRow(indexAt(event->position().toPoint()));
     m_pressedSelectedRow =
         event->button() == Qt::LeftButton && row >= 0 && row == selectedRow() ? row : -1;
@@ -196,7 +311,7 @@ void GameListView::mouseReleaseEvent(QMouseEvent* event)
             emit rowSelected(pressed);
         return;
     }
-    if (event->button() != Qt::RightButton)
+    if (event->button() != Qt::RightButton || m_kind == ListKind::Uninstalled)
         return;
     const QModelIndex index = indexAt(event->position().toPoint());
     if (!index.isValid())
@@ -243,7 +358,8 @@ void GameListView::updateStarField()
 {
     QPalette pal = viewport()->palette();
     if (m_starField)
-        pal.setBrush(QPalette::Base, QBrush(starFieldPixmap(viewport()->size())));
+        pal.setBrush(QPalette::Base,
+                     QBrush(starFieldPixmap(viewport()->size(), devicePixelRatioF())));
     else
         pal.setBrush(QPalette::Base, palette().brush(QPalette::Base));
     viewport()->setPalette(pal);
@@ -254,6 +370,15 @@ void GameListView::resizeEvent(QResizeEvent* event)
     QTreeView::resizeEvent(event);
     if (m_starField)
         updateStarField();
+}
+
+// The viewport narrows when the vertical scroll bar comes: Game gives up the room.
+bool GameListView::viewportEvent(QEvent* event)
+{
+    const bool handled = QTreeView::viewportEvent(event);
+    if (event->type() == QEvent::Resize)
+        fillGameColumn();
+    return handled;
 }
 
 // The star field stays put behind the rows: a scroll repaints the whole list instead of moving

@@ -5,6 +5,7 @@
 // what the user left.
 #include "app/ListKind.h"
 #include "app/Preferences.h"
+#include "app/WindowLayout.h"
 #include "lists/GameListModel.h"
 #include "lists/GameSearch.h"
 
@@ -45,6 +46,12 @@ public:
     // Column widths from the design, the never-shown columns hidden, the optional ones by
     // whether their file exists.
     void setOptionalColumns(bool categories, bool players);
+    // Widths from content: a column the user sized (`userWidths`, by caption) keeps that width;
+    // any other is as wide as its widest text in `widest` (index = column, see widestTexts())
+    // or its caption with the sort arrow; Game, unless sized, takes what the others leave.
+    void fitColumns(const std::vector<QStringList>& widest, const ColumnWidths& userWidths);
+    // The width the user gave a column in another of the three lists.
+    void setUserColumnWidth(int column, int width);
     // Sorts by the stored key and order (when not already so) and shows the arrow.
     void applyStoredSort();
     // The header click: flips the order on the same column, sorts another ascending; nothing
@@ -67,6 +74,8 @@ signals:
     void rowContextRequested(int row, const QPoint& globalPos);
     // Enter pressed in the list: the window's default button acts.
     void enterPressed();
+    // The user gave a column a width (dragging or double-clicking its divider).
+    void columnSized(int column, int width);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -74,6 +83,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
 
 private:
@@ -81,6 +91,14 @@ private:
     int modelRow(const QModelIndex& index) const;
     void showSortArrow();
     void updateStarField();
+    // A column's designed width in pixels.
+    int designedWidth(int column) const;
+    void applyColumnWidths();
+    void fillGameColumn();
+    int contentWidth(int column) const;
+    int captionWidth(int column) const;
+    int cellWidth(const QString& text) const;
+    void onSectionResized(int column, int newWidth);
 
     ListKind m_kind;
     ListViewState* m_state;
@@ -89,6 +107,9 @@ private:
     bool m_quiet = false;
     int m_pressedSelectedRow = -1; // the row a left press found already selected
     bool m_starField = false;
+    std::vector<QStringList> m_widest;
+    ColumnWidths m_userWidths;
+    bool m_fitting = false; // the view itself is setting widths: not the user's
 };
 
 } // namespace velmora

@@ -13,6 +13,7 @@
 #include "ui/StartUp.h"
 
 #include <QApplication>
+#include <QTextEdit>
 #include <QTimer>
 
 namespace velmora {
@@ -163,6 +164,8 @@ void HelpController::handleStartUpNews(WebRequest::Outcome outcome, const QByteA
 void HelpController::showNews(const QString& news)
 {
     putOnReportPanel(kNewsTitle, news);
+    // The news is prose: its lines wrap at the panel's edge (the return to the lists undoes it).
+    m_window.txtVerify()->setLineWrapMode(QTextEdit::WidgetWidth);
     ReportPanel panel(&m_window);
     panel.setBold(0, qMin(news.size(), kNewsStampLength));
     writeNews(m_state.paths.optionsIni(), newsStamp(news));

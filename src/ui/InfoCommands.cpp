@@ -17,16 +17,18 @@
 namespace velmora {
 namespace {
 
-// The rows of a list in the order it shows them.
+// The rows of a list in the order it shows them, with the texts the list shows.
 std::vector<ExportRow> exportRows(const GameListModel* model)
 {
     std::vector<ExportRow> rows;
     if (!model)
         return rows;
     rows.reserve(std::size_t(model->count()));
+    const GameTable& table = *model->table();
     for (int row = 0; row < model->count(); ++row) {
         const GameRecord& record = model->gameRef(row).record;
-        rows.push_back({record[GameRecord::Rom], record[GameRecord::Game]});
+        rows.push_back({table.shownBytes(record[GameRecord::Rom]),
+                        table.shownBytes(record[GameRecord::Game])});
     }
     return rows;
 }

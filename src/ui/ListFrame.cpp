@@ -156,16 +156,25 @@ void ListFrame::relayout()
 void ListFrame::placeShot(const QRect& listArea)
 {
     QRect area = toPixels(m_shot.rect);
-    if (m_shot.stretched) {
-        // The square lines up with the top of the lists.
-        area.moveTop(listArea.top());
-        m_imgShots->setScaledContents(true);
+    if (!m_shot.stretched) {
         m_imgShots->setPixmap(m_picture);
-    } else {
-        m_imgShots->setScaledContents(false);
-        m_imgShots->setPixmap(m_picture);
+        m_imgShots->setGeometry(area);
+        m_lblShots->setGeometry(area);
+        return;
     }
-    m_imgShots->setGeometry(area);
+    // The square lines up with the top of the lists; the picture keeps its aspect inside it,
+    // scaled once to the screen's pixels so that it stays sharp on a high-density screen.
+    area.moveTop(listArea.top());
+    const QRect picture = fitPicture(m_picture.deviceIndependentSize().toSize(), area);
+    const qreal ratio = devicePixelRatioF();
+    QPixmap scaled;
+    if (!m_picture.isNull() && !picture.isEmpty()) {
+        scaled = m_picture.scaled(picture.size() * ratio, Qt::IgnoreAspectRatio,
+                                  Qt::SmoothTransformation);
+        scaled.setDevicePixelRatio(ratio);
+    }
+    m_imgShots->setPixmap(scaled);
+    m_imgShots->setGeometry(picture);
     m_lblShots->setGeometry(area);
 }
 

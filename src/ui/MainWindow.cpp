@@ -12,10 +12,12 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTextEdit>
 #include <QTimer>
@@ -30,11 +32,10 @@ constexpr int kIconSide = 32;
 constexpr int kSmallPictureSide = 16;
 constexpr int kBannerInterval = 40;
 constexpr int kIconInterval = 500;
-// The window's designed client size: 426 pixels high (the load sequence sets it), wide enough
-// for the main columns of the list and the right-hand column.
+// The window's designed client size, wide enough for the main columns of the list and the
+// right-hand column: the smallest the window may be.
 constexpr int kDesignedWidth = 900;
-constexpr int kMinimumWidth = 640;
-constexpr int kMinimumHeight = 426;
+constexpr int kDesignedHeight = 426;
 
 QWidget* frameOfObject(QWidget* parent, const char* name)
 {
@@ -53,8 +54,8 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QMainWindow(parent), 
     buildMenus();
     buildTimers();
     connectLists();
-    setMinimumSize(kMinimumWidth, kMinimumHeight);
-    resize(kDesignedWidth, kMinimumHeight);
+    setMinimumSize(kDesignedWidth, kDesignedHeight);
+    resize(kDesignedWidth, kDesignedHeight);
     showStatusBar(0);
 }
 
@@ -124,6 +125,7 @@ void MainWindow::buildPanels()
         outer->addWidget(m_statusBars[size_t(i)]);
     }
     setCentralWidget(m_background);
+    connect(m_background, &GradientBackground::resized, this, &MainWindow::keepCaptionsReadable);
 
     connect(m_cmdGameList, &QPushButton::clicked, this, &MainWindow::returnFromReport);
     connect(m_cmdGameList2, &QPushButton::clicked, this, &MainWindow::returnFromMaintenance);
@@ -199,7 +201,7 @@ QWidget* MainWindow::buildRightColumn()
     auto* pictures = new QHBoxLayout;
     m_imgMachine = new ClickableLabel(column);
     m_imgMachine->setObjectName(QStringLiteral("imgMachine"));
-    m_imgMachine->setPixmap(cabinetPicture(kCabinetHeight));
+    m_imgMachine->setPixmap(cabinetPicture(kCabinetHeight, devicePixelRatioF()));
     m_imgMachine->setToolTip(QStringLiteral("Click Here To View Some Path Information"));
     m_imgMachine->setCursor(Qt::PointingHandCursor);
     connect(m_imgMachine, &ClickableLabel::clicked, this, &MainWindow::onPathInformation);
@@ -247,7 +249,7 @@ QWidget* MainWindow::buildRightColumn()
     autoRunLayout->addWidget(m_chkAutoRun);
     m_lblDownload = new ClickableLabel(column);
     m_lblDownload->setObjectName(QStringLiteral("lblDownload"));
-    m_lblDownload->setPixmap(clockPicture(kSmallPictureSide));
+    m_lblDownload->setPixmap(clockPicture(kSmallPictureSide, devicePixelRatioF()));
     m_lblDownload->setToolTip(QStringLiteral("Click Here To View The Start Up Time"));
     m_lblDownload->setCursor(Qt::PointingHandCursor);
     autoRunRow->addWidget(m_lblGradient);
@@ -328,6 +330,20 @@ void MainWindow::applyWindowStateValue(int value)
     // Minimised is advisory; a window that starts minimised would hide the program from its user.
     if (value == 2)
         setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void MainWindow::placeOnScreen(const QRect& stored)
+{
+    const QScreen* screen = stored.isValid() ? QGuiApplication::screenAt(stored.center()) : nullptr;
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // A maximised window keeps its state; the place is the one it returns to.
+    const Qt::WindowStates states = windowState();
+    setWindowState(states & ~Qt::WindowMaximized);
+    setGeometry(windowPlacement(stored, screen->availableGeometry(), minimumSize()));
+    setWindowState(states);
 }
 
 QPushButton* MainWindow::button(const QString& objectName) const

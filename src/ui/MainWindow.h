@@ -10,6 +10,7 @@
 #include "lists/LoadLists.h"
 
 #include <QMainWindow>
+#include <QStringList>
 #include <array>
 #include <functional>
 #include <memory>
@@ -113,6 +114,10 @@ public:
     ListViewState listState(ListKind kind) const;
     int windowStateValue() const;
     void applyWindowStateValue(int value);
+    // The window's place and size at start: where the user left it (`stored`, the size when not
+    // maximised), or on a first start two thirds of the screen, centred. The designed size is
+    // the smallest the window may be.
+    void placeOnScreen(const QRect& stored);
 
     // Starts the selected game as the Play command does (Auto Run at start-up).
     void playSelectedGame();
@@ -137,6 +142,10 @@ public:
     void GetSelectedIndex();
     // LoadShot: the screenshot of the selected game, when screenshots are on.
     void LoadShot();
+    // Back on the lists after another panel: the selected game is shown as a fresh selection
+    // shows it (status panels, Play and the three boxes, screenshot, icon and banner), or the
+    // empty state when the list on show has no selected game.
+    void showSelectedGameAgain();
 
     // Status bars: element 0 with the game list, element 1 with the settings editor and long
     // reports. Panels are numbered 1 to 6.
@@ -272,10 +281,12 @@ private:
     void showSelection(ListKind kind, int row);
     void clearAutoRun();
     void applySelectionStatus(ListKind kind, int row);
+    void fitListColumns();
     void onListDoubleClicked(ListKind kind);
     void onIconTimer();
     void onBannerTimer();
     void setBannerText(const QString& text);
+    void keepCaptionsReadable();
     void applyShotPlacement();
 
     // Commands.
@@ -287,6 +298,7 @@ private:
     AppState& m_state;
     Commands m_commands;
     LoadedLists m_loaded;
+    std::vector<QStringList> m_columnTexts; // the widest texts of each column of the loaded lists
     SearchBox* m_txtSearch = nullptr;
     std::unique_ptr<GameSearchIndex> m_searchIndex;
     // Per list: the row selected before a search moved the selection away (-1: none).

@@ -3,6 +3,7 @@
 #include "ui/MainWindow.h"
 
 #include "app/Progress.h"
+#include "lists/ColumnContent.h"
 #include "lists/HideFilters.h"
 #include "lists/SelectionFiles.h"
 #include "lists/SelectionStatus.h"
@@ -77,7 +78,27 @@ void MainWindow::connectLists()
             if (m_cmdPlay->isDefault() && m_cmdPlay->isEnabled())
                 onPlay();
         });
+        // The three lists share their columns' widths; the ones the user set are kept.
+        connect(view, &GameListView::columnSized, this, [this, kind](int column, int width) {
+            m_state.prefs.columnWidths.insert(GameListModel::header(column), width);
+            for (GameListView* other : m_lists)
+                if (other->kind() != kind)
+                    other->setUserColumnWidth(column, width);
+        });
     }
+}
+
+// Each column as wide as its widest text in the All list, which holds the games of the other two.
+void MainWindow::fitListColumns()
+{
+    const GameListView* all = listView(ListKind::All);
+    std::vector<int> shown;
+    for (int c = 0; c < GameListModel::ColumnCount; ++c)
+        if (c != GameListModel::Game && !all->isColumnHidden(c))
+            shown.push_back(c);
+    m_columnTexts = widestTexts(*all->gameModel(), shown);
+    for (GameListView* view : m_lists)
+        view->fitColumns(m_columnTexts, m_state.prefs.columnWidths);
 }
 
 GameListView* MainWindow::listView(ListKind kind) const
@@ -185,6 +206,7 @@ bool MainWindow::loadListsOrEnd(ProgressSink& progress)
     listModel(ListKind::Installed)->setGames(m_loaded.table, m_loaded.installed);
     listModel(ListKind::Uninstalled)->setGames(m_loaded.table, m_loaded.uninstalled);
     updateSearchMatches();
+    fitListColumns();
     return true;
 }
 
@@ -193,8 +215,11 @@ void MainWindow::applyListAppearance(const Preferences& prefs)
     const QColor background = colorFromValue(prefs.backColor);
     const QColor text = colorFromValue(prefs.fontColor);
     const int pointSize = prefs.fontSize.toInt();
-    for (GameListView* view : m_lists)
+    for (GameListView* view : m_lists) {
         view->setAppearance(prefs.useStarfield, background, text, pointSize);
+        // Measured again in the new font.
+        view->fitColumns(m_columnTexts, prefs.columnWidths);
+    }
 }
 
 void MainWindow::showView(ListKind kind)
@@ -302,6 +327,17 @@ void MainWindow::GetSelectedIndex()
         view->selectRowQuietly(index - 1);
     }
     view->setFocus();
+}
+
+void MainWindow::showSelectedGameAgain()
+{
+    const GameListView* view = visibleList();
+    const int row = view->selectedRow();
+    if (view->count() < 1 || row < 0) {
+        showEmptyState();
+        return;
+    }
+    showSelection(currentList(), row);
 }
 
 void MainWindow::updateFiltersLabel()

@@ -12,6 +12,7 @@
 #include "ui/GradientBackground.h"
 #include "ui/ListFrame.h"
 #include "ui/Pictures.h"
+#include "ui/ReadableText.h"
 #include "ui/StatusPanels.h"
 
 #include <QApplication>
@@ -234,10 +235,12 @@ void MainWindow::returnFromReport()
     m_fraList->setEnabled(true);
     m_state.panelBusy = 0;
     GetSelectedIndex();
-    LoadShot();
     enableGameButtons();
+    showSelectedGameAgain();
     showStatusBar(0);
     m_txtVerify->clear();
+    // The news wraps its lines; every other report keeps its own.
+    m_txtVerify->setLineWrapMode(QTextEdit::NoWrap);
     // Whatever the report made bold stays with that report.
     m_txtVerify->setCurrentCharFormat(QTextCharFormat());
     bringPanelToFront(m_fraList);
@@ -254,8 +257,8 @@ void MainWindow::returnFromMaintenance()
     m_fraList->setEnabled(true);
     m_state.panelBusy = 0;
     GetSelectedIndex();
-    LoadShot();
     enableGameButtons();
+    showSelectedGameAgain();
     showStatusBar(0);
     bringPanelToFront(m_fraList);
     QApplication::restoreOverrideCursor();
@@ -311,7 +314,22 @@ void MainWindow::SetGradient()
     const QColor top = systemColor(kSystemButtonFace);
     const QColor bottom = colorFromValue(m_state.prefs.gradientColor);
     m_background->setColors(top, bottom);
-    m_lblGradient->setPixmap(gradientSwatch(kSwatchSide, top, bottom));
+    m_lblGradient->setPixmap(gradientSwatch(kSwatchSide, top, bottom, devicePixelRatioF()));
+    keepCaptionsReadable();
+}
+
+// Every caption drawn straight on the gradient gets text colours that read against the part of
+// the gradient under it; a group box only needs its title line.
+void MainWindow::keepCaptionsReadable()
+{
+    for (QWidget* box :
+         {static_cast<QWidget*>(m_chkAutoRun), static_cast<QWidget*>(m_chkRecord),
+          static_cast<QWidget*>(m_chkPlayback), static_cast<QWidget*>(m_fraList->lblShots())})
+        makeCaptionReadable(box, m_background->colorsBehind(box, 0, box->height()));
+    for (QGroupBox* frame : {static_cast<QGroupBox*>(m_fraList), m_fraVerify, m_fraMaintenance,
+                             static_cast<QGroupBox*>(m_fraScroll)})
+        makeCaptionReadable(frame,
+                            m_background->colorsBehind(frame, 0, frame->fontMetrics().height()));
 }
 
 void MainWindow::onPathInformation()
@@ -334,8 +352,12 @@ void MainWindow::onPathInformation()
         pathLine("Short Additional ROMs Path:", GetShortPath(extra)),
         pathLine("Temp Additional ROMs Path:", m_tempAdditionalRoms),
     };
-    platform::showMessage(lines.join(u'\r'), QStringLiteral("Path Information"),
-                          MessageIcon::Information);
+    platform::MessageRequest request;
+    request.text = lines.join(u'\r');
+    request.title = QStringLiteral("Path Information");
+    request.icon = MessageIcon::Information;
+    request.tabular = true;
+    platform::showMessage(request);
 }
 
 void MainWindow::onStartUpTime()

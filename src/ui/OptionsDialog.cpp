@@ -219,7 +219,7 @@ QWidget* OptionsDialog::buildPreview()
     m_lblListBack->setFrameShape(QFrame::Box);
     m_imgStarfield = new QLabel(m_lblListBack);
     m_imgStarfield->setObjectName(QStringLiteral("imgStarfield"));
-    m_imgStarfield->setPixmap(starFieldPixmap(kPreviewSize));
+    m_imgStarfield->setPixmap(starFieldPixmap(kPreviewSize, devicePixelRatioF()));
     m_lblListText = new QLabel(QStringLiteral("List Text"), m_lblListBack);
     m_lblListText->setObjectName(QStringLiteral("lblListText"));
     m_lblListText->setAlignment(Qt::AlignCenter);

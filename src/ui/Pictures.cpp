@@ -97,13 +97,21 @@ void drawCoinDoor(QPainter& p)
     p.drawRect(QRectF(32, 74, 2, 5));
 }
 
+// A transparent picture of `size` units in the screen's pixels; a painter on it draws in units.
+QPixmap canvas(QSize size, qreal pixelRatio)
+{
+    QPixmap pixmap(size * pixelRatio);
+    pixmap.setDevicePixelRatio(pixelRatio);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
 } // namespace
 
-QPixmap cabinetPicture(int height)
+QPixmap cabinetPicture(int height, qreal pixelRatio)
 {
     const int width = qRound(height * kGridWidth / kGridHeight);
-    QPixmap pixmap(width, height);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = canvas(QSize(width, height), pixelRatio);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(width / kGridWidth, height / kGridHeight);
@@ -116,10 +124,9 @@ QPixmap cabinetPicture(int height)
 }
 
 // A small painter's palette whose wells show the two colours of the gradient and a blend.
-QPixmap gradientSwatch(int side, const QColor& top, const QColor& bottom)
+QPixmap gradientSwatch(int side, const QColor& top, const QColor& bottom, qreal pixelRatio)
 {
-    QPixmap pixmap(side, side);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = canvas(QSize(side, side), pixelRatio);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal s = side;
@@ -143,10 +150,9 @@ QPixmap gradientSwatch(int side, const QColor& top, const QColor& bottom)
     return pixmap;
 }
 
-QPixmap clockPicture(int side)
+QPixmap clockPicture(int side, qreal pixelRatio)
 {
-    QPixmap pixmap(side, side);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = canvas(QSize(side, side), pixelRatio);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal r = side / 2.0 - 1;

@@ -41,20 +41,23 @@ void drawBrightStar(QPainter& p, QPointF at, qreal radius, const QColor& core)
 
 } // namespace
 
-QPixmap starFieldPixmap(QSize size)
+QPixmap starFieldPixmap(QSize size, qreal pixelRatio)
 {
-    QPixmap sky(size.expandedTo(QSize(1, 1)));
+    // Drawn in the screen's own pixels, so that a faint star is one sharp pixel on any screen;
+    // the sky holds as many stars per unit of the window's area on every screen.
+    const QSize units = size.expandedTo(QSize(1, 1));
+    QPixmap sky(units * pixelRatio);
     sky.fill(Qt::black);
     QPainter p(&sky);
     p.setRenderHint(QPainter::Antialiasing);
     QRandomGenerator rng(kSkySeed);
-    const int stars = qMax(1, sky.width() * sky.height() / kPixelsPerStar);
+    const int stars = qMax(1, units.width() * units.height() / kPixelsPerStar);
     for (int i = 0; i < stars; ++i) {
         // Pixel centres, so a single point covers one pixel.
         const QPointF at(rng.bounded(sky.width()) + 0.5, rng.bounded(sky.height()) + 0.5);
         const int kind = rng.bounded(100);
         if (kind < 3) {
-            drawBrightStar(p, at, 1.0 + rng.bounded(1.0), starTint(rng, 255));
+            drawBrightStar(p, at, (1.0 + rng.bounded(1.0)) * pixelRatio, starTint(rng, 255));
         } else {
             // Most stars are faint single points; a few are brighter.
             const int brightness = kind < 20 ? 200 + rng.bounded(56) : 70 + rng.bounded(110);
@@ -62,6 +65,8 @@ QPixmap starFieldPixmap(QSize size)
             p.drawPoint(at);
         }
     }
+    p.end();
+    sky.setDevicePixelRatio(pixelRatio);
     return sky;
 }
 

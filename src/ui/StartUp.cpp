@@ -102,6 +102,7 @@ bool StartUp::runLoadSequence()
     if (m_hooks.createMameIni)
         m_hooks.createMameIni();
 
+    m_window.placeOnScreen(m_state.prefs.windowGeometry);
     m_window.applyListAppearance(m_state.prefs);
     m_window.showView(listKindFromCaption(m_state.prefs.gameView));
     m_window.updateFiltersLabel();
@@ -253,6 +254,7 @@ void StartUp::saveViewAndEnd()
     prefs.screenShots = m_window.screenShotsChecked();
     prefs.favorites = m_window.favoritesChecked();
     prefs.windowState = m_window.windowStateValue();
+    prefs.windowGeometry = m_window.normalGeometry();
     prefs.all = m_window.listState(ListKind::All);
     prefs.installed = m_window.listState(ListKind::Installed);
     prefs.uninstalled = m_window.listState(ListKind::Uninstalled);

@@ -43,6 +43,20 @@ private:
     }
 
 private slots:
+    // The window opens where the user left it, inside the screen and never below its smallest
+    // size; on a first start at two thirds of the screen, centred.
+    void windowPlacementOnTheScreen()
+    {
+        const QRect screen(0, 0, 1600, 1000);
+        const QSize smallest(900, 426);
+        QCOMPARE(windowPlacement({}, QRect(100, 30, 1500, 900), smallest),
+                 QRect(350, 180, 1000, 600));
+        QCOMPARE(windowPlacement({}, QRect(0, 0, 1024, 600), smallest), QRect(62, 87, 900, 426));
+        QCOMPARE(windowPlacement({40, 50, 1000, 700}, screen, smallest), QRect(40, 50, 1000, 700));
+        QCOMPARE(windowPlacement({1500, -40, 300, 200}, screen, smallest), QRect(700, 0, 900, 426));
+        QCOMPARE(windowPlacement({0, 0, 2000, 700}, screen, smallest), QRect(0, 0, 2000, 700));
+    }
+
     // A key the file lacks reads as its default, not as the value held before; every key is
     // written in its section and place and read back as written; a single-key writer changes
     // only its key; a value that does not convert fails the whole read. Then the fixed choices
@@ -73,6 +87,8 @@ private slots:
             p.folders[i] = QString("/f%1").arg(i);
         p.mameSize = 356894752, p.windowState = 2;
         p.all = {40000, 17, 1}, p.installed = {2, 3, 0}, p.uninstalled = {5, 0, 1};
+        p.columnWidths = {{"Game", 300}, {"Time Played", 90}},
+        p.windowGeometry = {-8, 20, 999, 600};
         QByteArray all =
             "[Miscellaneous]\r\nVelmoraVersion=4.0.0\r\nMAMESize=356894752\r\nAutoRun=True\r\n"
             "News=20240101\r\n\r\n[Preferences]\r\nHideArcadia=True\r\nHideBabyPhoenix=False\r\n"
@@ -91,7 +107,8 @@ private slots:
             "[View]\r\nGameView=Uninstalled Games\r\nScreenShots=True\r\nFavorites=True\r\n"
             "WindowState=2\r\nAllIndex=40000\r\nAllSortKey=17\r\nAllSortOrder=1\r\n"
             "InstalledIndex=2\r\nInstalledSortKey=3\r\nInstalledSortOrder=0\r\n"
-            "UninstalledIndex=5\r\nUninstalledSortKey=0\r\nUninstalledSortOrder=1\r\n";
+            "UninstalledIndex=5\r\nUninstalledSortKey=0\r\nUninstalledSortOrder=1\r\n"
+            "ColumnWidths=Game:300,Time Played:90\r\nWindowGeometry=-8,20,999,600\r\n";
         QCOMPARE(written(p), all);
         const QString ini = fileWith(all);
         Preferences back;
@@ -104,6 +121,12 @@ private slots:
         QCOMPARE(TempProgram::readFile(ini), all.replace("AutoRun=True", "AutoRun=False")
                                                  .replace("MAMESize=356894752", "MAMESize=123")
                                                  .replace("Favorites=True", "Favorites=False"));
+
+        // The window's layout keys are the user's own: a value that does not read is let go.
+        QVERIFY(readPreferences(fileWith("[View]\r\nColumnWidths=Game:x,:5,Year:-1,Year:40,\r\n"
+                                         "WindowGeometry=1,2,3\r\n"),
+                                &back, &error));
+        QVERIFY(back.columnWidths == ColumnWidths({{"Year", 40}}) && back.windowGeometry.isNull());
 
         // A value that does not convert fails the read, names its key and changes nothing.
         for (const char* content :

@@ -4,6 +4,8 @@
 // All Info compare cuts chunks off whole-text strings and searches the rest). They are far too slow
 // for real lists and serve as the yardstick the program's compares must match byte for byte.
 // Both return the whole report, or an empty text when nothing is listed.
+#include "gamedb/XmlText.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QSet>
@@ -127,7 +129,7 @@ inline QByteArray referenceMachineChanges(QByteArray content, QByteArray old)
                  "does not necessarily mean the ROM will have to be replaced.  It can be a simple "
                  "change such as a release year or even a change in the listxml.txt format."
                  "\r\n\r\n\r\nROM\tDescription\r\n\r\n" +
-                     result;
+                     decodeXmlBytes(result); // listed as the user reads them
 }
 
 } // namespace velmora::testing

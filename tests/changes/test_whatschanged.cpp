@@ -81,6 +81,7 @@ private slots:
             {xml("a b"), xml("a b").replace("</mame>\n", "</mame>"), "b\tB|"},
             {xml("a b"), xml("a# b"), "\t|"},
             {xml("ab=Bx c"), xml("b=B c"), "ab\tBx|"},
+            {xml("a b=AT&amp;T&lt;1&gt;"), xml("a"), "b\tAT&T<1>|"},
             // A not-runnable element belongs to the chunk before it while named ones follow.
             {xml("a !b c !d e"), xml("a !b~ c !d e"), "a\tA|b\tB|"},
             {xml("a !b"), xml("a !b~"), "b\tB|"},

@@ -1,5 +1,7 @@
 // The list model: sorting by the text of the key column in both orders, the selection staying
 // on its game while the rows move, and find as you type narrowing the view, not the list.
+#include "gamedb/XmlText.h"
+#include "lists/ColumnContent.h"
 #include "lists/GameListModel.h"
 #include "lists/GameSearch.h"
 #include "lists/ListFixtures.h"
@@ -144,6 +146,36 @@ private slots:
         QCOMPARE(filter.rowCount(), 3);
         filter.setMatches(nullptr);
         QVERIFY(filter.rowCount() == 5 && !filter.searching());
+    }
+
+    // The machine list's XML references reach the user decoded: in the cells, the sort, the
+    // search and the widest texts that size the columns; anything short of a reference stays.
+    void xmlTextIsShownSortedAndFoundDecoded()
+    {
+        for (const char* row :
+             {"AT&amp;T|AT&T", "&lt;unknown&gt;|<unknown>", "R&D &nbsp;|R&D &nbsp;",
+              "&quot;10&quot; &apos;|\"10\" '", "&#38;&#x263A;&#0;&#xD800;|&\u263A&#0;&#xD800;",
+              "&amp;lt; &#x110000; &amp|&lt; &#x110000; &amp"})
+            QCOMPARE(decodeXmlText(QString::fromUtf8(row).section('|', 0, 0)),
+                     QString::fromUtf8(row).section('|', 1));
+        Fixture f;
+        f.add(game("att", "AT&amp;T 3B1", {{GameRecord::Manufacturer, "AT&amp;T"}}));
+        f.add(game("unk", "&lt;Board&gt;", {{GameRecord::Manufacturer, "&lt;unknown&gt;"}}));
+        f.add(game("g1942", "1942", {{GameRecord::Status, "Preliminary"}}));
+        f.load();
+        QCOMPARE(f.model.text(0, GameListModel::Game) + '|' +
+                     f.model.text(1, GameListModel::Manufacturer),
+                 "AT&T 3B1|<unknown>");
+        f.model.sort(GameListModel::Game, Qt::AscendingOrder); // "1" < "<" < "A", '&' aside
+        QCOMPARE(columnText(f.model), "g1942,unk,att");
+        const GameSearchIndex index(f.table);
+        QCOMPARE(index.match(searchWords("at&t")), std::vector<char>({1, 0, 0}));
+        QCOMPARE(index.match(searchWords("<UNKNOWN>")), std::vector<char>({0, 1, 0}));
+        const std::vector<QStringList> widest =
+            widestTexts(f.model, {GameListModel::Status, GameListModel::Manufacturer}, 2);
+        QCOMPARE(widest[GameListModel::Status], QStringList({"Preliminary", "Good"}));
+        QCOMPARE(widest[GameListModel::Manufacturer], QStringList({"<unknown>", "Namco"}));
+        QVERIFY(widest[GameListModel::Game].isEmpty());
     }
 };
 

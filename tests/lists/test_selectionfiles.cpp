@@ -48,16 +48,19 @@ private slots:
         QCOMPARE(status(missing, ListKind::Installed), "Original|Custom Settings|-|installed");
     }
 
-    // The shot stretches beside the list unless nostretch.ini pins it (and a maximised window
-    // ignores the file); the screenshot file is the parent's only with clone shots on; icons
-    // and artwork are found in either spelling; catver.ini is read.
+    // The shot stretches beside the list (at most 40% of the frame) unless nostretch.ini pins it
+    // (and a maximised window ignores the file); the screenshot file is the parent's only with
+    // clone shots on; icons and artwork are found in either spelling; catver.ini is read.
     void filesOfTheSelection()
     {
         QTemporaryDir dir;
         const QString ini = dir.path() + "/nostretch.ini";
-        ShotPlacement p = placeShot(ini, false, 4000, 9000);
-        QVERIFY(p.stretched && p.rect == QRect(9000 - 180 - 3975, 270, 3975, 3975));
-        QCOMPARE(listWidthBesideShot(9000, p.rect.width()), 9000 - 3975 - 480);
+        ShotPlacement p = placeShot(ini, false, 4000, 12000);
+        QVERIFY(p.stretched && p.rect == QRect(12000 - 180 - 3975, 270, 3975, 3975));
+        QCOMPARE(listWidthBesideShot(12000, p.rect.width()), 12000 - 3975 - 480);
+        // A narrower frame: the square takes at most 40% of it.
+        p = placeShot(ini, false, 4000, 9000);
+        QVERIFY(p.stretched && p.rect == QRect(9000 - 180 - 3600, 270, 3600, 3600));
         writeFile(ini,
                   "[Position]\r\nLeft=6000\r\nTop=300\r\n[Size]\r\nHeight=2400\r\nWidth=3200\r\n");
         p = placeShot(ini, false, 4000, 9000);

@@ -10,6 +10,7 @@
 #include "ui/AboutWindow.h"
 #include "ui/ColorComboBox.h"
 #include "ui/GradientWindow.h"
+#include "ui/ReadableText.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -85,8 +86,11 @@ private slots:
         auto* total = control<QLabel>(about, "lblTotal");
         const auto pick = [&](const char* name) { control<QAbstractButton>(about, name)->click(); };
 
+        about.show();
+        const QSize small = about.size();
         pick("chkOther");
         QVERIFY(control<QRadioButton>(about, "optArtwork")->isChecked() && total->text() == "2");
+        QVERIFY(about.height() > small.height());
         pick("optDATs");
         QCOMPARE(control<QListWidget>(about, "File1")->item(0)->text(), QString("history.dat"));
 
@@ -99,6 +103,18 @@ private slots:
         TempProgram::writeFile(mame + "/Icons/pacman.ico", "ico");
         pick("optIcons");
         QCOMPARE(total->text(), QString("1"));
+        pick("chkOther"); // the lists go and the window shrinks back
+        QCOMPARE(about.size(), small);
+
+        // A caption on the gradient keeps a colour that reads (3 : 1); one that does not is
+        // shaded darker on a light gradient, lighter on a dark one, and no further than needed.
+        const QColor grey(190, 190, 190), light(239, 239, 239), navy(0, 0, 80);
+        QCOMPARE(readableOn(Qt::black, {light, QColor(160, 160, 160)}), QColor(Qt::black));
+        const QColor onLight = readableOn(grey, {light});
+        const QColor onDark = readableOn(Qt::black, {navy, QColor(0, 0, 120)});
+        QVERIFY(onLight.lightness() < grey.lightness() && contrastRatio(onLight, light) >= 3 &&
+                contrastRatio(onLight, light) < 3.3);
+        QVERIFY(onDark.lightness() > 0 && contrastRatio(onDark, QColor(0, 0, 120)) >= 3);
 
         rig.program.writeOptionsIni(rig.state.prefs);
         int repaints = 0;

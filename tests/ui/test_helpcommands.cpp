@@ -120,8 +120,14 @@ private slots:
         QVERIFY(rig.runAndWait("mnuHelpNews") && rig.shownText() == QString(64 * 1024, u'n'));
 
         // The documents replace one another on the report panel, whatever the letter case of
-        // their folder and name; a missing one says so and leaves the panel as it was.
+        // their folder and name; a missing one says so and leaves the panel as it was. Only the
+        // news wraps its lines.
+        const auto wraps = [&rig] {
+            return rig.lists.window.txtVerify()->lineWrapMode() != QTextEdit::NoWrap;
+        };
+        QVERIFY(wraps());
         rig.lists.child<QPushButton>("cmdGameList")->click();
+        QVERIFY(!wraps());
         TempProgram::writeFile(rig.lists.state.paths.file("velmora.txt"), "Velmora guide\r\n");
         TempProgram::writeFile(rig.lists.folder(DataFolder::MAME) + "/Docs/NewVideo.txt", "video");
         rig.lists.action("mnuHelpVelmora")->trigger();

@@ -3,9 +3,13 @@
 // open, the report panel and Exit/Cancel, Refresh and the favourites view, the screenshot, icon
 // and banner, and the commands that are not available yet.
 #include "platform/Seams.h"
+#include "platform/qt/TableMessageDialog.h"
 #include "support/ScriptedMessageBox.h"
 #include "ui/BannerFrame.h"
+#include "ui/GradientBackground.h"
+#include "ui/InfoCommands.h"
 #include "ui/ListWindowFixture.h"
+#include "ui/ReadableText.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -81,7 +85,9 @@ private slots:
                     .save(w.folder(DataFolder::Snapshots) + "/mspacman.png"));
         w.select(All, "mspacman");
         QVERIFY(w.visible("imgShots") && !w.visible("lblShots"));
-        QCOMPARE(img->width(), img->height()); // stretched into a square
+        // Scaled with its aspect kept, never wider than 40% of the list frame.
+        QVERIFY(qAbs(img->width() * 3 - img->height() * 4) <= 4 &&
+                img->width() <= w.window.fraList()->width() * 2 / 5);
 
         // The icon, artwork and banner follow the selection a moment later.
         QDir().mkpath(w.folder(DataFolder::MAME) + "/Icons");
@@ -116,8 +122,8 @@ private slots:
                 w.enabled("mnuRemoveFavorite") && w.enabled("mnuDeleteSamples"));
         menu->hide();
         w.window.showView(Uninstalled);
-        w.clickRow(Uninstalled, 0, Qt::RightButton);
-        QVERIFY(!menu->isVisible());
+        w.clickRow(Uninstalled, 1, Qt::RightButton);
+        QVERIFY(!menu->isVisible() && w.view(Uninstalled)->selectedRow() == 0);
 
         // The two Sets items carry no command at all: they say nothing.
         ScriptedMessageBox boxes;
@@ -145,9 +151,25 @@ private slots:
         boxes.allowAny(true);
         w.window.onPathInformation();
         const QStringList lines = boxes.shown().last().text.split('\r');
-        QVERIFY(boxes.allExpectedShown() && lines.size() == 11);
+        QVERIFY(boxes.allExpectedShown() && lines.size() == 11 && boxes.shown().last().tabular);
         QCOMPARE(lines[2] + '|' + lines[4], "M.A.M.E. Path:\t" + w.folder(DataFolder::MAME) +
                                                 "|Temp M.A.M.E. Path:\t/old/mame");
+        // Shown, the values line up and a long one is cut in its middle, whole in its tip.
+        platform::MessageRequest request = boxes.shown().last();
+        request.text.replace("/old/mame", "/old/" + QString(300, 'x') + "/mame");
+        platform::TableMessageDialog table(request);
+        table.show();
+        QLabel* cut = nullptr;
+        int valueColumn = -1;
+        for (QLabel* value : table.findChildren<QLabel*>()) {
+            if (value->toolTip().isEmpty())
+                continue; // a label, or the icon
+            valueColumn = valueColumn < 0 ? value->x() : valueColumn;
+            QCOMPARE(value->x(), valueColumn);
+            cut = value->toolTip().contains("xxx") ? value : cut;
+        }
+        QVERIFY(cut && cut->text().startsWith("/old/x") && cut->text().endsWith("x/mame") &&
+                cut->text().contains(QChar(0x2026)) && cut->toolTip().size() == 310);
 
         QSignalSpy closing(&w.window, &MainWindow::closing);
         w.window.setExitCancels(true);
@@ -157,6 +179,78 @@ private slots:
         w.window.setExitCancels(false);
         w.trigger("mnuFileExit");
         QCOMPARE(closing.count(), 1);
+    }
+
+    // What a user reads: MAME's XML text decoded in the list, the status bar, the banner and an
+    // exported list; columns as wide as their texts, Game taking the rest and a width the user
+    // sets kept for all three lists; captions readable on a dark gradient, enabled or not; and
+    // a return from a report shows the selected game as a fresh selection does.
+    void whatTheUserReads()
+    {
+        Window w({game("att", "AT&amp;T 3B1",
+                       {{GameRecord::Manufacturer, "&lt;unknown&gt;"},
+                        {GameRecord::Status, "Preliminary"},
+                        {GameRecord::Sound, "Unemulated"}}),
+                  game("pacman", "Pac-Man"), game("zaxxon", "Zaxxon")});
+        w.state.prefs.gradientColor = 0x400000; // navy
+        QVERIFY(w.load());
+        w.window.resize(1600, 600);
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        w.select(All, "att");
+        const GameListView* list = w.view(All);
+        QTRY_COMPARE(w.child<BannerFrame>("fraScroll")->text(), QString("<UNKNOWN>"));
+        QCOMPARE(w.panel(2) + '|' + list->model()->index(0, 0).data().toString(),
+                 "AT&T 3B1|AT&T 3B1");
+        ScriptedMessageBox boxes;
+        boxes.allowAny(true);
+        boxes.expect("Do you want to export this list of ROMs and Games to a text file in your "
+                     "Velmora\\Reports directory?",
+                     MessageAnswer::Yes);
+        wireInfo(w.window, w.state);
+        w.trigger("mnuFileExport");
+        QVERIFY(TempProgram::readFile(w.program.paths().report("allgames.txt"))
+                    .contains("att           AT&T 3B1\r\n"));
+
+        for (const auto& [column, text] : {std::pair(GameListModel::Status, "Preliminary"),
+                                           std::pair(GameListModel::Sound, "Unemulated"),
+                                           std::pair(GameListModel::Manufacturer, "<unknown>")})
+            QVERIFY2(list->fontMetrics().horizontalAdvance(text) < list->columnWidth(column), text);
+        const auto shownWidth = [list] {
+            int sum = 0;
+            for (int c = 0; c < GameListModel::ColumnCount; ++c)
+                sum += list->isColumnHidden(c) ? 0 : list->columnWidth(c);
+            return sum;
+        };
+        QCOMPARE(shownWidth(), list->viewport()->width());
+        w.view(Installed)->header()->resizeSection(GameListModel::Year, 77); // the user's drag
+        QVERIFY(w.state.prefs.columnWidths == ColumnWidths({{"Year", 77}}) &&
+                list->columnWidth(GameListModel::Year) == 77 &&
+                shownWidth() == list->viewport()->width());
+
+        w.window.showView(Uninstalled);
+        for (const char* name : {"chkRecord", "fraList"}) {
+            auto* caption = w.child<QWidget>(name);
+            const QList<QColor> behind =
+                w.child<GradientBackground>("frmMainBackground")
+                    ->colorsBehind(caption, 0, caption->fontMetrics().height());
+            const auto contrast = [&](QPalette::ColorGroup group) {
+                return contrastRatio(caption->palette().color(group, QPalette::WindowText),
+                                     behind.last());
+            };
+            // Both read; the disabled caption still looks fainter.
+            QVERIFY2(contrast(QPalette::Disabled) >= 3 &&
+                         contrast(QPalette::Active) > contrast(QPalette::Disabled),
+                     name);
+        }
+
+        w.window.showView(All); // AT&T is not installed
+        w.window.hideGameArt();
+        w.window.showReportPanel("Game Information");
+        w.press("cmdGameList");
+        QVERIFY(!w.box("chkAutoRun")->isEnabled() && !w.box("chkRecord")->isEnabled() &&
+                w.panel(6) == "Not Installed");
+        QTRY_COMPARE(w.child<BannerFrame>("fraScroll")->text(), QString("<UNKNOWN>"));
     }
 
     // Refresh, a new ROM and the favourites view change the lists; a database that cannot be

@@ -189,7 +189,8 @@ private:
         if (!firstRun)
             folders.write("4.0.0", "Snapshots=" + shots.toUtf8() +
                                        "\r\n[View]\r\nGameView=Uninstalled Games\r\n"
-                                       "AllSortKey=17\r\nAllSortOrder=1\r\nScreenShots=True\r\n");
+                                       "AllSortKey=17\r\nAllSortOrder=1\r\nScreenShots=True\r\n"
+                                       "WindowGeometry=0,40,900,500\r\n");
         QDir().mkpath(shots);
         QDir().mkpath(folders.mame() + "/icons");
         for (const QString& fifo :
@@ -224,9 +225,14 @@ private:
             return !QFile::exists(folders.optionsIni()) &&
                    QDir(folders.program() + "/reports").isEmpty();
         QStringList view;
-        for (const char* key : {"GameView", "AllSortKey", "AllSortOrder", "ScreenShots"})
+        for (const char* key :
+             {"GameView", "AllSortKey", "AllSortOrder", "ScreenShots", "WindowGeometry"})
             view << folders.ini("View", key);
-        return view == QStringList{"Uninstalled Games", "0", "0", "True"};
+        // The window came back where it was left, and is left there again (the window system
+        // may nudge it sideways onto the screen).
+        const QString geometry = view.takeLast();
+        return view == QStringList{"Uninstalled Games", "0", "0", "True"} &&
+               geometry.endsWith(",40,900,500");
     }
 };
 

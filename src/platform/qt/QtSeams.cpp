@@ -2,6 +2,7 @@
 
 #include "platform/Seams.h"
 #include "platform/qt/DocumentPrinter.h"
+#include "platform/qt/TableMessageDialog.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -95,6 +96,13 @@ public:
         QString text = request.text;
         text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
         QWidget* owner = QApplication::activeWindow();
+        if (request.tabular) {
+            TableMessageDialog table(request, owner);
+            table.exec();
+            if (owner && owner->isVisible())
+                owner->repaint();
+            return MessageAnswer::Ok;
+        }
         QMessageBox box(toQt(request.icon), request.title, text, toQt(request.buttons), owner);
         box.setDefaultButton(toQt(request.defaultButton));
         const MessageAnswer answer = fromQt(box.exec());
