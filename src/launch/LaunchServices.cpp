@@ -53,8 +53,7 @@ LaunchServices launchServicesFor(const Preferences& prefs, const ProgramPaths& p
         std::optional<GameEndPlugin> end;
         if (usage && usage->knows(QStringLiteral("pluginspath")) &&
             usage->knows(QStringLiteral("plugin"))) {
-            const QString mame = prefs.folder(DataFolder::MAME) + QStringLiteral("/mame");
-            end = writeGameEndPlugin(paths, mamePluginsPath(mame));
+            end = writeGameEndPlugin(paths, mamePluginsPath(paths));
         }
         return ExecCmdKeepingOutput(end ? withGameEndPlugin(command, *end) : command, style,
                                     prefs.folder(DataFolder::MAME), keep ? output : QString(),
