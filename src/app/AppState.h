@@ -6,6 +6,8 @@
 
 namespace velmora {
 
+class ChecksumList;
+
 struct AppState
 {
     ProgramPaths paths;
@@ -25,6 +27,10 @@ struct AppState
 
     // The size of mame in the MAME folder, read at start and by Refresh.
     qint32 currentMameSize = 0;
+
+    // MAME's checksum list, made behind the window after a build of the database (owned by the
+    // main window; none where nothing is built).
+    ChecksumList* checksumList = nullptr;
 
     // Seconds since midnight at process start and once the main window was shown.
     double startTime = 0;

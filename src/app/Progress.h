@@ -15,6 +15,13 @@ public:
     virtual void setText(const QString& text) { Q_UNUSED(text); }
     // lblCount: the running count of games, shown as text; empty clears it.
     virtual void setCount(const QString& count) = 0;
+    // The progress bar: `value` of `maximum` done; a maximum of 0 hides the bar (nothing tells
+    // how long the step takes).
+    virtual void setProgress(qint64 value, qint64 maximum)
+    {
+        Q_UNUSED(value);
+        Q_UNUSED(maximum);
+    }
     // Lets the window repaint (at most about 30 times a second is enough).
     virtual void repaint() {}
 };

@@ -3,11 +3,15 @@
 #include "changes/MachineChanges.h"
 #include "changes/MappedText.h"
 #include "changes/RomChanges.h"
+#include "gamedb/ChecksumList.h"
 #include "gamedb/ReplacedFile.h"
 #include "launch/ReportText.h"
 
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <QTimer>
+#include <algorithm>
 #include <cmath>
 
 namespace velmora {
@@ -39,6 +43,38 @@ CompareResult compare(ChangeReport report, std::string_view newList, std::string
     if (blank(oldList))
         return {Outcome::OldListUnusable, {}};
     return compareRomLists(newList, oldList, monitor);
+}
+
+bool waitsForChecksums(ChangeReport report, const ChecksumList* checksums)
+{
+    return report == ChangeReport::RomsInfo && checksums && checksums->isRunning();
+}
+
+// How often the wait for the checksum list shows how far MAME is.
+constexpr int kChecksumLookMs = 100;
+
+// Waits for MAME to finish crcinfo.txt, showing its progress in kilobytes; false when the user
+// cancelled first, or the program began to end meanwhile.
+bool waitForChecksumList(ChecksumList& checksums, CompareMonitor& monitor)
+{
+    monitor.setStatus(QStringLiteral("Waiting for M.A.M.E. to finish crcinfo.txt..."));
+    const qint64 expected = checksums.expectedBytes() / 1024;
+    monitor.start(int(expected));
+    bool cancelled = false;
+    QEventLoop loop;
+    QTimer look;
+    QObject::connect(&checksums, &ChecksumList::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&look, &QTimer::timeout, &loop, [&] {
+        monitor.advance(int(std::min(checksums.bytesWritten() / 1024, expected)));
+        cancelled = monitor.letEventsRun();
+        if (cancelled || !checksums.isRunning())
+            loop.quit();
+    });
+    look.start(kChecksumLookMs);
+    if (checksums.isRunning())
+        loop.exec();
+    monitor.setStatus(QString());
+    return !cancelled && !checksums.isRunning();
 }
 
 QString saveReport(const QString& path, const QByteArray& bytes)
@@ -79,10 +115,11 @@ const ChangeReportTexts& changeReportTexts(ChangeReport report)
     return report == ChangeReport::RomsInfo ? roms : all;
 }
 
-std::optional<QString> missingListMessage(ChangeReport report, const ProgramPaths& paths)
+std::optional<QString> missingListMessage(ChangeReport report, const ProgramPaths& paths,
+                                          const ChecksumList* checksums)
 {
     const ChangeReportTexts& t = changeReportTexts(report);
-    if (!QFileInfo::exists(paths.report(t.newList)))
+    if (!QFileInfo::exists(paths.report(t.newList)) && !waitsForChecksums(report, checksums))
         return QStringLiteral("Cannot find ") + t.newList + u'.';
     if (!QFileInfo::exists(paths.report(t.oldList)))
         return QStringLiteral("Cannot find ") + t.oldList +
@@ -92,8 +129,11 @@ std::optional<QString> missingListMessage(ChangeReport report, const ProgramPath
     return std::nullopt;
 }
 
-ChangeRun runChangeCompare(ChangeReport report, const ProgramPaths& paths, CompareMonitor& monitor)
+ChangeRun runChangeCompare(ChangeReport report, const ProgramPaths& paths, CompareMonitor& monitor,
+                           ChecksumList* checksums)
 {
+    if (waitsForChecksums(report, checksums) && !waitForChecksumList(*checksums, monitor))
+        return {Outcome::Cancelled, kCancelled, QString()};
     const ChangeReportTexts& t = changeReportTexts(report);
     const MappedText newList(paths.report(t.newList));
     const MappedText oldList(paths.report(t.oldList));

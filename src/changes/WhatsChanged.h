@@ -11,6 +11,8 @@
 
 namespace velmora {
 
+class ChecksumList;
+
 enum class ChangeReport
 {
     RomsInfo, // crcinfo.txt against oldcrcinfo.txt, saved as newroms.txt
@@ -40,8 +42,10 @@ struct ChangeReportTexts
 
 const ChangeReportTexts& changeReportTexts(ChangeReport report);
 
-// The message for a missing list, or nothing when both are there.
-std::optional<QString> missingListMessage(ChangeReport report, const ProgramPaths& paths);
+// The message for a missing list, or nothing when both are there. A crcinfo.txt that MAME is
+// still making (`checksums` running) counts as there: the compare waits for it.
+std::optional<QString> missingListMessage(ChangeReport report, const ProgramPaths& paths,
+                                          const ChecksumList* checksums = nullptr);
 
 // How a compare run from the menu ended.
 struct ChangeRun
@@ -53,8 +57,11 @@ struct ChangeRun
 
 // Compares the two lists and, when games are listed, saves the report through a temporary file
 // that takes the report's name only when it is complete. A cancelled or unchanged compare writes
-// nothing and leaves an earlier report as it was.
-ChangeRun runChangeCompare(ChangeReport report, const ProgramPaths& paths, CompareMonitor& monitor);
+// nothing and leaves an earlier report as it was. The ROMs Info compare first waits for a
+// crcinfo.txt that MAME is still making (`checksums` running), the monitor showing how far MAME
+// is; Cancel ends the wait as it ends the compare.
+ChangeRun runChangeCompare(ChangeReport report, const ProgramPaths& paths, CompareMonitor& monitor,
+                           ChecksumList* checksums = nullptr);
 
 // The saved report's text, or nothing when there is none.
 std::optional<QString> lastChangeReport(ChangeReport report, const ProgramPaths& paths);

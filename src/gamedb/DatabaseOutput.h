@@ -32,11 +32,14 @@ struct DatabaseOutput
         ++games;
     }
 
-    // Called for every line read; repaints the progress window every 65,536 lines.
+    // Called for every line read; every 65,536 lines the progress window shows the games found
+    // so far, so it moves while a long list is read from a slow disk.
     void lineRead(qint64 lineNumber)
     {
-        if ((lineNumber & 0xFFFF) == 0)
+        if ((lineNumber & 0xFFFF) == 0) {
+            progress.setCount(QString::number(games));
             progress.repaint();
+        }
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "app/IniFile.h"
 #include "app/Preferences.h"
+#include "gamedb/ChecksumList.h"
 #include "gamedb/ReplacedFile.h"
 #include "platform/MessageBox.h"
 
@@ -26,13 +27,31 @@ void warn(const QString& text, MessageIcon icon = MessageIcon::Exclamation)
     platform::showMessage(text, QStringLiteral("Velmora"), icon);
 }
 
+QString incompleteOutputText(const QString& lists, const QString& diskProblem)
+{
+    QString text = QStringLiteral("M.A.M.E.'s output was incomplete: ") + lists +
+                   QStringLiteral(" could not be made.");
+    if (!diskProblem.isEmpty())
+        text += QStringLiteral("\rThe disk is full (") + diskProblem + QStringLiteral(").");
+    return text;
+}
+
 void reportIncompleteLists(const MameListsResult& lists)
 {
-    QString text = QStringLiteral("M.A.M.E.'s output was incomplete: ") + lists.incompleteLists() +
-                   QStringLiteral(" could not be made.");
-    if (!lists.diskProblem.isEmpty())
-        text += QStringLiteral("\rThe disk is full (") + lists.diskProblem + QStringLiteral(").");
-    warn(text + u'\r' + kTryAgain);
+    warn(incompleteOutputText(lists.incompleteLists(), lists.diskProblem) + u'\r' + kTryAgain);
+}
+
+// The database is built: the checksum list goes on behind the window when the program keeps
+// one, otherwise the build waits for it here. Either way an incomplete one is said once.
+void finishChecksumList(const DatabaseSetup& setup, ChecksumList& checksums, ProgressSink& progress)
+{
+    const auto report = [](const ChecksumList& list) {
+        reportChecksumListEnd(list.outcome(), list.diskProblem());
+    };
+    if (setup.checksums)
+        checksums.continueBehind(report);
+    else if (checksums.waitForEnd(progress) != ListOutcome::NotRun)
+        report(checksums);
 }
 
 // Builds the database from listxml.txt and says what went wrong. A build that fails or gives no
@@ -55,21 +74,45 @@ GameInfoResult buildDatabase(const DatabaseSetup& setup, ProgressSink& progress)
 RebuildResult makeListsAndDatabase(const DatabaseSetup& setup, ProgressSink& progress)
 {
     RebuildResult result;
-    const MameListsResult lists = CreateMameLists(setup.paths, setup.mameFolder, progress);
+    ChecksumList own;
+    ChecksumList& checksums = setup.checksums ? *setup.checksums : own;
+    MameListsResult lists = CreateMameLists(setup.paths, setup.mameFolder, progress, checksums);
     result.listXml = lists.listXml;
-    result.crcInfo = lists.crcInfo;
     if (lists.exec != ExecOutcome::Ran)
         return result;
     result.commandsRan = true;
-    if (!lists.listsTaken()) {
+    if (lists.listXml != ListOutcome::Taken) {
+        // Nothing is built from this round, so its checksum list is not waited for.
+        checksums.stop();
         progress.setMessage(QString());
         progress.repaint();
         reportIncompleteLists(lists);
         return result;
     }
     result.database = buildDatabase(setup, progress);
-    if (result.succeeded() && setup.checkFavorites)
+    if (!result.succeeded()) {
+        checksums.stop();
+        return result;
+    }
+    if (setup.checkFavorites)
         setup.checkFavorites();
+    finishChecksumList(setup, checksums, progress);
+    return result;
+}
+
+// The database is whole but crcinfo.txt is missing (the program ended while MAME made it): only
+// the checksum list is made, with the reports that are missing as well.
+RebuildResult makeChecksumList(const DatabaseSetup& setup, ProgressSink& progress)
+{
+    RebuildResult result;
+    result.commandsRan = true;
+    result.checksumsOnly = true;
+    removeUnfinishedLists(setup.paths);
+    ChecksumList own;
+    ChecksumList& checksums = setup.checksums ? *setup.checksums : own;
+    checksums.start(setup.paths, setup.mameFolder);
+    CreateMissingReports(setup.paths, setup.mameFolder);
+    finishChecksumList(setup, checksums, progress);
     return result;
 }
 
@@ -87,7 +130,7 @@ void keepOldListsOnce(const DatabaseSetup& setup)
     const qint32 size = currentMameSize(setup.mameFolder);
     if (size != 0 && markedMameSize(setup.paths) == size)
         return; // an interrupted rebuild: the old copies are the previous version's already
-    if (!KeepOldListXml(setup.paths) || !KeepOldCrcInfo(setup.paths))
+    if (!KeepOldLists(setup.paths))
         return;
     const QString marker = rotationMarker(setup.paths);
     QString error;
@@ -105,6 +148,8 @@ void run(const std::function<void()>& step)
 
 RebuildResult firstBuild(const DatabaseSetup& setup, ProgressSink& progress)
 {
+    if (onlyChecksumListMissing(setup.paths))
+        return makeChecksumList(setup, progress);
     return makeListsAndDatabase(setup, progress);
 }
 
@@ -120,8 +165,15 @@ RebuildResult rebuildAfterChange(const DatabaseSetup& setup, ProgressSink& progr
 void checkMameReports(const DatabaseSetup& setup)
 {
     removeUnfinishedLists(setup.paths);
-    if (!QFile::exists(setup.paths.report(QStringLiteral("showusage.txt"))))
-        CreateUsageReport(setup.paths, setup.mameFolder);
+    CreateMissingReports(setup.paths, setup.mameFolder);
+}
+
+void reportChecksumListEnd(ListOutcome outcome, const QString& diskProblem)
+{
+    if (outcome != ListOutcome::Incomplete)
+        return;
+    warn(incompleteOutputText(QStringLiteral("crcinfo.txt"), diskProblem) +
+         QStringLiteral("\rVelmora will ask M.A.M.E. again at the next start."));
 }
 
 bool offerDatabaseRebuild(const DatabaseSetup& setup, const QString& loadError,

@@ -13,6 +13,8 @@
 
 namespace velmora {
 
+class ChecksumList;
+
 // What the database routines need from the program.
 struct DatabaseSetup
 {
@@ -20,6 +22,10 @@ struct DatabaseSetup
     QString mameFolder;
     // Checks the favourites against the new database; runs after every build that succeeded.
     std::function<void()> checkFavorites;
+    // The program's checksum list: once the database is built it goes on behind the window, and
+    // an incomplete one is reported when it ends. Without it the build waits for the checksum
+    // list before it returns.
+    ChecksumList* checksums = nullptr;
 };
 
 struct RebuildResult
@@ -28,32 +34,45 @@ struct RebuildResult
     // end while it ran: the build stopped there.
     bool commandsRan = false;
     ListOutcome listXml = ListOutcome::NotRun;
-    ListOutcome crcInfo = ListOutcome::NotRun;
     GameInfoResult database;
-    // The new database is in place: MAME's lists were complete and the build gave at least one
-    // game. Only then may the stored MAME size become the current one; otherwise the previous
-    // database stays and the next start tries again.
-    bool succeeded() const { return commandsRan && database.ok && database.games > 0; }
+    // The database was whole: only crcinfo.txt was missing, and only it is being made.
+    bool checksumsOnly = false;
+    // The new database is in place: MAME's machine list was complete and the build gave at least
+    // one game. Only then may the stored MAME size become the current one; otherwise the
+    // previous database stays and the next start tries again. (The checksum list may still be
+    // on its way: a missing crcinfo.txt is made at the next start.)
+    bool succeeded() const
+    {
+        return commandsRan && (checksumsOnly || (database.ok && database.games > 0));
+    }
 };
 
-// The first build (a database file is missing): MAME's lists (listxml.txt, crcinfo.txt and
-// showusage.txt, side by side), the database, the favourites check. No old copies, no reports
-// deleted. What went wrong is said in one message: MAME's output incomplete (and the disk full,
-// when it is), the build failed, or the list held no game; the previous database is kept.
+// The first build (a database file is missing): MAME's lists (listxml.txt, crcinfo.txt,
+// showusage.txt and showconfig.txt, side by side), the database, the favourites check. No old
+// copies, no reports deleted. What went wrong is said in one message: MAME's output incomplete
+// (and the disk full, when it is), the build failed, or the list held no game; the previous
+// database is kept. When crcinfo.txt is the only file missing (the program ended while it was
+// being made), only the checksum list is made.
 RebuildResult firstBuild(const DatabaseSetup& setup, ProgressSink& progress);
 
 // After a new MAME: the old lists are kept as oldlistxml.txt and oldcrcinfo.txt, then the first
 // build's steps run, then newroms.txt and whatsnew.txt are deleted. The caller stores the new
 // size of mame once the result succeeded().
 //
-// The old copies are made once per new MAME: reports/rotation.txt records the size of the mame
-// they were made for, so a rebuild that was interrupted (Velmora killed, the lists incomplete)
-// resumes without copying the new MAME's lists over the previous version's.
+// The old copies are made once per new MAME, and only of a whole pair: reports/rotation.txt
+// records the size of the mame they were made for, so a rebuild that was interrupted (Velmora
+// killed, the lists incomplete) resumes without copying the new MAME's lists over the previous
+// version's, and a crcinfo.txt that was never finished leaves the previous pair in place.
 RebuildResult rebuildAfterChange(const DatabaseSetup& setup, ProgressSink& progress);
 
 // At start-up with a database in place: removes what a command ended with a killed Velmora left
-// behind and, when reports/showusage.txt is missing, asks MAME for it (a quick command).
+// behind and, when reports/showusage.txt or showconfig.txt is missing, asks MAME for it (quick
+// commands).
 void checkMameReports(const DatabaseSetup& setup);
+
+// Says that MAME's checksum list came out incomplete (and the disk full, when it is), when it
+// did; nothing otherwise.
+void reportChecksumListEnd(ListOutcome outcome, const QString& diskProblem);
 
 // The database could not be loaded (`loadError` is the loader's message). When gameinfo.txt
 // exists, asks "Rebuild it now?" and on Yes builds it again: from listxml.txt when that list is

@@ -122,8 +122,6 @@ void startInGroup(QProcess& process, const QString& command, const QString& mame
             ::_exit(143);
     });
     process.start();
-    if (process.state() != QProcess::NotRunning)
-        g_runningGroups.push_back(process.processId());
 }
 
 bool allEnded(const std::vector<std::unique_ptr<QProcess>>& processes)
@@ -170,6 +168,8 @@ ExecOutcome runInFolder(const QStringList& commands, const QString& mameFolder,
         processes.push_back(std::make_unique<QProcess>());
         startInGroup(*processes.back(), withProgramPath(command, mameFolder), mameFolder,
                      outputFile);
+        if (processes.back()->state() != QProcess::NotRunning)
+            g_runningGroups.push_back(processes.back()->processId());
     }
     waitForEnd(processes, commandEnded);
     ExecOutcome outcome = ExecOutcome::Ran;
@@ -269,6 +269,85 @@ void endRunningCommand(int msecs)
 void terminateRunningCommands(int graceMs)
 {
     endGroups(g_runningGroups, graceMs);
+}
+
+BackgroundCommand::BackgroundCommand(const QString& command, const QString& mameFolder,
+                                     int timeLimitMs, QObject* parent)
+    : QObject(parent), m_process(std::make_unique<QProcess>())
+{
+    const QString folder = QFileInfo(mameFolder).absoluteFilePath();
+    startInGroup(*m_process, withProgramPath(command, folder), folder, QString());
+    if (m_process->state() == QProcess::NotRunning) {
+        // It could not start (a folder that cannot be entered, no shell): it has ended already,
+        // and whoever waits for ended() hears it once the event loop runs again.
+        m_ended = true;
+        QMetaObject::invokeMethod(this, &BackgroundCommand::ended, Qt::QueuedConnection);
+        return;
+    }
+    m_group = m_process->processId();
+    connect(m_process.get(), &QProcess::finished, this, &BackgroundCommand::onFinished);
+    if (timeLimitMs > 0) {
+        m_timeLimit.setSingleShot(true);
+        connect(&m_timeLimit, &QTimer::timeout, this, [this] {
+            m_timedOut = true;
+            stop();
+        });
+        m_timeLimit.start(timeLimitMs);
+    }
+}
+
+BackgroundCommand::~BackgroundCommand()
+{
+    m_process->disconnect(this);
+    if (isRunning()) {
+        ::kill(pid_t(-m_group), SIGKILL);
+        m_process->waitForFinished(1000);
+    }
+}
+
+bool BackgroundCommand::isRunning() const
+{
+    return !m_ended;
+}
+
+bool BackgroundCommand::ranToEnd() const
+{
+    return m_ended && !m_stopped && m_group != 0;
+}
+
+void BackgroundCommand::stop()
+{
+    if (!isRunning())
+        return;
+    m_stopped = true;
+    // Nothing of a list or report is worth saving: the group goes at once.
+    ::kill(pid_t(-m_group), SIGKILL);
+    m_process->waitForFinished(1000);
+    onFinished();
+}
+
+void BackgroundCommand::waitForEnd()
+{
+    if (!isRunning())
+        return;
+    if (QCoreApplication::instance()) {
+        QEventLoop loop;
+        connect(this, &BackgroundCommand::ended, &loop, &QEventLoop::quit);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    } else {
+        m_process->waitForFinished(-1);
+        onFinished();
+    }
+    stop(); // the program is ending: the command ends with it
+}
+
+void BackgroundCommand::onFinished()
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    m_timeLimit.stop();
+    emit ended();
 }
 
 QString withProgramPath(const QString& command, const QString& mameFolder)

@@ -8,10 +8,15 @@
 // Each command runs in a process group of its own, which dies with Velmora: the group is ended
 // when Velmora ends while the command runs (an orderly end gives it a moment first), and when
 // Velmora is killed outright the command's shell, told by the kernel, ends the group itself.
+#include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
 #include <functional>
+#include <memory>
+
+class QProcess;
 
 namespace velmora {
 
@@ -48,6 +53,45 @@ inline constexpr int kCommandEndGraceMs = 10000;
 // then SIGKILL for what is left. For the program's orderly end while a command runs; the waiting
 // ExecCmd then returns Interrupted.
 void terminateRunningCommands(int graceMs = kCommandEndGraceMs);
+
+// A command that runs behind the window: it starts at once and the caller goes on; ended() comes,
+// on the window's thread, once it has ended. It runs as ExecCmd runs a command (through the shell,
+// in the MAME folder, in a process group of its own that dies with Velmora), but it is not the
+// running command: the user may go on working and start commands of his own meanwhile. A command
+// given a time limit is stopped when it runs longer. Destroying the object stops the command.
+class BackgroundCommand : public QObject
+{
+    Q_OBJECT
+public:
+    // `timeLimitMs` 0: no limit.
+    BackgroundCommand(const QString& command, const QString& mameFolder, int timeLimitMs = 0,
+                      QObject* parent = nullptr);
+    ~BackgroundCommand() override;
+
+    bool isRunning() const;
+    // Whether the command ended of its own accord (not stopped, not failed to start).
+    bool ranToEnd() const;
+    // Whether it was stopped for running longer than its time limit.
+    bool timedOut() const { return m_timedOut; }
+    // Ends the command at once, its whole process group; what it wrote stays unfinished.
+    void stop();
+    // Waits for the end while the windows repaint (user input is held back). Returns early when
+    // the program begins to end; the command is then stopped.
+    void waitForEnd();
+
+signals:
+    void ended();
+
+private:
+    void onFinished();
+
+    std::unique_ptr<QProcess> m_process;
+    QTimer m_timeLimit;
+    qint64 m_group = 0;
+    bool m_stopped = false;
+    bool m_timedOut = false;
+    bool m_ended = false;
+};
 
 // The command as the shell gets it: a leading "mame" or "mamediff" word replaced by the full,
 // shell-quoted path of that program in `mameFolder` (an absolute path).

@@ -45,6 +45,11 @@ QString showUsage(const QString& targetFile)
     return QStringLiteral("mame -showusage>") + shellQuote(targetFile);
 }
 
+QString showConfig(const QString& targetFile)
+{
+    return QStringLiteral("mame -showconfig>") + shellQuote(targetFile);
+}
+
 QString verifyRoms(const QString& rom, const QString& targetFile)
 {
     return oneGame(rom, "-verifyroms", targetFile);

@@ -20,6 +20,9 @@ QString listCrc(const QString& targetFile); // "mame -listcrc >" + target
 // "mame -showusage>" + target: the options the installed MAME accepts, with the values it lists
 // for them (standard output only, as the lists).
 QString showUsage(const QString& targetFile);
+// "mame -showconfig>" + target: MAME's running configuration in mame.ini form, where its own
+// plugin search path is read (standard output only).
+QString showConfig(const QString& targetFile);
 
 // One game's audit texts: "mame <rom> -verifyroms > " + target + " 2>&1", and so on.
 QString verifyRoms(const QString& rom, const QString& targetFile);

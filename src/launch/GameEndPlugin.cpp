@@ -2,6 +2,7 @@
 
 #include "emulator_settings/MamePathLinks.h"
 #include "gamedb/ExecCmd.h"
+#include "gamedb/ListFiles.h"
 #include "gamedb/ReplacedFile.h"
 
 #include <QCoreApplication>
@@ -133,27 +134,13 @@ QString pluginsPathFromConfig(const QByteArray& showConfig)
     return QString();
 }
 
-QString mamePluginsPath(const QString& mameProgram)
+QString mamePluginsPath(const ProgramPaths& paths)
 {
-    static QString askedOf;
-    static QDateTime askedAt;
-    static QString answer;
-    const QFileInfo program(mameProgram);
-    if (askedOf == mameProgram && askedAt == program.lastModified())
-        return answer;
-    QProcess mame;
-    mame.setWorkingDirectory(program.absolutePath());
-    mame.setStandardInputFile(QProcess::nullDevice());
-    mame.start(mameProgram, {QStringLiteral("-showconfig")});
-    answer.clear();
-    if (mame.waitForFinished(5000))
-        answer = pluginsPathFromConfig(mame.readAllStandardOutput());
-    else
-        mame.kill();
-    mame.waitForFinished(1000);
-    askedOf = mameProgram;
-    askedAt = program.lastModified();
-    return answer;
+    QFile config(paths.report(kShowConfigFile));
+    // Only a plain file is read: a FIFO of that name would never answer.
+    if (!QFileInfo(config.fileName()).isFile() || !config.open(QIODevice::ReadOnly))
+        return QString();
+    return pluginsPathFromConfig(config.readAll());
 }
 
 namespace {

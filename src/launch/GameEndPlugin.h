@@ -37,9 +37,9 @@ QByteArray gameEndPluginScript(const QString& requestFile, const WatchedProcess&
 // The value of the pluginspath line in the output of `mame -showconfig`; empty when absent.
 QString pluginsPathFromConfig(const QByteArray& showConfig);
 
-// MAME's own plugin search path, asked of the program once per start (and again when it is
-// replaced); empty when it cannot tell.
-QString mamePluginsPath(const QString& mameProgram);
+// MAME's own plugin search path, from its configuration as asked for with the lists
+// (reports/showconfig.txt); empty when there is none. No game waits for MAME to tell.
+QString mamePluginsPath(const ProgramPaths& paths);
 
 // Writes the plugin under settings/mameplugins for one launch, watching this program. Whatever
 // stands at the launch's request name is removed first; when it cannot be, *blocked says why and

@@ -80,9 +80,8 @@ LaunchServices launchServicesFor(const Preferences& prefs, const ProgramPaths& p
         std::optional<GameEndPlugin> end;
         if (usage && usage->knows(QStringLiteral("pluginspath")) &&
             usage->knows(QStringLiteral("plugin"))) {
-            const QString mame = prefs.folder(DataFolder::MAME) + QStringLiteral("/mame");
             QString blocked;
-            end = writeGameEndPlugin(paths, mamePluginsPath(mame), &blocked);
+            end = writeGameEndPlugin(paths, mamePluginsPath(paths), &blocked);
             if (!blocked.isEmpty()) {
                 platform::showMessage(QStringLiteral("The game cannot start: ") + blocked,
                                       QStringLiteral("Play Game"),

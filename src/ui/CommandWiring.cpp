@@ -4,6 +4,7 @@
 #include "emulator_settings/InstalledOptions.h"
 #include "emulator_settings/MameIni.h"
 #include "emulator_settings/RebuildSettings.h"
+#include "gamedb/ChecksumList.h"
 #include "gamedb/DatabaseUpdate.h"
 #include "launch/LaunchServices.h"
 #include "platform/Seams.h"
@@ -32,7 +33,7 @@ namespace {
 DatabaseSetup databaseSetup(MainWindow& window, AppState& state, ProgressSink& progress)
 {
     return DatabaseSetup{state.paths, state.prefs.folder(DataFolder::MAME),
-                         favoritesCheck(window, state, progress)};
+                         favoritesCheck(window, state, progress), state.checksumList};
 }
 
 LaunchWindowHooks launchHooks(MainWindow& window)
@@ -193,13 +194,15 @@ void wireOptions(MainWindow& window, AppState& state)
 
 void wireCommands(MainWindow& window, AppState& state, StartUp& startUp)
 {
+    // The checksum list a build leaves running ends with the window, at the latest.
+    state.checksumList = new ChecksumList(&window);
     StartUp::Hooks& hooks = startUp.hooks();
     hooks.mameSize = currentMameSize;
     hooks.rebuildAfterChange = [&window, &state](ProgressSink& progress) {
         return rebuildAfterChange(databaseSetup(window, state, progress), progress).succeeded();
     };
     hooks.firstBuild = [&window, &state](ProgressSink& progress) {
-        firstBuild(databaseSetup(window, state, progress), progress);
+        return firstBuild(databaseSetup(window, state, progress), progress).succeeded();
     };
     // Only MAME's option list is asked for here; no database is built, so no favourites check.
     hooks.checkMameReports = [&state] {

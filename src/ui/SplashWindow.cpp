@@ -8,14 +8,18 @@
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QProgressBar>
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace velmora {
 namespace {
 constexpr int kRepaintIntervalMs = 33; // about 30 repaints a second
 const QSize kSplashSize(420, 240);
+constexpr int kProgressSteps = 1000;
 } // namespace
 
 SplashWindow::SplashWindow(const QString& splashPicture, QWidget* parent)
@@ -41,6 +45,13 @@ SplashWindow::SplashWindow(const QString& splashPicture, QWidget* parent)
     m_lblMessage = makeLabel("lblMessage");
     m_lblCount = makeLabel("lblCount");
     m_lblVersion->setText(programVersion());
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("barProgress"));
+    m_progress->setRange(0, kProgressSteps);
+    m_progress->setTextVisible(false);
+    m_progress->setFixedHeight(8);
+    m_progress->hide();
+    layout->addWidget(m_progress);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -58,6 +69,13 @@ void SplashWindow::setCount(const QString& count)
     m_lblCount->setText(count);
     if (m_sinceRepaint.elapsed() >= kRepaintIntervalMs || count.isEmpty())
         repaint();
+}
+
+void SplashWindow::setProgress(qint64 value, qint64 maximum)
+{
+    m_progress->setVisible(maximum > 0);
+    if (maximum > 0)
+        m_progress->setValue(int(kProgressSteps * std::clamp<qint64>(value, 0, maximum) / maximum));
 }
 
 void SplashWindow::repaint()

@@ -1,11 +1,13 @@
 #pragma once
-// frmSplash: shown while the program loads; reports the current step and the count of games loaded.
+// frmSplash: shown while the program loads; reports the current step, the count of games loaded
+// and, while MAME lists its machines, how far it is.
 #include "app/Progress.h"
 
 #include <QElapsedTimer>
 #include <QWidget>
 
 class QLabel;
+class QProgressBar;
 
 namespace velmora {
 
@@ -18,6 +20,7 @@ public:
 
     void setMessage(const QString& message) override;
     void setCount(const QString& count) override;
+    void setProgress(qint64 value, qint64 maximum) override;
     void repaint() override;
 
 protected:
@@ -28,6 +31,7 @@ private:
     QLabel* m_lblVersion = nullptr;
     QLabel* m_lblMessage = nullptr;
     QLabel* m_lblCount = nullptr;
+    QProgressBar* m_progress = nullptr;
     QElapsedTimer m_sinceRepaint;
 };
 

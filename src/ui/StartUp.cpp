@@ -86,11 +86,19 @@ bool StartUp::runLoadSequence()
     splash.repaint();
     // MAME is asked for its lists at most once per start: after a rebuild that did not succeed
     // the next start tries again.
-    if (derivedFilesMissing(m_state.paths) && m_hooks.firstBuild && !m_listsAsked)
-        m_hooks.firstBuild(splash);
+    if (derivedFilesMissing(m_state.paths) && m_hooks.firstBuild && !m_listsAsked) {
+        m_listsAsked = true;
+        m_buildFailed = !m_hooks.firstBuild(splash);
+    }
     if (m_ending)
         return false;
-    if (m_hooks.checkMameReports)
+    // Without a database there is nothing to show, and the user has been told why already.
+    if (m_buildFailed && !QFileInfo::exists(m_state.paths.report(QStringLiteral("gameinfo.txt")))) {
+        m_state.startAborted = true;
+        endWithoutSaving();
+        return false;
+    }
+    if (m_hooks.checkMameReports && !m_listsAsked)
         m_hooks.checkMameReports();
 
     if (!m_window.loadLists(splash) || m_ending)
@@ -158,6 +166,7 @@ StartUp::PrefsOutcome StartUp::readOptionsFile(SplashWindow& splash)
         const bool rebuilt = !m_hooks.rebuildAfterChange || m_hooks.rebuildAfterChange(splash);
         if (rebuilt)
             m_state.prefs.mameSize = m_state.currentMameSize;
+        m_buildFailed = !rebuilt;
     }
     m_window.setScreenShotsChecked(m_state.prefs.screenShots);
     m_window.setFavoritesChecked(m_state.prefs.favorites);

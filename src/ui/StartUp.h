@@ -38,10 +38,12 @@ public:
         // (MAME could not be run, its output was incomplete, the build failed): the stored size
         // stays, so the next start tries again.
         std::function<bool(ProgressSink& progress)> rebuildAfterChange;
-        // Asks MAME for its lists and builds the database when a derived file is missing.
-        std::function<void(ProgressSink& progress)> firstBuild;
-        // After the database step: tidies what a killed MAME command left and makes the MAME
-        // reports that are missing (a quick command).
+        // Asks MAME for its lists and builds the database when a derived file is missing. False
+        // when no database came of it (the user was told why).
+        std::function<bool(ProgressSink& progress)> firstBuild;
+        // After the database step, when MAME was not asked for its lists in this start: tidies
+        // what a killed MAME command left and makes the MAME reports that are missing (quick
+        // commands).
         std::function<void()> checkMameReports;
         // Fills the emulator-settings choice lists.
         std::function<void()> defineCombos;
@@ -100,7 +102,8 @@ private:
     MainWindow& m_window;
     Hooks m_hooks;
     bool m_ending = false;
-    bool m_listsAsked = false; // MAME was asked for its lists during this start
+    bool m_listsAsked = false;  // MAME was asked for its lists during this start
+    bool m_buildFailed = false; // ...and no new database came of it
 };
 
 } // namespace velmora

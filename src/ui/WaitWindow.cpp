@@ -3,13 +3,17 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QProgressBar>
 #include <QScreen>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace velmora {
 namespace {
 constexpr int kRepaintIntervalMs = 33; // about 30 paints a second
-const QSize kWaitSize(380, 130);
+const QSize kWaitSize(380, 150);
+constexpr int kProgressSteps = 1000;
 } // namespace
 
 WaitWindow::WaitWindow(QWidget* parent)
@@ -35,6 +39,12 @@ WaitWindow::WaitWindow(QWidget* parent)
     m_lblMessage->setFont(bold);
     m_lblText = makeLabel("lblText");
     m_lblCount = makeLabel("lblCount");
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("barProgress"));
+    m_progress->setRange(0, kProgressSteps);
+    m_progress->setTextVisible(false);
+    m_progress->hide();
+    layout->addWidget(m_progress);
     m_sincePaint.start();
 }
 
@@ -77,6 +87,13 @@ void WaitWindow::setCount(const QString& count)
     if (count.isEmpty())
         m_changed = true;
     repaint();
+}
+
+void WaitWindow::setProgress(qint64 value, qint64 maximum)
+{
+    m_progress->setVisible(maximum > 0);
+    if (maximum > 0)
+        m_progress->setValue(int(kProgressSteps * std::clamp<qint64>(value, 0, maximum) / maximum));
 }
 
 void WaitWindow::repaint()

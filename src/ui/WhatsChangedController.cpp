@@ -191,7 +191,7 @@ void WhatsChangedController::compare(ChangeReport report)
     if (m_comparing)
         return;
     const ChangeReportTexts& texts = changeReportTexts(report);
-    if (const auto missing = missingListMessage(report, m_state.paths)) {
+    if (const auto missing = missingListMessage(report, m_state.paths, m_state.checksumList)) {
         platform::showMessage(*missing, texts.title, MessageIcon::Information);
         return;
     }
@@ -211,7 +211,7 @@ void WhatsChangedController::compare(ChangeReport report)
 
     std::optional<CommandLock> lock(std::in_place, m_window);
     PanelMonitor monitor(report, progressBar(), m_hooks, m_state.cancelRequested);
-    const ChangeRun run = runChangeCompare(report, m_state.paths, monitor);
+    const ChangeRun run = runChangeCompare(report, m_state.paths, monitor, m_state.checksumList);
     monitor.showProgress();
     lock.reset();
 

@@ -1,11 +1,13 @@
 // Debian's MAME asked for its lists by a Velmora that ends while they are made: an orderly end
-// (the path of SIGTERM and a log-out) and a kill -9. MAME must not outlive Velmora, and no
-// temporary list may stay behind. A game outlives a killed Velmora only for a moment: it ends
-// itself, saving what MAME saves. The Velmora here is this test program started again in a child
-// mode that asks for the lists; every process it starts carries a marker in its environment, so
-// the test can see whether any of them is still alive.
+// (the path of SIGTERM and a log-out) and a kill -9, also once the lists are shown and only the
+// checksum list is still being made. MAME must not outlive Velmora, and no temporary list may
+// stay behind. A game outlives a killed Velmora only for a moment: it ends itself, saving what
+// MAME saves. The Velmora here is this test program started again in a child mode that asks for
+// the lists; every process it starts carries a marker in its environment, so the test can see
+// whether any of them is still alive.
 #include "app/IniFile.h"
 #include "emulator_settings/MameUsage.h"
+#include "gamedb/ChecksumList.h"
 #include "gamedb/DatabaseUpdate.h"
 #include "gamedb/ListFiles.h"
 #include "gamedb/MameCommands.h"
@@ -30,15 +32,31 @@ namespace {
 const char* const kChildProgram = "VELMORA_TEST_CHILD_PROGRAM";
 const char* const kChildMame = "VELMORA_TEST_CHILD_MAME";
 const char* const kChildEndAfter = "VELMORA_TEST_CHILD_END_AFTER_MS";
+const char* const kChildBehind = "VELMORA_TEST_CHILD_LISTS_BEHIND";
 const char* const kMarker = "VELMORA_TEST_MARKER";
 const char* const kChildPlays = "VELMORA_TEST_CHILD_PLAYS";
 constexpr int kInterruptedExit = 3;
+
+// The child in kChildBehind mode: a first start that builds the database and leaves the checksum
+// list to MAME behind the window, then says so with a file and waits to be killed.
+int runChildWithListsShown(const ProgramPaths& paths)
+{
+    ChecksumList checksums;
+    NullProgress progress;
+    const DatabaseSetup setup{paths, qEnvironmentVariable(kChildMame), {}, &checksums};
+    if (!firstBuild(setup, progress).succeeded() || !checksums.isRunning())
+        return 1;
+    TempProgram::writeFile(paths.file("lists-shown"), "");
+    return QCoreApplication::exec();
+}
 
 // The child: asks MAME for its lists as a first start does, and with kChildEndAfter begins the
 // program's orderly end after that many milliseconds.
 int runChild()
 {
     const ProgramPaths paths{qEnvironmentVariable(kChildProgram)};
+    if (qEnvironmentVariableIsSet(kChildBehind))
+        return runChildWithListsShown(paths);
     if (qEnvironmentVariableIsSet(kChildEndAfter))
         QTimer::singleShot(qEnvironmentVariableIntValue(kChildEndAfter),
                            [] { QCoreApplication::exit(0); });
@@ -100,18 +118,22 @@ private:
     TempProgram m_tp{"velmora end", "program folder", "mame folder"};
     QByteArray m_marker;
 
-    QProcess* startChild(int endAfterMs, bool plays = false)
+    enum class ChildMode { Lists, Plays, ListsBehind };
+
+    QProcess* startChild(int endAfterMs, ChildMode mode = ChildMode::Lists)
     {
         auto* child = new QProcess(this);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(kChildProgram, m_tp.programFolder());
         env.insert(kChildMame, m_tp.mameFolder());
-        if (plays)
+        if (mode == ChildMode::Plays)
             env.insert(kChildPlays, "1");
         m_marker = QUuid::createUuid().toByteArray(QUuid::WithoutBraces);
         env.insert(kMarker, m_marker);
         if (endAfterMs > 0)
             env.insert(kChildEndAfter, QString::number(endAfterMs));
+        if (mode == ChildMode::ListsBehind)
+            env.insert(kChildBehind, "1");
         child->setProcessEnvironment(env);
         child->setProcessChannelMode(QProcess::ForwardedChannels);
         child->start(QCoreApplication::applicationFilePath(), {});
@@ -181,7 +203,7 @@ private slots:
         QCOMPARE(ExecCmd(MameCommands::showUsage(m_tp.paths().report(kShowUsageFile)),
                          WindowStyle::Normal, m_tp.mameFolder()),
                  ExecOutcome::Ran);
-        QProcess* child = startChild(0, true);
+        QProcess* child = startChild(0, ChildMode::Plays);
         // MAME's first words (a warning about -video none) are in the report once it runs.
         QVERIFY(QTest::qWaitFor([&] { return !report("lastgame.txt").isEmpty(); }, 20000));
         QTest::qWait(3000); // the machine is up and its plugin has seen this Velmora
@@ -190,6 +212,33 @@ private slots:
         QVERIFY2(noneLeftWithin(m_marker, 5000), qPrintable(markedProcesses(m_marker).join(' ')));
         QVERIFY2(QFileInfo(prefs.folder(DataFolder::Cfg) + "/pong.cfg").size() > 0,
                  report("lastgame.txt").constData());
+    }
+
+    // kill -9 once the lists are shown, while MAME still makes the checksum list behind them:
+    // MAME goes with Velmora, the database stays, and crcinfo.txt is missing (never half made),
+    // so the next start makes only the checksum list.
+    void killedBehindTheListsLeavesOnlyTheChecksumListToMake()
+    {
+        QDir(m_tp.paths().reportsFolder()).removeRecursively();
+        QDir().mkpath(m_tp.paths().reportsFolder());
+        QProcess* child = startChild(0, ChildMode::ListsBehind);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(m_tp.paths().file("lists-shown")) ||
+                                     child->state() == QProcess::NotRunning,
+                                 200000);
+        QVERIFY(!markedProcesses(m_marker).isEmpty()); // MAME is at its checksum list
+        ::kill(pid_t(child->processId()), SIGKILL);
+        QVERIFY(child->waitForFinished(5000));
+        QVERIFY2(noneLeftWithin(m_marker, 3000), qPrintable(markedProcesses(m_marker).join(' ')));
+        QVERIFY(onlyChecksumListMissing(m_tp.paths()));
+        QVERIFY(isCompleteMachineList(m_tp.paths().report("listxml.txt")));
+
+        const QByteArray database = report("gameinfo.txt");
+        ChecksumList checksums;
+        NullProgress progress;
+        QVERIFY(
+            firstBuild({m_tp.paths(), m_tp.mameFolder(), {}, &checksums}, progress).checksumsOnly);
+        QVERIFY(checksums.isRunning() && report("gameinfo.txt") == database);
+        QTRY_VERIFY(QFileInfo(m_tp.paths().report("crcinfo.txt.part")).size() > 0);
     }
 };
 

@@ -48,10 +48,10 @@ class TestDatabaseUpdate : public QObject
 {
     Q_OBJECT
 private slots:
-    // An upgrade cut short after the new machine list was taken (here the checksum list came
-    // out empty; a kill does the same) resumes at the next try without copying the new lists
-    // over the old copies, which stay the previous version's until the next new MAME.
-    void interruptedUpgradeKeepsThePreviousVersionsLists()
+    // A checksum list that comes out empty (a kill does the same) costs neither the new
+    // database nor the previous version's old lists: crcinfo.txt stays missing until it is
+    // made, and a new MAME before that keeps the previous pair of old lists together.
+    void unfinishedChecksumListKeepsTheOldListsTogether()
     {
         BuiltProgram p;
         p.growMame();
@@ -59,19 +59,24 @@ private slots:
         box.allowAny(true);
         NullProgress progress;
         p.answer("-listcrc", "");
-        QVERIFY(!rebuildAfterChange(p.setup, progress).succeeded());
-        QVERIFY(box.lastText().contains("crcinfo.txt could not be made"));
-        QVERIFY(p.read("listxml.txt") == kMachines && p.exists("whatsnew.txt"));
+        QVERIFY(rebuildAfterChange(p.setup, progress).succeeded());
+        QCOMPARE(box.lastText(), "M.A.M.E.'s output was incomplete: crcinfo.txt could not be "
+                                 "made.\rVelmora will ask M.A.M.E. again at the next start.");
+        QVERIFY(p.read("listxml.txt") == kMachines && !p.exists("crcinfo.txt"));
+        QVERIFY(onlyChecksumListMissing(p.paths) && !p.exists("whatsnew.txt"));
 
+        p.growMame();
         p.mame.answer("-listcrc", fixturePath("listcrc.txt"));
         QVERIFY(rebuildAfterChange(p.setup, progress).succeeded());
         QCOMPARE(p.read("oldlistxml.txt"), QByteArray("previous listxml.txt"));
-        QVERIFY(!p.exists("whatsnew.txt") && !p.exists("newroms.txt") && p.favoritesChecks == 1);
+        QCOMPARE(p.read("oldcrcinfo.txt"), QByteArray("previous crcinfo.txt"));
+        QCOMPARE(p.favoritesChecks, 2);
 
         // The next new MAME makes this version's lists the old ones.
         p.growMame();
         QVERIFY(rebuildAfterChange(p.setup, progress).succeeded());
         QCOMPARE(p.read("oldcrcinfo.txt"), TempProgram::readFile(fixturePath("listcrc.txt")));
+        QCOMPARE(p.read("oldlistxml.txt"), kMachines);
     }
 
     // A list cut short (MAME died half-way), one that looks complete but gives no game, or one
@@ -148,7 +153,7 @@ private slots:
         QCOMPARE(wait.texts, QStringList({"A new version of M.A.M.E. was detected.",
                                           "Please wait while Velmora refreshes the game list."}));
         QCOMPARE(refreshDatabase(p.setup, &stored, wait), RefreshOutcome::Unchanged);
-        QVERIFY(p.mame.callCount() == 3 && p.favoritesChecks == 1);
+        QVERIFY(p.mame.callCount() == 4 && p.favoritesChecks == 1);
 
         // Without mame Refresh says so and keeps the database it has.
         QFile::remove(p.mame.scriptPath());

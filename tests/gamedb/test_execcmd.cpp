@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include <cerrno>
+#include <memory>
 
 using namespace velmora;
 using namespace velmora::testing;
@@ -154,6 +155,43 @@ private slots:
             ExecCmdKeepingOutput("mame", WindowStyle::Minimised, m_tp.mameFolder(), output);
         QVERIFY(status.exitCode == 3 && !status.endRequested && !status.crashed);
         QCOMPARE(TempProgram::readFile(output), QByteArray("oops\n"));
+    }
+
+    // A command behind the window returns at once and is not the running command. Its time
+    // limit stops one that hangs, deaf to SIGTERM as MAME is, whole group included; destroying it
+    // does the same; one that ends by itself ran to its end.
+    void aBackgroundCommandRunsBehindAndIsStoppedByItsTimeLimit()
+    {
+        const QString mame = m_tp.mameFolder() + "/mame";
+        const QString pidFile = m_tp.root() + "/pid";
+        QVERIFY(script(mame, "trap '' TERM\necho $$ > " + shellQuote(pidFile).toUtf8() +
+                                 "\nwhile :; do sleep 0.1; done\n"));
+        auto pidAlive = [&] { // a zombie waiting to be reaped does not count
+            const QByteArray pid = TempProgram::readFile(pidFile).trimmed();
+            const QByteArray stat =
+                TempProgram::readFile(QString::fromLatin1("/proc/" + pid + "/stat"));
+            return !pid.isEmpty() && !stat.isEmpty() &&
+                   stat.mid(stat.lastIndexOf(')') + 2, 1) != "Z";
+        };
+        for (const bool limited : {true, false}) {
+            QFile::remove(pidFile);
+            QElapsedTimer clock;
+            clock.start();
+            auto command = std::make_unique<BackgroundCommand>(
+                "mame -showconfig", m_tp.mameFolder(), limited ? 500 : 0);
+            QVERIFY(clock.elapsed() < 300 && command->isRunning() && !commandRunning());
+            QTRY_VERIFY(pidAlive());
+            if (limited)
+                command->waitForEnd();
+            else
+                command.reset();
+            QVERIFY(clock.elapsed() < 3000 && !pidAlive());
+            QVERIFY(!command || (command->timedOut() && !command->ranToEnd()));
+        }
+        QVERIFY(script(mame, "exit 0\n"));
+        BackgroundCommand quick("mame", m_tp.mameFolder(), 5000);
+        quick.waitForEnd();
+        QVERIFY(quick.ranToEnd() && !quick.timedOut());
     }
 };
 

@@ -1,6 +1,7 @@
 // MAME's lists under reports/: made side by side, taken only when complete, the size of mame.
 #include "app/Progress.h"
 #include "gamedb/ListFiles.h"
+#include "gamedb/ListProgress.h"
 #include "support/FakeMame.h"
 #include "support/TempProgram.h"
 
@@ -17,8 +18,18 @@ namespace {
 struct RecordingProgress : NullProgress
 {
     void setMessage(const QString& message) override { messages << message; }
+    void setCount(const QString& count) override { counts << count; }
+    void setProgress(qint64 value, qint64 maximum) override { bar = {value, maximum}; }
     QStringList messages;
+    QStringList counts;
+    std::pair<qint64, qint64> bar;
 };
+
+bool append(const QString& file, const QByteArray& text)
+{
+    QFile f(file);
+    return f.open(QIODevice::Append) && f.write(text) == text.size();
+}
 
 } // namespace
 
@@ -37,6 +48,7 @@ private slots:
         mame.answer("-listxml", fixturePath("listxml-machine.xml"));
         mame.answer("-listcrc", fixturePath("listcrc.txt"));
         mame.answer("-showusage", fixturePath("help.txt"));
+        mame.answer("-showconfig", fixturePath("help.txt"));
         mame.setDelay(1.5);
         RecordingProgress progress;
         QElapsedTimer elapsed;
@@ -45,7 +57,7 @@ private slots:
         QVERIFY2(elapsed.elapsed() < 3500, qPrintable(QString::number(elapsed.elapsed())));
         QVERIFY(result.listsTaken() && result.usage == ListOutcome::Taken);
         QCOMPARE(QDir(paths.reportsFolder()).entryList(QDir::Files),
-                 QStringList({"crcinfo.txt", "listxml.txt", "showusage.txt"}));
+                 QStringList({"crcinfo.txt", "listxml.txt", "showconfig.txt", "showusage.txt"}));
         QCOMPARE(progress.messages.first(), QString("Creating listxml.txt..."));
 
         mame.setSilentExit(0);
@@ -53,6 +65,27 @@ private slots:
         QCOMPARE(result.incompleteLists(), QString("listxml.txt and crcinfo.txt"));
         QCOMPARE(result.usage, ListOutcome::Incomplete);
         QCOMPARE(QDir(paths.reportsFolder()).entryList(QDir::Files), QStringList());
+    }
+
+    // While MAME writes its machine list the machines are counted as the file grows, one whose
+    // tag is cut between two looks included, and the bar follows the bytes against the estimate;
+    // the count and the bar go when the wait is over.
+    void progressCountsMachinesAsTheListGrows()
+    {
+        TempProgram tp;
+        const QString file = tp.root() + "/listxml.txt.part";
+        RecordingProgress progress;
+        {
+            const ListProgress shown(file, 100, ListProgress::Count::Machines, progress);
+            QCOMPARE(progress.counts.last(), QString("0 machines listed, 0 s"));
+            QVERIFY(append(file, "<mame>\n\t<machine name=\"a\">\n\t</machine>\n\t<mach"));
+            QTRY_COMPARE(shown.machines(), 1);
+            QVERIFY(append(file, "ine name=\"b\">\n<game name=\"c\"><machine  "));
+            QTRY_COMPARE(shown.machines(), 4);
+            QTRY_COMPARE(progress.bar, std::make_pair(qint64(84), qint64(100)));
+            QVERIFY(progress.counts.last().startsWith("4 machines listed, "));
+        }
+        QVERIFY(progress.counts.last().isEmpty() && progress.bar.second == 0);
     }
 
     // A machine list is complete when it ends with its closing element, whatever line ends

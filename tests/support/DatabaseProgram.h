@@ -31,6 +31,9 @@ struct DatabaseProgram
         mame.answer("-listxml", fixturePath("gamedb/machines-0251.xml"));
         mame.answer("-listcrc", fixturePath("listcrc.txt"));
         mame.answer("-showusage", fixturePath("help.txt"));
+        const QString config = tp.root() + "/showconfig.txt";
+        TempProgram::writeFile(config, "pluginspath               plugins\n");
+        mame.answer("-showconfig", config);
         if (!builtBefore)
             return;
         for (const char* name : {"listxml.txt", "crcinfo.txt", "gameinfo.txt", "resource.txt",

@@ -22,8 +22,9 @@ if [ -f "$dir/fake-mame-silent" ]; then exit "$(cat "$dir/fake-mame-silent")"; f
 if [ -f "$dir/fake-mame-delay" ]; then sleep "$(cat "$dir/fake-mame-delay")"; fi
 for arg in "$@"; do
   case "$arg" in
-    -listxml|-listcrc|-showusage|-help|-verifyroms|-verifysamples|-listroms|-listsamples)
+    -listxml|-listcrc|-showusage|-showconfig|-help|-verifyroms|-verifysamples|-listroms|-listsamples)
       name=${arg#-}
+      [ -f "$dir/fake-mame-delay-$name" ] && sleep "$(cat "$dir/fake-mame-delay-$name")"
       [ -f "$dir/fake-$name.out" ] && cat "$dir/fake-$name.out"
       [ -f "$dir/fake-$name.err" ] && cat "$dir/fake-$name.err" >&2
       exit 0 ;;
@@ -67,9 +68,11 @@ void FakeMame::setSilentExit(int status)
     setFlag("fake-mame-silent", status >= 0, QByteArray::number(status));
 }
 
-void FakeMame::setDelay(double seconds)
+void FakeMame::setDelay(double seconds, const QString& option)
 {
-    setFlag("fake-mame-delay", seconds > 0, QByteArray::number(seconds));
+    const QByteArray flag =
+        option.isEmpty() ? "fake-mame-delay" : "fake-mame-delay" + option.toUtf8();
+    setFlag(flag.constData(), seconds > 0, QByteArray::number(seconds));
 }
 
 void FakeMame::setFlag(const char* name, bool on, const QByteArray& value) const

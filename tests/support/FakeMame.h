@@ -2,11 +2,11 @@
 // A stand-in `mame` for tests: a shell script installed in the MAME folder.
 //
 // Each run records its arguments (one per line) and its working folder, and adds a line to a call
-// log. For the options -listxml, -listcrc, -showusage, -help, -verifyroms, -verifysamples,
-// -listroms and -listsamples it prints the file the test chose with answer() (on standard output,
-// or on the error stream as MAME does for a missing set) and exits 0; anything else (a launch) is
-// only recorded. setSilentExit() makes every run end at once, without output, with the given
-// status.
+// log. For the options -listxml, -listcrc, -showusage, -showconfig, -help, -verifyroms,
+// -verifysamples, -listroms and -listsamples it prints the file the test chose with answer() (on
+// standard output, or on the error stream as MAME does for a missing set) and exits 0; anything
+// else (a launch) is only recorded. setSilentExit() makes every run end at once, without output,
+// with the given status.
 //
 //     FakeMame mame(tp.mameFolder());
 //     mame.answer("-listxml", fixturePath("listxml-machine.xml"));
@@ -38,9 +38,10 @@ public:
     bool answer(const QString& option, const QString& file, Stream stream = OutputStream);
     // Every later run prints nothing and exits with `status`; a negative status switches this off.
     void setSilentExit(int status);
-    // Every later run waits this long (after recording itself) before it answers; 0 switches
-    // it off. For commands that must be seen running side by side, or ended while they run.
-    void setDelay(double seconds);
+    // Every later run (with `option`, "-listcrc": only those) waits this long after recording
+    // itself before it answers; 0 switches it off. For commands that must be seen running side
+    // by side, or ended while they run.
+    void setDelay(double seconds, const QString& option = QString());
 
     // What the last run received and where it ran (physical path, as `pwd -P` gives it).
     QStringList arguments() const;

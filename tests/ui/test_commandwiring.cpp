@@ -31,7 +31,8 @@ struct StartedProgram : DatabaseProgram
     {
         prefs.mameSize = mameSize();
         TempProgram::writeFile(paths.report("gameinfo.txt"), database(sixGames()));
-        for (const char* name : {"listxml.txt", "crcinfo.txt", "resource.txt", "showusage.txt"})
+        for (const char* name :
+             {"listxml.txt", "crcinfo.txt", "resource.txt", "showusage.txt", "showconfig.txt"})
             TempProgram::writeFile(paths.report(name), "\r\n");
         TempProgram::writeFile(prefs.folder(DataFolder::ROMs) + "/pacman.zip", "PK");
     }

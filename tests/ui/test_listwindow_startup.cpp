@@ -38,7 +38,10 @@ private slots:
         state.paths = paths;
         MainWindow window(state);
         StartUp startUp(state, window);
-        startUp.hooks().firstBuild = [](ProgressSink&) { QFAIL("the database is complete"); };
+        startUp.hooks().firstBuild = [](ProgressSink&) {
+            QTest::qFail("the database is complete", __FILE__, __LINE__);
+            return false;
+        };
         QVERIFY(startUp.runLoadSequence() && mame.callCount() == 0);
         QCOMPARE(window.listCaption(), QString("Installed Games"));
         GameListView* installed = window.listView(Installed);

@@ -88,6 +88,7 @@ struct Run
         hooks.firstBuild = [this, &folders](ProgressSink&) {
             ++firstBuilds;
             folders.writeReports({"gameinfo.txt"});
+            return true;
         };
         hooks.endProcess = [] {};
     }

@@ -1,8 +1,9 @@
-// frmWait: when it paints, and that the user cannot close it half-way.
+// frmWait: when it paints, its progress bar, and that the user cannot close it half-way.
 #include "support/UiHelpers.h"
 #include "ui/WaitWindow.h"
 
 #include <QLabel>
+#include <QProgressBar>
 #include <QTest>
 
 using velmora::WaitWindow;
@@ -29,6 +30,14 @@ private slots:
         wait.setCount("201");
         QCOMPARE(wait.findChild<QLabel*>("lblCount")->text(), QStringLiteral("201"));
         QVERIFY(counter.paints >= 2);
+
+        // The bar shows only while a step can tell how far it is, sizes beyond int included.
+        auto* bar = wait.findChild<QProgressBar*>("barProgress");
+        QVERIFY(bar && bar->isHidden());
+        wait.setProgress(qint64(3) << 32, qint64(4) << 32);
+        QVERIFY(bar->isVisible() && bar->value() == bar->maximum() * 3 / 4);
+        wait.setProgress(0, 0);
+        QVERIFY(bar->isHidden());
 
         // The user cannot close it; the job can.
         QVERIFY(!wait.close() && wait.isVisible());
