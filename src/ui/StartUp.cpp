@@ -50,15 +50,16 @@ bool StartUp::runLoadSequence()
         m_window.move(screen->availableGeometry().center() - m_window.rect().center());
     m_window.prepareReportPanel();
 
-    const QString& program = m_state.paths.programFolder;
+    const ProgramPaths& paths = m_state.paths;
     // Only plain files count: a FIFO or a device of that name is never opened.
-    m_state.categoriesPresent = QFileInfo(program + QStringLiteral("/catver.ini")).isFile();
-    m_state.playersPresent = QFileInfo(program + QStringLiteral("/nplayers.ini")).isFile();
+    m_state.categoriesPresent =
+        QFileInfo(paths.readOnlyFile(QStringLiteral("catver.ini"))).isFile();
+    m_state.playersPresent = QFileInfo(paths.readOnlyFile(QStringLiteral("nplayers.ini"))).isFile();
     m_window.setOptionalColumnsPresent(m_state.categoriesPresent, m_state.playersPresent);
 
     makeProgramFolders();
 
-    SplashWindow splash(m_state.paths.file(QStringLiteral("splash.jpg")));
+    SplashWindow splash(m_state.paths.readOnlyFile(QStringLiteral("splash.jpg")));
     for (;;) {
         const PrefsOutcome outcome = readOptionsFile(splash);
         if (outcome == PrefsOutcome::Problem && handlePreferencesProblem(splash))
@@ -113,6 +114,7 @@ void StartUp::makeProgramFolders()
 {
     // A settings or reports path that exists as a file is an access error the program lives with:
     // it keeps loading, and writes to it simply fail.
+    m_state.paths.makeProgramFolder();
     QDir().mkpath(m_state.paths.settingsFolder());
     QDir().mkpath(m_state.paths.reportsFolder());
 }
