@@ -15,21 +15,25 @@ public:
     QObject* create(const QString&, const QString&) override
     {
         auto* timer = new QTimer;
-        QObject::connect(timer, &QTimer::timeout, timer, [] {
+        QObject::connect(timer, &QTimer::timeout, timer, [timer] {
             auto* dialog = QApplication::activeModalWidget();
-            if (const auto* box = qobject_cast<const QMessageBox*>(dialog))
+            if (const auto* box = qobject_cast<const QMessageBox*>(dialog)) {
                 qWarning("Message box: %s", qPrintable(box->text()));
+                timer->stop();
+            }
             if (!dialog || dialog->objectName() != "frmChoose")
                 return;
             const QString mame = qEnvironmentVariable("VELMORA_TEST_MAME_FOLDER") + '/';
             dialog->findChild<QPushButton*>("cmdNext")->click();
-            for (const QString box :
-                 {"MAME=", "ROM=roms", "Sam=samples", "INIs=", "Cfg=cfg", "Nvram=nvram",
-                  "Memcard=memcard", "Inp=inp", "Hi=hi", "Sta=sta", "Artwork=artwork", "Snap=snap",
-                  "Diff=diff", "Ctrlr=ctrlr"})
+            const QString boxes = "MAME= ROM=roms Sam=samples INIs= Cfg=cfg Nvram=nvram "
+                                  "Memcard=memcard Inp=inp Hi=hi Sta=sta Artwork=artwork "
+                                  "Snap=snap Diff=diff Ctrlr=ctrlr";
+            for (const QString& box : boxes.split(' '))
                 dialog->findChild<QLineEdit*>("txt" + box.section('=', 0, 0) + "Path")
                     ->setText(mame + box.section('=', 1));
-            dialog->findChild<QPushButton*>("cmdOK")->click();
+            // Pressed from the event loop, so a message box it opens is seen at the next tick.
+            QMetaObject::invokeMethod(dialog->findChild<QPushButton*>("cmdOK"), "click",
+                                      Qt::QueuedConnection);
         });
         timer->start(200);
         return timer;
