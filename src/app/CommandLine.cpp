@@ -19,10 +19,8 @@ const char* const kQtOptionsWithValue[] = {
     "style",    "stylesheet",         "name",          "qmljsdebugger"};
 const char* const kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
-const QCommandLineOption kHelp({QStringLiteral("h"), QStringLiteral("help")},
-                               QStringLiteral("Show this text and end."));
-const QCommandLineOption kVersion({QStringLiteral("v"), QStringLiteral("version")},
-                                  QStringLiteral("Show the version and end."));
+const QCommandLineOption kHelp(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+const QCommandLineOption kVersion(QStringList{QStringLiteral("v"), QStringLiteral("version")});
 
 void addQtOptions(QCommandLineParser& parser)
 {
@@ -40,11 +38,10 @@ void addQtOptions(QCommandLineParser& parser)
 
 QString usage(const ProgramPaths& paths)
 {
-    const QString where =
-        paths.kind == ProgramPaths::Kind::Portable
-            ? QStringLiteral("beside the program: its folder can be written, or holds "
-                             "velmora.portable")
-            : QStringLiteral("Velmora is installed: its own folder cannot be written");
+    const QString where = paths.kind == ProgramPaths::Kind::Portable
+                              ? QStringLiteral("portable: the program's own folder")
+                              : QStringLiteral("installed: the program's own folder is "
+                                               "read-only or a system folder");
     return QStringLiteral(
                "Usage: velmora [--help | --version]\n"
                "Velmora, a front-end for the MAME arcade emulator. Started without\n"
