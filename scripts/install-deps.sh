@@ -2,7 +2,9 @@
 # Installs the Debian packages Velmora needs to build, run and test, when any is missing.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev mame xvfb xauth)
+# desktop-file-utils and appstream check the desktop entry and the AppStream metadata; dpkg-dev
+# names the Debian package's library dependencies.
+packages=(cmake g++ make qt6-base-dev mame xvfb xauth desktop-file-utils appstream dpkg-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -9,7 +9,8 @@
 # MAME reads. When it exists, choose ~/.mame as the INIs folder in the Options dialog.
 #
 # Velmora's MAMEDiff reports use the mamediff of the MAME folder: a link to the mamediff built
-# beside Velmora (build/mamediff, or $MAMEDIFF) is put there when the folder has none.
+# beside Velmora (build/mamediff, or $MAMEDIFF, or the installed one) is put there when the
+# folder has none.
 #
 # Usage: prepare-mame-folder.sh [folder]   (default: ~/mame)
 set -eu
@@ -30,7 +31,9 @@ if [ ! -e "$folder/mame" ] && [ ! -L "$folder/mame" ]; then
 fi
 
 mamediff_program=${MAMEDIFF:-"$(cd "$(dirname "$0")/.." && pwd)/build/mamediff"}
-if [ -x "$mamediff_program" ] && [ ! -e "$folder/mamediff" ]; then
+# An installed Velmora (this script in share/velmora) has its mamediff on the PATH.
+[ -x "$mamediff_program" ] || mamediff_program=$(command -v mamediff 2>/dev/null || true)
+if [ -n "$mamediff_program" ] && [ -x "$mamediff_program" ] && [ ! -e "$folder/mamediff" ]; then
     ln -sf "$mamediff_program" "$folder/mamediff"
 fi
 

@@ -21,7 +21,8 @@ struct AppState
     int panelBusy = 0;
     bool cancelRequested = false;
 
-    // Whether catver.ini and nplayers.ini exist in the program folder (checked once at start).
+    // Whether catver.ini and nplayers.ini exist (program folder, then the installed folders;
+    // checked once at start).
     bool categoriesPresent = true;
     bool playersPresent = true;
 

@@ -46,7 +46,7 @@ std::optional<QString> helpDocumentFile(HelpDocument document, const ProgramPath
     QString file;
     switch (document) {
     case HelpDocument::Velmora:
-        file = paths.file(QStringLiteral("velmora.txt"));
+        file = paths.readOnlyFile(QStringLiteral("velmora.txt"));
         break;
     case HelpDocument::Newvideo:
     case HelpDocument::Windows:

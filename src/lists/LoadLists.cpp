@@ -74,9 +74,9 @@ ListLoadRequest ListLoadRequest::forProgram(const ProgramPaths& paths, const Pre
     request.romsFolder = prefs.folder(DataFolder::ROMs);
     request.additionalRomsFolder = prefs.folder(DataFolder::AdditionalROMs);
     if (categoriesPresent)
-        request.catverIni = paths.file(QStringLiteral("catver.ini"));
+        request.catverIni = paths.readOnlyFile(QStringLiteral("catver.ini"));
     if (playersPresent)
-        request.nplayersIni = paths.file(QStringLiteral("nplayers.ini"));
+        request.nplayersIni = paths.readOnlyFile(QStringLiteral("nplayers.ini"));
     return request;
 }
 

@@ -9,6 +9,7 @@
 #include "platform/qt/QtSeams.h"
 #include "ui/BringForward.h"
 #include "ui/CommandWiring.h"
+#include "ui/DesktopIdentity.h"
 #include "ui/MainWindow.h"
 #include "ui/OptionsDialog.h"
 #include "ui/StartUp.h"
@@ -82,7 +83,7 @@ int runApplication(int argc, char* argv[])
 {
     const double startTime = platform::clock().secondsSinceMidnight();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Velmora"));
+    applyDesktopIdentity();
     QApplication::setApplicationVersion(programVersion());
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -52,15 +52,17 @@ bool StartUp::runLoadSequence()
         m_window.move(screen->availableGeometry().center() - m_window.rect().center());
     m_window.prepareReportPanel();
 
-    const QString& program = m_state.paths.programFolder;
+    const ProgramPaths& paths = m_state.paths;
     // Only plain files count: a FIFO or a device of that name is never opened.
-    m_state.categoriesPresent = platform::isRegularFile(program + QStringLiteral("/catver.ini"));
-    m_state.playersPresent = platform::isRegularFile(program + QStringLiteral("/nplayers.ini"));
+    m_state.categoriesPresent =
+        platform::isRegularFile(paths.readOnlyFile(QStringLiteral("catver.ini")));
+    m_state.playersPresent =
+        platform::isRegularFile(paths.readOnlyFile(QStringLiteral("nplayers.ini")));
     m_window.setOptionalColumnsPresent(m_state.categoriesPresent, m_state.playersPresent);
 
     makeProgramFolders();
 
-    SplashWindow splash(m_state.paths.file(QStringLiteral("splash.jpg")));
+    SplashWindow splash(m_state.paths.readOnlyFile(QStringLiteral("splash.jpg")));
     for (;;) {
         const PrefsOutcome outcome = readOptionsFile(splash);
         if (outcome == PrefsOutcome::Problem && handlePreferencesProblem(splash))
@@ -125,6 +127,7 @@ void StartUp::makeProgramFolders()
 {
     // A settings or reports path that exists as a file is an access error the program lives with:
     // it keeps loading, and writes to it simply fail.
+    m_state.paths.makeProgramFolder();
     QDir().mkpath(m_state.paths.settingsFolder());
     QDir().mkpath(m_state.paths.reportsFolder());
 }
