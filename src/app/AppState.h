@@ -4,9 +4,12 @@
 #include "app/Preferences.h"
 #include "app/ProgramPaths.h"
 
+#include <memory>
+
 namespace velmora {
 
 class ChecksumList;
+class PlayHistory;
 
 struct AppState
 {
@@ -32,6 +35,10 @@ struct AppState
     // MAME's checksum list, made behind the window after a build of the database (owned by the
     // main window; none where nothing is built).
     ChecksumList* checksumList = nullptr;
+
+    // How often, how long and when each game was played: read once at start, added to by every
+    // game that ends, shown by the lists.
+    std::shared_ptr<PlayHistory> playHistory;
 
     // Seconds since midnight at process start and once the main window was shown.
     double startTime = 0;

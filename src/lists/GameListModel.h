@@ -1,11 +1,12 @@
 #pragma once
-// One game list (All, Installed or Uninstalled) as a table model: the 19 columns of the list
-// views over positions into the shared game table. Sorting reorders the positions only; it is by
-// the text of the key column, letters compared without regard to case, games of equal text kept
-// in database order.
+// One game list (All, Installed or Uninstalled) as a table model: the columns of the list views
+// over positions into the shared game table. Sorting reorders the positions only; it is by the
+// text of the key column, letters compared without regard to case, games of equal text kept in
+// database order. The play columns sort by their values instead, games never played last.
 #include "lists/GameTable.h"
 
 #include "gamedb/GameRecord.h"
+#include "launch/PlayHistory.h"
 
 #include <QAbstractTableModel>
 #include <memory>
@@ -40,6 +41,10 @@ public:
         // Looked up in catver.ini and nplayers.ini, after the record's fields.
         Category = GameRecord::FieldCount,
         Players,
+        // From the play history: how often, how long and when the game was played.
+        Played,
+        TimePlayed,
+        LastPlayed,
         ColumnCount
     };
 
@@ -50,10 +55,22 @@ public:
     static int designWidth(int column);
     // Source, ROM Of and CHD carry data for the commands but are never shown.
     static bool isNeverShown(int column) { return column >= Source && column <= Chd; }
+    static bool isPlayColumn(int column) { return column >= Played && column <= LastPlayed; }
+    // The order a first click on a column sorts in: the play columns most (or latest) first.
+    static Qt::SortOrder firstSortOrder(int column)
+    {
+        return isPlayColumn(column) ? Qt::DescendingOrder : Qt::AscendingOrder;
+    }
 
     // Replaces the rows (positions into `table`, in database order); the list is unsorted after.
     void setGames(std::shared_ptr<const GameTable> table, std::vector<int> rows);
     void clear();
+    // The play history the play columns show (none: they stay empty). It is shared with the
+    // launch, which adds to it; playHistoryChanged() shows what changed.
+    void setPlayHistory(std::shared_ptr<const PlayHistory> history);
+    const PlayHistory* playHistory() const { return m_history.get(); }
+    // Shows the play history anew, and sorts again when a play column is the sort key.
+    void playHistoryChanged();
 
     int count() const { return int(m_rows.size()); }
     // The game of a row, as a copy that owns its bytes (safe to keep after a reload).
@@ -87,9 +104,13 @@ public:
 
 private:
     void reorder(int column, Qt::SortOrder order);
+    void reorderByPlay(int column, Qt::SortOrder order);
+    const PlayRecord* playRecord(const ListedGame& game) const;
+    QString playText(const ListedGame& game, int column) const;
     void movePersistentIndexes(const std::vector<int>& oldRows);
 
     std::shared_ptr<const GameTable> m_table;
+    std::shared_ptr<const PlayHistory> m_history;
     std::vector<int> m_rows;
     int m_sortColumn = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;

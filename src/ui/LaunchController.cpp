@@ -101,6 +101,8 @@ void LaunchController::cmdPlay_Click()
                                            m_state.prefs, m_services, launchHooks());
     noteSettingsType(result.settingsType);
     m_commandString = result.otherCommands;
+    if (result.playCounted)
+        call(m_hooks.playHistoryChanged);
 }
 
 void LaunchController::autoRunAtStartUp()

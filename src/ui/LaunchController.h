@@ -61,6 +61,8 @@ struct LaunchWindowHooks
     std::function<void(bool blocked)> blockHotKeys;
     // The current settings type ("Raster" or "Vector") that the settings editor shares.
     std::function<void(const QString& type)> setSettingsType;
+    // A game's run counted as a play: the lists show its new play history.
+    std::function<void()> playHistoryChanged;
 };
 
 class LaunchController : public QObject

@@ -205,6 +205,8 @@ bool MainWindow::loadListsOrEnd(ProgressSink& progress)
     listModel(ListKind::All)->setGames(m_loaded.table, m_loaded.all);
     listModel(ListKind::Installed)->setGames(m_loaded.table, m_loaded.installed);
     listModel(ListKind::Uninstalled)->setGames(m_loaded.table, m_loaded.uninstalled);
+    for (GameListView* view : m_lists)
+        view->gameModel()->setPlayHistory(m_state.playHistory);
     updateSearchMatches();
     fitListColumns();
     return true;
@@ -358,6 +360,21 @@ void MainWindow::onListDoubleClicked(ListKind kind)
 void MainWindow::onViewAll()
 {
     showView(ListKind::All);
+}
+
+void MainWindow::onViewRecentlyPlayed()
+{
+    ListViewState& all = listView(ListKind::All)->viewState();
+    all.sortKey = GameListModel::LastPlayed;
+    all.sortOrder = 1;
+    all.index = 1;
+    showView(ListKind::All);
+}
+
+void MainWindow::playHistoryChanged()
+{
+    for (GameListView* view : m_lists)
+        view->playHistoryChanged();
 }
 
 void MainWindow::onViewInstalled()
