@@ -121,12 +121,7 @@ private:
     TempProgram m_tp{"velmora end", "program folder", "mame folder"};
     QByteArray m_marker;
 
-    enum class ChildMode
-    {
-        Lists,
-        Plays,
-        ListsBehind
-    };
+    enum class ChildMode { Lists, Plays, ListsBehind };
 
     QProcess* startChild(int endAfterMs, ChildMode mode = ChildMode::Lists)
     {
