@@ -327,8 +327,7 @@ BuildIniResult BuildIni(const BuildIniRequest& request, const Preferences& prefs
     QString error;
     const MameUsage* usage = request.usage ? &*request.usage : nullptr;
     const QString layer = settingsLayer(request, &result.leftOut);
-    if (!writeMameIni(prefs, (layer + QStringLiteral("
-")).toUtf8(), &error, usage))
+    if (!writeMameIni(prefs, (layer + QStringLiteral("\r\n")).toUtf8(), &error, usage))
         return fail(result, error.isEmpty() ? QStringLiteral("Path not found") : error);
     result.commandString = ReadIniValue(request.settingsFile, QStringLiteral("Miscellaneous"),
                                         QStringLiteral("Other Commands"), QString());
