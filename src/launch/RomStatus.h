@@ -72,6 +72,7 @@ public:
         bool olderMame = false; // recorded under the MAME before the last upgrade
     };
 
+    // States in memory only, with no files behind them: save() writes nothing.
     RomStatus() = default;
     // Reads romstatus.txt and oldromstatus.txt of `reportsFolder`; missing files are empty.
     explicit RomStatus(const QString& reportsFolder);

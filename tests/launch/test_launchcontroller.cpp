@@ -154,13 +154,15 @@ private slots:
         rig.mame.setDelay(30, QStringLiteral("-verifyroms"));
         box.expect(QStringLiteral("This could take a long time.  Do you want to continue?"),
                    MessageAnswer::Yes);
-        QTimer::singleShot(500, [&] { rig.window.findChild<QProgressDialog*>()->cancel(); });
+        QTimer::singleShot(500, [&] {
+            rig.window.findChild<QProgressDialog*>()->findChild<QPushButton*>()->click();
+        });
         QElapsedTimer cancelled;
         cancelled.start();
         rig.controller->mnuReportsVerifyRoms_Click();
         QVERIFY(cancelled.elapsed() < 10000);
         QCOMPARE(rig.romStatus.state("pong"), RomState::NotFound);
-        rig.mame.setDelay(0);
+        rig.mame.setDelay(0, QStringLiteral("-verifyroms"));
 
         // Verify Favorite ROMs audits each favourite's set in turn and records the verdicts.
         TempProgram::writeFile(rig.state.paths.report("favorite.txt"),

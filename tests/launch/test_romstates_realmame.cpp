@@ -41,7 +41,7 @@ private slots:
                                                         {"pm1_prg2.6k", QByteArray(100, 'y')}})));
         QVERIFY(CreateMAMEIni(state.prefs));
 
-        RomStatus status;
+        RomStatus status = RomStatus::under(state.paths);
         state.romStatus = &status;
         QMainWindow window;
         auto* txtVerify = new QTextEdit(&window);
@@ -69,7 +69,8 @@ private slots:
         const QByteArray file = TempProgram::readFile(state.paths.report(kRomStatusFile));
         for (const char* line : {"pong\tbest available\t", "puckman\tbad\t", "galaga\tnot found\t",
                                  "mspacman\tnot found\t"})
-            QVERIFY2(("\n" + file).contains("\n" + line + today + "\r\n"), file.left(400));
+            QVERIFY2(("\n" + file).contains(QByteArray("\n") + line + today + "\r\n"),
+                     file.left(400));
 
         // A new start reads the states back for the lists.
         const RomStatus restarted = RomStatus::under(state.paths);
