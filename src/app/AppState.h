@@ -7,6 +7,7 @@
 namespace velmora {
 
 class ChecksumList;
+class RomStatus;
 
 struct AppState
 {
@@ -32,6 +33,9 @@ struct AppState
     // MAME's checksum list, made behind the window after a build of the database (owned by the
     // main window; none where nothing is built).
     ChecksumList* checksumList = nullptr;
+    // What the audits found for each ROM set (owned by the main window; none in a test that
+    // records nothing).
+    RomStatus* romStatus = nullptr;
 
     // Seconds since midnight at process start and once the main window was shown.
     double startTime = 0;

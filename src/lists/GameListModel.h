@@ -1,11 +1,12 @@
 #pragma once
-// One game list (All, Installed or Uninstalled) as a table model: the 19 columns of the list
+// One game list (All, Installed or Uninstalled) as a table model: the columns of the list
 // views over positions into the shared game table. Sorting reorders the positions only; it is by
 // the text of the key column, letters compared without regard to case, games of equal text kept
 // in database order.
 #include "lists/GameTable.h"
 
 #include "gamedb/GameRecord.h"
+#include "launch/RomStatus.h"
 
 #include <QAbstractTableModel>
 #include <memory>
@@ -40,7 +41,17 @@ public:
         // Looked up in catver.ini and nplayers.ini, after the record's fields.
         Category = GameRecord::FieldCount,
         Players,
+        // What the last audit of the set found (RomStatus), after the looked-up columns.
+        Roms,
         ColumnCount
+    };
+
+    // The ROM state of a row's set (a RomState), and whether it was recorded under an older MAME,
+    // for the view's icon.
+    enum Role
+    {
+        RomStateRole = Qt::UserRole + 1,
+        RomStateOlderRole
     };
 
     explicit GameListModel(QObject* parent = nullptr);
@@ -69,6 +80,14 @@ public:
     static const QByteArray& columnBytes(const ListedGame& game, int column);
     const std::shared_ptr<const GameTable>& table() const { return m_table; }
 
+    // Where the Roms column reads each set's audit state; null shows it empty. The status must
+    // outlive the model or be replaced first.
+    void setRomStatus(const RomStatus* status);
+    const RomStatus* romStatus() const { return m_romStatus; }
+    // The audit states changed (an audit recorded some): the Roms column is shown again.
+    void romStatesChanged();
+    RomStatus::Entry romEntry(int row) const;
+
     // Adds a game of the shared table at the end, or removes one row (a game audited in the
     // Uninstalled list that turned out to be installed moves to the Installed list).
     void appendGame(int gameIndex);
@@ -88,11 +107,14 @@ public:
 private:
     void reorder(int column, Qt::SortOrder order);
     void movePersistentIndexes(const std::vector<int>& oldRows);
+    // The bytes a column sorts by: the held text, or the Roms column's state word.
+    const QByteArray& sortBytes(int game, int column) const;
 
     std::shared_ptr<const GameTable> m_table;
     std::vector<int> m_rows;
     int m_sortColumn = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
+    const RomStatus* m_romStatus = nullptr;
 };
 
 } // namespace velmora
