@@ -259,7 +259,7 @@ QHash<QByteArray, RomStatus::Entry> RomStatus::fromText(QByteArrayView text)
 bool RomStatus::save(QString* error) const
 {
     if (m_folder.isEmpty())
-        return false; // states made in memory only
+        return true; // states kept in memory only: nothing to save
     QDir().mkpath(m_folder);
     return writeFileReplacing(m_folder + u'/' + kRomStatusFile, toText(m_current), error);
 }
