@@ -9,6 +9,7 @@
 namespace velmora {
 
 class ChecksumList;
+class RomStatus;
 class PlayHistory;
 
 struct AppState
@@ -35,6 +36,9 @@ struct AppState
     // MAME's checksum list, made behind the window after a build of the database (owned by the
     // main window; none where nothing is built).
     ChecksumList* checksumList = nullptr;
+    // What the audits found for each ROM set (owned by the main window; none in a test that
+    // records nothing).
+    RomStatus* romStatus = nullptr;
 
     // How often, how long and when each game was played: read once at start, added to by every
     // game that ends, shown by the lists.

@@ -103,6 +103,7 @@ void readViewSection(PreferenceReader& in, Preferences* p)
     in.read(kView, QStringLiteral("GameView"), &p->gameView);
     in.read(kView, QStringLiteral("ScreenShots"), &p->screenShots);
     in.read(kView, QStringLiteral("Favorites"), &p->favorites);
+    in.read(kView, QStringLiteral("HideBadRoms"), &p->hideBadRoms);
     qint32 windowState = p->windowState;
     in.read(kView, QStringLiteral("WindowState"), &windowState);
     p->windowState = windowState;
@@ -271,6 +272,7 @@ void writeView(const QString& optionsIni, const Preferences& prefs)
         doc.setValue(kView, QStringLiteral("GameView"), prefs.gameView);
         doc.setValue(kView, QStringLiteral("ScreenShots"), iniText(prefs.screenShots));
         doc.setValue(kView, QStringLiteral("Favorites"), iniText(prefs.favorites));
+        doc.setValue(kView, QStringLiteral("HideBadRoms"), iniText(prefs.hideBadRoms));
         doc.setValue(kView, QStringLiteral("WindowState"), QString::number(prefs.windowState));
         writeListState(doc, QStringLiteral("All"), prefs.all);
         writeListState(doc, QStringLiteral("Installed"), prefs.installed);

@@ -116,6 +116,7 @@ struct Preferences
     QString gameView = QStringLiteral("All Games");
     bool screenShots = false;
     bool favorites = false;
+    bool hideBadRoms = false; // View > Hide Games With Bad ROMs
     int windowState = 0;
     ListViewState all;
     ListViewState installed;

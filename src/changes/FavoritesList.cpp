@@ -1,6 +1,8 @@
 #include "changes/FavoritesList.h"
 
 #include "gamedb/ReplacedFile.h"
+#include "lists/GameFieldReader.h"
+#include "lists/GameTable.h"
 
 #include <QFile>
 #include <QSet>
@@ -220,6 +222,20 @@ FavoritesCheck checkFavoritesAgainstDatabase(const FavoritesFiles& files)
     if (!changes.commit())
         check.error = notSavedMessage(files.changes, changes.errorString());
     return check;
+}
+
+std::vector<QByteArray> favoriteRomSets(const QString& favoriteFile)
+{
+    std::vector<QByteArray> sets;
+    QFile file(favoriteFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return sets;
+    const QByteArray text = file.readAll();
+    GameFieldReader reader(text);
+    GameRecord record;
+    while (reader.readRecord(&record) == GameFieldReader::Outcome::Record)
+        sets.push_back(ownedBytes(record[GameRecord::Rom]));
+    return sets;
 }
 
 } // namespace velmora

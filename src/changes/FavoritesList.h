@@ -14,6 +14,7 @@
 #include <QList>
 #include <QString>
 #include <functional>
+#include <vector>
 
 namespace velmora {
 
@@ -28,6 +29,9 @@ struct FavoritesFiles
 
     static FavoritesFiles under(const ProgramPaths& paths);
 };
+
+// The ROM sets of the favourites, in list order; none when there is no list.
+std::vector<QByteArray> favoriteRomSets(const QString& favoriteFile);
 
 // The identity of a favourite line: the text between its leading double quote and the first
 // `","`. A line without that separator is taken whole, less its quotes.

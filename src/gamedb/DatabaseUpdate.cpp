@@ -1,5 +1,7 @@
 #include "gamedb/DatabaseUpdate.h"
 
+#include "launch/RomStatus.h"
+
 #include "app/IniFile.h"
 #include "app/Preferences.h"
 #include "gamedb/ChecksumList.h"
@@ -132,8 +134,12 @@ void keepOldListsOnce(const DatabaseSetup& setup)
         return; // an interrupted rebuild: the old copies are the previous version's already
     if (!KeepOldLists(setup.paths))
         return;
-    const QString marker = rotationMarker(setup.paths);
     QString error;
+    // The ROM states stay, marked as from the older MAME: the new one may need new files.
+    RomStatus states = RomStatus::under(setup.paths);
+    if (!states.keepAsOlderMame(&error))
+        reportNotSaved(setup.paths.report(kOldRomStatusFile), error);
+    const QString marker = rotationMarker(setup.paths);
     if (!writeFileReplacing(marker, QByteArray::number(size) + "\r\n", &error))
         reportNotSaved(marker, error);
 }

@@ -55,7 +55,8 @@ struct RebuildResult
 // being made), only the checksum list is made.
 RebuildResult firstBuild(const DatabaseSetup& setup, ProgressSink& progress);
 
-// After a new MAME: the old lists are kept as oldlistxml.txt and oldcrcinfo.txt, then the first
+// After a new MAME: the old lists are kept as oldlistxml.txt and oldcrcinfo.txt (and the ROM
+// states of the audits as oldromstatus.txt, see RomStatus), then the first
 // build's steps run, then newroms.txt and whatsnew.txt are deleted. The caller stores the new
 // size of mame once the result succeeded().
 //

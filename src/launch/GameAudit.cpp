@@ -46,6 +46,13 @@ GameAuditReport gameAuditReport(const QStringList& verifyRoms, const QStringList
     return report;
 }
 
+QStringList runRomVerify(const QString& rom, const ProgramPaths& paths, const CommandRunner& exec)
+{
+    QDir().mkpath(paths.reportsFolder());
+    const QString temp1 = paths.report(QStringLiteral("temp1.txt"));
+    return auditLines(MameCommands::verifyRoms(rom, temp1), temp1, exec);
+}
+
 GameAuditReport runGameAudit(const QString& rom, const ProgramPaths& paths,
                              const CommandRunner& exec)
 {

@@ -29,6 +29,10 @@ inline const QString kSamplesHeading = QStringLiteral("Samples");
 GameAuditReport gameAuditReport(const QStringList& verifyRoms, const QStringList& listRoms,
                                 const QStringList& verifySamples, const QStringList& listSamples);
 
+// The ROM part of Game Audit alone: MAME's -verifyroms lines for `rom` (through temp1.txt, which
+// is removed), for audits of many sets one by one.
+QStringList runRomVerify(const QString& rom, const ProgramPaths& paths, const CommandRunner& exec);
+
 // Runs the four commands for `rom` (minimised, one after another) and builds the report.
 GameAuditReport runGameAudit(const QString& rom, const ProgramPaths& paths,
                              const CommandRunner& exec);

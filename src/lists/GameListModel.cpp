@@ -12,14 +12,14 @@ namespace velmora {
 namespace {
 
 const char* const kHeaders[GameListModel::ColumnCount] = {
-    "Game",    "Year",         "Status",      "Color",      "Sound",       "Graphic",
-    "Palette", "Manufacturer", "Type",        "Display",    "Orientation", "Frequency",
-    "Origin",  "ROM",          "Source",      "ROM Of",     "CHD",         "Category",
-    "Players", "Played",       "Time Played", "Last Played"};
+    "Game",    "Year",         "Status", "Color",       "Sound",       "Graphic",
+    "Palette", "Manufacturer", "Type",   "Display",     "Orientation", "Frequency",
+    "Origin",  "ROM",          "Source", "ROM Of",      "CHD",         "Category",
+    "Players", "ROMs",         "Played", "Time Played", "Last Played"};
 
 const int kDesignWidths[GameListModel::ColumnCount] = {
-    10037, 1446, 1676, 1676, 1685, 1843, 1711, 7056, 1499, 1852, 2214,
-    2187,  2822, 1764, 1940, 1764, 2540, 4463, 2134, 1500, 2100, 2400};
+    10037, 1446, 1676, 1676, 1685, 1843, 1711, 7056, 1499, 1852, 2214, 2187,
+    2822,  1764, 1940, 1764, 2540, 4463, 2134, 2800, 1500, 2100, 2400};
 
 char lowerAscii(char c)
 {
@@ -194,8 +194,38 @@ const QByteArray& GameListModel::columnBytes(const ListedGame& game, int column)
     return game.record[GameRecord::Field(column)];
 }
 
+void GameListModel::setRomStatus(const RomStatus* status)
+{
+    m_romStatus = status;
+    romStatesChanged();
+}
+
+void GameListModel::romStatesChanged()
+{
+    if (count() > 0)
+        emit dataChanged(index(0, Roms), index(count() - 1, Roms));
+}
+
+RomStatus::Entry GameListModel::romEntry(int row) const
+{
+    if (!m_romStatus)
+        return {};
+    return m_romStatus->entry(gameRef(row).record[GameRecord::Rom]);
+}
+
+const QByteArray& GameListModel::sortBytes(int game, int column) const
+{
+    if (column != Roms)
+        return columnBytes(m_table->at(game), column);
+    if (!m_romStatus)
+        return romStateWord(RomState::Unknown);
+    return romStateWord(m_romStatus->state(m_table->at(game).record[GameRecord::Rom]));
+}
+
 QString GameListModel::text(int row, int column) const
 {
+    if (column == Roms)
+        return QString::fromLatin1(romStateWord(romEntry(row).state));
     const ListedGame& game = gameRef(row);
     if (isPlayColumn(column))
         return playText(game, column);
@@ -230,7 +260,13 @@ int GameListModel::columnCount(const QModelIndex& parent) const
 
 QVariant GameListModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || role != Qt::DisplayRole)
+    if (!index.isValid())
+        return {};
+    if (role == RomStateRole || role == RomStateOlderRole) {
+        const RomStatus::Entry entry = romEntry(index.row());
+        return role == RomStateRole ? QVariant(int(entry.state)) : QVariant(entry.olderMame);
+    }
+    if (role != Qt::DisplayRole)
         return {};
     return text(index.row(), index.column());
 }
@@ -269,7 +305,7 @@ void GameListModel::reorder(int column, Qt::SortOrder order)
     std::deque<QByteArray> decoded;
     const bool recordField = column < GameRecord::FieldCount;
     for (int game : m_rows) {
-        const QByteArray& bytes = columnBytes(m_table->at(game), column);
+        const QByteArray& bytes = sortBytes(game, column);
         if (recordField && mayHoldXmlReferences(bytes)) {
             decoded.push_back(m_table->shownBytes(bytes));
             keys.push_back(sortKeyOf(decoded.back(), game));

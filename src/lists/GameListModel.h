@@ -7,6 +7,7 @@
 
 #include "gamedb/GameRecord.h"
 #include "launch/PlayHistory.h"
+#include "launch/RomStatus.h"
 
 #include <QAbstractTableModel>
 #include <memory>
@@ -41,11 +42,21 @@ public:
         // Looked up in catver.ini and nplayers.ini, after the record's fields.
         Category = GameRecord::FieldCount,
         Players,
+        // What the last audit of the set found (RomStatus), after the looked-up columns.
+        Roms,
         // From the play history: how often, how long and when the game was played.
         Played,
         TimePlayed,
         LastPlayed,
         ColumnCount
+    };
+
+    // The ROM state of a row's set (a RomState), and whether it was recorded under an older MAME,
+    // for the view's icon.
+    enum Role
+    {
+        RomStateRole = Qt::UserRole + 1,
+        RomStateOlderRole
     };
 
     explicit GameListModel(QObject* parent = nullptr);
@@ -86,6 +97,14 @@ public:
     static const QByteArray& columnBytes(const ListedGame& game, int column);
     const std::shared_ptr<const GameTable>& table() const { return m_table; }
 
+    // Where the Roms column reads each set's audit state; null shows it empty. The status must
+    // outlive the model or be replaced first.
+    void setRomStatus(const RomStatus* status);
+    const RomStatus* romStatus() const { return m_romStatus; }
+    // The audit states changed (an audit recorded some): the Roms column is shown again.
+    void romStatesChanged();
+    RomStatus::Entry romEntry(int row) const;
+
     // Adds a game of the shared table at the end, or removes one row (a game audited in the
     // Uninstalled list that turned out to be installed moves to the Installed list).
     void appendGame(int gameIndex);
@@ -108,12 +127,15 @@ private:
     const PlayRecord* playRecord(const ListedGame& game) const;
     QString playText(const ListedGame& game, int column) const;
     void movePersistentIndexes(const std::vector<int>& oldRows);
+    // The bytes a column sorts by: the held text, or the Roms column's state word.
+    const QByteArray& sortBytes(int game, int column) const;
 
     std::shared_ptr<const GameTable> m_table;
     std::shared_ptr<const PlayHistory> m_history;
     std::vector<int> m_rows;
     int m_sortColumn = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
+    const RomStatus* m_romStatus = nullptr;
 };
 
 } // namespace velmora

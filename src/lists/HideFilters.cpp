@@ -126,7 +126,8 @@ std::optional<HideFlag> hidingFilter(const GameRecord& game, const HideRules& ru
 
 bool anyFilterApplied(const Preferences& prefs)
 {
-    return std::any_of(prefs.hide.begin(), prefs.hide.end(), [](bool on) { return on; });
+    return prefs.hideBadRoms ||
+           std::any_of(prefs.hide.begin(), prefs.hide.end(), [](bool on) { return on; });
 }
 
 } // namespace velmora

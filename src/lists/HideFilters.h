@@ -43,7 +43,8 @@ inline bool isHidden(const GameRecord& game, const HideRules& rules)
     return hidingFilter(game, rules).has_value();
 }
 
-// True when at least one hide flag is on: the list frame then shows "Filters Applied".
+// True when at least one hide flag, or the hiding of games with bad ROMs, is on: the list frame
+// then shows "Filters Applied".
 bool anyFilterApplied(const Preferences& prefs);
 
 } // namespace velmora

@@ -50,4 +50,13 @@ bool RomArchiveIndex::isInstalled(const QString& rom) const
     return m_archives.contains(archiveName(rom));
 }
 
+QSet<QByteArray> RomArchiveIndex::setNames() const
+{
+    QSet<QByteArray> names;
+    names.reserve(m_archives.size());
+    for (const QString& archive : m_archives)
+        names.insert(archive.chopped(4).toUtf8()); // without ".zip"
+    return names;
+}
+
 } // namespace velmora

@@ -2,6 +2,7 @@
 // The installed test: a game is installed when a file named <ROM>.zip exists in the ROMs folder or
 // in the additional ROMs folder. Nothing else counts: no folders of loose ROM files, no other
 // archive types, no hard-disk images, no folder that happens to be named like the archive.
+#include <QByteArray>
 #include <QSet>
 #include <QString>
 
@@ -18,6 +19,8 @@ class RomArchiveIndex
 public:
     RomArchiveIndex(const QString& romsFolder, const QString& additionalRomsFolder);
     bool isInstalled(const QString& rom) const;
+    // The set names of the archives found (file names without ".zip").
+    QSet<QByteArray> setNames() const;
 
 private:
     void addArchivesOf(const QString& folder);

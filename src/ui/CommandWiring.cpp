@@ -53,6 +53,8 @@ LaunchWindowHooks launchHooks(MainWindow& window)
     hooks.takeSelectedUninstalledRow = [&window] { return window.takeSelectedUninstalledRow(); };
     hooks.addNewRomToInstalled = [&window] { window.addNewRomToInstalled(); };
     hooks.playHistoryChanged = [&window] { window.playHistoryChanged(); };
+    hooks.romStatesChanged = [&window] { window.romStatesChanged(); };
+    hooks.knownSets = [&window] { return window.loadedSetNames(); };
     return hooks;
 }
 
@@ -70,6 +72,7 @@ void wireLaunch(MainWindow& window, AppState& state)
     c.verifyAllRoms = [launch] { launch->mnuReportsVerifyRoms_Click(); };
     c.verifyAllSamples = [launch] { launch->mnuReportsVerifySamples_Click(); };
     c.lastRomsReport = [launch] { launch->mnuReportsLastRom_Click(); };
+    c.verifyFavoriteRoms = [launch] { launch->mnuReportsVerifyFavoriteRoms_Click(); };
     c.lastSamplesReport = [launch] { launch->mnuReportsLastSample_Click(); };
     c.autoRunChanged = [launch](bool) { launch->chkAutoRun_Click(); };
     c.recordChanged = [launch](bool) { launch->chkRecord_Click(); };

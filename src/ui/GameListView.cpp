@@ -1,5 +1,6 @@
 #include "ui/GameListView.h"
 
+#include "ui/RomStateDelegate.h"
 #include "ui/StarField.h"
 
 #include <QHeaderView>
@@ -17,6 +18,8 @@ constexpr int kHundredthsMmPerInch = 2540;
 constexpr int kWidestContentChars = 40;
 // Pixels beyond the measured text, so that rounding never makes the list cut a word.
 constexpr int kSpareWidth = 4;
+// The Roms column's icon and the gap after it.
+constexpr int kRomIconRoom = 24;
 
 const char* objectNameOf(ListKind kind)
 {
@@ -79,6 +82,7 @@ GameListView::GameListView(ListKind kind, ListViewState* state, QWidget* parent)
             [this](int column, int, int newWidth) { onSectionResized(column, newWidth); });
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { onCurrentRowChanged(current); });
+    setItemDelegateForColumn(GameListModel::Roms, new RomStateDelegate(this));
     setOptionalColumns(true, true);
 }
 
@@ -183,6 +187,11 @@ int GameListView::contentWidth(int column) const
     for (const QString& text : m_widest[size_t(column)])
         widest = std::max(widest, cellWidth(text));
     const int most = fontMetrics().averageCharWidth() * kWidestContentChars;
+    // The Roms column has room for its longest word and its icon before any audit fills it.
+    if (column == GameListModel::Roms)
+        widest =
+            std::max(widest, cellWidth(QString::fromLatin1(romStateWord(RomState::BestAvailable))) +
+                                 kRomIconRoom);
     return std::max(captionWidth(column), std::min(widest, most));
 }
 

@@ -1,10 +1,16 @@
 #include "ui/LaunchController.h"
 
 #include "app/IniFile.h"
+#include "changes/FavoritesList.h"
+#include "gamedb/MameCommands.h"
+#include "gamedb/ReplacedFile.h"
 #include "launch/BadSets.h"
 #include "launch/GameAudit.h"
 #include "launch/GameFiles.h"
 #include "launch/MameIniViewer.h"
+#include "launch/ReportText.h"
+#include "launch/VerifyRomsProgress.h"
+#include "lists/RomArchives.h"
 #include "platform/Seams.h"
 #include "ui/CommandLock.h"
 #include "ui/ReportPanel.h"
@@ -12,12 +18,19 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
 #include <QMainWindow>
+#include <QProgressDialog>
 #include <QSignalBlocker>
 #include <QTimer>
 
 namespace velmora {
 namespace {
+
+// How often the progress window reads MAME's report while Verify All ROMs runs.
+constexpr int kVerifyPollMs = 250;
 
 template <typename T> T* child(QWidget& window, const char* name)
 {
@@ -103,6 +116,29 @@ void LaunchController::cmdPlay_Click()
     m_commandString = result.otherCommands;
     if (result.playCounted)
         call(m_hooks.playHistoryChanged);
+    // MAME refused the game for missing or wrong files: the set is recorded as bad.
+    if (result.outcome == LaunchOutcome::Played && !m_services.playOutputFile.isEmpty()) {
+        QFile output(m_services.playOutputFile);
+        if (output.open(QIODevice::ReadOnly) && launchRefusedForFiles(output.readAll()))
+            recordRomStates({{game.rom.toUtf8(), RomState::Bad}});
+    }
+}
+
+void LaunchController::recordRomStates(const std::vector<RomVerdict>& verdicts, bool wholeAudit)
+{
+    if (!m_state.romStatus)
+        return;
+    const QDate today = platform::clock().now().date();
+    m_state.romStatus->record(verdicts, today);
+    if (wholeAudit) {
+        const RomArchiveIndex archives(m_state.prefs.folder(DataFolder::ROMs),
+                                       m_state.prefs.folder(DataFolder::AdditionalROMs));
+        m_state.romStatus->recordUnnamedAsNotFound(archives.setNames(), verdicts, today);
+    }
+    QString error;
+    if (!m_state.romStatus->save(&error))
+        reportNotSaved(m_state.paths.report(kRomStatusFile), error);
+    call(m_hooks.romStatesChanged);
 }
 
 void LaunchController::autoRunAtStartUp()
@@ -234,6 +270,7 @@ void LaunchController::cmdVerify_Click()
         const CommandLock lock(m_window);
         return runGameAudit(game.rom, m_state.paths, m_services.exec);
     }();
+    recordRomStates(romVerdicts(report.text.toUtf8()));
     m_panel->setText(report.text);
     m_panel->setBold(report.romsHeading, kRomsHeading.size());
     m_panel->setBold(report.samplesHeading, kSamplesHeading.size());
@@ -286,13 +323,20 @@ void LaunchController::verifyAllSets(SetKind kind)
     m_panel->setLeaveButtonsEnabled(false);
     m_window.repaint();
 
-    const bool wasMaximised = m_window.isMaximized();
-    m_window.showMinimized();
-    const QString text = [&] {
+    QString text;
+    if (kind == SetKind::Roms) {
+        // The progress window shows MAME at work, so the window stays where it is.
         const CommandLock lock(m_window);
-        return runSetAudit(kind, m_state.paths, m_services.exec);
-    }();
-    restoreFromMinimised(wasMaximised);
+        text = verifyAllRoms();
+    } else {
+        const bool wasMaximised = m_window.isMaximized();
+        m_window.showMinimized();
+        {
+            const CommandLock lock(m_window);
+            text = runSetAudit(kind, m_state.paths, m_services.exec);
+        }
+        restoreFromMinimised(wasMaximised);
+    }
 
     showSetReport(text);
     m_panel->setLeaveButtonsEnabled(true);
@@ -300,6 +344,109 @@ void LaunchController::verifyAllSets(SetKind kind)
     m_panel->focusGameList();
     m_panel->setText(MoveSummary(text, k.summary));
     m_panel->bringToFront(k.verifyCaption);
+}
+
+QString LaunchController::verifyAllRoms()
+{
+    QDir().mkpath(m_state.paths.reportsFolder());
+    const QString report = m_state.paths.report(setAuditKind(SetKind::Roms).reportFile);
+    QFile::remove(report);
+    VerifyRomsProgress progress(report, m_hooks.knownSets ? m_hooks.knownSets()
+                                                          : std::vector<QByteArray>());
+    QProgressDialog dialog(&m_window);
+    dialog.setObjectName(QStringLiteral("dlgVerifyRoms"));
+    dialog.setWindowTitle(setAuditKind(SetKind::Roms).verifyCaption);
+    dialog.setCancelButtonText(QStringLiteral("&Cancel"));
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.setAutoClose(false);
+    dialog.setAutoReset(false);
+    dialog.setRange(0, progress.knownCount());
+    const auto update = [&] {
+        progress.readMore();
+        dialog.setValue(std::min(progress.position(), progress.knownCount()));
+        dialog.setLabelText(
+            QStringLiteral("M.A.M.E. has answered for %1 sets.").arg(progress.answered()));
+    };
+    update();
+    dialog.show();
+
+    BackgroundCommand command(MameCommands::verifyAllRoms(report),
+                              m_state.prefs.folder(DataFolder::MAME));
+    QEventLoop loop;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, &loop, update);
+    connect(&command, &BackgroundCommand::ended, &loop, &QEventLoop::quit);
+    connect(&dialog, &QProgressDialog::canceled, &loop, [&] {
+        command.stop();
+        loop.quit();
+    });
+    poll.start(kVerifyPollMs);
+    if (command.isRunning())
+        loop.exec();
+    poll.stop();
+    update();
+    const bool cancelled = dialog.wasCanceled();
+    dialog.close();
+
+    const QString text = readReportText(report);
+    // A whole audit ends in MAME's summary; a cancelled or cut-short one leaves the sets it did
+    // not get to as they were.
+    if (cancelled)
+        recordRomStates(progress.verdicts());
+    else
+        recordRomStates(romVerdicts(text.toUtf8()), text.contains(QLatin1String("romsets found")));
+    return text;
+}
+
+void LaunchController::mnuReportsVerifyFavoriteRoms_Click()
+{
+    const QString caption = QStringLiteral("Verify Favorite ROMs");
+    const std::vector<QByteArray> sets = favoriteRomSets(FavoritesFiles::under(m_state.paths).list);
+    if (sets.empty()) {
+        platform::showMessage(QStringLiteral("You do not have a favorites list.  "),
+                              QStringLiteral("Favorite Games"), platform::MessageIcon::Information);
+        return;
+    }
+    if (!mamePresent(caption))
+        return;
+    const WaitCursor wait;
+    prepareAuditPanel(caption);
+    m_panel->setLeaveButtonsEnabled(false);
+    m_panel->setText(QString());
+
+    QProgressDialog dialog(&m_window);
+    dialog.setObjectName(QStringLiteral("dlgVerifyFavoriteRoms"));
+    dialog.setWindowTitle(caption);
+    dialog.setCancelButtonText(QStringLiteral("&Cancel"));
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.setRange(0, int(sets.size()));
+    dialog.setAutoClose(false);
+    dialog.setAutoReset(false);
+    dialog.show();
+    QString text;
+    std::vector<RomVerdict> verdicts;
+    {
+        const CommandLock lock(m_window);
+        for (size_t i = 0; i < sets.size() && !dialog.wasCanceled(); ++i) {
+            const QString rom = QString::fromUtf8(sets[i]);
+            dialog.setLabelText(
+                QStringLiteral("Checking %1 (%2 of %3)...").arg(rom).arg(i + 1).arg(sets.size()));
+            dialog.setValue(int(i));
+            QCoreApplication::processEvents();
+            const QStringList lines = runRomVerify(rom, m_state.paths, m_services.exec);
+            for (const QString& line : lines)
+                text += line + QStringLiteral("\r\n");
+            const std::vector<RomVerdict> found = romVerdicts(lines.join(u'\n').toUtf8());
+            verdicts.insert(verdicts.end(), found.begin(), found.end());
+            QCoreApplication::processEvents();
+        }
+    }
+    dialog.close();
+    recordRomStates(verdicts);
+    m_panel->setText(text);
+    m_panel->setLeaveButtonsEnabled(true);
+    m_window.show();
+    m_panel->focusGameList();
 }
 
 void LaunchController::showLastReport(SetKind kind)

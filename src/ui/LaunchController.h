@@ -21,6 +21,7 @@
 //     cmdGameList, before the lists come back            -> returnToGameList()
 #include "app/AppState.h"
 #include "launch/GameLaunch.h"
+#include "launch/RomStatus.h"
 #include "launch/SetAudit.h"
 
 #include <QObject>
@@ -63,6 +64,10 @@ struct LaunchWindowHooks
     std::function<void(const QString& type)> setSettingsType;
     // A game's run counted as a play: the lists show its new play history.
     std::function<void()> playHistoryChanged;
+    // An audit or a refused launch recorded ROM states: the lists show them.
+    std::function<void()> romStatesChanged;
+    // The set names of the game database, for how far Verify All ROMs has got.
+    std::function<std::vector<QByteArray>()> knownSets;
 };
 
 class LaunchController : public QObject
@@ -94,6 +99,9 @@ public:
     void mnuReportsVerifyRoms_Click() { verifyAllSets(SetKind::Roms); }
     void mnuReportsVerifySamples_Click() { verifyAllSets(SetKind::Samples); }
     void mnuReportsLastRom_Click() { showLastReport(SetKind::Roms); }
+    // Reports > ROMs > Verify Favorite ROMs: the ROM audit of each favourite in turn, with
+    // progress and Cancel, each state recorded.
+    void mnuReportsVerifyFavoriteRoms_Click();
     void mnuReportsLastSample_Click() { showLastReport(SetKind::Samples); }
 
     // Return To Game List from the report panel, before the window puts its lists back: a game
@@ -117,6 +125,11 @@ private:
     void showLastReport(SetKind kind);
     void showSetReport(const QString& text);
     void restoreFromMinimised(bool wasMaximised);
+    // Verify All ROMs with a progress window and Cancel; records what MAME answered.
+    QString verifyAllRoms();
+    // Records MAME's verdicts (and, after a whole Verify All ROMs, the installed sets it did not
+    // name as not found) and saves them.
+    void recordRomStates(const std::vector<RomVerdict>& verdicts, bool wholeAudit = false);
 
     QMainWindow& m_window;
     AppState& m_state;

@@ -54,6 +54,7 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QMainWindow(parent), 
     buildMenus();
     buildTimers();
     connectLists();
+    buildRomStates();
     setMinimumSize(kDesignedWidth, kDesignedHeight);
     resize(kDesignedWidth, kDesignedHeight);
     showStatusBar(0);

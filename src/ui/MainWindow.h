@@ -7,6 +7,7 @@
 #include "app/AppState.h"
 #include "app/ListKind.h"
 #include "app/SelectedGame.h"
+#include "launch/RomStatus.h"
 #include "lists/LoadLists.h"
 
 #include <QMainWindow>
@@ -57,6 +58,7 @@ public:
         std::function<void()> play, verify, info, exportList;
         std::function<void()> raster, vector, custom, rebuildSettings, maintenance, options;
         std::function<void()> verifyAllRoms, lastRomsReport, verifyAllSamples, lastSamplesReport;
+        std::function<void()> verifyFavoriteRoms;
         std::function<void()> whatsChangedRoms, lastWhatsChangedRoms, whatsChangedAll,
             lastWhatsChangedAll;
         std::function<void()> mameDiffSummary, mameDiffMergedSplit, mameDiffFullSplit;
@@ -95,6 +97,11 @@ public:
     // Empties the three lists (and their counters); used before a reload and by the preferences
     // problem path.
     void clearLists();
+    // An audit recorded ROM states: the Roms columns show them, and while games with bad ROMs
+    // are hidden the lists follow (once back from a report).
+    void romStatesChanged();
+    // The set names of the games loaded into the lists.
+    std::vector<QByteArray> loadedSetNames() const;
     // Loads the three game lists from the database under the hide filters. False when the load
     // failed: the message was shown and the program is ending.
     bool loadLists(ProgressSink& progress);
@@ -217,6 +224,7 @@ public slots:
     void onViewFavorites();
     void onViewRefresh();
     void onViewShots();
+    void onViewHideBadRoms();
     void onRaster();
     void onVector();
     void onCustom();
@@ -299,6 +307,12 @@ private:
     void refreshLists();
     void showViewByCaption();
     bool loadListsOrEnd(ProgressSink& progress);
+    // The ROM states (MainWindowRomStates.cpp).
+    void buildRomStates();
+    void setLoadedRows();
+    void applyRomStateFilter();
+    void applyPendingRomFilter();
+    QString romStateNoteOf(const ListedGame& game) const;
 
     AppState& m_state;
     Commands m_commands;
@@ -309,6 +323,8 @@ private:
     // Per list: the row selected before a search moved the selection away (-1: none).
     std::array<int, 3> m_rowBeforeSearch{-1, -1, -1};
     int m_newRomGame = -1; // the game taken from the Uninstalled list, by its table index
+    std::unique_ptr<RomStatus> m_romStatus;
+    bool m_romFilterStale = false; // states changed under a report while bad ROMs are hidden
 
     GradientBackground* m_background = nullptr;
     QStackedWidget* m_panels = nullptr;
@@ -330,6 +346,7 @@ private:
     QMenu* m_mnuRightClick = nullptr;
     QAction* m_mnuViewShots = nullptr;
     QAction* m_mnuViewFavorites = nullptr;
+    QAction* m_mnuViewHideBadRoms = nullptr;
 
     QPushButton* m_cmdPlay = nullptr;
     QPushButton* m_cmdVerify = nullptr;

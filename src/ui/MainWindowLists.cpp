@@ -165,6 +165,9 @@ void MainWindow::addNewRomToInstalled()
     if (m_newRomGame < 0)
         return;
     listModel(ListKind::Installed)->appendGame(m_newRomGame);
+    // The loaded lists follow, so that a new filtering of them keeps the move.
+    std::erase(m_loaded.uninstalled, m_newRomGame);
+    m_loaded.installed.push_back(m_newRomGame);
     m_newRomGame = -1;
 }
 
@@ -202,9 +205,9 @@ bool MainWindow::loadListsOrEnd(ProgressSink& progress)
     progress.setCount(QString::number(loaded.all.size()));
     progress.repaint();
     m_loaded = std::move(loaded);
-    listModel(ListKind::All)->setGames(m_loaded.table, m_loaded.all);
-    listModel(ListKind::Installed)->setGames(m_loaded.table, m_loaded.installed);
-    listModel(ListKind::Uninstalled)->setGames(m_loaded.table, m_loaded.uninstalled);
+    *m_romStatus = RomStatus::under(m_state.paths);
+    m_mnuViewHideBadRoms->setChecked(m_state.prefs.hideBadRoms);
+    setLoadedRows();
     for (GameListView* view : m_lists)
         view->gameModel()->setPlayHistory(m_state.playHistory);
     updateSearchMatches();
@@ -310,6 +313,7 @@ void MainWindow::applySelectionStatus(ListKind kind, int row)
     setStatusPanel(4, s.originKind);
     setStatusPanel(5, s.orientation);
     setStatusPanel(6, s.settings);
+    m_statusBars[0]->setNote(6, romStateNoteOf(model->gameRef(row)));
     if (!s.setsGameCommands)
         return;
     if (!s.installed)

@@ -121,6 +121,10 @@ void MainWindow::buildViewMenu()
     m_mnuViewShots = addCommand(m_mnuView, "mnuViewShots", "&Screen Shots", nullptr, {});
     m_mnuViewShots->setCheckable(true);
     connect(m_mnuViewShots, &QAction::triggered, this, &MainWindow::onViewShots);
+    m_mnuViewHideBadRoms =
+        addCommand(m_mnuView, "mnuViewHideBadRoms", "Hide Games With &Bad ROMs", nullptr, {});
+    m_mnuViewHideBadRoms->setCheckable(true);
+    connect(m_mnuViewHideBadRoms, &QAction::triggered, this, &MainWindow::onViewHideBadRoms);
     connect(m_mnuView, &QMenu::aboutToShow, this, &MainWindow::enableViewMenu);
 }
 
@@ -154,6 +158,8 @@ void MainWindow::buildReportsMenu()
     QMenu* roms = addMenu(m_mnuReports, "mnuReportsROMs", "&ROMs");
     addCommand(roms, "mnuReportsVerifyRoms", "&Verify All ROMs", &c.verifyAllRoms, {});
     addCommand(roms, "mnuReportsLastRom", "&Last ROMs Report", &c.lastRomsReport, {});
+    addCommand(roms, "mnuReportsVerifyFavoriteRoms", "Verify &Favorite ROMs", &c.verifyFavoriteRoms,
+               {});
     QMenu* samples = addMenu(m_mnuReports, "mnuReportsSamples", "&Samples");
     addCommand(samples, "mnuReportsVerifySamples", "&Verify All Samples", &c.verifyAllSamples, {});
     addCommand(samples, "mnuReportsLastSample", "&Last Samples Report", &c.lastSamplesReport, {});
@@ -250,8 +256,9 @@ void MainWindow::enableFileMenu()
 void MainWindow::enableViewMenu()
 {
     const bool on = viewMenuEnabled(menuContext());
-    for (const char* name : {"mnuViewAll", "mnuViewInstalled", "mnuViewUninstalled",
-                             "mnuViewRecent", "mnuViewRefresh", "mnuViewFavorites", "mnuViewShots"})
+    for (const char* name :
+         {"mnuViewAll", "mnuViewInstalled", "mnuViewUninstalled", "mnuViewRecent",
+          "mnuViewRefresh", "mnuViewFavorites", "mnuViewShots", "mnuViewHideBadRoms"})
         setItemEnabled(m_mnuView, name, on);
 }
 

@@ -230,6 +230,7 @@ void MainWindow::returnFromReport()
 {
     if (m_commands.leavingReportPanel)
         m_commands.leavingReportPanel();
+    applyPendingRomFilter();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_cmdGameList->setEnabled(false);
     m_fraList->setEnabled(true);

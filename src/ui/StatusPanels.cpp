@@ -53,18 +53,36 @@ StatusPanels::StatusPanels(int element, QWidget* parent) : QStatusBar(parent)
 
 QString StatusPanels::text(int panel) const
 {
-    return this->panel(panel)->text();
+    return m_texts[size_t(panel - 1)];
 }
 
 void StatusPanels::setText(int panel, const QString& text)
 {
-    this->panel(panel)->setText(text);
+    m_texts[size_t(panel - 1)] = text;
+    showPanel(panel);
+}
+
+void StatusPanels::setNote(int panel, const QString& note)
+{
+    m_notes[size_t(panel - 1)] = note;
+    showPanel(panel);
+}
+
+void StatusPanels::showPanel(int panel)
+{
+    const QString& text = m_texts[size_t(panel - 1)];
+    const QString& note = m_notes[size_t(panel - 1)];
+    this->panel(panel)->setText(note.isEmpty()   ? text
+                                : text.isEmpty() ? note
+                                                 : text + QStringLiteral("  |  ") + note);
 }
 
 void StatusPanels::clearFrom(int from)
 {
-    for (int i = from; i <= kPanelCount; ++i)
+    for (int i = from; i <= kPanelCount; ++i) {
+        m_notes[size_t(i - 1)].clear();
         setText(i, QString());
+    }
 }
 
 } // namespace velmora

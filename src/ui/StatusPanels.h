@@ -22,12 +22,19 @@ public:
     // Panels are numbered 1 to 6.
     QString text(int panel) const;
     void setText(int panel, const QString& text);
+    // A note shown after a panel's text ("Default Settings  |  ROMs good, 2026-12-06"); text()
+    // still gives the text alone, which the menus read. Emptied with the panel by clearFrom().
+    void setNote(int panel, const QString& note);
     QLabel* panel(int panel) const { return m_panels[size_t(panel - 1)]; }
     // Empties panels `from` to 6.
     void clearFrom(int from);
 
 private:
+    void showPanel(int panel);
+
     std::array<QLabel*, kPanelCount> m_panels{};
+    std::array<QString, kPanelCount> m_texts;
+    std::array<QString, kPanelCount> m_notes;
 };
 
 } // namespace velmora

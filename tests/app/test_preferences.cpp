@@ -80,7 +80,7 @@ private slots:
         for (int i = 0; i < kHideFlagCount; i += 2)
             p.hide[i] = true;
         p.disableHotKeys = p.cloneShots = p.useStarfield = p.autoRun = p.screenShots = p.favorites =
-            true;
+            p.hideBadRoms = true;
         p.year = "1985", p.fontSize = "12", p.news = "20240101", p.gameView = "Uninstalled Games";
         p.backColor = 0x102030, p.fontColor = -2147483640, p.gradientColor = 0x00FF00;
         for (int i = 0; i < kDataFolderCount; ++i)
@@ -105,7 +105,8 @@ private slots:
             "Nvram=/f6\r\nMemcard=/f7\r\nInput=/f8\r\nHiscore=/f9\r\nState=/f10\r\n"
             "Artwork=/f11\r\nSnapshots=/f12\r\nDiff=/f13\r\nCtrlr=/f14\r\nComments=/f15\r\n\r\n"
             "[View]\r\nGameView=Uninstalled Games\r\nScreenShots=True\r\nFavorites=True\r\n"
-            "WindowState=2\r\nAllIndex=40000\r\nAllSortKey=17\r\nAllSortOrder=1\r\n"
+            "HideBadRoms=True\r\nWindowState=2\r\nAllIndex=40000\r\nAllSortKey=17\r\nAllSortOrder="
+            "1\r\n"
             "InstalledIndex=2\r\nInstalledSortKey=3\r\nInstalledSortOrder=0\r\n"
             "UninstalledIndex=5\r\nUninstalledSortKey=0\r\nUninstalledSortOrder=1\r\n"
             "ColumnWidths=Game:300,Time Played:90\r\nWindowGeometry=-8,20,999,600\r\n";

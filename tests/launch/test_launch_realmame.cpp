@@ -16,6 +16,7 @@
 #include "support/RealMame.h"
 #include "support/ScriptedMessageBox.h"
 #include "support/TempProgram.h"
+#include "support/ZipArchive.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -24,18 +25,11 @@
 #include <QTimer>
 
 using namespace velmora;
-using velmora::testing::ScriptedMessageBox;
-using velmora::testing::TempProgram;
+using namespace velmora::testing;
 
 namespace {
 
 const QString kQuickRun = QStringLiteral("-video none -sound none -seconds_to_run 2");
-
-// An empty zip archive: pong needs no ROMs, so this alone makes it installed.
-const QByteArray kEmptyZip("PK\x05\x06" + QByteArray(18, '\0'));
-
-// A zip holding one stored file `name` with `content` (too short to be the real ROM).
-QByteArray zipWithOneFile(const QByteArray& name, const QByteArray& content);
 
 } // namespace
 
@@ -244,7 +238,7 @@ private slots:
         m_prefs.setFolder(DataFolder::ROMs, m_tp.makeFolder(QStringLiteral("bad roms")));
         QVERIFY(
             TempProgram::writeFile(m_prefs.folder(DataFolder::ROMs) + QStringLiteral("/pacman.zip"),
-                                   zipWithOneFile("pacman.6e", "junk")));
+                                   zipArchive({{"pacman.6e", "junk"}})));
         QVERIFY(CreateMAMEIni(m_prefs));
 
         const QString report = runSetAudit(SetKind::Roms, m_tp.paths(), services().exec);
@@ -261,66 +255,6 @@ private slots:
                                           "\rEnd of report.\r\r"));
     }
 };
-
-namespace {
-
-// Appends `bytes` bytes of `value`, least significant first (zip fields are little-endian).
-void appendLe(QByteArray& out, quint64 value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i, value >>= 8)
-        out.append(char(value & 0xFF));
-}
-
-quint32 crc32(const QByteArray& data)
-{
-    quint32 crc = 0xFFFFFFFFu;
-    for (const char c : data) {
-        crc ^= quint8(c);
-        for (int k = 0; k < 8; ++k)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
-QByteArray zipWithOneFile(const QByteArray& name, const QByteArray& content)
-{
-    const quint32 crc = crc32(content);
-    const auto sizes = [&](QByteArray& out) {
-        appendLe(out, crc, 4);
-        appendLe(out, quint32(content.size()), 4);
-        appendLe(out, quint32(content.size()), 4);
-        appendLe(out, quint32(name.size()), 2);
-        appendLe(out, 0, 2); // no extra field
-    };
-    QByteArray zip("PK\x03\x04");
-    appendLe(zip, 10, 2);   // version needed
-    appendLe(zip, 0, 6);    // flags, method stored, time
-    appendLe(zip, 0x21, 2); // date 1980-01-01
-    sizes(zip);
-    zip += name + content;
-
-    const quint32 central = quint32(zip.size());
-    zip += "PK\x01\x02";
-    appendLe(zip, 20, 2);
-    appendLe(zip, 10, 2);
-    appendLe(zip, 0, 6);
-    appendLe(zip, 0x21, 2);
-    sizes(zip);
-    appendLe(zip, 0, 10); // comment length, disk, internal and external attributes
-    appendLe(zip, 0, 4);  // local header offset
-    zip += name;
-    const quint32 centralSize = quint32(zip.size()) - central;
-    zip += "PK\x05\x06";
-    appendLe(zip, 0, 4);
-    appendLe(zip, 1, 2);
-    appendLe(zip, 1, 2);
-    appendLe(zip, centralSize, 4);
-    appendLe(zip, central, 4);
-    appendLe(zip, 0, 2);
-    return zip;
-}
-
-} // namespace
 
 QTEST_GUILESS_MAIN(TestLaunchRealMame)
 #include "test_launch_realmame.moc"

@@ -2,6 +2,7 @@
 
 #include "emulator_settings/MameIni.h"
 #include "launch/LaunchServices.h"
+#include "lists/ListFixtures.h"
 #include "platform/Seams.h"
 #include "support/FakeMame.h"
 #include "support/NamedWidget.h"
@@ -10,9 +11,11 @@
 #include "support/TempProgram.h"
 
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMainWindow>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
@@ -45,12 +48,14 @@ struct ControllerRig
     QStringList calls; // what the window was asked to do, in order
     QMap<int, QString> status;
     bool visibleWhileMameRan = true;
+    RomStatus romStatus = RomStatus::under(tp.paths());
     std::unique_ptr<LaunchController> controller;
 
     ControllerRig()
     {
         state.paths = tp.paths();
         state.prefs = tp.standardPreferences();
+        state.romStatus = &romStatus;
         state.prefs.setFolder(DataFolder::Input, tp.makeFolder(QStringLiteral("inp")));
         for (const char* rom : {"pong", "pacman"})
             TempProgram::writeFile(state.prefs.folder(DataFolder::ROMs) + u'/' + rom + ".zip", "");
@@ -126,6 +131,7 @@ private slots:
         rig.controller->cmdVerify_Click();
         QVERIFY(!playOnWhileAuditing && rig.cmdPlay->isEnabled());
         QVERIFY(rig.text().startsWith(QStringLiteral("ROMs\n\nromset puckman is good\n")));
+        QCOMPARE(rig.romStatus.state("puckman"), RomState::Good);
         QVERIFY(rig.boldAt(0) && !rig.boldAt(6));
         QCOMPARE(rig.status.value(1) + '/' + rig.status.value(6), "Total Games: 41/New ROM Found");
         rig.controller->returnToGameList();
@@ -139,6 +145,34 @@ private slots:
         rig.controller->mnuReportsVerifyRoms_Click();
         QVERIFY(rig.text().startsWith(QStringLiteral("4 romsets found, 3 were OK.\n\n")));
         QVERIFY(!rig.boldAt(0) && rig.iconScreen->isHidden());
+        // Every set MAME named is recorded, and the installed sets it did not name as not found.
+        QCOMPARE(RomStatus::under(rig.state.paths).state("puckman"), RomState::Bad);
+        QCOMPARE(rig.romStatus.state("pacman"), RomState::Good);
+        QCOMPARE(rig.romStatus.state("pong"), RomState::NotFound);
+
+        // Cancel ends MAME at once; the sets it had not named keep their states.
+        rig.mame.setDelay(30, QStringLiteral("-verifyroms"));
+        box.expect(QStringLiteral("This could take a long time.  Do you want to continue?"),
+                   MessageAnswer::Yes);
+        QTimer::singleShot(500, [&] {
+            rig.window.findChild<QProgressDialog*>()->findChild<QPushButton*>()->click();
+        });
+        QElapsedTimer cancelled;
+        cancelled.start();
+        rig.controller->mnuReportsVerifyRoms_Click();
+        QVERIFY(cancelled.elapsed() < 10000);
+        QCOMPARE(rig.romStatus.state("pong"), RomState::NotFound);
+        rig.mame.setDelay(0, QStringLiteral("-verifyroms"));
+
+        // Verify Favorite ROMs audits each favourite's set in turn and records the verdicts.
+        TempProgram::writeFile(rig.state.paths.report("favorite.txt"),
+                               database({game("pong", "Pong"), game("mspacman", "Ms. Pac-Man")}));
+        rig.mame.answer(QStringLiteral("-verifyroms"), fixturePath("verifyroms-puckman.txt"));
+        rig.mame.clearRecord();
+        rig.controller->mnuReportsVerifyFavoriteRoms_Click();
+        QCOMPARE(rig.mame.calls(), QStringList({"pong -verifyroms", "mspacman -verifyroms"}));
+        QVERIFY(rig.text().startsWith("romset puckman is good\n1 romsets found"));
+        QCOMPARE(RomStatus::under(rig.state.paths).state("puckman"), RomState::Good);
 
         // The last report is shown as saved, its summary left at the end.
         const QString saved = QStringLiteral("romset set0 is bad\n").repeated(400) +

@@ -5,6 +5,7 @@
 #include "lists/GameListModel.h"
 #include "lists/GameSearch.h"
 #include "lists/ListFixtures.h"
+#include "lists/RomStateFilter.h"
 
 #include <QItemSelectionModel>
 #include <QLocale>
@@ -213,6 +214,38 @@ private slots:
         history->addPlay("a", 5, now);
         f.model.playHistoryChanged();
         QCOMPARE(columnText(f.model), "a,b,e,d,c");
+    }
+
+    // The Roms column shows each set's recorded state (empty when never audited), sorts by its
+    // word, tells the view the state and an older MAME's mark, and is told again after an audit;
+    // hiding bad ROMs keeps the games MAME can run, in order.
+    void romsColumnShowsTheRecordedStates()
+    {
+        Fixture f;
+        for (const char* rom : {"pong", "galaga", "puckman", "qix"})
+            f.add(game(rom, rom));
+        f.load();
+        QCOMPARE(columnText(f.model, GameListModel::Roms), ",,,");
+        RomStatus status;
+        const QDate day(2026, 12, 6);
+        status.record({{"pong", RomState::BestAvailable},
+                       {"galaga", RomState::NotFound},
+                       {"puckman", RomState::Bad}},
+                      day);
+        int changed = 0;
+        connect(&f.model, &QAbstractItemModel::dataChanged, this,
+                [&](const QModelIndex& from) { changed += from.column() == GameListModel::Roms; });
+        f.model.setRomStatus(&status);
+        QCOMPARE(changed, 1);
+        QCOMPARE(columnText(f.model, GameListModel::Roms), "best available,not found,bad,");
+        f.model.sort(GameListModel::Roms, Qt::DescendingOrder);
+        QCOMPARE(columnText(f.model), "galaga,pong,puckman,qix");
+        const QModelIndex galaga = f.model.index(0, GameListModel::Roms);
+        QCOMPARE(galaga.data(GameListModel::RomStateRole).toInt(), int(RomState::NotFound));
+        QCOMPARE(galaga.data(GameListModel::RomStateOlderRole).toBool(), false);
+        QCOMPARE(withoutBadRoms(*f.table, {0, 1, 2, 3}, status), std::vector<int>({0, 3}));
+        QCOMPARE(romStateNote(f.model.romEntry(0)), "ROMs not found, 2026-12-06");
+        QCOMPARE(romStateNote(f.model.romEntry(3)), QString());
     }
 };
 

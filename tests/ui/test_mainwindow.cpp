@@ -194,7 +194,7 @@ private slots:
                   game("pacman", "Pac-Man"), game("zaxxon", "Zaxxon")});
         w.state.prefs.gradientColor = 0x400000; // navy
         QVERIFY(w.load());
-        w.window.resize(1800, 600);
+        w.window.resize(1900, 600);
         w.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w.window));
         w.select(All, "att");
@@ -289,6 +289,39 @@ private slots:
         QVERIFY(!w.load() && ended == 1 &&
                 boxes.shown().last().icon == platform::MessageIcon::Critical);
         platform::seams().endProgram = nullptr;
+    }
+
+    // The audits' states show in the lists and the status bar; hiding bad ROMs narrows the
+    // loaded lists (the database is not read again), keeps the selected game, follows a new
+    // audit and comes undone.
+    void badRomsShowAndHide()
+    {
+        Window w;
+        writeFile(w.program.paths().report("romstatus.txt"),
+                  "galaga\tbad\t2026-12-01\r\npacman\tgood\t2026-12-02\r\n");
+        writeFile(w.program.paths().report("oldromstatus.txt"), "zaxxon\tnot found\t2025-01-01\n");
+        QVERIFY(w.load(All));
+        w.select(All, "pacman");
+        QCOMPARE(w.panel(6), "Custom Settings");
+        QCOMPARE(w.child<QLabel>("Panel6")->text(), "Custom Settings  |  ROMs good, 2026-12-02");
+        const GameListModel* all = w.window.listModel(All);
+        QVERIFY(all->index(w.rowOf(All, "zaxxon"), GameListModel::Roms)
+                    .data(GameListModel::RomStateOlderRole)
+                    .toBool());
+
+        QFile::remove(w.program.paths().report("gameinfo.txt"));
+        QVERIFY(!w.child<QLabel>("lblFiltersApp")->isVisibleTo(&w.window));
+        w.trigger("mnuViewHideBadRoms");
+        QCOMPARE(w.roms(All), QStringList({"asteroid", "dkong", "mspacman", "pacman"}));
+        QVERIFY(w.state.prefs.hideBadRoms &&
+                w.child<QLabel>("lblFiltersApp")->isVisibleTo(&w.window));
+        QCOMPARE(w.panel(1) + '/' + w.panel(3), "Total Games: 4/pacman");
+
+        w.state.romStatus->record("pacman", RomState::Bad, QDate(2026, 12, 6));
+        w.window.romStatesChanged();
+        QCOMPARE(w.roms(Installed), QStringList({"asteroid", "mspacman"}));
+        w.trigger("mnuViewHideBadRoms");
+        QVERIFY(w.roms(All).size() == 6 && !w.state.prefs.hideBadRoms);
     }
 };
 
