@@ -181,11 +181,14 @@ private slots:
                 "mame -showconfig", m_tp.mameFolder(), limited ? 500 : 0);
             QVERIFY(clock.elapsed() < 300 && command->isRunning() && !commandRunning());
             QTRY_VERIFY(pidAlive());
+            // Timed from MAME's start, which a busy machine may delay: the stop is at once, not
+            // after the grace an orderly end would give.
+            clock.restart();
             if (limited)
                 command->waitForEnd();
             else
                 command.reset();
-            QVERIFY(clock.elapsed() < 3000 && !pidAlive());
+            QVERIFY(clock.elapsed() < 2500 && !pidAlive());
             QVERIFY(!command || (command->timedOut() && !command->ranToEnd()));
         }
         QVERIFY(script(mame, "exit 0\n"));

@@ -175,7 +175,9 @@ private slots:
             rig.site.redirect(kUpdatePage, target); // the second redirects to itself
             rig.boxes.expect(updateErrorMessage());
             QVERIFY(rig.runAndWait("mnuHelpCheck") && rig.boxes.allExpectedShown());
-            QVERIFY(elsewhere.requests() == 0 && rig.site.requests() - before <= 6);
+            // Six requests at most, and one more when Qt sends a request again over a fresh
+            // connection because the site closed the one it kept.
+            QVERIFY(elsewhere.requests() == 0 && rig.site.requests() - before <= 7);
         }
     }
 
