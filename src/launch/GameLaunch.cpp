@@ -2,6 +2,7 @@
 
 #include "launch/GameFiles.h"
 #include "launch/LaunchCommand.h"
+#include "launch/RomStatus.h"
 #include "platform/Seams.h"
 
 #include <QDir>
@@ -132,15 +133,24 @@ void reportFailedGame(const ExecStatus& status, const QString& outputFile)
 // it was never played.
 constexpr qint64 kRefusedStartMs = 3000;
 
+// Whether MAME's output says it refused the game for missing or wrong files. A busy machine can
+// take longer than kRefusedStartMs to find that out.
+bool refusedForFiles(const QString& outputFile)
+{
+    QFile output(outputFile);
+    return !outputFile.isEmpty() && output.open(QIODevice::ReadOnly) &&
+           launchRefusedForFiles(output.readAll());
+}
+
 // Whether a game that ended counts as a play. A playback only shows a recording again; an end
 // the program asked for (it is ending) is a play like any other.
-bool countsAsPlay(const ExecStatus& status, qint64 msecs, bool playback)
+bool countsAsPlay(const ExecStatus& status, qint64 msecs, bool playback, const QString& outputFile)
 {
     if (playback ||
         (status.outcome != ExecOutcome::Ran && status.outcome != ExecOutcome::Interrupted))
         return false;
     const bool error = !status.endRequested && (status.crashed || status.exitCode != 0);
-    return !error || msecs >= kRefusedStartMs;
+    return !error || (msecs >= kRefusedStartMs && !refusedForFiles(outputFile));
 }
 
 // Steps from the banner stop to the reset of mame.ini: whatever MAME does, the window comes back,
@@ -164,7 +174,8 @@ void runMame(LaunchResult& result, Preferences& prefs, const LaunchServices& ser
         status.outcome = services.exec(result.command, style);
     const qint64 msecs = std::max<qint64>(0, started.msecsTo(platform::clock().now()));
     // The play is kept before anything else happens: the program may be ending.
-    result.playCounted = countsAsPlay(status, msecs, result.boxes.playback);
+    result.playCounted =
+        countsAsPlay(status, msecs, result.boxes.playback, services.playOutputFile);
     if (result.playCounted && services.gamePlayed)
         services.gamePlayed(result.game, (msecs + 500) / 1000, started);
 

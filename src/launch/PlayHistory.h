@@ -50,6 +50,8 @@ public:
     const PlayRecord* find(const QByteArray& rom) const;
     PlayRecord record(const QString& rom) const;
     int playedCount() const { return int(m_records.size()); }
+    // Every game played, by ROM set.
+    const QHash<QByteArray, PlayRecord>& records() const { return m_records; }
 
     // One play more of `rom`, `seconds` long, begun at `started` (local time).
     void addPlay(const QString& rom, qint64 seconds, const QDateTime& started);

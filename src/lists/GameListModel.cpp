@@ -93,13 +93,13 @@ QString playTimeText(qint64 seconds)
 }
 
 // The date of the last play, or its time when that was today.
-QString lastPlayedText(const PlayRecord& record)
+QString lastPlayedText(const PlayRecord& record, const QDate& today)
 {
     const QDateTime when = record.lastPlayedTime();
     if (!when.isValid())
         return QString();
     const QLocale locale;
-    if (when.date() == platform::clock().now().date())
+    if (when.date() == today)
         return locale.toString(when.time(), QLocale::ShortFormat);
     return locale.toString(when.date(), QLocale::ShortFormat);
 }
@@ -154,18 +154,15 @@ const PlayRecord* GameListModel::playRecord(const ListedGame& game) const
     return m_history ? m_history->find(game.record[GameRecord::Rom]) : nullptr;
 }
 
-QString GameListModel::playText(const ListedGame& game, int column) const
+QString GameListModel::playText(const PlayRecord& record, int column, const QDate& today)
 {
-    const PlayRecord* record = playRecord(game);
-    if (!record)
-        return QString();
     switch (column) {
     case Played:
-        return QString::number(record->count);
+        return QString::number(record.count);
     case TimePlayed:
-        return playTimeText(record->seconds);
+        return playTimeText(record.seconds);
     default:
-        return lastPlayedText(*record);
+        return lastPlayedText(record, today);
     }
 }
 
@@ -227,8 +224,10 @@ QString GameListModel::text(int row, int column) const
     if (column == Roms)
         return QString::fromLatin1(romStateWord(romEntry(row).state));
     const ListedGame& game = gameRef(row);
-    if (isPlayColumn(column))
-        return playText(game, column);
+    if (isPlayColumn(column)) {
+        const PlayRecord* record = playRecord(game);
+        return record ? playText(*record, column, platform::clock().now().date()) : QString();
+    }
     if (column == Category || column == Players)
         return GameTable::columnText(columnBytes(game, column));
     return m_table->text(game.record[GameRecord::Field(column)]);

@@ -80,6 +80,8 @@ public:
     // launch, which adds to it; playHistoryChanged() shows what changed.
     void setPlayHistory(std::shared_ptr<const PlayHistory> history);
     const PlayHistory* playHistory() const { return m_history.get(); }
+    // A play column's text for a game's record; `today` is the day a last play shows its time.
+    static QString playText(const PlayRecord& record, int column, const QDate& today);
     // Shows the play history anew, and sorts again when a play column is the sort key.
     void playHistoryChanged();
 
@@ -125,7 +127,6 @@ private:
     void reorder(int column, Qt::SortOrder order);
     void reorderByPlay(int column, Qt::SortOrder order);
     const PlayRecord* playRecord(const ListedGame& game) const;
-    QString playText(const ListedGame& game, int column) const;
     void movePersistentIndexes(const std::vector<int>& oldRows);
     // The bytes a column sorts by: the held text, or the Roms column's state word.
     const QByteArray& sortBytes(int game, int column) const;

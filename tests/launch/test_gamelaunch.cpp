@@ -211,8 +211,9 @@ private slots:
         QVERIFY(box.allExpectedShown());
     }
 
-    // A game that runs counts as a play, however it ends, save an error within 3 seconds (MAME
-    // refused it), a playback, and a MAME that could not be started.
+    // A game that runs counts as a play, however it ends, save an error within 3 seconds or one
+    // where MAME says files are missing (MAME refused it), a playback, and a MAME that could not
+    // be started.
     void countsEveryGameMameRanExceptRefusalsAndPlaybacks()
     {
         Rig rig;
@@ -230,11 +231,15 @@ private slots:
             {{ExecOutcome::Ran, 143, false, true}, 800, false, true},
             {{ExecOutcome::Interrupted, 0, false, true}, 800, false, true},
             {{ExecOutcome::Failed, 0, false, false}, 0, false, false},
-            {{ExecOutcome::Ran, 0, false, false}, 60000, true, false}};
+            {{ExecOutcome::Ran, 0, false, false}, 60000, true, false},
+            {{ExecOutcome::Ran, 2, false, false}, 9000, false, false}};
+        rig.services.playOutputFile = rig.tp.root() + "/play.txt";
         for (const auto& [status, msecs, playback, counted] : rows) {
             QString played;
             rig.services.play = [&, status = status, msecs = msecs](const QString&, WindowStyle) {
                 clock.time = clock.time.addMSecs(msecs);
+                TempProgram::writeFile(rig.services.playOutputFile,
+                                       status.exitCode == 2 ? "Required files are missing" : "");
                 return status;
             };
             rig.services.gamePlayed = [&](const QString& rom, qint64 seconds, const QDateTime& at) {
