@@ -74,13 +74,17 @@ void readValue(PlayRecord& record, QByteArrayView key, QByteArrayView value)
 
 } // namespace
 
-QDateTime PlayRecord::lastPlayedTime() const
+QDate PlayRecord::lastPlayedDay() const
 {
-    if (lastPlayed <= 0)
-        return {};
-    const qint64 day = lastPlayed / 1000000, time = lastPlayed % 1000000;
-    return QDateTime(QDate(int(day / 10000), int(day / 100 % 100), int(day % 100)),
-                     QTime(int(time / 10000), int(time / 100 % 100), int(time % 100)));
+    const qint64 day = lastPlayed / 1000000;
+    return lastPlayed > 0 ? QDate(int(day / 10000), int(day / 100 % 100), int(day % 100)) : QDate();
+}
+
+QTime PlayRecord::lastPlayedClock() const
+{
+    const qint64 time = lastPlayed % 1000000;
+    return lastPlayed > 0 ? QTime(int(time / 10000), int(time / 100 % 100), int(time % 100))
+                          : QTime();
 }
 
 qint64 PlayRecord::stamp(const QDateTime& localTime)
@@ -140,9 +144,8 @@ QByteArray PlayHistory::toText() const
         text += kCount.toByteArray() + '=' + QByteArray::number(r.count) + "\r\n";
         text += kTime.toByteArray() + '=' + QByteArray::number(r.seconds) + "\r\n";
         if (r.lastPlayed > 0)
-            text += kLast.toByteArray() + '=' +
-                    r.lastPlayedTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")).toLatin1() +
-                    "\r\n";
+            text += kLast.toByteArray() + '=' + r.lastPlayedDay().toString(Qt::ISODate).toLatin1() +
+                    'T' + r.lastPlayedClock().toString(Qt::ISODate).toLatin1() + "\r\n";
         text += "\r\n";
     }
     return text;

@@ -30,7 +30,10 @@ struct PlayRecord
     qint64 lastPlayed = 0;
 
     bool played() const { return count > 0; }
-    QDateTime lastPlayedTime() const;
+    // Its day and time of day, kept apart: a local QDateTime would look up the time zone (a file
+    // check) each time.
+    QDate lastPlayedDay() const;
+    QTime lastPlayedClock() const;
     static qint64 stamp(const QDateTime& localTime);
 };
 

@@ -95,13 +95,13 @@ QString playTimeText(qint64 seconds)
 // The date of the last play, or its time when that was today.
 QString lastPlayedText(const PlayRecord& record, const QDate& today)
 {
-    const QDateTime when = record.lastPlayedTime();
-    if (!when.isValid())
+    const QDate day = record.lastPlayedDay();
+    if (!day.isValid())
         return QString();
     const QLocale locale;
-    if (when.date() == today)
-        return locale.toString(when.time(), QLocale::ShortFormat);
-    return locale.toString(when.date(), QLocale::ShortFormat);
+    if (day == today)
+        return locale.toString(record.lastPlayedClock(), QLocale::ShortFormat);
+    return locale.toString(day, QLocale::ShortFormat);
 }
 
 } // namespace
