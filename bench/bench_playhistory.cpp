@@ -7,6 +7,7 @@
 //     lists' sort budget);
 //   - recording one play: the whole file written again (reported only).
 // Best of 5 runs each. The games and the file are generated in a temporary folder.
+#include "BestOf.h"
 #include "launch/PlayHistory.h"
 #include "lists/ColumnContent.h"
 #include "lists/GameListModel.h"
@@ -19,7 +20,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <functional>
 #include <numeric>
 
 using namespace velmora;
@@ -64,16 +64,9 @@ QByteArray makeFile()
     return history.toText();
 }
 
-double bestOf(const std::function<void()>& run)
+template <typename Run> double bestOf(Run&& run)
 {
-    double best = 1e9;
-    for (int i = 0; i < kRuns; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        best = std::min(best, timer.nsecsElapsed() / 1e6);
-    }
-    return best;
+    return bench::bestOfMs(kRuns, run);
 }
 
 bool report(const char* what, double ms, double target)

@@ -8,6 +8,7 @@
 //   as the panel reads it; the target is at most 1.5 times that.
 //
 // Best of 5 runs each.
+#include "BestOf.h"
 #include "launch/ReportText.h"
 #include "launch/RomStatus.h"
 #include "lists/ColumnContent.h"
@@ -19,7 +20,6 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <numeric>
 
 using namespace velmora;
@@ -35,16 +35,9 @@ QByteArray setName(int i)
     return "set" + QByteArray::number(i * 7919 % 100000);
 }
 
-double bestOf(const std::function<void()>& run)
+template <typename Run> double bestOf(Run&& run)
 {
-    double best = 1e12;
-    for (int i = 0; i < kRuns; ++i) {
-        QElapsedTimer t;
-        t.start();
-        run();
-        best = std::min(best, double(t.nsecsElapsed()) / 1e6);
-    }
-    return best;
+    return bench::bestOfMs(kRuns, run);
 }
 
 void writeFile(const QString& path, const QByteArray& bytes)
