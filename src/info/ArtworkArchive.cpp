@@ -43,17 +43,25 @@ QString errorOf(archive* a, const char* fallback)
     return QString::fromUtf8(text && *text ? text : fallback);
 }
 
+// Picture names are ROM names, plain ASCII, taken as they are; libarchive's conversion to UTF-8
+// costs more than the rest of the table-of-contents pass and is kept for other names.
 QString entryName(archive_entry* entry)
 {
+    const char* local = archive_entry_pathname(entry);
+    const char* end = local;
+    while (end && static_cast<unsigned char>(*end) - 1u < 0x7Fu)
+        ++end;
+    if (local && *end == '\0')
+        return QString::fromLatin1(local, end - local);
     if (const char* utf8 = archive_entry_pathname_utf8(entry))
         return QString::fromUtf8(utf8);
-    const char* local = archive_entry_pathname(entry);
     return local ? QString::fromLocal8Bit(local) : QString();
 }
 
 QString fileNameKey(const QString& name)
 {
-    return name.mid(name.lastIndexOf(u'/') + 1).toLower();
+    const qsizetype slash = name.lastIndexOf(u'/');
+    return (slash < 0 ? name : name.mid(slash + 1)).toLower();
 }
 
 ArchivedPicture readData(archive* a, archive_entry* entry)
@@ -120,9 +128,11 @@ void ArtworkArchive::readContents()
             continue;
         const QString name = entryName(entry);
         const QString key = fileNameKey(name);
-        if (key.isEmpty() || m_entries.contains(key))
+        if (key.isEmpty())
             continue;
-        m_entries.insert(key, Entry{name, index, m_zip ? archive_read_header_position(a) : -1});
+        Entry& slot = m_entries[key]; // the first of names that differ only in case is kept
+        if (slot.name.isEmpty())
+            slot = Entry{name, index, m_zip ? archive_read_header_position(a) : -1};
     }
     // A zip that ends before its table of contents (cut short while copied) is damaged even when
     // every entry read so far is whole.
