@@ -4,10 +4,13 @@
 #include "app/Preferences.h"
 #include "app/ProgramPaths.h"
 
+#include <memory>
+
 namespace velmora {
 
 class ChecksumList;
 class RomStatus;
+class PlayHistory;
 
 struct AppState
 {
@@ -36,6 +39,10 @@ struct AppState
     // What the audits found for each ROM set (owned by the main window; none in a test that
     // records nothing).
     RomStatus* romStatus = nullptr;
+
+    // How often, how long and when each game was played: read once at start, added to by every
+    // game that ends, shown by the lists.
+    std::shared_ptr<PlayHistory> playHistory;
 
     // Seconds since midnight at process start and once the main window was shown.
     double startTime = 0;

@@ -5,6 +5,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 namespace velmora {
 namespace {
 
@@ -17,10 +19,18 @@ using platform::MessageIcon;
 constexpr qsizetype kPrintZone = 14;
 constexpr char kCrLf[] = "\r\n";
 
-QByteArray zoned(const QByteArray& first, const QByteArray& second)
+// The items printed one after the other, a comma between them, and the line end.
+QByteArray zoned(std::initializer_list<QByteArray> items)
 {
-    const qsizetype next = (first.size() / kPrintZone + 1) * kPrintZone;
-    return first + QByteArray(next - first.size(), ' ') + second + kCrLf;
+    QByteArray line;
+    bool first = true;
+    for (const QByteArray& item : items) {
+        if (!first)
+            line += QByteArray((line.size() / kPrintZone + 1) * kPrintZone - line.size(), ' ');
+        line += item;
+        first = false;
+    }
+    return line + kCrLf;
 }
 
 } // namespace
@@ -40,13 +50,17 @@ QString exportFileName(ListKind list)
 
 QByteArray exportListText(const std::vector<ExportRow>& rows)
 {
-    QByteArray text = zoned("ROM", "Game") + kCrLf;
-    text.reserve(text.size() + qsizetype(rows.size()) * 48);
+    const bool plays = std::any_of(rows.begin(), rows.end(),
+                                   [](const ExportRow& row) { return !row.played.isEmpty(); });
+    QByteArray text =
+        (plays ? zoned({"ROM", "Played", "Time Played", "Game"}) : zoned({"ROM", "Game"})) + kCrLf;
+    text.reserve(text.size() + qsizetype(rows.size()) * (plays ? 76 : 48));
     for (const ExportRow& row : rows)
-        text += zoned(row.rom, row.description);
+        text += plays ? zoned({row.rom, row.played, row.timePlayed, row.description})
+                      : zoned({row.rom, row.description});
     // A number is printed with a blank for its sign before it and one blank after it.
     const QByteArray count = ' ' + QByteArray::number(qulonglong(rows.size())) + ' ';
-    return text + kCrLf + zoned("Total Count: ", count);
+    return text + kCrLf + zoned({"Total Count: ", count});
 }
 
 bool exportList(const ProgramPaths& paths, ListKind list, const std::vector<ExportRow>& rows)

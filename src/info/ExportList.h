@@ -1,7 +1,9 @@
 #pragma once
 // File > Export List: the active list written as text to reports/allgames.txt,
 // installedgames.txt or uninstalledgames.txt. The layout is the print-zone layout of 14
-// characters: a heading, each game's ROM-set name and description, and the list's count.
+// characters: a heading, each game's ROM-set name and description, and the list's count. A list
+// whose games were played has two more columns between the two, Played and Time Played, as the
+// list shows them.
 #include "app/ListKind.h"
 #include "app/ProgramPaths.h"
 
@@ -16,6 +18,9 @@ struct ExportRow
 {
     QByteArray rom;
     QByteArray description; // as the list shows it, in the database's encoding
+    // The Played and Time Played columns; empty for a game never played.
+    QByteArray played;
+    QByteArray timePlayed;
 };
 
 // The export file's name for a list ("allgames.txt").

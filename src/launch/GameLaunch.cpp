@@ -2,6 +2,7 @@
 
 #include "launch/GameFiles.h"
 #include "launch/LaunchCommand.h"
+#include "launch/RomStatus.h"
 #include "platform/Seams.h"
 
 #include <QDir>
@@ -128,6 +129,30 @@ void reportFailedGame(const ExecStatus& status, const QString& outputFile)
     platform::showMessage(text, kPlayGame, MessageIcon::Exclamation);
 }
 
+// A game that ended with an error this soon was refused by MAME (a missing ROM, a bad option):
+// it was never played.
+constexpr qint64 kRefusedStartMs = 3000;
+
+// Whether MAME's output says it refused the game for missing or wrong files. A busy machine can
+// take longer than kRefusedStartMs to find that out.
+bool refusedForFiles(const QString& outputFile)
+{
+    QFile output(outputFile);
+    return !outputFile.isEmpty() && output.open(QIODevice::ReadOnly) &&
+           launchRefusedForFiles(output.readAll());
+}
+
+// Whether a game that ended counts as a play. A playback only shows a recording again; an end
+// the program asked for (it is ending) is a play like any other.
+bool countsAsPlay(const ExecStatus& status, qint64 msecs, bool playback, const QString& outputFile)
+{
+    if (playback ||
+        (status.outcome != ExecOutcome::Ran && status.outcome != ExecOutcome::Interrupted))
+        return false;
+    const bool error = !status.endRequested && (status.crashed || status.exitCode != 0);
+    return !error || (msecs >= kRefusedStartMs && !refusedForFiles(outputFile));
+}
+
 // Steps from the banner stop to the reset of mame.ini: whatever MAME does, the window comes back,
 // the hot keys are on again and mame.ini ends in its path layer.
 void runMame(LaunchResult& result, Preferences& prefs, const LaunchServices& services,
@@ -141,11 +166,18 @@ void runMame(LaunchResult& result, Preferences& prefs, const LaunchServices& ser
         call(hooks.blockHotKeys, true);
 
     const WindowStyle style = result.boxes.playback ? WindowStyle::Normal : WindowStyle::Minimised;
+    const QDateTime started = platform::clock().now();
     ExecStatus status;
     if (services.play)
         status = services.play(result.command, style);
     else if (services.exec)
         status.outcome = services.exec(result.command, style);
+    const qint64 msecs = std::max<qint64>(0, started.msecsTo(platform::clock().now()));
+    // The play is kept before anything else happens: the program may be ending.
+    result.playCounted =
+        countsAsPlay(status, msecs, result.boxes.playback, services.playOutputFile);
+    if (result.playCounted && services.gamePlayed)
+        services.gamePlayed(result.game, (msecs + 500) / 1000, started);
 
     if (prefs.disableHotKeys)
         call(hooks.blockHotKeys, false);
@@ -169,6 +201,7 @@ LaunchResult launchGame(const LaunchRequest& request, Preferences& prefs,
 {
     LaunchResult result;
     result.boxes = request.boxes;
+    result.game = request.game.rom;
     const SelectedGame& game = request.game;
     call(hooks.restoreSelection);
 

@@ -65,6 +65,9 @@ struct LaunchResult
     QString settingsType;
     // The Record and Playback boxes as the launch left them.
     RecordPlayback boxes;
+    // The ROM set launched, and whether its run counted as a play (see LaunchServices).
+    QString game;
+    bool playCounted = false;
 };
 
 struct LaunchRequest

@@ -38,7 +38,8 @@ LaunchServices launchServicesFor(const Preferences& prefs, const QString& settin
     return launchServicesFor(prefs, ProgramPaths{QFileInfo(settingsFolder).path()});
 }
 
-LaunchServices launchServicesFor(const Preferences& prefs, const ProgramPaths& paths)
+LaunchServices launchServicesFor(const Preferences& prefs, const ProgramPaths& paths,
+                                 std::shared_ptr<PlayHistory> history)
 {
     const QString settingsFolder = paths.settingsFolder();
     const QString usageFile = paths.report(kShowUsageFile);
@@ -95,6 +96,16 @@ LaunchServices launchServicesFor(const Preferences& prefs, const ProgramPaths& p
         if (keep && !leftOut->isEmpty())
             noteLeftOutValues(output, *leftOut);
         return status;
+    };
+    const QString playStats = paths.setting(kPlayHistoryFile);
+    if (!history)
+        history = std::make_shared<PlayHistory>(PlayHistory::fromFile(playStats));
+    services.gamePlayed = [history, playStats](const QString& rom, qint64 seconds,
+                                               const QDateTime& started) {
+        history->addPlay(rom, seconds, started);
+        QString error;
+        if (!history->save(playStats, &error))
+            reportNotSaved(playStats, error);
     };
     return services;
 }

@@ -5,9 +5,12 @@
 #include "app/Preferences.h"
 #include "app/ProgramPaths.h"
 #include "gamedb/ExecCmd.h"
+#include "launch/PlayHistory.h"
 
+#include <QDateTime>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace velmora {
@@ -39,6 +42,8 @@ struct LaunchServices
     // looks no further.
     std::function<ExecStatus(const QString& command, WindowStyle style)> play;
     QString playOutputFile;
+    // A game ended that counts as a play: `seconds` long, begun at `started` (local time).
+    std::function<void(const QString& rom, qint64 seconds, const QDateTime& started)> gamePlayed;
 };
 
 // The report file that keeps MAME's output of the last game launched.
@@ -48,7 +53,10 @@ inline const QString kPlayOutputFile = QStringLiteral("lastgame.txt");
 // current preferences, ExecCmd in the MAME folder. The preferences are read when each service
 // runs, so later changes of folders are seen.
 // The settings layer is written for the MAME described by reports/showusage.txt when it is there.
-LaunchServices launchServicesFor(const Preferences& prefs, const ProgramPaths& paths);
+// Each play goes into `history` and settings/playstats.ini at once; without a history the file's
+// own is read now and kept up to date.
+LaunchServices launchServicesFor(const Preferences& prefs, const ProgramPaths& paths,
+                                 std::shared_ptr<PlayHistory> history = {});
 LaunchServices launchServicesFor(const Preferences& prefs, const QString& settingsFolder);
 
 } // namespace velmora

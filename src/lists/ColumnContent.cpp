@@ -1,6 +1,7 @@
 #include "lists/ColumnContent.h"
 
 #include "gamedb/XmlText.h"
+#include "platform/Seams.h"
 
 #include <algorithm>
 
@@ -74,9 +75,18 @@ std::vector<QStringList> widestTexts(const GameListModel& model, const std::vect
             continue;
         }
         LongestTexts worked(perColumn);
-        for (int row = 0; row < model.count(); ++row) {
-            const QString text = model.text(row, column);
+        const auto offer = [&worked](const QString& text) {
             worked.offer(text.toUtf8(), text.size());
+        };
+        if (GameListModel::isPlayColumn(column)) {
+            // Only played games have a text there: thousands of records, not every row.
+            const QDate today = platform::clock().now().date();
+            if (const PlayHistory* history = model.playHistory())
+                for (const PlayRecord& record : history->records())
+                    offer(GameListModel::playText(record, column, today));
+        } else {
+            for (int row = 0; row < model.count(); ++row)
+                offer(model.text(row, column));
         }
         widest[size_t(column)] =
             worked.shown([](const QByteArray& text) { return QString::fromUtf8(text); });

@@ -1,6 +1,9 @@
 #include "lists/GameListModel.h"
 
 #include "gamedb/XmlText.h"
+#include "platform/Seams.h"
+
+#include <QLocale>
 
 #include <algorithm>
 #include <deque>
@@ -9,13 +12,14 @@ namespace velmora {
 namespace {
 
 const char* const kHeaders[GameListModel::ColumnCount] = {
-    "Game",         "Year",   "Status",  "Color",       "Sound",     "Graphic", "Palette",
-    "Manufacturer", "Type",   "Display", "Orientation", "Frequency", "Origin",  "ROM",
-    "Source",       "ROM Of", "CHD",     "Category",    "Players",   "ROMs"};
+    "Game",    "Year",         "Status", "Color",       "Sound",       "Graphic",
+    "Palette", "Manufacturer", "Type",   "Display",     "Orientation", "Frequency",
+    "Origin",  "ROM",          "Source", "ROM Of",      "CHD",         "Category",
+    "Players", "ROMs",         "Played", "Time Played", "Last Played"};
 
-const int kDesignWidths[GameListModel::ColumnCount] = {10037, 1446, 1676, 1676, 1685, 1843, 1711,
-                                                       7056,  1499, 1852, 2214, 2187, 2822, 1764,
-                                                       1940,  1764, 2540, 4463, 2134, 2800};
+const int kDesignWidths[GameListModel::ColumnCount] = {
+    10037, 1446, 1676, 1676, 1685, 1843, 1711, 7056, 1499, 1852, 2214, 2187,
+    2822,  1764, 1940, 1764, 2540, 4463, 2134, 2800, 1500, 2100, 2400};
 
 char lowerAscii(char c)
 {
@@ -65,6 +69,41 @@ int compareKeys(const SortKey& a, const SortKey& b)
     return compareRest(a, b);
 }
 
+// A play column's value of a game; larger is more (or later).
+qint64 playValue(const PlayRecord& record, int column)
+{
+    switch (column) {
+    case GameListModel::Played:
+        return record.count;
+    case GameListModel::TimePlayed:
+        return record.seconds;
+    default:
+        return record.lastPlayed;
+    }
+}
+
+// h:mm, or m:ss under an hour.
+QString playTimeText(qint64 seconds)
+{
+    constexpr qint64 kHour = 3600, kMinute = 60;
+    const bool hours = seconds >= kHour;
+    const qint64 major = hours ? seconds / kHour : seconds / kMinute;
+    const qint64 minor = hours ? seconds % kHour / kMinute : seconds % kMinute;
+    return QStringLiteral("%1:%2").arg(major).arg(minor, 2, 10, QLatin1Char('0'));
+}
+
+// The date of the last play, or its time when that was today.
+QString lastPlayedText(const PlayRecord& record, const QDate& today)
+{
+    const QDateTime when = record.lastPlayedTime();
+    if (!when.isValid())
+        return QString();
+    const QLocale locale;
+    if (when.date() == today)
+        return locale.toString(when.time(), QLocale::ShortFormat);
+    return locale.toString(when.date(), QLocale::ShortFormat);
+}
+
 } // namespace
 
 GameListModel::GameListModel(QObject* parent) : QAbstractTableModel(parent)
@@ -94,6 +133,37 @@ void GameListModel::setGames(std::shared_ptr<const GameTable> table, std::vector
 void GameListModel::clear()
 {
     setGames(nullptr, {});
+}
+
+void GameListModel::setPlayHistory(std::shared_ptr<const PlayHistory> history)
+{
+    m_history = std::move(history);
+    playHistoryChanged();
+}
+
+void GameListModel::playHistoryChanged()
+{
+    if (isPlayColumn(m_sortColumn))
+        sort(m_sortColumn, m_sortOrder);
+    if (count() > 0)
+        emit dataChanged(index(0, Played), index(count() - 1, LastPlayed), {Qt::DisplayRole});
+}
+
+const PlayRecord* GameListModel::playRecord(const ListedGame& game) const
+{
+    return m_history ? m_history->find(game.record[GameRecord::Rom]) : nullptr;
+}
+
+QString GameListModel::playText(const PlayRecord& record, int column, const QDate& today)
+{
+    switch (column) {
+    case Played:
+        return QString::number(record.count);
+    case TimePlayed:
+        return playTimeText(record.seconds);
+    default:
+        return lastPlayedText(record, today);
+    }
 }
 
 const ListedGame& GameListModel::gameRef(int row) const
@@ -154,6 +224,10 @@ QString GameListModel::text(int row, int column) const
     if (column == Roms)
         return QString::fromLatin1(romStateWord(romEntry(row).state));
     const ListedGame& game = gameRef(row);
+    if (isPlayColumn(column)) {
+        const PlayRecord* record = playRecord(game);
+        return record ? playText(*record, column, platform::clock().now().date()) : QString();
+    }
     if (column == Category || column == Players)
         return GameTable::columnText(columnBytes(game, column));
     return m_table->text(game.record[GameRecord::Field(column)]);
@@ -219,6 +293,10 @@ void GameListModel::sort(int column, Qt::SortOrder order)
 
 void GameListModel::reorder(int column, Qt::SortOrder order)
 {
+    if (isPlayColumn(column)) {
+        reorderByPlay(column, order);
+        return;
+    }
     std::vector<SortKey> keys;
     keys.reserve(m_rows.size());
     // Fields holding XML references sort by the text the user reads; the few decoded texts live
@@ -243,6 +321,37 @@ void GameListModel::reorder(int column, Qt::SortOrder order)
     });
     for (size_t i = 0; i < keys.size(); ++i)
         m_rows[i] = keys[i].game;
+}
+
+// Played games by their value, ties in database order; the games never played follow, in database
+// order, whichever way the played ones go.
+void GameListModel::reorderByPlay(int column, Qt::SortOrder order)
+{
+    struct PlayKey
+    {
+        qint64 value;
+        int game;
+    };
+    std::vector<PlayKey> played;
+    std::vector<int> never;
+    for (int game : m_rows) {
+        if (const PlayRecord* record = playRecord(m_table->at(game)))
+            played.push_back({playValue(*record, column), game});
+        else
+            never.push_back(game);
+    }
+    const bool descending = order == Qt::DescendingOrder;
+    std::sort(played.begin(), played.end(), [descending](const PlayKey& a, const PlayKey& b) {
+        if (a.value != b.value)
+            return descending ? a.value > b.value : a.value < b.value;
+        return a.game < b.game;
+    });
+    std::sort(never.begin(), never.end());
+    size_t i = 0;
+    for (const PlayKey& key : played)
+        m_rows[i++] = key.game;
+    for (int game : never)
+        m_rows[i++] = game;
 }
 
 // Keeps the selection and the current row on their games: each persistent index moves to the

@@ -1,11 +1,12 @@
 #pragma once
-// One game list (All, Installed or Uninstalled) as a table model: the columns of the list
-// views over positions into the shared game table. Sorting reorders the positions only; it is by
-// the text of the key column, letters compared without regard to case, games of equal text kept
-// in database order.
+// One game list (All, Installed or Uninstalled) as a table model: the columns of the list views
+// over positions into the shared game table. Sorting reorders the positions only; it is by the
+// text of the key column, letters compared without regard to case, games of equal text kept in
+// database order. The play columns sort by their values instead, games never played last.
 #include "lists/GameTable.h"
 
 #include "gamedb/GameRecord.h"
+#include "launch/PlayHistory.h"
 #include "launch/RomStatus.h"
 
 #include <QAbstractTableModel>
@@ -43,6 +44,10 @@ public:
         Players,
         // What the last audit of the set found (RomStatus), after the looked-up columns.
         Roms,
+        // From the play history: how often, how long and when the game was played.
+        Played,
+        TimePlayed,
+        LastPlayed,
         ColumnCount
     };
 
@@ -61,10 +66,24 @@ public:
     static int designWidth(int column);
     // Source, ROM Of and CHD carry data for the commands but are never shown.
     static bool isNeverShown(int column) { return column >= Source && column <= Chd; }
+    static bool isPlayColumn(int column) { return column >= Played && column <= LastPlayed; }
+    // The order a first click on a column sorts in: the play columns most (or latest) first.
+    static Qt::SortOrder firstSortOrder(int column)
+    {
+        return isPlayColumn(column) ? Qt::DescendingOrder : Qt::AscendingOrder;
+    }
 
     // Replaces the rows (positions into `table`, in database order); the list is unsorted after.
     void setGames(std::shared_ptr<const GameTable> table, std::vector<int> rows);
     void clear();
+    // The play history the play columns show (none: they stay empty). It is shared with the
+    // launch, which adds to it; playHistoryChanged() shows what changed.
+    void setPlayHistory(std::shared_ptr<const PlayHistory> history);
+    const PlayHistory* playHistory() const { return m_history.get(); }
+    // A play column's text for a game's record; `today` is the day a last play shows its time.
+    static QString playText(const PlayRecord& record, int column, const QDate& today);
+    // Shows the play history anew, and sorts again when a play column is the sort key.
+    void playHistoryChanged();
 
     int count() const { return int(m_rows.size()); }
     // The game of a row, as a copy that owns its bytes (safe to keep after a reload).
@@ -106,11 +125,14 @@ public:
 
 private:
     void reorder(int column, Qt::SortOrder order);
+    void reorderByPlay(int column, Qt::SortOrder order);
+    const PlayRecord* playRecord(const ListedGame& game) const;
     void movePersistentIndexes(const std::vector<int>& oldRows);
     // The bytes a column sorts by: the held text, or the Roms column's state word.
     const QByteArray& sortBytes(int game, int column) const;
 
     std::shared_ptr<const GameTable> m_table;
+    std::shared_ptr<const PlayHistory> m_history;
     std::vector<int> m_rows;
     int m_sortColumn = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;

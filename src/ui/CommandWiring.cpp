@@ -7,6 +7,7 @@
 #include "gamedb/ChecksumList.h"
 #include "gamedb/DatabaseUpdate.h"
 #include "launch/LaunchServices.h"
+#include "launch/ResetPlayHistory.h"
 #include "platform/Seams.h"
 #include "ui/FavoritesCommands.h"
 #include "ui/HelpController.h"
@@ -51,6 +52,7 @@ LaunchWindowHooks launchHooks(MainWindow& window)
     hooks.showReportStatusBar = [&window](bool shown) { window.showReportStatusBar(shown); };
     hooks.takeSelectedUninstalledRow = [&window] { return window.takeSelectedUninstalledRow(); };
     hooks.addNewRomToInstalled = [&window] { window.addNewRomToInstalled(); };
+    hooks.playHistoryChanged = [&window] { window.playHistoryChanged(); };
     hooks.romStatesChanged = [&window] { window.romStatesChanged(); };
     hooks.knownSets = [&window] { return window.loadedSetNames(); };
     return hooks;
@@ -58,8 +60,9 @@ LaunchWindowHooks launchHooks(MainWindow& window)
 
 void wireLaunch(MainWindow& window, AppState& state)
 {
-    auto* launch = new LaunchController(window, state, launchHooks(window),
-                                        launchServicesFor(state.prefs, state.paths), &window);
+    auto* launch = new LaunchController(
+        window, state, launchHooks(window),
+        launchServicesFor(state.prefs, state.paths, state.playHistory), &window);
     MainWindow::Commands& c = window.commands();
     c.play = [launch] { launch->cmdPlay_Click(); };
     c.verify = [launch] { launch->cmdVerify_Click(); };
@@ -75,6 +78,13 @@ void wireLaunch(MainWindow& window, AppState& state)
     c.recordChanged = [launch](bool) { launch->chkRecord_Click(); };
     c.playbackChanged = [launch](bool) { launch->chkPlayback_Click(); };
     c.leavingReportPanel = [launch] { launch->returnToGameList(); };
+    c.resetPlayHistory = [&window, &state] {
+        const SelectedGame game = window.currentGame();
+        if (!game.rom.isEmpty() &&
+            resetPlayHistory(*state.playHistory, state.paths.setting(kPlayHistoryFile), game.rom,
+                             game.description))
+            window.playHistoryChanged();
+    };
 }
 
 // The settings editor takes the window: the report status bar, no game art, the list frame off.
@@ -197,6 +207,9 @@ void wireOptions(MainWindow& window, AppState& state)
 
 void wireCommands(MainWindow& window, AppState& state, StartUp& startUp)
 {
+    // Read once; the launch adds to it and the lists show it.
+    state.playHistory =
+        std::make_shared<PlayHistory>(PlayHistory::fromFile(state.paths.setting(kPlayHistoryFile)));
     // The checksum list a build leaves running ends with the window, at the latest.
     state.checksumList = new ChecksumList(&window);
     StartUp::Hooks& hooks = startUp.hooks();

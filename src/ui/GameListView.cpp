@@ -39,6 +39,12 @@ Qt::SortOrder toQt(int sortOrder)
     return sortOrder == 1 ? Qt::DescendingOrder : Qt::AscendingOrder;
 }
 
+// The stored sort order (and the arrow's image) of a Qt order: 0 ascending, 1 descending.
+int toImage(Qt::SortOrder order)
+{
+    return order == Qt::DescendingOrder ? 1 : 0;
+}
+
 } // namespace
 
 void SetSortArrow(QTreeView* list, int column, int image, bool show)
@@ -243,6 +249,17 @@ void GameListView::applyStoredSort()
     showSortArrow();
 }
 
+void GameListView::playHistoryChanged()
+{
+    m_model->playHistoryChanged();
+    // A sort by a play column may have moved the selected game: its row is stored anew.
+    const int row = selectedRow();
+    if (row >= 0 && GameListModel::isPlayColumn(m_model->sortColumn())) {
+        m_state->index = row + 1;
+        scrollTo(indexOfRow(row), QAbstractItemView::EnsureVisible);
+    }
+}
+
 void GameListView::sortByColumnClick(int column)
 {
     if (count() <= 1) {
@@ -256,7 +273,7 @@ void GameListView::sortByColumnClick(int column)
     if (column == m_state->sortKey)
         m_state->sortOrder = m_state->sortOrder == 0 ? 1 : 0;
     else
-        m_state->sortOrder = 0;
+        m_state->sortOrder = toImage(GameListModel::firstSortOrder(column));
     m_state->sortKey = column;
     m_model->sort(column, toQt(m_state->sortOrder));
     showSortArrow();

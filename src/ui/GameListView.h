@@ -1,6 +1,6 @@
 #pragma once
 // One of the three game list views (lvAll, lvInstalled, lvUninstalled): a report view over its
-// GameListModel with the 19 columns, the sort arrow in the header, and its view state (selected
+// GameListModel with its columns, the sort arrow in the header, and its view state (selected
 // index, sort key and sort order) kept where the preferences keep it, so the orderly end writes
 // what the user left.
 #include "app/ListKind.h"
@@ -54,9 +54,13 @@ public:
     void setUserColumnWidth(int column, int width);
     // Sorts by the stored key and order (when not already so) and shows the arrow.
     void applyStoredSort();
-    // The header click: flips the order on the same column, sorts another ascending; nothing
-    // with fewer than two games. Stores the new key, order and the selected row's new index.
+    // The header click: flips the order on the same column, sorts another ascending (a play
+    // column most first); nothing with fewer than two games. Stores the new key, order and the
+    // selected row's new index.
     void sortByColumnClick(int column);
+    // A game's play was added or forgotten: the play columns show it, and a list sorted by one of
+    // them is sorted again, its selection kept on its game.
+    void playHistoryChanged();
 
     // Selects a row (0-based) without telling anybody, and scrolls it into view.
     void selectRowQuietly(int row);

@@ -28,7 +28,9 @@ std::vector<ExportRow> exportRows(const GameListModel* model)
     for (int row = 0; row < model->count(); ++row) {
         const GameRecord& record = model->gameRef(row).record;
         rows.push_back({table.shownBytes(record[GameRecord::Rom]),
-                        table.shownBytes(record[GameRecord::Game])});
+                        table.shownBytes(record[GameRecord::Game]),
+                        model->text(row, GameListModel::Played).toUtf8(),
+                        model->text(row, GameListModel::TimePlayed).toUtf8()});
     }
     return rows;
 }

@@ -114,6 +114,8 @@ void LaunchController::cmdPlay_Click()
                                            m_state.prefs, m_services, launchHooks());
     noteSettingsType(result.settingsType);
     m_commandString = result.otherCommands;
+    if (result.playCounted)
+        call(m_hooks.playHistoryChanged);
     // MAME refused the game for missing or wrong files: the set is recorded as bad.
     if (result.outcome == LaunchOutcome::Played && !m_services.playOutputFile.isEmpty()) {
         QFile output(m_services.playOutputFile);

@@ -62,6 +62,8 @@ struct LaunchWindowHooks
     std::function<void(bool blocked)> blockHotKeys;
     // The current settings type ("Raster" or "Vector") that the settings editor shares.
     std::function<void(const QString& type)> setSettingsType;
+    // A game's run counted as a play: the lists show its new play history.
+    std::function<void()> playHistoryChanged;
     // An audit or a refused launch recorded ROM states: the lists show them.
     std::function<void()> romStatesChanged;
     // The set names of the game database, for how far Verify All ROMs has got.

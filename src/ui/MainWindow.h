@@ -69,6 +69,7 @@ public:
         std::function<void()> mameIni, listBadSets, printReport;
         std::function<void()> helpVelmora, helpNewvideo, helpWindows, news, checkForUpdates, about;
         std::function<void()> addFavorite, removeFavorite, deleteRom, deleteSamples;
+        std::function<void()> resetPlayHistory;
         std::function<void()> gradientWindow;
         std::function<void(bool checked)> autoRunChanged, recordChanged, playbackChanged;
         // Refresh's database step: compares the size of mame with the stored size and, when
@@ -147,6 +148,8 @@ public:
     // Uninstalled count left, or nothing without a selected row.
     std::optional<int> takeSelectedUninstalledRow();
     void addNewRomToInstalled();
+    // A game's play was added to the play history or forgotten: the lists show it.
+    void playHistoryChanged();
     // GetSelectedIndex: selects the stored row of the list on show again and gives it the focus
     // (not during start-up, and only while the list frame is enabled).
     void GetSelectedIndex();
@@ -219,6 +222,8 @@ public slots:
     void onViewAll();
     void onViewInstalled();
     void onViewUninstalled();
+    // Recently Played: the All list, sorted by Last Played, newest first, its top game selected.
+    void onViewRecentlyPlayed();
     void onViewFavorites();
     void onViewRefresh();
     void onViewShots();

@@ -208,6 +208,8 @@ bool MainWindow::loadListsOrEnd(ProgressSink& progress)
     *m_romStatus = RomStatus::under(m_state.paths);
     m_mnuViewHideBadRoms->setChecked(m_state.prefs.hideBadRoms);
     setLoadedRows();
+    for (GameListView* view : m_lists)
+        view->gameModel()->setPlayHistory(m_state.playHistory);
     updateSearchMatches();
     fitListColumns();
     return true;
@@ -362,6 +364,21 @@ void MainWindow::onListDoubleClicked(ListKind kind)
 void MainWindow::onViewAll()
 {
     showView(ListKind::All);
+}
+
+void MainWindow::onViewRecentlyPlayed()
+{
+    ListViewState& all = listView(ListKind::All)->viewState();
+    all.sortKey = GameListModel::LastPlayed;
+    all.sortOrder = 1;
+    all.index = 1;
+    showView(ListKind::All);
+}
+
+void MainWindow::playHistoryChanged()
+{
+    for (GameListView* view : m_lists)
+        view->playHistoryChanged();
 }
 
 void MainWindow::onViewInstalled()

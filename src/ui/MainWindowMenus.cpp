@@ -109,6 +109,8 @@ void MainWindow::buildViewMenu()
             &MainWindow::onViewInstalled);
     connect(item(m_mnuView, "mnuViewUninstalled"), &QAction::triggered, this,
             &MainWindow::onViewUninstalled);
+    connect(addCommand(m_mnuView, "mnuViewRecent", "&Recently Played", nullptr, {}),
+            &QAction::triggered, this, &MainWindow::onViewRecentlyPlayed);
     addSeparator(m_mnuView, "mnuViewHyphen1");
     m_mnuViewFavorites = addCommand(m_mnuView, "mnuViewFavorites", "&Favorite Games", nullptr, {});
     m_mnuViewFavorites->setCheckable(true);
@@ -229,6 +231,9 @@ void MainWindow::buildRightClickMenu()
     addSeparator(m_mnuRightClick, "mnuRightClickHyphen1");
     addCommand(m_mnuRightClick, "mnuDeleteROM", "&Delete ROM", &c.deleteRom, {});
     addCommand(m_mnuRightClick, "mnuDeleteSamples", "Delete &Samples", &c.deleteSamples, {});
+    addSeparator(m_mnuRightClick, "mnuRightClickHyphen2");
+    addCommand(m_mnuRightClick, "mnuResetPlayHistory", "Reset &Play History", &c.resetPlayHistory,
+               {});
 }
 
 MenuContext MainWindow::menuContext() const
@@ -261,8 +266,8 @@ void MainWindow::enableViewMenu()
 {
     const bool on = viewMenuEnabled(menuContext());
     for (const char* name :
-         {"mnuViewAll", "mnuViewInstalled", "mnuViewUninstalled", "mnuViewRefresh",
-          "mnuViewFavorites", "mnuViewShots", "mnuViewHideBadRoms"})
+         {"mnuViewAll", "mnuViewInstalled", "mnuViewUninstalled", "mnuViewRecent",
+          "mnuViewRefresh", "mnuViewFavorites", "mnuViewShots", "mnuViewHideBadRoms"})
         setItemEnabled(m_mnuView, name, on);
 }
 
@@ -312,6 +317,11 @@ void MainWindow::showRightClickMenu(ListKind kind, const QPoint& globalPos)
         m_mnuRightClick, "mnuDeleteSamples",
         !samples.isEmpty() &&
             QFileInfo(samples + u'/' + statusPanel(3) + QStringLiteral(".zip")).isFile());
+    // Only a game that was played has a history to forget.
+    const std::optional<ListedGame> game = selectedGame();
+    const PlayHistory* history = listModel(kind)->playHistory();
+    setItemEnabled(m_mnuRightClick, "mnuResetPlayHistory",
+                   game && history && history->find(game->record[GameRecord::Rom]));
     m_mnuRightClick->popup(globalPos);
 }
 

@@ -12,6 +12,9 @@
 #include "gamedb/ListFiles.h"
 #include "gamedb/MameCommands.h"
 #include "launch/GameLaunch.h"
+#include "launch/PlayHistory.h"
+#include "lists/GameListModel.h"
+#include "lists/ListFixtures.h"
 #include "support/RealMame.h"
 #include "support/TempProgram.h"
 
@@ -189,8 +192,10 @@ private slots:
     }
 
     // kill -9 during a game: MAME takes no signal to end, but Velmora's plugin inside it sees its
-    // Velmora gone and ends the machine as on a normal exit, which writes the game's cfg.
-    void killedVelmoraLetsTheGameSaveAndEnd()
+    // Velmora gone and ends the machine as on a normal exit, which writes the game's cfg. The two
+    // plays of pong before it are counted beside the plays kept before; the killed one costs only
+    // itself, and a restart sorts the play columns by what the file holds.
+    void killedVelmoraLetsTheGameSaveAndEndKeepingEarlierPlays()
     {
         Preferences prefs = m_tp.standardPreferences();
         prefs.setFolder(DataFolder::Ini, m_tp.makeFolder("home/.mame")); // MAME's own
@@ -198,8 +203,21 @@ private slots:
         m_tp.writeOptionsIni(prefs);
         QVERIFY(TempProgram::writeFile(prefs.folder(DataFolder::ROMs) + "/pong.zip",
                                        "PK\x05\x06" + QByteArray(18, '\0'))); // needs no ROMs
-        QVERIFY(WriteIniValue(m_tp.paths().setting("raster.cfg"), "Miscellaneous", "Other Commands",
-                              "-video none -sound none"));
+        const QString stats = m_tp.paths().setting(kPlayHistoryFile);
+        QVERIFY(TempProgram::writeFile(stats, "[galaxian]\nPlayCount=5\nPlayTime=3\n"
+                                              "LastPlayed=2020-01-01T00:00:00\n"));
+        const auto otherCommands = [&](const char* commands) {
+            QVERIFY(WriteIniValue(m_tp.paths().setting("raster.cfg"), "Miscellaneous",
+                                  "Other Commands", commands));
+        };
+        otherCommands("-video none -sound none -seconds_to_run 2");
+        for (int play = 0; play < 2; ++play)
+            QVERIFY(startChild(0, ChildMode::Plays)->waitForFinished(60000));
+        const PlayRecord pong = PlayHistory::fromFile(stats).record("pong");
+        QVERIFY2(pong.count == 2 && pong.seconds >= 4, TempProgram::readFile(stats).constData());
+        const QByteArray twoPlays = TempProgram::readFile(stats);
+
+        otherCommands("-video none -sound none");
         QCOMPARE(ExecCmd(MameCommands::showUsage(m_tp.paths().report(kShowUsageFile)),
                          WindowStyle::Normal, m_tp.mameFolder()),
                  ExecOutcome::Ran);
@@ -212,6 +230,21 @@ private slots:
         QVERIFY2(noneLeftWithin(m_marker, 5000), qPrintable(markedProcesses(m_marker).join(' ')));
         QVERIFY2(QFileInfo(prefs.folder(DataFolder::Cfg) + "/pong.cfg").size() > 0,
                  report("lastgame.txt").constData());
+        QCOMPARE(TempProgram::readFile(stats), twoPlays);
+
+        auto table = std::make_shared<GameTable>();
+        for (const char* rom : {"dkong", "galaxian", "pong"})
+            table->add(ListedGame{game(rom, rom), {}, {}});
+        GameListModel model;
+        model.setGames(table, {0, 1, 2});
+        model.setPlayHistory(std::make_shared<PlayHistory>(PlayHistory::fromFile(stats)));
+        for (const auto& [column, first] : {std::pair{GameListModel::Played, "galaxian"},
+                                            {GameListModel::TimePlayed, "pong"},
+                                            {GameListModel::LastPlayed, "pong"}}) {
+            model.sort(column, GameListModel::firstSortOrder(column));
+            QCOMPARE(model.text(0, GameListModel::Rom), QLatin1String(first));
+            QCOMPARE(model.text(2, GameListModel::Rom), QStringLiteral("dkong"));
+        }
     }
 
     // kill -9 once the lists are shown, while MAME still makes the checksum list behind them:

@@ -82,8 +82,8 @@ private slots:
                 QFile::exists(tp.root() + "/samples/pacman.zip/a"));
     }
 
-    // Names fill a 14-character print zone, longer ones take two; the export writes over an older
-    // one.
+    // Names fill a 14-character print zone, longer ones take two; a list with a game played has
+    // its Played and Time Played between them; the export writes over an older one.
     void exportLayoutAndFile()
     {
         const QByteArray tail = " Pac-Man\r\n\r\nTotal Count:   1 \r\n";
@@ -91,6 +91,10 @@ private slots:
                  "ROM           Game\r\n\r\nabcdefghijklm" + tail);
         QCOMPARE(exportListText({{"abcdefghijklmn", "Pac-Man"}}),
                  "ROM           Game\r\n\r\nabcdefghijklmn             " + tail);
+        QCOMPARE(exportListText({{"pacman", "Pac-Man", "12", "1:02"}, {"galaga", "Galaga"}}),
+                 "ROM           Played        Time Played   Game\r\n\r\n"
+                 "pacman        12            1:02          Pac-Man\r\n"
+                 "galaga                                    Galaga\r\n\r\nTotal Count:   2 \r\n");
 
         TempProgram tp;
         ScriptedMessageBox box;

@@ -1,5 +1,6 @@
 #include "launch/GameLaunch.h"
 
+#include "platform/Seams.h"
 #include "support/FakeMame.h"
 #include "support/ScriptedMessageBox.h"
 #include "support/TempProgram.h"
@@ -69,6 +70,13 @@ struct Rig
         return launchGame(LaunchRequest{SelectedGame{rom, {}, type, list}, boxes, mode}, prefs,
                           services, hooks);
     }
+};
+
+// A clock the test moves: MAME "runs" as long as the test says.
+struct FakeClock : platform::Clock
+{
+    QDateTime time{QDate(2026, 12, 6), QTime(17, 4)};
+    QDateTime now() const override { return time; }
 };
 
 } // namespace
@@ -201,6 +209,48 @@ private slots:
         QCOMPARE(rig.events.last(), QStringLiteral("buildIni /settings/raster.cfg pong"));
         QVERIFY(rig.buildIniBoxes.record && r.boxes.record);
         QVERIFY(box.allExpectedShown());
+    }
+
+    // A game that runs counts as a play, however it ends, save an error within 3 seconds or one
+    // where MAME says files are missing (MAME refused it), a playback, and a MAME that could not
+    // be started.
+    void countsEveryGameMameRanExceptRefusalsAndPlaybacks()
+    {
+        Rig rig;
+        ScriptedMessageBox box; // MAME's errors are told as ever
+        box.allowAny(true);
+        FakeClock clock;
+        platform::seams().clock = &clock;
+        QVERIFY(TempProgram::writeFile(rig.prefs.folder(DataFolder::Input) + "/pong.inp", ""));
+        // How MAME ended, how long it ran, playback, and whether that is a play.
+        const std::tuple<ExecStatus, int, bool, bool> rows[] = {
+            {{ExecOutcome::Ran, 0, false, false}, 1200, false, true},
+            {{ExecOutcome::Ran, 1, false, false}, 2900, false, false},
+            {{ExecOutcome::Ran, -1, true, false}, 500, false, false},
+            {{ExecOutcome::Ran, 1, false, false}, 3000, false, true},
+            {{ExecOutcome::Ran, 143, false, true}, 800, false, true},
+            {{ExecOutcome::Interrupted, 0, false, true}, 800, false, true},
+            {{ExecOutcome::Failed, 0, false, false}, 0, false, false},
+            {{ExecOutcome::Ran, 0, false, false}, 60000, true, false},
+            {{ExecOutcome::Ran, 2, false, false}, 9000, false, false}};
+        rig.services.playOutputFile = rig.tp.root() + "/play.txt";
+        for (const auto& [status, msecs, playback, counted] : rows) {
+            QString played;
+            rig.services.play = [&, status = status, msecs = msecs](const QString&, WindowStyle) {
+                clock.time = clock.time.addMSecs(msecs);
+                TempProgram::writeFile(rig.services.playOutputFile,
+                                       status.exitCode == 2 ? "Required files are missing" : "");
+                return status;
+            };
+            rig.services.gamePlayed = [&](const QString& rom, qint64 seconds, const QDateTime& at) {
+                played = QStringLiteral("%1 %2 %3").arg(rom).arg(seconds).arg(at.toString());
+            };
+            const QDateTime start = clock.time;
+            QCOMPARE(rig.launch("pong", {false, playback}).playCounted, counted);
+            const QString seconds = QString::number((msecs + 500) / 1000);
+            QCOMPARE(played, counted ? "pong " + seconds + ' ' + start.toString() : QString());
+        }
+        platform::seams().clock = nullptr;
     }
 };
 

@@ -11,6 +11,7 @@
 #include "launch/GameAudit.h"
 #include "launch/GameLaunch.h"
 #include "launch/MoveSummary.h"
+#include "launch/PlayHistory.h"
 #include "launch/SetAudit.h"
 #include "support/RealMame.h"
 #include "support/ScriptedMessageBox.h"
@@ -65,6 +66,11 @@ private:
     {
         const SelectedGame game{rom, {}, QStringLiteral("Raster"), ListKind::All};
         return launchGame(LaunchRequest{game, boxes, LaunchMode::Play}, m_prefs, services(), {});
+    }
+
+    int playsOf(const char* rom) const
+    {
+        return PlayHistory::fromFile(m_tp.paths().setting(kPlayHistoryFile)).record(rom).count;
     }
 
     QByteArray lastOutput() const
@@ -186,7 +192,9 @@ private slots:
         QTimer::singleShot(4000, [] { endRunningCommand(kCommandEndGraceMs); });
         QElapsedTimer ran;
         ran.start();
+        const int plays = playsOf("pong");
         QCOMPARE(play().outcome, LaunchOutcome::Played);
+        QCOMPARE(playsOf("pong"), plays + 1); // the game ended early is played all the same
         QVERIFY(ran.elapsed() < 4000 + kCommandEndGraceMs / 2);
         QVERIFY(m_lastRun.endRequested);
         QVERIFY2(QFileInfo(cfg).size() > 0, lastOutput().constData());
@@ -206,6 +214,7 @@ private slots:
         QCOMPARE(play({}, QStringLiteral("pacman")).outcome, LaunchOutcome::Played);
         QFile::remove(m_prefs.folder(DataFolder::ROMs) + QStringLiteral("/pacman.zip"));
         QCOMPARE(box.shown().size(), 1);
+        QCOMPARE(playsOf("pacman"), 0); // refused at once: never played
         QCOMPARE(box.shown().first().title, QStringLiteral("Play Game"));
         QVERIFY2(box.lastText().contains(QStringLiteral("NOT FOUND")) &&
                      box.lastText().contains(

@@ -8,6 +8,7 @@
 #include "lists/RomStateFilter.h"
 
 #include <QItemSelectionModel>
+#include <QLocale>
 #include <QTest>
 
 #include <numeric>
@@ -177,6 +178,42 @@ private slots:
         QCOMPARE(widest[GameListModel::Status], QStringList({"Preliminary", "Good"}));
         QCOMPARE(widest[GameListModel::Manufacturer], QStringList({"<unknown>", "Namco"}));
         QVERIFY(widest[GameListModel::Game].isEmpty());
+    }
+
+    // Counts as numbers, times as h:mm or m:ss, the last play as a date or, today, a time; most
+    // first on the first click, games never played last either way; a new play sorts again.
+    void playColumnsShowAndSortMostFirstUnplayedLast()
+    {
+        Fixture f;
+        for (const char* rom : {"a", "b", "c", "d", "e"})
+            f.add(game(rom, rom));
+        f.load();
+        const QDateTime now = QDateTime::currentDateTime();
+        auto history = std::make_shared<PlayHistory>(PlayHistory::fromText(
+            "[b]\nPlayCount=3\nPlayTime=59\n[d]\nPlayCount=12\nPlayTime=3725\nLastPlayed=2001-11-"
+            "30T22:00:00\n[e]\nPlayCount=3\nPlayTime=600\nLastPlayed=2001-12-01T08:00:00\n"));
+        history->addPlay("b", 0, now);
+        f.model.setPlayHistory(history);
+        const QLocale l;
+        QCOMPARE(columnText(f.model, GameListModel::Played), ",4,,12,3");
+        QCOMPARE(columnText(f.model, GameListModel::TimePlayed), ",0:59,,1:02,10:00");
+        QCOMPARE(columnText(f.model, GameListModel::LastPlayed),
+                 QStringList({"", l.toString(now.time(), QLocale::ShortFormat), "",
+                              l.toString(QDate(2001, 11, 30), QLocale::ShortFormat),
+                              l.toString(QDate(2001, 12, 1), QLocale::ShortFormat)})
+                     .join(u','));
+        for (const auto& [c, order] : {std::pair{GameListModel::Played, "d,b,e,a,c"},
+                                       {GameListModel::TimePlayed, "d,e,b,a,c"},
+                                       {GameListModel::LastPlayed, "b,e,d,a,c"}}) {
+            f.model.sort(c, GameListModel::firstSortOrder(c));
+            QCOMPARE(columnText(f.model), order);
+        }
+        f.model.sort(GameListModel::Played, Qt::AscendingOrder);
+        QCOMPARE(columnText(f.model), "e,b,d,a,c");
+        f.model.sort(GameListModel::LastPlayed, Qt::DescendingOrder);
+        history->addPlay("a", 5, now);
+        f.model.playHistoryChanged();
+        QCOMPARE(columnText(f.model), "a,b,e,d,c");
     }
 
     // The Roms column shows each set's recorded state (empty when never audited), sorts by its

@@ -5,6 +5,7 @@
 // error, and Auto Run follows its box.
 #include "app/IniFile.h"
 #include "emulator_settings/MameIni.h"
+#include "launch/PlayHistory.h"
 #include "support/DatabaseProgram.h"
 #include "support/ScriptedMessageBox.h"
 #include "ui/CommandWiring.h"
@@ -106,6 +107,42 @@ private slots:
                      platform::MessageAnswer::Ok, "Delete ROM");
         window.commands().deleteRom();
         QVERIFY(boxes.allExpectedShown() && window.gameCount(Installed) == 1);
+        window.close();
+    }
+
+    // A game played shows in the lists at once; Recently Played sorts the All list by it, newest
+    // first; Reset Play History forgets it after a yes, in the lists and in playstats.ini.
+    void playHistoryReachesTheLists()
+    {
+        StartedProgram p;
+        const QString stats = p.state.paths.setting(kPlayHistoryFile);
+        TempProgram::writeFile(stats, "[dkong]\nPlayCount=4\nLastPlayed=2020-05-01T10:00:00\n");
+        ScriptedMessageBox boxes;
+        QVERIFY(p.start());
+        MainWindow& window = *p.window;
+        const GameListModel* all = window.listModel(All);
+        // Pac-Man is the database's first game.
+        const auto pacmanPlays = [all] {
+            return all->text(all->rowOfGame(0), GameListModel::Played);
+        };
+        window.showView(Installed);
+        window.listView(Installed)->setCurrentIndex(window.listModel(Installed)->index(0, 0));
+        window.onPlay();
+        QCOMPARE(pacmanPlays(), QStringLiteral("1"));
+
+        window.findChild<QAction*>("mnuViewRecent")->trigger();
+        QCOMPARE(window.currentList(), All);
+        QVERIFY(all->text(0, GameListModel::Rom) == "pacman" &&
+                all->text(1, GameListModel::Rom) == "dkong");
+        QCOMPARE(window.listView(All)->selectedRow(), 0);
+
+        boxes.expect("Are you sure you want to reset the play history of Pac-Man?\rHow often, how "
+                     "long and when it was played will be forgotten.",
+                     platform::MessageAnswer::Yes, "Reset Play History");
+        window.findChild<QAction*>("mnuResetPlayHistory")->trigger();
+        QVERIFY(boxes.allExpectedShown() && pacmanPlays().isEmpty());
+        QCOMPARE(all->text(0, GameListModel::Rom), QStringLiteral("dkong"));
+        QVERIFY(!TempProgram::readFile(stats).contains("pacman"));
         window.close();
     }
 

@@ -194,7 +194,7 @@ private slots:
                   game("pacman", "Pac-Man"), game("zaxxon", "Zaxxon")});
         w.state.prefs.gradientColor = 0x400000; // navy
         QVERIFY(w.load());
-        w.window.resize(1700, 600);
+        w.window.resize(1900, 600);
         w.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w.window));
         w.select(All, "att");
