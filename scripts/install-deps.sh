@@ -3,8 +3,8 @@
 set -euo pipefail
 
 # desktop-file-utils and appstream check the desktop entry and the AppStream metadata; dpkg-dev
-# names the Debian package's library dependencies.
-packages=(cmake g++ make qt6-base-dev mame xvfb xauth desktop-file-utils appstream dpkg-dev)
+# names the Debian package's library dependencies; libarchive reads archives of pictures.
+packages=(cmake g++ make qt6-base-dev libarchive-dev mame xvfb xauth desktop-file-utils appstream dpkg-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -29,6 +29,8 @@ const std::array<FolderEntry, kDataFolderCount> kTable{{
      nullptr},
     {DataFolder::Snapshots, "Snapshots:", "txtSnapPath", "cmdSelectSnap", "Snapshot", "snap", R,
      nullptr},
+    {DataFolder::ExtraArt, "Extra Art:", "txtExtraArtPath", "cmdSelectExtraArt", "Extra Art", "", O,
+     "Title Screens, Flyers, Cabinets, Marquees, Control Panels And PCBs, As Folders Or Archives"},
     {DataFolder::Diff, "Diff:", "txtDiffPath", "cmdSelectDiff", "Diff", "diff", R, nullptr},
     {DataFolder::Ctrlr, "Ctrlr:", "txtCtrlrPath", "cmdSelectCtrlr", "Ctrlr", "ctrlr", R, nullptr},
     {DataFolder::Comments, "Comment:", "txtCommentPath", "cmdSelectComment", "Comment", nullptr, O,

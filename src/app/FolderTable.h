@@ -1,5 +1,5 @@
 #pragma once
-// The MAME folder and the fifteen data folders as the Options dialog shows them: caption, control
+// The MAME folder and the sixteen data folders as the Options dialog shows them: caption, control
 // names, the name used in messages, the default sub-folder that choosing the MAME folder fills in,
 // and whether the folder is required. The table order is the order in which OK tests and stores
 // the folders; it is the order of DataFolder.
@@ -24,7 +24,7 @@ struct FolderEntry
     const char* browseButton; // objectName of the browse button, "cmdSelectROM"
     const char* name;         // the folder's name in messages and browser titles, "ROMs"
     // What choosing the MAME folder fills into an empty box: MAME folder + "/" + this. Null for no
-    // default (Additional ROMs, Comment); empty for the MAME folder itself (INIs).
+    // default (Additional ROMs, Comment); empty for the MAME folder itself (INIs, Extra Art).
     const char* defaultSubfolder;
     FolderNeed need;
     const char* tip; // label tool tip, or null

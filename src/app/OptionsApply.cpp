@@ -10,8 +10,9 @@ OptionsApplyDecision decideOptionsApply(const Preferences& before, const Prefere
                             before.fontSize != after.fontSize || folderChanged(DataFolder::MAME) ||
                             folderChanged(DataFolder::ROMs) ||
                             folderChanged(DataFolder::AdditionalROMs);
-    decision.reloadScreenshot =
-        before.cloneShots != after.cloneShots || folderChanged(DataFolder::Snapshots);
+    decision.reloadScreenshot = before.cloneShots != after.cloneShots ||
+                                folderChanged(DataFolder::Snapshots) ||
+                                folderChanged(DataFolder::ExtraArt);
     return decision;
 }
 

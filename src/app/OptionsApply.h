@@ -12,7 +12,8 @@ struct OptionsApplyDecision
     // Reload the game lists (View > Refresh): a hide flag, the year, the font size, or the MAME,
     // ROMs or Additional ROMs folder changed.
     bool refreshLists = false;
-    // Reload the selected game's screenshot: CloneShots or the Snapshots folder changed.
+    // Reload the selected game's screenshot: CloneShots, the Snapshots or the Extra Art folder
+    // changed.
     bool reloadScreenshot = false;
 };
 

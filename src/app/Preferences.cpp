@@ -102,6 +102,9 @@ void readViewSection(PreferenceReader& in, Preferences* p)
     in.read(kView, QStringLiteral("Scroll"), &p->scroll);
     in.read(kView, QStringLiteral("GameView"), &p->gameView);
     in.read(kView, QStringLiteral("ScreenShots"), &p->screenShots);
+    // An unknown picture kind is let go: the snapshot is shown, as before the choice existed.
+    p->picture = pictureKindFromKey(in.text(kView, QStringLiteral("Picture"), {}))
+                     .value_or(PictureKind::Snapshot);
     in.read(kView, QStringLiteral("Favorites"), &p->favorites);
     in.read(kView, QStringLiteral("HideBadRoms"), &p->hideBadRoms);
     qint32 windowState = p->windowState;
@@ -157,8 +160,9 @@ QString hideFlagKey(HideFlag flag)
 QString dataFolderKey(DataFolder folder)
 {
     static const char* const keys[kDataFolderCount] = {
-        "MAME",  "ROMs",    "AdditionalROMs", "Samples", "Ini",       "Cfg",  "Nvram", "Memcard",
-        "Input", "Hiscore", "State",          "Artwork", "Snapshots", "Diff", "Ctrlr", "Comments"};
+        "MAME",      "ROMs",     "AdditionalROMs", "Samples", "Ini",     "Cfg",
+        "Nvram",     "Memcard",  "Input",          "Hiscore", "State",   "Artwork",
+        "Snapshots", "ExtraArt", "Diff",           "Ctrlr",   "Comments"};
     const int i = static_cast<int>(folder);
     return (i >= 0 && i < kDataFolderCount) ? QString::fromLatin1(keys[i]) : QString();
 }
@@ -271,6 +275,8 @@ void writeView(const QString& optionsIni, const Preferences& prefs)
     updateOptions(optionsIni, [&](IniDocument& doc) {
         doc.setValue(kView, QStringLiteral("GameView"), prefs.gameView);
         doc.setValue(kView, QStringLiteral("ScreenShots"), iniText(prefs.screenShots));
+        doc.setValue(kView, QStringLiteral("Picture"),
+                     QLatin1String(pictureKindNames(prefs.picture).key));
         doc.setValue(kView, QStringLiteral("Favorites"), iniText(prefs.favorites));
         doc.setValue(kView, QStringLiteral("HideBadRoms"), iniText(prefs.hideBadRoms));
         doc.setValue(kView, QStringLiteral("WindowState"), QString::number(prefs.windowState));

@@ -2,6 +2,7 @@
 // Velmora's own preferences, the typed form of settings/options.ini: sections Miscellaneous,
 // Preferences, Directories and View, with their defaults. Each group of keys is written only by
 // the command that owns it (start-up, Refresh, the Options dialog, the gradient window, the exit).
+#include "app/PictureKind.h"
 #include "app/WindowLayout.h"
 
 #include <QList>
@@ -49,7 +50,7 @@ inline constexpr int kHideFlagCount = static_cast<int>(HideFlag::Count);
 // The options.ini key of a hide flag ("HideArcadia", "HideSEGAC2.C", ...).
 QString hideFlagKey(HideFlag flag);
 
-// The 16 data folders of section Directories, in their key order.
+// The 17 data folders of section Directories, in their key order.
 enum class DataFolder
 {
     MAME,
@@ -65,6 +66,7 @@ enum class DataFolder
     State,
     Artwork,
     Snapshots,
+    ExtraArt, // title screens, flyers, cabinets... (empty: the MAME folder)
     Diff,
     Ctrlr,
     Comments,
@@ -115,6 +117,7 @@ struct Preferences
     bool scroll = true;
     QString gameView = QStringLiteral("All Games");
     bool screenShots = false;
+    PictureKind picture = PictureKind::Snapshot; // View > Picture
     bool favorites = false;
     bool hideBadRoms = false; // View > Hide Games With Bad ROMs
     int windowState = 0;

@@ -8,22 +8,12 @@
 namespace velmora {
 namespace {
 
-const QString kCloneOf = QStringLiteral("Clone of ");
-
 bool isFileIn(const QString& folder, const QString& name)
 {
     return !folder.isEmpty() && QFileInfo(folder + u'/' + name).isFile();
 }
 
 } // namespace
-
-QString screenshotFile(const QString& rom, const QString& origin, bool cloneShots,
-                       const QString& snapshotsFolder)
-{
-    const bool parentShot = cloneShots && origin.startsWith(kCloneOf);
-    const QString name = parentShot ? origin.mid(kCloneOf.size()) : rom;
-    return snapshotsFolder + u'/' + name + QStringLiteral(".png");
-}
 
 QString findFolderEntry(const QString& folder, const QString& name)
 {

@@ -1,16 +1,11 @@
 #pragma once
-// The files that belong to the selected game: its screenshot, its icon, its artwork archive and
-// its per-game settings file.
+// The files that belong to the selected game: its icon, its artwork archive and its per-game
+// settings file (its pictures are found by the artwork locator).
 #include "gamedb/GameRecord.h"
 
 #include <QString>
 
 namespace velmora {
-
-// <Snapshots>/<name>.png. The name is the ROM, or the parent's ROM (the rest of Origin after
-// "Clone of ") for a clone when clone shots are on.
-QString screenshotFile(const QString& rom, const QString& origin, bool cloneShots,
-                       const QString& snapshotsFolder);
 
 // <MAME>/icons/<rom>.ico; the folder may also be spelled "Icons" and the file name in another
 // letter case. Empty when there is no icon.

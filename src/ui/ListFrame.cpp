@@ -1,5 +1,6 @@
 #include "ui/ListFrame.h"
 
+#include "ui/ClickableLabel.h"
 #include "ui/GameListView.h"
 
 #include <QLabel>
@@ -39,12 +40,17 @@ ListFrame::ListFrame(QWidget* parent) : QGroupBox(QStringLiteral("All Games"), p
     m_listStack = new QStackedWidget(this);
     m_listStack->setObjectName(QStringLiteral("listStack"));
 
-    m_imgShots = new QLabel(this);
+    auto* imgShots = new ClickableLabel(this);
+    m_imgShots = imgShots;
     m_imgShots->setObjectName(QStringLiteral("imgShots"));
     m_imgShots->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_imgShots->hide();
 
-    m_lblShots = new QLabel(QStringLiteral("THERE IS NO SCREEN SHOT FOR THIS GAME"), this);
+    auto* lblShots =
+        new ClickableLabel(QStringLiteral("THERE IS NO SCREEN SHOT FOR THIS GAME"), this);
+    m_lblShots = lblShots;
+    connect(imgShots, &ClickableLabel::clicked, this, &ListFrame::pictureClicked);
+    connect(lblShots, &ClickableLabel::clicked, this, &ListFrame::pictureClicked);
     m_lblShots->setObjectName(QStringLiteral("lblShots"));
     m_lblShots->setAlignment(Qt::AlignCenter);
     m_lblShots->setWordWrap(true);
@@ -98,6 +104,11 @@ void ListFrame::showShot(const QPixmap& picture)
     m_imgShots->setVisible(m_shotsShown && m_hasPicture);
     m_lblShots->setVisible(m_shotsShown && !m_hasPicture);
     relayout();
+}
+
+void ListFrame::setMissingCaption(const QString& caption)
+{
+    m_lblShots->setText(caption);
 }
 
 void ListFrame::clearShot()

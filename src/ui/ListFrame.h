@@ -38,12 +38,18 @@ public:
     bool shotsShown() const { return m_shotsShown; }
     // The picture of the selected game, or the "no screen shot" caption when it is null.
     void showShot(const QPixmap& picture);
+    // The caption shown when the game has no picture of the kind on show.
+    void setMissingCaption(const QString& caption);
     // Neither picture nor caption (an empty list).
     void clearShot();
     // The frame caption and the "Filters Applied" mark beside it.
     void setCaption(const QString& caption, int filtersLeftTwips);
     // Places the children again (the window calls it after a change of nostretch.ini).
     void relayout();
+
+signals:
+    // The picture, or the caption in its place, was clicked.
+    void pictureClicked();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -145,6 +145,7 @@ void MainWindow::buildListFrame()
         m_lists[size_t(kind)] = view;
         m_fraList->addList(view);
     }
+    connect(m_fraList, &ListFrame::pictureClicked, this, &MainWindow::onPictureClicked);
     m_fraList->setPlacement([this](int listHeight, int frameWidth) {
         return placeShot(m_state.paths.setting(QStringLiteral("nostretch.ini")), isMaximized(),
                          listHeight, frameWidth);

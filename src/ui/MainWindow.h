@@ -7,6 +7,7 @@
 #include "app/AppState.h"
 #include "app/ListKind.h"
 #include "app/SelectedGame.h"
+#include "info/ArtworkLocator.h"
 #include "launch/RomStatus.h"
 #include "lists/LoadLists.h"
 
@@ -37,6 +38,7 @@ class GameListView;
 class GradientBackground;
 class ListFrame;
 class GameSearchIndex;
+class GamePictures;
 class ProgressSink;
 class SearchBox;
 class StatusPanels;
@@ -137,6 +139,7 @@ public:
     int gameCount(ListKind kind) const;
     // The selected game of the list on show, or nothing.
     std::optional<ListedGame> selectedGame() const;
+    PictureOwner selectedPictureOwner() const;
     // The same as the launch and the settings editor read it; an empty rom when nothing is
     // selected.
     SelectedGame currentGame() const;
@@ -297,6 +300,9 @@ private:
     void fitListColumns();
     void onListDoubleClicked(ListKind kind);
     void onIconTimer();
+    // View > Picture and a click on the picture change the kind of picture shown.
+    void onPictureKindChosen(PictureKind kind);
+    void onPictureClicked();
     void onBannerTimer();
     void setBannerText(const QString& text);
     void keepCaptionsReadable();
@@ -329,6 +335,7 @@ private:
     GradientBackground* m_background = nullptr;
     QStackedWidget* m_panels = nullptr;
     ListFrame* m_fraList = nullptr;
+    GamePictures* m_pictures = nullptr;
     QWidget* m_fraDefaults = nullptr;
     QGroupBox* m_fraMaintenance = nullptr;
     QGroupBox* m_fraVerify = nullptr;
@@ -369,6 +376,7 @@ private:
 
     std::array<QTimer*, 2> m_tmr{};
     bool m_bannerWasRunning = false;
+    bool m_pictureProblemShown = false; // a picture's problem is in status panel 2
     bool m_networkBusy = false;
     bool m_closing = false;
     QString m_tempMame, m_tempRoms, m_tempAdditionalRoms;

@@ -1,4 +1,4 @@
-// What the window shows of the selected game beside the list: the screenshot (LoadShot), the icon
+// What the window shows of the selected game beside the list: its picture (LoadShot), the icon
 // and artwork mark of the icon timer Tmr[1], and the manufacturer banner moved by Tmr[0].
 #include "ui/MainWindow.h"
 
@@ -6,7 +6,9 @@
 #include "platform/OptionalFile.h"
 #include "ui/BannerFrame.h"
 #include "ui/GameListView.h"
+#include "ui/GamePictures.h"
 #include "ui/ListFrame.h"
+#include "ui/StatusPanels.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -58,22 +60,50 @@ void MainWindow::LoadShot()
 {
     if (!m_mnuViewShots->isChecked())
         return;
+    m_pictures->setKind(m_state.prefs.picture);
+    m_pictures->setFolders(artworkFolders(m_state.prefs));
     const GameListView* view = visibleList();
     if (view->count() == 0) {
+        m_pictures->picture({}, nullptr);
         m_fraList->clearShot();
         return;
     }
-    const std::optional<ListedGame> game = selectedGame();
-    QPixmap picture;
-    if (game) {
-        const GameTable& table = *view->gameModel()->table();
-        const QString file = screenshotFile(
-            table.text(game->record[GameRecord::Rom]), table.text(game->record[GameRecord::Origin]),
-            m_state.prefs.cloneShots, m_state.prefs.folder(DataFolder::Snapshots));
-        if (const std::optional<QByteArray> bytes = platform::readOptionalFile(file))
-            picture.loadFromData(*bytes);
-    }
+    QString problem;
+    const QPixmap picture = m_pictures->picture(selectedPictureOwner(), &problem);
+    // What could not be shown is said once, beside the game's description, until the next
+    // selection.
+    if (!problem.isEmpty() || m_pictureProblemShown)
+        m_statusBars[0]->setNote(2, problem);
+    m_pictureProblemShown = !problem.isEmpty();
+    m_fraList->setMissingCaption(
+        QStringLiteral("THERE IS NO %1 FOR THIS GAME")
+            .arg(
+                m_state.prefs.picture == PictureKind::Snapshot
+                    ? QStringLiteral("SCREEN SHOT")
+                    : QString::fromLatin1(pictureKindNames(m_state.prefs.picture).noun).toUpper()));
     m_fraList->showShot(picture);
+}
+
+PictureOwner MainWindow::selectedPictureOwner() const
+{
+    const std::optional<ListedGame> game = selectedGame();
+    if (!game)
+        return {};
+    const GameTable& table = *visibleList()->gameModel()->table();
+    return pictureOwner(table.text(game->record[GameRecord::Rom]),
+                        table.text(game->record[GameRecord::Origin]));
+}
+
+void MainWindow::onPictureKindChosen(PictureKind kind)
+{
+    m_state.prefs.picture = kind;
+    LoadShot();
+}
+
+void MainWindow::onPictureClicked()
+{
+    if (m_pictures->chooseNextKind(selectedPictureOwner()))
+        onPictureKindChosen(m_pictures->kind());
 }
 
 void MainWindow::onIconTimer()

@@ -3,6 +3,7 @@
 #include "ui/MainWindow.h"
 
 #include "ui/GameListView.h"
+#include "ui/GamePictures.h"
 #include "ui/MenuRules.h"
 #include "ui/StatusPanels.h"
 
@@ -121,6 +122,14 @@ void MainWindow::buildViewMenu()
     m_mnuViewShots = addCommand(m_mnuView, "mnuViewShots", "&Screen Shots", nullptr, {});
     m_mnuViewShots->setCheckable(true);
     connect(m_mnuViewShots, &QAction::triggered, this, &MainWindow::onViewShots);
+    m_pictures = new GamePictures(this);
+    m_mnuView->addMenu(m_pictures->menu());
+    connect(m_pictures, &GamePictures::kindChosen, this, &MainWindow::onPictureKindChosen);
+    // The kinds matter only while the picture is on show.
+    connect(m_mnuView, &QMenu::aboutToShow, this, [this] {
+        m_pictures->setKind(m_state.prefs.picture);
+        m_pictures->menu()->menuAction()->setEnabled(m_mnuViewShots->isChecked());
+    });
     m_mnuViewHideBadRoms =
         addCommand(m_mnuView, "mnuViewHideBadRoms", "Hide Games With &Bad ROMs", nullptr, {});
     m_mnuViewHideBadRoms->setCheckable(true);

@@ -6,6 +6,7 @@
 #include "app/OptionsApply.h"
 #include "app/PreferenceChoices.h"
 #include "app/Preferences.h"
+#include "info/ArtworkLocator.h"
 #include "support/TempProgram.h"
 
 #include <QTemporaryDir>
@@ -75,6 +76,12 @@ private slots:
         Preferences expected = firstRunPreferences();
         expected.gameView = "Installed Games";
         QCOMPARE(written(read), written(expected)); // the web site is read but never written
+        // A file from before the Extra Art folder and the picture kinds is read as before: the
+        // pictures are looked for in the MAME folder, and the snapshot is shown.
+        QVERIFY(readPreferences(fileWith("[Miscellaneous]\r\nVelmoraVersion=3.4.1\r\n[Directories]"
+                                         "\r\nMAME=/m\r\n[View]\r\nPicture=Poster\r\n"),
+                                &read, &error));
+        QVERIFY(artworkFolders(read).extraArt == "/m" && read.picture == PictureKind::Snapshot);
 
         Preferences p = firstRunPreferences();
         for (int i = 0; i < kHideFlagCount; i += 2)
@@ -85,7 +92,7 @@ private slots:
         p.backColor = 0x102030, p.fontColor = -2147483640, p.gradientColor = 0x00FF00;
         for (int i = 0; i < kDataFolderCount; ++i)
             p.folders[i] = QString("/f%1").arg(i);
-        p.mameSize = 356894752, p.windowState = 2;
+        p.mameSize = 356894752, p.windowState = 2, p.picture = PictureKind::ControlPanel;
         p.all = {40000, 17, 1}, p.installed = {2, 3, 0}, p.uninstalled = {5, 0, 1};
         p.columnWidths = {{"Game", 300}, {"Time Played", 90}},
         p.windowGeometry = {-8, 20, 999, 600};
@@ -103,8 +110,9 @@ private slots:
             "FontColor=-2147483640\r\nFontSize=12\r\nGradientColor=65280\r\n\r\n[Directories]\r\n"
             "MAME=/f0\r\nROMs=/f1\r\nAdditionalROMs=/f2\r\nSamples=/f3\r\nIni=/f4\r\nCfg=/f5\r\n"
             "Nvram=/f6\r\nMemcard=/f7\r\nInput=/f8\r\nHiscore=/f9\r\nState=/f10\r\n"
-            "Artwork=/f11\r\nSnapshots=/f12\r\nDiff=/f13\r\nCtrlr=/f14\r\nComments=/f15\r\n\r\n"
-            "[View]\r\nGameView=Uninstalled Games\r\nScreenShots=True\r\nFavorites=True\r\n"
+            "Artwork=/f11\r\nSnapshots=/f12\r\nExtraArt=/f13\r\nDiff=/f14\r\nCtrlr=/f15\r\n"
+            "Comments=/f16\r\n\r\n[View]\r\nGameView=Uninstalled Games\r\nScreenShots=True\r\n"
+            "Picture=ControlPanel\r\nFavorites=True\r\n"
             "HideBadRoms=True\r\nWindowState=2\r\nAllIndex=40000\r\nAllSortKey=17\r\nAllSortOrder="
             "1\r\n"
             "InstalledIndex=2\r\nInstalledSortKey=3\r\nInstalledSortOrder=0\r\n"
@@ -188,6 +196,7 @@ private slots:
                  "00");
         QCOMPARE(reloads([](P p) { p.cloneShots = true; }), "01");
         QCOMPARE(reloads([](P p) { p.setFolder(DataFolder::Snapshots, "/sn"); }), "01");
+        QCOMPARE(reloads([](P p) { p.setFolder(DataFolder::ExtraArt, "/art"); }), "01");
     }
 };
 
