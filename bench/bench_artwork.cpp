@@ -9,12 +9,12 @@
 //
 // The pictures (about 9 KB each, every one different) are generated on the first run into
 // bench-data/artwork next to this program and kept there.
+#include "BestOf.h"
 #include "info/ArtworkArchive.h"
 #include "info/ArtworkLocator.h"
 
 #include <QBuffer>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -23,7 +23,6 @@
 #include <archive.h>
 #include <archive_entry.h>
 #include <cstdio>
-#include <ctime>
 
 using namespace velmora;
 
@@ -82,33 +81,15 @@ void generate(const QString& data)
     QFile::rename(zip + QStringLiteral(".part"), zip);
 }
 
-struct Timing
-{
-    double wall = 1e12; // milliseconds
-    double cpu = 1e12;  // milliseconds of this process's processor time
-};
-
-void report(const char* what, Timing t, double target)
+void report(const char* what, bench::Timing t, double target)
 {
     std::printf("%-56s %8.2f ms (processor %7.2f ms, target < %g ms) %s\n", what, t.wall, t.cpu,
                 target, t.wall < target ? "ok" : "MISSED");
 }
 
-// The best of several runs of `run`, divided by `per`: on a busy machine the wall time includes
-// waiting for a processor.
-template <typename F> Timing bestOf(F&& run, int per = 1)
+template <typename F> bench::Timing bestOf(F&& run, int per = 1)
 {
-    Timing best;
-    for (int r = 0; r < kRuns; ++r) {
-        QElapsedTimer timer;
-        timer.start();
-        const std::clock_t cpuStart = std::clock();
-        run();
-        best.cpu =
-            std::min(best.cpu, double(std::clock() - cpuStart) * 1000.0 / CLOCKS_PER_SEC / per);
-        best.wall = std::min(best.wall, double(timer.nsecsElapsed()) / 1e6 / per);
-    }
-    return best;
+    return bench::bestTiming(kRuns, run, per);
 }
 
 // One selection after another over the whole list, as the window shows each: the chosen kind's
@@ -137,10 +118,10 @@ int main(int argc, char** argv)
     const QString zip = data + QStringLiteral("/flyers.zip");
 
     int count = 0;
-    const Timing index = bestOf([&] { count = ArtworkArchive::open(zip)->count(); });
+    const bench::Timing index = bestOf([&] { count = ArtworkArchive::open(zip)->count(); });
     std::printf("flyers.zip: %d pictures, %.0f MB\n", count, QFileInfo(zip).size() / 1e6);
     report("Archive index, 40,000 entries", index, 300);
-    const Timing listing = bestOf([&] {
+    const bench::Timing listing = bestOf([&] {
         FolderIndex folder(data + QStringLiteral("/titles"));
         folder.refresh();
     });
@@ -149,12 +130,12 @@ int main(int argc, char** argv)
     ArtworkLocator locator;
     locator.setFolders({QString(), data, false});
     int shown = showSelections(locator, PictureKind::Flyer); // indexes and warms the cache
-    const Timing fromArchive =
+    const bench::Timing fromArchive =
         bestOf([&] { shown = showSelections(locator, PictureKind::Flyer); }, kSelections);
     std::printf("Pictures shown from the archive: %d of %d\n", shown, kSelections);
     report("One selection's picture from the archive (warm)", fromArchive, 20);
     showSelections(locator, PictureKind::TitleScreen);
-    const Timing fromFolder =
+    const bench::Timing fromFolder =
         bestOf([&] { shown = showSelections(locator, PictureKind::TitleScreen); }, kSelections);
     std::printf("Pictures shown from the folder: %d of %d\n", shown, kSelections);
     report("One selection's picture from the folder (warm)", fromFolder, 20);

@@ -7,6 +7,7 @@
 //     every archive belonging to a game, including building the list's set of archive names.
 //
 // The files are generated on the first run into bench-data next to this program and kept there.
+#include "BestOf.h"
 #include "info/GameInfo.h"
 #include "info/Maintenance.h"
 
@@ -19,7 +20,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 
 using namespace velmora;
 
@@ -73,31 +73,15 @@ void writeCheats(const QString& path)
                        QByteArray::number(c) + "\r\n");
 }
 
-struct Timing
-{
-    double wall = 1e12; // milliseconds
-    double cpu = 1e12;  // milliseconds of this process's processor time
-};
-
-void report(const char* what, Timing t, double target)
+void report(const char* what, bench::Timing t, double target)
 {
     std::printf("%-64s %8.1f ms (processor %6.1f ms, target < %g ms) %s\n", what, t.wall, t.cpu,
                 target, t.wall < target ? "ok" : "MISSED");
 }
 
-// The best of several runs: on a busy machine the wall time includes waiting for a processor.
-template <typename F> Timing bestOf(F&& run)
+template <typename F> bench::Timing bestOf(F&& run)
 {
-    Timing best;
-    for (int r = 0; r < kRuns; ++r) {
-        QElapsedTimer timer;
-        timer.start();
-        const std::clock_t cpuStart = std::clock();
-        run();
-        best.cpu = std::min(best.cpu, double(std::clock() - cpuStart) * 1000.0 / CLOCKS_PER_SEC);
-        best.wall = std::min(best.wall, double(timer.nsecsElapsed()) / 1e6);
-    }
-    return best;
+    return bench::bestTiming(kRuns, run);
 }
 
 } // namespace
@@ -114,7 +98,7 @@ int main(int argc, char** argv)
 
     const QString last = QString::fromLatin1(gameName(kGames - 1));
     int length = 0;
-    const Timing info = bestOf([&] {
+    const bench::Timing info = bestOf([&] {
         const GameInformation text = gameInformation(data, last, [] {
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         });
@@ -133,7 +117,7 @@ int main(int argc, char** argv)
     Preferences prefs;
     prefs.setFolder(DataFolder::ROMs, roms.path());
     RomCompareResult result = RomCompareResult::Cancelled;
-    const Timing compare = bestOf([&] {
+    const bench::Timing compare = bestOf([&] {
         ArchiveNames archives;
         archives.reserve(kGames);
         for (const QString& rom : listed)
